@@ -1,0 +1,65 @@
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+namespace vantrell {
+
+// A variable with its objective cost; also an entry of the basis and of the results.
+// The cost reads cost + mCost * M.
+struct CostTerm {
+    std::int32_t id = 0;
+    std::string name;
+    double cost = 0.0;
+    bool zero = false;
+    bool hasM = false;
+    double mCost = 0.0;
+};
+
+enum RelationCode : std::int32_t {
+    kLessEqual = 0,
+    kEqual = 1,
+    kGreaterEqual = 2,
+    // A relation token that is none of the three, as read from a file.
+    kUnknownRelation = -1,
+};
+
+// One constraint in column form; the four vectors always have the same length.
+struct ConstraintRow {
+    std::vector<std::int32_t> columnIds;
+    std::vector<std::string> columnNames;
+    std::vector<double> coefficients;
+    std::vector<bool> zeroMarks;
+    std::int32_t relation = kLessEqual;
+    std::string relationText;
+    double rhs = 0.0;
+
+    std::size_t ColumnCount() const { return columnIds.size(); }
+    void AppendColumn(std::int32_t id, std::string name, double coefficient, bool zeroMark);
+    void ClearColumns();
+};
+
+// One problem. constraints and constraintNames are one unit and change together.
+struct ProblemSet {
+    std::vector<CostTerm> objective;
+    double slope = 0.0;
+    std::vector<ConstraintRow> constraints;
+    std::vector<std::string> constraintNames;
+
+    void Clear();
+    // The number of columns every row and the objective are read with: the widest of them.
+    std::size_t WidestColumnCount() const;
+};
+
+// A Zj or Cj-Zj cell: constPart + mPart * M. hasM says whether an M part exists at all,
+// even one that sums to 0.
+struct BigMValue {
+    double mPart = 0.0;
+    bool hasM = false;
+    double constPart = 0.0;
+};
+
+const char* RelationSymbol(std::int32_t relation);
+
+}  // namespace vantrell

@@ -1,0 +1,29 @@
+#pragma once
+
+#include <optional>
+#include <string>
+
+namespace vantrell {
+
+// What a file dialog is opened with. initialName is relative to the working directory,
+// such as "../Vantrell/data/*.lp"; the dialog opens in its folder when that exists.
+struct FileDialogSpec {
+    std::string initialName;
+    std::string filterName;  // "Output File (*.lp)"
+    std::string pattern;     // "*.lp"
+    std::string defaultExtension;  // "lp", or empty for none
+};
+
+// Every message, question and file choice of the commands goes through here, so the
+// windows, the batch front end and the tests each answer them their own way.
+class Prompt {
+public:
+    virtual ~Prompt() = default;
+    virtual void ShowMessage(const std::string& text) = 0;
+    virtual bool AskYesNo(const std::string& question) = 0;
+    virtual std::optional<std::string> ChooseFileToOpen(const FileDialogSpec& spec) = 0;
+    // The dialog asks before overwriting an existing file.
+    virtual std::optional<std::string> ChooseFileToSave(const FileDialogSpec& spec) = 0;
+};
+
+}  // namespace vantrell

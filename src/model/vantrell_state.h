@@ -1,0 +1,67 @@
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include "model/problem.h"
+#include "model/run_outcome.h"
+#include "model/tableau_page.h"
+
+namespace vantrell {
+
+inline constexpr int kTableauPages = 30;
+using PageStore = std::array<TableauPage, kTableauPages>;
+
+// The counts of the last standard form or opened file, as the main window shows them.
+struct SizeFields {
+    std::string n;
+    std::string m;
+    std::string nMinusM;
+};
+
+// Everything the main window holds: the problems, options, per-run solver state, the
+// page stores and the kept results. The windows render it; the commands change it.
+struct VantrellState {
+    ProblemSet mPrimal;
+    ProblemSet mWork;
+    ProblemSet mDual;
+    std::string mWorkDir;
+    bool mDone = false;
+    bool mSolved = false;
+    bool mDisplayDuality = true;
+    bool mSolvingDual = false;
+    bool mMinimize = false;
+    std::string mProblemName;
+    std::string mFileName;
+    std::int32_t mTableauIndex = 0;
+    std::int32_t mLeavingRow = 0;
+    std::int32_t mDecimalPlaces = 3;
+    std::int32_t mTableauCount = 0;
+    std::int32_t mPrimalTableauCount = 0;
+    std::int32_t mDualTableauCount = 0;
+    std::int32_t mGraphPoint = 0;
+    PageStore mPages;
+    PageStore mPrimalPages;
+    PageStore mDualPages;
+    std::vector<BigMValue> mZj;
+    std::vector<BigMValue> mCjZj;
+    std::vector<double> mRatios;
+    std::vector<CostTerm> mBasis;
+    std::vector<CostTerm> mPrimalBasis;
+    std::vector<CostTerm> mDualBasis;
+    std::vector<double> mPrimalValues;
+    std::vector<double> mDualValues;
+
+    // How the current or last run ended, and how the kept primal and dual runs ended.
+    RunOutcome mRunOutcome = RunOutcome::NotRun;
+    RunOutcome mPrimalOutcome = RunOutcome::NotRun;
+    RunOutcome mDualOutcome = RunOutcome::NotRun;
+
+    // The "Complete Solution" list and the "n", "m", "n-m" fields of the main window.
+    std::vector<std::string> mSolutionLines;
+    SizeFields mSizeFields;
+};
+
+}  // namespace vantrell

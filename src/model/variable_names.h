@@ -1,0 +1,21 @@
+#pragma once
+
+#include <cstdint>
+#include <string>
+
+namespace vantrell {
+
+// Column ids. Decision variable Xk has id k-1; dual variables have ids 0, -1, -2, ...
+inline constexpr std::int32_t kSlackId = -1000;
+inline constexpr std::int32_t kSurplusId = -2000;
+inline constexpr std::int32_t kArtificialId = -3000;
+
+// "X%d" with the 1-based number of a decision variable.
+std::string DecisionName(int number);
+// "S%d" for slack and surplus, "a%d" for artificial, by 1-based constraint row.
+std::string SlackName(int row);
+std::string ArtificialName(int row);
+// "Y%d" for dual variables.
+std::string DualName(int number);
+
+}  // namespace vantrell

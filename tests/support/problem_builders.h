@@ -1,0 +1,22 @@
+#pragma once
+
+#include <initializer_list>
+#include <string>
+#include <vector>
+
+#include "model/problem.h"
+
+namespace vantrell::testing {
+
+struct RowSpec {
+    std::vector<double> coefficients;
+    std::string relation;  // "<=", "=" or ">="
+    double rhs = 0.0;
+    std::string name;
+};
+
+// A problem as the input dialogs build it: terms X1..Xn, a zero coefficient carries the
+// zero marker, rows named C1, C2, ... unless named.
+ProblemSet MakeProblem(const std::vector<double>& costs, const std::vector<RowSpec>& rows);
+
+}  // namespace vantrell::testing
