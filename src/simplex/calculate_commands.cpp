@@ -1,0 +1,57 @@
+#include "simplex/calculate_commands.h"
+
+#include <algorithm>
+
+#include "simplex/iteration.h"
+#include "simplex/standard_form.h"
+
+namespace vantrell {
+namespace {
+
+struct KeptRun {
+    std::int32_t& count;
+    PageStore& pages;
+    std::vector<CostTerm>& basis;
+    std::vector<double>& values;
+    RunOutcome& outcome;
+};
+
+void Calculate(VantrellState& state, Prompt& prompt, PagePresenter& presenter, KeptRun kept) {
+    // A run refused before its first page leaves the kept results of earlier runs alone.
+    if (!BuildStandardForm(state, prompt)) {
+        return;
+    }
+    RunIteration(state, prompt, presenter);
+
+    kept.count = state.mTableauCount;
+    const auto pageCount = static_cast<std::size_t>(std::clamp(state.mTableauCount, 0, kTableauPages));
+    std::copy_n(state.mPages.begin(), pageCount, kept.pages.begin());
+    kept.basis = state.mBasis;
+    kept.values.clear();
+    for (const ConstraintRow& row : state.mWork.constraints) {
+        kept.values.push_back(row.rhs);
+    }
+    kept.outcome = state.mRunOutcome;
+}
+
+}  // namespace
+
+void CalculatePrimal(VantrellState& state, Prompt& prompt, PagePresenter& presenter) {
+    state.mSolvingDual = false;
+    Calculate(state, prompt, presenter,
+              {state.mPrimalTableauCount, state.mPrimalPages, state.mPrimalBasis,
+               state.mPrimalValues, state.mPrimalOutcome});
+}
+
+void CalculateDual(VantrellState& state, Prompt& prompt, PagePresenter& presenter) {
+    if (!state.mDisplayDuality) {
+        prompt.ShowMessage("Duality is turned off. Use Options to turn it back on");
+        return;
+    }
+    state.mSolvingDual = true;
+    Calculate(state, prompt, presenter,
+              {state.mDualTableauCount, state.mDualPages, state.mDualBasis, state.mDualValues,
+               state.mDualOutcome});
+}
+
+}  // namespace vantrell

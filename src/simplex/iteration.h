@@ -1,0 +1,18 @@
+#pragma once
+
+#include "model/prompt.h"
+#include "model/vantrell_state.h"
+#include "simplex/page_presenter.h"
+
+namespace vantrell {
+
+inline constexpr const char* kUnboundedMessage = "ERROR: mLeavingRow is -1";
+inline constexpr const char* kPageLimitMessage =
+    "Stopped after 30 tableaus: the problem may be cycling";
+
+// Runs the tableau iteration on mWork in standard form: builds page after page, shows each
+// through the presenter and pivots after the user has left it. Sets mRunOutcome, and on an
+// optimum or a proven infeasibility mSolved and the solution lines.
+void RunIteration(VantrellState& state, Prompt& prompt, PagePresenter& presenter);
+
+}  // namespace vantrell

@@ -1,0 +1,130 @@
+#include "simplex/standard_form.h"
+
+#include "model/number_text.h"
+#include "model/variable_names.h"
+
+namespace vantrell {
+namespace {
+
+// Reads the objective and every row as if filled up with zero columns to the widest of
+// them, so that column k of every row belongs to objective term k.
+void FillUpToWidest(ProblemSet& work) {
+    const std::size_t width = work.WidestColumnCount();
+    for (std::size_t k = work.objective.size(); k < width; ++k) {
+        CostTerm term;
+        term.id = static_cast<std::int32_t>(k);
+        term.name = DecisionName(static_cast<int>(k + 1));
+        term.zero = true;
+        work.objective.push_back(term);
+    }
+    for (ConstraintRow& row : work.constraints) {
+        for (std::size_t k = row.ColumnCount(); k < width; ++k) {
+            row.AppendColumn(work.objective[k].id, work.objective[k].name, 0.0, true);
+        }
+    }
+}
+
+// A negative right-hand side would start the tableau outside the feasible region; the
+// same constraint times -1 has a non-negative one.
+void MakeRightHandSideNonNegative(ConstraintRow& row) {
+    if (row.rhs >= 0.0) {
+        return;
+    }
+    row.rhs *= -1.0;
+    for (double& coefficient : row.coefficients) {
+        coefficient *= -1.0;
+    }
+    if (row.relation == kLessEqual) {
+        row.relation = kGreaterEqual;
+    } else if (row.relation == kGreaterEqual) {
+        row.relation = kLessEqual;
+    }
+    row.relationText = RelationSymbol(row.relation);
+}
+
+CostTerm AddedTerm(std::int32_t id, std::string name, bool bigM) {
+    CostTerm term;
+    term.id = id;
+    term.name = std::move(name);
+    term.zero = true;
+    term.hasM = bigM;
+    term.mCost = bigM ? -1.0 : 0.0;
+    return term;
+}
+
+// Appends term to the objective and one column to every row: coefficient in row
+// `own`, a zero-marked 0 elsewhere.
+void AddColumn(ProblemSet& work, std::size_t own, const CostTerm& term, double coefficient) {
+    work.objective.push_back(term);
+    for (std::size_t t = 0; t < work.constraints.size(); ++t) {
+        const bool isOwn = t == own;
+        work.constraints[t].AppendColumn(term.id, term.name, isOwn ? coefficient : 0.0, !isOwn);
+    }
+}
+
+}  // namespace
+
+bool BuildStandardForm(VantrellState& state, Prompt& prompt) {
+    ProblemSet& work = state.mWork;
+    work = state.mSolvingDual ? state.mDual : state.mPrimal;
+
+    if (work.objective.size() < 2) {
+        prompt.ShowMessage("The objective function is empty");
+        return false;
+    }
+    if (work.constraints.size() < 2) {
+        prompt.ShowMessage("The constraint functions are empty");
+        return false;
+    }
+    for (std::size_t t = 0; t < work.constraints.size(); ++t) {
+        const std::int32_t relation = work.constraints[t].relation;
+        if (relation != kLessEqual && relation != kEqual && relation != kGreaterEqual) {
+            prompt.ShowMessage(CFormat("The relation of constraint %zu is unknown: use <=, = or >=",
+                                       t + 1));
+            return false;
+        }
+    }
+
+    if (state.mMinimize && !state.mSolvingDual) {
+        for (CostTerm& term : work.objective) {
+            term.cost *= -1.0;
+        }
+    }
+    FillUpToWidest(work);
+    for (ConstraintRow& row : work.constraints) {
+        MakeRightHandSideNonNegative(row);
+    }
+
+    state.mBasis.clear();
+    for (std::size_t t = 0; t < work.constraints.size(); ++t) {
+        const int n = static_cast<int>(t + 1);
+        switch (work.constraints[t].relation) {
+            case kLessEqual: {
+                const CostTerm slack = AddedTerm(kSlackId, SlackName(n), false);
+                AddColumn(work, t, slack, 1.0);
+                state.mBasis.push_back(slack);
+                break;
+            }
+            case kEqual: {
+                const CostTerm artificial = AddedTerm(kArtificialId, ArtificialName(n), true);
+                AddColumn(work, t, artificial, 1.0);
+                state.mBasis.push_back(artificial);
+                break;
+            }
+            default: {
+                AddColumn(work, t, AddedTerm(kSurplusId, SlackName(n), false), -1.0);
+                const CostTerm artificial = AddedTerm(kArtificialId, ArtificialName(n), true);
+                AddColumn(work, t, artificial, 1.0);
+                state.mBasis.push_back(artificial);
+                break;
+            }
+        }
+    }
+
+    const auto n = static_cast<int>(work.objective.size());
+    const auto m = static_cast<int>(work.constraints.size());
+    state.mSizeFields = {CFormat("%d", n), CFormat("%d", m), CFormat("%d", n - m)};
+    return true;
+}
+
+}  // namespace vantrell

@@ -1,0 +1,14 @@
+#pragma once
+
+#include "model/prompt.h"
+#include "model/vantrell_state.h"
+
+namespace vantrell {
+
+// Copies the primal (or, on a dual run, the dual) into mWork and brings it into the
+// equality form of the tableau method with big-M artificial costs; builds the initial
+// basis and the size fields. Returns false, after telling the user, when the problem
+// cannot be run; the kept results are then untouched.
+bool BuildStandardForm(VantrellState& state, Prompt& prompt);
+
+}  // namespace vantrell
