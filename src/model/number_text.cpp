@@ -19,13 +19,13 @@ locale_t CLocale() {
 
 // Switches this thread to the C locale for the lifetime of the guard.
 class ScopedCLocale {
-public:
+  public:
     ScopedCLocale() : previous_(uselocale(CLocale())) {}
     ~ScopedCLocale() { uselocale(previous_); }
     ScopedCLocale(const ScopedCLocale&) = delete;
     ScopedCLocale& operator=(const ScopedCLocale&) = delete;
 
-private:
+  private:
     locale_t previous_;
 };
 
@@ -43,7 +43,9 @@ std::string VFormat(const char* format, va_list args) {
     return text;
 }
 
-bool IsDigit(char c) { return c >= '0' && c <= '9'; }
+bool IsDigit(char c) {
+    return c >= '0' && c <= '9';
+}
 
 std::size_t SkipBlanks(std::string_view text) {
     std::size_t i = 0;

@@ -9,15 +9,15 @@ namespace vantrell {
 // such as "../Vantrell/data/*.lp"; the dialog opens in its folder when that exists.
 struct FileDialogSpec {
     std::string initialName;
-    std::string filterName;  // "Output File (*.lp)"
-    std::string pattern;     // "*.lp"
+    std::string filterName;        // "Output File (*.lp)"
+    std::string pattern;           // "*.lp"
     std::string defaultExtension;  // "lp", or empty for none
 };
 
 // Every message, question and file choice of the commands goes through here, so the
 // windows, the batch front end and the tests each answer them their own way.
 class Prompt {
-public:
+  public:
     virtual ~Prompt() = default;
     virtual void ShowMessage(const std::string& text) = 0;
     virtual bool AskYesNo(const std::string& question) = 0;

@@ -9,7 +9,7 @@ namespace vantrell {
 // The stored text of one tableau, with the column rule that the Tableau dialog and the
 // report share. Copying a page copies its data, never its column widths.
 class TableauPage {
-public:
+  public:
     using Line = std::vector<std::string>;
 
     TableauPage() = default;

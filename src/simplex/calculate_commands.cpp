@@ -24,7 +24,8 @@ void Calculate(VantrellState& state, Prompt& prompt, PagePresenter& presenter, K
     RunIteration(state, prompt, presenter);
 
     kept.count = state.mTableauCount;
-    const auto pageCount = static_cast<std::size_t>(std::clamp(state.mTableauCount, 0, kTableauPages));
+    const auto pageCount =
+        static_cast<std::size_t>(std::clamp(state.mTableauCount, 0, kTableauPages));
     std::copy_n(state.mPages.begin(), pageCount, kept.pages.begin());
     kept.basis = state.mBasis;
     kept.values.clear();

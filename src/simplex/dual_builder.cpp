@@ -36,7 +36,8 @@ void RebuildDual(const ProblemSet& primal, bool minimize, ProblemSet& dual) {
         dual.objective.push_back(DualTerm(-i, i + 1, cost));
         if (row.relation == kEqual) {
             ++equalities;
-            dual.objective.push_back(DualTerm(-(m + equalities), m + equalities, minimize ? -b : b));
+            dual.objective.push_back(
+                DualTerm(-(m + equalities), m + equalities, minimize ? -b : b));
         }
     }
 

@@ -33,8 +33,7 @@ void RunIteration(VantrellState& state, Prompt& prompt, PagePresenter& presenter
         page.mZ = ObjectiveValue(work, state.mBasis);
 
         const bool infeasible = HasNoFeasibleSolution(work, state.mBasis, state.mCjZj);
-        const int entering =
-            infeasible ? -1 : ChooseEnteringColumn(work.objective, state.mCjZj);
+        const int entering = infeasible ? -1 : ChooseEnteringColumn(work.objective, state.mCjZj);
         state.mLeavingRow = -1;
 
         if (entering == -1) {

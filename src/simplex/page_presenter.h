@@ -9,14 +9,14 @@ namespace vantrell {
 // after that. The state describes the page being shown (mTableauCount, mLeavingRow,
 // mDone, mSolvingDual, mRunOutcome).
 class PagePresenter {
-public:
+  public:
     virtual ~PagePresenter() = default;
     virtual void ShowPage(const VantrellState& state, const TableauPage& page) = 0;
 };
 
 // Steps through a run without showing anything: the batch front end and tests use it.
 class SilentPresenter : public PagePresenter {
-public:
+  public:
     void ShowPage(const VantrellState&, const TableauPage&) override {}
 };
 

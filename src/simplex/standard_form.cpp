@@ -79,8 +79,8 @@ bool BuildStandardForm(VantrellState& state, Prompt& prompt) {
     for (std::size_t t = 0; t < work.constraints.size(); ++t) {
         const std::int32_t relation = work.constraints[t].relation;
         if (relation != kLessEqual && relation != kEqual && relation != kGreaterEqual) {
-            prompt.ShowMessage(CFormat("The relation of constraint %zu is unknown: use <=, = or >=",
-                                       t + 1));
+            prompt.ShowMessage(
+                CFormat("The relation of constraint %zu is unknown: use <=, = or >=", t + 1));
             return false;
         }
     }

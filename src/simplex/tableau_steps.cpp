@@ -7,8 +7,12 @@
 namespace vantrell {
 namespace {
 
-bool IsPositive(double value) { return value > kZeroTolerance; }
-bool IsZero(double value) { return std::fabs(value) <= kZeroTolerance; }
+bool IsPositive(double value) {
+    return value > kZeroTolerance;
+}
+bool IsZero(double value) {
+    return std::fabs(value) <= kZeroTolerance;
+}
 
 // Positive in big-M order: an M part above zero, or none and a positive constant.
 bool ImprovesWithM(const BigMValue& value) {
@@ -73,8 +77,8 @@ int ChooseEnteringColumn(const std::vector<CostTerm>& objective,
             continue;
         }
         const bool larger = value.mPart > best;
-        const bool tieWithBetterConstant = value.mPart == best && chosen != -1 &&
-                                           value.constPart > cjzj[chosen].constPart;
+        const bool tieWithBetterConstant =
+            value.mPart == best && chosen != -1 && value.constPart > cjzj[chosen].constPart;
         if (larger || tieWithBetterConstant) {
             chosen = static_cast<int>(k);
             best = value.mPart;

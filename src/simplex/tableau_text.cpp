@@ -6,10 +6,9 @@
 
 namespace vantrell {
 
-void WriteTableauText(TableauPage& page, const ProblemSet& work,
-                      const std::vector<CostTerm>& basis, const std::vector<BigMValue>& zj,
-                      const std::vector<BigMValue>& cjzj, const std::vector<double>& ratios,
-                      int decimals) {
+void WriteTableauText(TableauPage& page, const ProblemSet& work, const std::vector<CostTerm>& basis,
+                      const std::vector<BigMValue>& zj, const std::vector<BigMValue>& cjzj,
+                      const std::vector<double>& ratios, int decimals) {
     page.mRows.clear();
 
     TableauPage::Line cj{"", "Cj"};

@@ -22,8 +22,8 @@ ProblemSet MakeProblem(const std::vector<double>& costs, const std::vector<RowSp
                              spec.coefficients[k], spec.coefficients[k] == 0.0);
         }
         row.relationText = spec.relation;
-        row.relation = spec.relation == "<=" ? kLessEqual
-                       : spec.relation == "=" ? kEqual
+        row.relation = spec.relation == "<="   ? kLessEqual
+                       : spec.relation == "="  ? kEqual
                        : spec.relation == ">=" ? kGreaterEqual
                                                : kUnknownRelation;
         row.rhs = spec.rhs;

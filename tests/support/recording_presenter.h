@@ -10,7 +10,7 @@ namespace vantrell::testing {
 
 // Keeps a copy of every page shown with what the state said about it at that moment.
 class RecordingPresenter : public PagePresenter {
-public:
+  public:
     struct Shown {
         TableauPage page;
         int tableauCount = 0;

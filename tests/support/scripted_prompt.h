@@ -12,7 +12,7 @@ namespace vantrell::testing {
 // Records every message and question, and answers from queues filled by the test.
 // An unexpected question or file dialog is answered No / Cancel and recorded.
 class ScriptedPrompt : public Prompt {
-public:
+  public:
     void ShowMessage(const std::string& text) override { messages.push_back(text); }
 
     bool AskYesNo(const std::string& question) override {
@@ -43,7 +43,7 @@ public:
     std::vector<FileDialogSpec> openSpecs;
     std::vector<FileDialogSpec> saveSpecs;
 
-private:
+  private:
     static std::optional<std::string> Next(std::deque<std::optional<std::string>>& queue) {
         if (queue.empty()) {
             return std::nullopt;

@@ -8,7 +8,7 @@ namespace vantrell::testing {
 // A fresh folder under the system's temporary directory, removed with the object, so
 // tests never write into the working directory.
 class TempDir {
-public:
+  public:
     TempDir();
     ~TempDir();
     TempDir(const TempDir&) = delete;
@@ -17,7 +17,7 @@ public:
     const std::filesystem::path& path() const { return path_; }
     std::string File(const std::string& name) const { return (path_ / name).string(); }
 
-private:
+  private:
     std::filesystem::path path_;
 };
 

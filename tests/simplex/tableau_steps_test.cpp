@@ -1,0 +1,97 @@
+#include "simplex/tableau_steps.h"
+
+#include <gtest/gtest.h>
+
+#include "model/variable_names.h"
+#include "support/problem_builders.h"
+
+namespace vantrell {
+namespace {
+
+std::vector<CostTerm> Columns(std::size_t count, int artificialAt = -1) {
+    std::vector<CostTerm> objective(count);
+    for (std::size_t k = 0; k < count; ++k) {
+        objective[k].id = static_cast<int>(k) == artificialAt ? kArtificialId : static_cast<int>(k);
+    }
+    return objective;
+}
+
+BigMValue WithM(double m, double c) {
+    return {m, true, c};
+}
+BigMValue Plain(double c) {
+    return {0.0, false, c};
+}
+
+struct EnteringCase {
+    const char* name;
+    std::vector<BigMValue> cjzj;
+    int artificialAt;
+    int expected;
+};
+
+class EnteringRule : public ::testing::TestWithParam<EnteringCase> {};
+
+TEST_P(EnteringRule, ChoosesOnlyImprovingColumns) {
+    const EnteringCase& c = GetParam();
+    EXPECT_EQ(ChooseEnteringColumn(Columns(c.cjzj.size(), c.artificialAt), c.cjzj), c.expected);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Cases, EnteringRule,
+    ::testing::Values(
+        EnteringCase{"LargestMPartWins", {WithM(1, 0), WithM(3, -5), WithM(2, 9)}, -1, 1},
+        EnteringCase{
+            "EqualMPartLargerConstantWins", {WithM(2, 1), WithM(2, 4), WithM(2, 3)}, -1, 1},
+        EnteringCase{"EqualEverythingKeepsTheLeftmost", {WithM(2, 1), WithM(2, 1)}, -1, 0},
+        EnteringCase{"ZeroMPartNeedsAPositiveConstant", {WithM(0, 0), WithM(0, -1)}, -1, -1},
+        EnteringCase{"ZeroMPartWithPositiveConstantEnters", {WithM(0, 0), WithM(0, 2)}, -1, 1},
+        EnteringCase{"NegativeMPartAboveMinusOneDoesNotEnter", {WithM(-0.5, 7)}, -1, -1},
+        EnteringCase{"RoundOffMPartCountsAsZero", {WithM(1e-12, -1), WithM(-1e-12, 1e-12)}, -1, -1},
+        EnteringCase{"ArtificialNeverEnters", {WithM(5, 5), WithM(1, 0)}, 0, 1},
+        EnteringCase{"ConstantPassLargestWins", {Plain(1), Plain(3), Plain(3)}, -1, 1},
+        EnteringCase{"RoundOffConstantDoesNotEnter", {Plain(1e-12), Plain(0)}, -1, -1},
+        EnteringCase{"MPassBeatsConstantPass", {Plain(100), WithM(0, 1)}, -1, 1}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+TEST(RatioTest, ExcludesTinyAndMarkedEntriesAndAcceptsRoundOffZero) {
+    ProblemSet work = testing::MakeProblem(
+        {1, 1},
+        {{{1e-12, 1}, "<=", 5}, {{0, 1}, "<=", 1}, {{2, 1}, "<=", -1e-12}, {{1, 1}, "<=", 0}});
+    std::vector<double> ratios;
+    EXPECT_EQ(ChooseLeavingRow(work, 0, ratios), 2);
+    EXPECT_EQ(ratios[0], kNoRatio);
+    EXPECT_EQ(ratios[1], kNoRatio);
+    EXPECT_EQ(ratios[3], 0.0);
+}
+
+TEST(RatioTest, NoPositiveEntryMeansNoLeavingRow) {
+    ProblemSet work = testing::MakeProblem({1, 1}, {{{-1, 1}, "<=", 5}, {{0, 1}, "<=", 1}});
+    std::vector<double> ratios;
+    EXPECT_EQ(ChooseLeavingRow(work, 0, ratios), -1);
+}
+
+TEST(Pivot, RoundOffNegativeRightHandSideIsNotFlipped) {
+    ProblemSet work = testing::MakeProblem({1, 1}, {{{1, 1}, "<=", 1}, {{1, 2}, "<=", 1 - 1e-13}});
+    std::vector<CostTerm> basis(2);
+    Pivot(work, basis, 0, 0);
+    EXPECT_LT(work.constraints[1].rhs, 0.0);
+    EXPECT_EQ(work.constraints[1].coefficients[1], 1.0);  // not turned into -1
+    EXPECT_EQ(basis[0].name, "X1");
+    EXPECT_TRUE(work.constraints[1].zeroMarks[0]);
+}
+
+TEST(NoFeasibleSolution, NeedsAPositiveArtificialAndNoMImprovement) {
+    ProblemSet work = testing::MakeProblem({1, 1}, {{{1, 1}, "<=", 2}, {{1, 1}, "<=", 3}});
+    std::vector<CostTerm> basis(2);
+    basis[1].id = kArtificialId;
+    const std::vector<BigMValue> stuck{WithM(0, 5), WithM(-1, 0)};
+    EXPECT_TRUE(HasNoFeasibleSolution(work, basis, stuck));
+    const std::vector<BigMValue> canImprove{WithM(1, 0), WithM(-1, 0)};
+    EXPECT_FALSE(HasNoFeasibleSolution(work, basis, canImprove));
+    work.constraints[1].rhs = 1e-12;
+    EXPECT_FALSE(HasNoFeasibleSolution(work, basis, stuck));
+}
+
+}  // namespace
+}  // namespace vantrell
