@@ -1,0 +1,166 @@
+#include "export/report_builder.h"
+
+#include <algorithm>
+#include <cmath>
+#include <ctime>
+
+#include "model/number_text.h"
+#include "model/run_outcome.h"
+
+namespace vantrell {
+namespace {
+
+constexpr const char* kIndent = "    ";
+
+std::string ReportTerm(double coefficient, const std::string& name, int decimals) {
+    std::string text = coefficient < 0.0 ? " - " : " + ";
+    text += FixedText(std::fabs(coefficient), decimals);
+    text += CFormat(" %s ", name.c_str());
+    return text;
+}
+
+std::string ConstraintText(const ConstraintRow& row, int decimals) {
+    std::string text;
+    // The vectors of a row share one length; the common part guards a malformed row.
+    const std::size_t terms = std::min(row.coefficients.size(), row.columnNames.size());
+    for (std::size_t k = 0; k < terms; ++k) {
+        text += ReportTerm(row.coefficients[k], row.columnNames[k], decimals);
+    }
+    text += CFormat("%s ", row.relationText.c_str());
+    text += FixedText(row.rhs, decimals);
+    return text;
+}
+
+// The number of kept pages that really exist in a store.
+std::size_t KeptPages(std::int32_t count) {
+    return static_cast<std::size_t>(std::clamp<std::int32_t>(count, 0, kTableauPages));
+}
+
+void AppendPages(std::string& report, const char* kind, const PageStore& pages,
+                 std::int32_t count) {
+    const std::size_t kept = KeptPages(count);
+    for (std::size_t t = 0; t < kept; ++t) {
+        report += CFormat("\n\n%s Tableau #%d", kind, static_cast<int>(t + 1));
+        report += "\n";
+        // Kept pages are read-only; the copy carries its own widths, so each tableau is
+        // aligned on its own.
+        TableauPage page = pages[t];
+        page.ComputeColumnWidths();
+        for (std::size_t line = 0; line < page.mRows.size(); ++line) {
+            report += "\n";
+            report += page.LineText(line);
+        }
+        report += CFormat("\n\n%s: Leaves, %s Enters, PivotValue = %f\n", page.mLeaving.c_str(),
+                          page.mEntering.c_str(), page.mPivotValue);
+    }
+}
+
+struct KeptRun {
+    const PageStore& pages;
+    std::int32_t count;
+    const std::vector<CostTerm>& basis;
+    const std::vector<double>& values;
+    RunOutcome outcome;
+};
+
+// The basis lines, then the objective value and the closing line, or the line that
+// says why the run has no solution.
+void AppendSolution(std::string& report, const KeptRun& run, int decimals, const char* valueLabel,
+                    const char* closingLine) {
+    const std::string entry = FillDecimals("    %%s = %%.%dlf\n", decimals);
+    const std::size_t entries = std::min(run.basis.size(), run.values.size());
+    for (std::size_t i = 0; i < entries; ++i) {
+        report += CFormatDynamic(entry, run.basis[i].name.c_str(), run.values[i]);
+    }
+
+    const std::string failure = OutcomeSolutionText(run.outcome);
+    if (!failure.empty()) {
+        report += kIndent + failure + "\n";
+        return;
+    }
+    report += valueLabel;
+    const std::size_t kept = KeptPages(run.count);
+    // With no run kept there is no last page to take the value from: it stays empty.
+    if (run.outcome == RunOutcome::Optimal && kept > 0) {
+        report += FixedText(run.pages[kept - 1].mZ, decimals);
+    }
+    report += "\n";
+    report += closingLine;
+}
+
+}  // namespace
+
+ReportClock ReportClockNow() {
+    const std::time_t now = std::time(nullptr);
+    std::tm local{};
+    localtime_r(&now, &local);
+    ReportClock clock;
+    clock.month = local.tm_mon + 1;
+    clock.day = local.tm_mday;
+    clock.year = local.tm_year + 1900;
+    clock.hour = local.tm_hour;
+    clock.minute = local.tm_min;
+    return clock;
+}
+
+std::string ReportObjectiveText(const VantrellState& state) {
+    std::string text;
+    for (const CostTerm& term : state.mPrimal.objective) {
+        text += ReportTerm(term.cost, term.name, state.mDecimalPlaces);
+    }
+    return text;
+}
+
+std::string ReportPrimalConstraintText(const VantrellState& state, std::size_t i) {
+    if (i >= state.mPrimal.constraints.size()) {
+        return {};
+    }
+    return ConstraintText(state.mPrimal.constraints[i], state.mDecimalPlaces);
+}
+
+std::string ReportDualConstraintText(const VantrellState& state, std::size_t i) {
+    if (i >= state.mDual.constraints.size()) {
+        return {};
+    }
+    return ConstraintText(state.mDual.constraints[i], state.mDecimalPlaces);
+}
+
+std::string BuildReport(const VantrellState& state, const ReportClock& when) {
+    const int decimals = state.mDecimalPlaces;
+    std::string report = CFormat("Date: %2d/%2d/%2d,    Time: %2d:%2d\n\n", when.month, when.day,
+                                 when.year, when.hour, when.minute);
+    if (!state.mFileName.empty()) {
+        report += "Filename: " + state.mFileName + "\n\n";
+    }
+    report += state.mProblemName + "\n\n";
+
+    report += "Objective Function: Z = " + ReportObjectiveText(state) + "\n\n";
+    report += "\nPrimal Constraints:\n";
+    for (std::size_t i = 0; i < state.mPrimal.constraints.size(); ++i) {
+        report += kIndent + ReportPrimalConstraintText(state, i) + "\n";
+    }
+    AppendPages(report, "Primal", state.mPrimalPages, state.mPrimalTableauCount);
+    report += "\n\nComplete Primal Solution:\n";
+    AppendSolution(report,
+                   {state.mPrimalPages, state.mPrimalTableauCount, state.mPrimalBasis,
+                    state.mPrimalValues, state.mPrimalOutcome},
+                   decimals, "    Primal Solution = ", "    Other Variables: 0.0\n");
+
+    if (!state.mDisplayDuality) {
+        return report;
+    }
+
+    report += "\n\n\nDual Constraints:\n";
+    for (std::size_t i = 0; i < state.mDual.constraints.size(); ++i) {
+        report += kIndent + ReportDualConstraintText(state, i) + "\n";
+    }
+    AppendPages(report, "Dual", state.mDualPages, state.mDualTableauCount);
+    report += "\n\nComplete Dual Solution:\n";
+    AppendSolution(report,
+                   {state.mDualPages, state.mDualTableauCount, state.mDualBasis, state.mDualValues,
+                    state.mDualOutcome},
+                   decimals, "    Dual Solution = ", "    Other Dual Variables: 0.0\n");
+    return report;
+}
+
+}  // namespace vantrell
