@@ -76,10 +76,10 @@ std::string CFormat(const char* format, ...) {
     return text;
 }
 
-std::string CFormatDynamic(const std::string& format, ...) {
+std::string CFormatUnchecked(const char* format, ...) {
     va_list args;
     va_start(args, format);
-    std::string text = VFormat(format.c_str(), args);
+    std::string text = VFormat(format, args);
     va_end(args);
     return text;
 }

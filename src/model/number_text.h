@@ -17,7 +17,11 @@ int ClampDecimalPlaces(long long decimals);
 // a comma-decimal desktop still gets "3.000".
 std::string CFormat(const char* format, ...) __attribute__((format(printf, 1, 2)));
 // The same, for a format made at run time (a filled template).
-std::string CFormatDynamic(const std::string& format, ...);
+std::string CFormatUnchecked(const char* format, ...);
+template <typename... Args>
+std::string CFormatDynamic(const std::string& format, Args... args) {
+    return CFormatUnchecked(format.c_str(), args...);
+}
 
 // Fills a template such as "%%.%dlf" with the (clamped) decimal count: "%.3lf".
 std::string FillDecimals(const char* templ, int decimals);

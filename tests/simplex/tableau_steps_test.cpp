@@ -52,7 +52,7 @@ INSTANTIATE_TEST_SUITE_P(
         EnteringCase{"ConstantPassLargestWins", {Plain(1), Plain(3), Plain(3)}, -1, 1},
         EnteringCase{"RoundOffConstantDoesNotEnter", {Plain(1e-12), Plain(0)}, -1, -1},
         EnteringCase{"MPassBeatsConstantPass", {Plain(100), WithM(0, 1)}, -1, 1}),
-    [](const auto& info) { return std::string(info.param.name); });
+    [](const auto& testInfo) { return std::string(testInfo.param.name); });
 
 TEST(RatioTest, ExcludesTinyAndMarkedEntriesAndAcceptsRoundOffZero) {
     ProblemSet work = testing::MakeProblem(

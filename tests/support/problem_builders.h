@@ -2,6 +2,7 @@
 
 #include <initializer_list>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "model/problem.h"
@@ -9,6 +10,13 @@
 namespace vantrell::testing {
 
 struct RowSpec {
+    RowSpec(std::vector<double> coefficients_, std::string relation_, double rhs_,
+            std::string name_ = {})
+        : coefficients(std::move(coefficients_)),
+          relation(std::move(relation_)),
+          rhs(rhs_),
+          name(std::move(name_)) {}
+
     std::vector<double> coefficients;
     std::string relation;  // "<=", "=" or ">="
     double rhs = 0.0;
