@@ -1,0 +1,242 @@
+#include "model/file_io.h"
+
+#include <fcntl.h>
+#include <limits.h>
+#include <stdlib.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <atomic>
+#include <cerrno>
+#include <string>
+#include <system_error>
+
+namespace vantrell {
+namespace {
+
+std::string Reason(int error) {
+    return std::system_category().message(error);
+}
+
+std::string ReadError(const std::string& path, int error) {
+    return "Cannot read \"" + path + "\": " + Reason(error);
+}
+
+std::string WriteError(const std::string& path, int error) {
+    return "Cannot write \"" + path + "\": " + Reason(error);
+}
+
+// Closes the descriptor on every way out unless released.
+class FileDescriptor {
+  public:
+    explicit FileDescriptor(int fd) : fd_(fd) {}
+    ~FileDescriptor() {
+        if (fd_ >= 0) {
+            ::close(fd_);
+        }
+    }
+    FileDescriptor(const FileDescriptor&) = delete;
+    FileDescriptor& operator=(const FileDescriptor&) = delete;
+
+    int get() const { return fd_; }
+    bool valid() const { return fd_ >= 0; }
+    // Closes now and reports close's own error, which is where some file systems
+    // report a failed write.
+    int Close() {
+        const int result = ::close(fd_);
+        fd_ = -1;
+        return result == 0 ? 0 : errno;
+    }
+
+  private:
+    int fd_;
+};
+
+// Writes all of content, retrying after interruptions and short writes. 0 or errno.
+int WriteAll(int fd, std::string_view content) {
+    while (!content.empty()) {
+        const ssize_t written = ::write(fd, content.data(), content.size());
+        if (written < 0) {
+            if (errno == EINTR) {
+                continue;
+            }
+            return errno;
+        }
+        content.remove_prefix(static_cast<std::size_t>(written));
+    }
+    return 0;
+}
+
+// The file that a write really replaces: the target of a symbolic link, so the link
+// survives. A dangling link or a new file is written at the path as given.
+std::string ResolveTarget(const std::string& path) {
+    struct stat linkInfo {};
+    if (::lstat(path.c_str(), &linkInfo) != 0 || !S_ISLNK(linkInfo.st_mode)) {
+        return path;
+    }
+    char resolved[PATH_MAX];
+    if (::realpath(path.c_str(), resolved) == nullptr) {
+        return path;
+    }
+    return resolved;
+}
+
+std::string FolderOf(const std::string& path) {
+    const std::size_t slash = path.rfind('/');
+    if (slash == std::string::npos) {
+        return ".";
+    }
+    return slash == 0 ? "/" : path.substr(0, slash);
+}
+
+std::string BaseNameOf(const std::string& path) {
+    const std::size_t slash = path.rfind('/');
+    return slash == std::string::npos ? path : path.substr(slash + 1);
+}
+
+// Creates a new, exclusive temporary file in the target's folder; rename only replaces
+// atomically within one file system. The mode 0666 lets the umask decide, as for any
+// new file.
+int CreateTemporary(const std::string& target, std::string& temporaryPath) {
+    static std::atomic<unsigned> counter{0};
+    const std::string stem =
+        FolderOf(target) + "/." + BaseNameOf(target) + "." + std::to_string(::getpid()) + ".";
+    for (int attempt = 0; attempt < 100; ++attempt) {
+        temporaryPath = stem + std::to_string(counter++) + ".tmp";
+        const int fd = ::open(temporaryPath.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+        if (fd >= 0 || errno != EEXIST) {
+            return fd;
+        }
+    }
+    errno = EEXIST;
+    return -1;
+}
+
+// Best effort: makes the rename itself durable. A folder that cannot be synced does not
+// undo a write that has already replaced the file.
+void SyncFolder(const std::string& folder) {
+    const int fd = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (fd >= 0) {
+        ::fsync(fd);
+        ::close(fd);
+    }
+}
+
+// A device or pipe cannot be replaced; it gets the bytes directly. O_NONBLOCK keeps the
+// open of a pipe without a reader from waiting forever.
+std::optional<std::string> WriteDirectly(const std::string& path, std::string_view content) {
+    FileDescriptor fd(::open(path.c_str(), O_WRONLY | O_NONBLOCK | O_CLOEXEC));
+    if (!fd.valid()) {
+        return WriteError(path, errno);
+    }
+    const int flags = ::fcntl(fd.get(), F_GETFL);
+    if (flags >= 0) {
+        ::fcntl(fd.get(), F_SETFL, flags & ~O_NONBLOCK);
+    }
+    if (const int error = WriteAll(fd.get(), content); error != 0) {
+        return WriteError(path, error);
+    }
+    if (const int error = fd.Close(); error != 0) {
+        return WriteError(path, error);
+    }
+    return std::nullopt;
+}
+
+}  // namespace
+
+std::optional<std::string> ReadFileContent(const std::string& path, std::string* error) {
+    const auto fail = [&](int code) -> std::optional<std::string> {
+        if (error != nullptr) {
+            *error = ReadError(path, code);
+        }
+        return std::nullopt;
+    };
+    FileDescriptor fd(::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC));
+    if (!fd.valid()) {
+        return fail(errno);
+    }
+    struct stat info {};
+    if (::fstat(fd.get(), &info) != 0) {
+        return fail(errno);
+    }
+    if (S_ISDIR(info.st_mode)) {
+        return fail(EISDIR);
+    }
+    if (!S_ISREG(info.st_mode)) {
+        return fail(EINVAL);
+    }
+    std::string content;
+    content.reserve(static_cast<std::size_t>(info.st_size));
+    char buffer[65536];
+    for (;;) {
+        const ssize_t count = ::read(fd.get(), buffer, sizeof buffer);
+        if (count < 0) {
+            if (errno == EINTR) {
+                continue;
+            }
+            return fail(errno);
+        }
+        if (count == 0) {
+            break;
+        }
+        content.append(buffer, static_cast<std::size_t>(count));
+    }
+    return content;
+}
+
+std::optional<std::string> WriteFileAtomically(const std::string& path, std::string_view content) {
+    const std::string target = ResolveTarget(path);
+    struct stat existing {};
+    const bool exists = ::stat(target.c_str(), &existing) == 0;
+    if (exists && !S_ISREG(existing.st_mode)) {
+        if (S_ISDIR(existing.st_mode)) {
+            return WriteError(path, EISDIR);
+        }
+        return WriteDirectly(target, content);
+    }
+
+    std::string temporaryPath;
+    FileDescriptor fd(CreateTemporary(target, temporaryPath));
+    if (!fd.valid()) {
+        return WriteError(path, errno);
+    }
+    const auto fail = [&](int code) -> std::optional<std::string> {
+        ::unlink(temporaryPath.c_str());
+        return WriteError(path, code);
+    };
+    if (exists) {
+        ::fchmod(fd.get(), existing.st_mode & 07777);
+    }
+    if (const int error = WriteAll(fd.get(), content); error != 0) {
+        return fail(error);
+    }
+    if (::fsync(fd.get()) != 0) {
+        return fail(errno);
+    }
+    if (const int error = fd.Close(); error != 0) {
+        return fail(error);
+    }
+    if (::rename(temporaryPath.c_str(), target.c_str()) != 0) {
+        return fail(errno);
+    }
+    SyncFolder(FolderOf(target));
+    return std::nullopt;
+}
+
+std::optional<std::string> WriteTextFileAtomically(const std::string& path, std::string_view text) {
+    return WriteFileAtomically(path, ToCrLf(text));
+}
+
+std::string ToCrLf(std::string_view text) {
+    std::string converted;
+    converted.reserve(text.size() + text.size() / 16);
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        if (text[i] == '\n' && (i == 0 || text[i - 1] != '\r')) {
+            converted += '\r';
+        }
+        converted += text[i];
+    }
+    return converted;
+}
+
+}  // namespace vantrell

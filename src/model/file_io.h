@@ -1,0 +1,30 @@
+#pragma once
+
+#include <optional>
+#include <string>
+#include <string_view>
+
+namespace vantrell {
+
+// The whole content of a regular file, byte for byte. Nothing, with error set to
+// "Cannot read \"PATH\": reason", when it cannot be read. Devices and pipes are refused
+// so that a stray choice in a file dialog cannot block or fill memory.
+std::optional<std::string> ReadFileContent(const std::string& path, std::string* error = nullptr);
+
+// Replaces the file at path with content, or creates it. The content goes into a temporary
+// file beside the target, is flushed to disk and then renamed over it, so the target holds
+// either its old or its new content, never a part. An existing target keeps its permission
+// bits; a symbolic link is written through. A target that exists and is no regular file
+// (a device such as /dev/null) is written directly, as nothing can be renamed over it.
+// Returns "Cannot write \"PATH\": reason" on failure, nothing on success.
+[[nodiscard]] std::optional<std::string> WriteFileAtomically(const std::string& path,
+                                                             std::string_view content);
+
+// The same for text: every "\n" is written as CR LF, the line end of the program's files.
+[[nodiscard]] std::optional<std::string> WriteTextFileAtomically(const std::string& path,
+                                                                 std::string_view text);
+
+// "\n" to "\r\n"; a CR LF already present is kept as it is.
+std::string ToCrLf(std::string_view text);
+
+}  // namespace vantrell
