@@ -1,0 +1,28 @@
+#pragma once
+
+#include "model/prompt.h"
+#include "model/vantrell_state.h"
+
+namespace vantrell {
+
+// The file dialogs of the two commands: the data folder, "*.lp" files; saving adds the
+// extension "lp" to a name typed without one.
+FileDialogSpec OpenProblemDialog();
+FileDialogSpec SaveProblemDialog();
+
+enum class OpenResult {
+    Opened,     // the problem was replaced, perhaps with messages about parts of the file
+    Cancelled,  // no file was chosen
+    Failed,     // the file could not be opened or read; nothing changed
+};
+
+// Open: asks for a problem file and replaces the primal with its content. A file that
+// cannot be read at all leaves every member as it was. Unless the file failed to read, the
+// dual is rebuilt and the solution list emptied, after Cancel as well.
+OpenResult OpenProblem(VantrellState& state, Prompt& prompt);
+
+// Save Text: asks for a path and writes the problem there as a problem file. The old file
+// stays whole when the write fails. Changes no state.
+void SaveText(VantrellState& state, Prompt& prompt);
+
+}  // namespace vantrell
