@@ -7,7 +7,8 @@ namespace {
 
 std::string TwoPartText(double constant, bool hasM, double multiplier, int decimals) {
     if (hasM) {
-        return CFormatDynamic(FillDecimals("(%%.%dlf, %%.%dlfM)", decimals), constant, multiplier);
+        // "(%.dlf, %.dlfM)" filled with the decimal count, built from its two numbers.
+        return "(" + FixedText(constant, decimals) + ", " + FixedText(multiplier, decimals) + "M)";
     }
     return FixedText(constant, decimals);
 }

@@ -1,0 +1,97 @@
+// A whole Calculate Primal run with its page texts, on problems of growing size.
+#include <benchmark/benchmark.h>
+
+#include <random>
+
+#include "model/file_io.h"
+#include "model/problem_file_reader.h"
+#include "model/variable_names.h"
+#include "simplex/calculate_commands.h"
+
+namespace vantrell {
+namespace {
+
+class QuietPrompt : public Prompt {
+  public:
+    void ShowMessage(const std::string&) override {}
+    bool AskYesNo(const std::string&) override { return false; }
+    std::optional<std::string> ChooseFileToOpen(const FileDialogSpec&) override { return {}; }
+    std::optional<std::string> ChooseFileToSave(const FileDialogSpec&) override { return {}; }
+};
+
+ConstraintRow DenseRow(const std::vector<double>& coefficients, double rhs) {
+    ConstraintRow row;
+    for (std::size_t k = 0; k < coefficients.size(); ++k) {
+        row.AppendColumn(static_cast<int>(k), DecisionName(static_cast<int>(k + 1)),
+                         coefficients[k], false);
+    }
+    row.relationText = "<=";
+    row.rhs = rhs;
+    return row;
+}
+
+ProblemSet DenseProblem(int variables, int constraints, unsigned seed) {
+    std::mt19937 random(seed);
+    std::uniform_int_distribution<int> cost(1, 20);
+    std::uniform_int_distribution<int> coefficient(1, 9);
+    std::uniform_int_distribution<int> rhs(100, 1000);
+    ProblemSet problem;
+    for (int k = 0; k < variables; ++k) {
+        problem.objective.push_back(
+            {k, DecisionName(k + 1), double(cost(random)), false, false, 0});
+    }
+    for (int r = 0; r < constraints; ++r) {
+        std::vector<double> row;
+        for (int k = 0; k < variables; ++k) {
+            row.push_back(coefficient(random));
+        }
+        problem.constraints.push_back(DenseRow(row, rhs(random)));
+        problem.constraintNames.push_back("R" + std::to_string(r + 1));
+    }
+    return problem;
+}
+
+void RunPrimal(benchmark::State& bench, VantrellState& state) {
+    QuietPrompt prompt;
+    SilentPresenter presenter;
+    for (auto _ : bench) {
+        CalculatePrimal(state, prompt, presenter);
+        benchmark::DoNotOptimize(state.mPages[0].mRows.data());
+    }
+    bench.counters["pages"] = state.mTableauCount;
+}
+
+void TwoVariableExample(benchmark::State& bench) {
+    VantrellState state;
+    state.mPrimal.objective = {{0, "X1", 3, false, false, 0}, {1, "X2", 2, false, false, 0}};
+    state.mPrimal.constraints = {DenseRow({1, 1}, 4), DenseRow({1, 3}, 6)};
+    state.mPrimal.constraintNames = {"C1", "C2"};
+    RunPrimal(bench, state);
+}
+
+void Dense9By30(benchmark::State& bench) {
+    VantrellState state;
+    state.mPrimal = DenseProblem(9, 30, 930);
+    RunPrimal(bench, state);
+}
+
+void Dense40By40FromFile(benchmark::State& bench) {
+    const auto content = ReadFileContent(VANTRELL_BENCH_PROBLEMS "/dense_40x40.lp");
+    const auto reading = content ? ReadProblemText(*content) : ProblemFileReading{};
+    if (!reading.file) {
+        bench.SkipWithError("cannot read dense_40x40.lp");
+        return;
+    }
+    VantrellState state;
+    state.mPrimal = reading.file->problem;
+    RunPrimal(bench, state);
+}
+
+BENCHMARK(TwoVariableExample);
+BENCHMARK(Dense9By30);
+BENCHMARK(Dense40By40FromFile)->Unit(benchmark::kMillisecond);
+
+}  // namespace
+}  // namespace vantrell
+
+BENCHMARK_MAIN();

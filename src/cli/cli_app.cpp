@@ -1,0 +1,103 @@
+#include "cli/cli_app.h"
+
+#include "cli/cli_options.h"
+#include "cli/stream_prompt.h"
+#include "commands/file_commands.h"
+#include "model/file_io.h"
+#include "model/number_text.h"
+#include "simplex/calculate_commands.h"
+
+namespace vantrell::cli {
+namespace {
+
+// Reads the problem file as the Open command does; false when it could not be read.
+bool OpenProblemFile(VantrellState& state, const CliOptions& options, std::ostream& err) {
+    StreamPrompt prompt(err, options.problemFile, std::nullopt);
+    if (OpenProblem(state, prompt) != OpenResult::Opened) {
+        return false;
+    }
+    if (options.decimals) {
+        state.mDecimalPlaces = *options.decimals;
+    }
+    return true;
+}
+
+int Report(const CliOptions& options, std::ostream& out, std::ostream& err,
+           const ReportClock& now) {
+    VantrellState state;
+    if (!OpenProblemFile(state, options, err)) {
+        return kExitUsageOrUnreadable;
+    }
+    StreamPrompt prompt(err, options.problemFile, std::nullopt);
+    SilentPresenter presenter;
+    CalculatePrimal(state, prompt, presenter);
+    CalculateDual(state, prompt, presenter);
+    if (!state.mSolved) {
+        prompt.ShowMessage(kNotSolvedMessage);
+        return kExitRefused;
+    }
+    const std::string report = BuildReport(state, now);
+    if (!options.reportFile) {
+        out << report;
+        return kExitSuccess;
+    }
+    if (const auto failure = WriteTextFileAtomically(*options.reportFile, report)) {
+        prompt.ShowMessage(*failure);
+        return kExitCannotWrite;
+    }
+    return kExitSuccess;
+}
+
+int Pages(const CliOptions& options, std::ostream& out, std::ostream& err) {
+    VantrellState state;
+    if (!OpenProblemFile(state, options, err)) {
+        return kExitUsageOrUnreadable;
+    }
+    StreamPrompt prompt(err, options.problemFile, std::nullopt);
+    SilentPresenter presenter;
+    state.mRunOutcome = RunOutcome::NotRun;
+    if (options.dual) {
+        CalculateDual(state, prompt, presenter);
+    } else {
+        CalculatePrimal(state, prompt, presenter);
+    }
+    if (state.mRunOutcome == RunOutcome::NotRun) {
+        return kExitRefused;  // refused before its first page; the message says why
+    }
+    for (int p = 0; p < state.mTableauCount; ++p) {
+        TableauPage page = state.mPages[static_cast<std::size_t>(p)];
+        page.ComputeColumnWidths();
+        for (std::size_t line = 0; line < page.mRows.size(); ++line) {
+            out << page.LineText(line) << '\n';
+        }
+        out << '\n';
+    }
+    for (const std::string& line : state.mSolutionLines) {
+        out << line << '\n';
+    }
+    return kExitSuccess;
+}
+
+}  // namespace
+
+int RunCli(const std::vector<std::string>& args, std::ostream& out, std::ostream& err,
+           const ReportClock& now) {
+    std::string error;
+    const auto options = ParseCliOptions(args, error);
+    if (!options) {
+        err << "vantrell-cli: " << error << "\n\n" << kUsageText;
+        return kExitUsageOrUnreadable;
+    }
+    switch (options->command) {
+        case CliCommand::Help:
+            out << kUsageText;
+            return kExitSuccess;
+        case CliCommand::Report:
+            return Report(*options, out, err, now);
+        case CliCommand::Pages:
+            return Pages(*options, out, err);
+    }
+    return kExitUsageOrUnreadable;
+}
+
+}  // namespace vantrell::cli

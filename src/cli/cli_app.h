@@ -1,0 +1,23 @@
+#pragma once
+
+#include <ostream>
+#include <string>
+#include <vector>
+
+#include "export/report_builder.h"
+
+namespace vantrell::cli {
+
+enum ExitStatus : int {
+    kExitSuccess = 0,
+    kExitRefused = 1,
+    kExitUsageOrUnreadable = 2,
+    kExitCannotWrite = 3,
+};
+
+// The whole batch front end: args are the arguments after the program name. The clock
+// gives the report's date line.
+int RunCli(const std::vector<std::string>& args, std::ostream& out, std::ostream& err,
+           const ReportClock& now);
+
+}  // namespace vantrell::cli

@@ -1,0 +1,90 @@
+#include "cli/cli_options.h"
+
+#include "model/number_text.h"
+
+namespace vantrell::cli {
+
+const char* const kUsageText =
+    "Usage:\n"
+    "  vantrell-cli report FILE.lp [-o OUT.out] [--decimals N]\n"
+    "  vantrell-cli pages FILE.lp [--dual] [--decimals N]\n"
+    "  vantrell-cli --help\n"
+    "\n"
+    "report  reads the problem file as the program's Open command does, solves the\n"
+    "        primal and then the dual, stepping through every tableau, and prints the\n"
+    "        solution report as Export Solution writes it. With -o the report is\n"
+    "        written to OUT.out (CR LF line ends) instead.\n"
+    "pages   prints every tableau of the primal run (of the dual run with --dual),\n"
+    "        a blank line between tableaus, then the Complete Solution lines.\n"
+    "--decimals N  shows every number with N decimal places instead of the file's\n"
+    "        count (0 to 10).\n"
+    "\n"
+    "Messages the program would show in a box go to standard error.\n"
+    "Exit status: 0 success; 1 the report is refused because no run reached a\n"
+    "solution, or the run was refused; 2 a usage error or a problem file that cannot\n"
+    "be read; 3 the report file cannot be written.\n";
+
+std::optional<CliOptions> ParseCliOptions(const std::vector<std::string>& args,
+                                          std::string& error) {
+    CliOptions options;
+    if (args.empty()) {
+        error = "a command is needed";
+        return std::nullopt;
+    }
+    const std::string& command = args[0];
+    if (command == "--help" || command == "-h" || command == "help") {
+        return options;
+    }
+    if (command == "report") {
+        options.command = CliCommand::Report;
+    } else if (command == "pages") {
+        options.command = CliCommand::Pages;
+    } else {
+        error = "unknown command \"" + command + "\"";
+        return std::nullopt;
+    }
+
+    for (std::size_t i = 1; i < args.size(); ++i) {
+        const std::string& arg = args[i];
+        const bool hasValue = i + 1 < args.size();
+        if (arg == "--help" || arg == "-h") {
+            options.command = CliCommand::Help;
+            return options;
+        }
+        if (arg == "-o" && options.command == CliCommand::Report) {
+            if (!hasValue) {
+                error = "-o needs a file name";
+                return std::nullopt;
+            }
+            options.reportFile = args[++i];
+        } else if (arg == "--dual" && options.command == CliCommand::Pages) {
+            options.dual = true;
+        } else if (arg == "--decimals") {
+            const auto parsed = hasValue ? ParseIntegerPrefix(args[i + 1]) : std::nullopt;
+            if (!parsed || parsed->length != args[i + 1].size() ||
+                parsed->value < kMinDecimalPlaces || parsed->value > kMaxDecimalPlaces) {
+                error = "--decimals needs a whole number from " +
+                        std::to_string(kMinDecimalPlaces) + " to " +
+                        std::to_string(kMaxDecimalPlaces);
+                return std::nullopt;
+            }
+            options.decimals = static_cast<int>(parsed->value);
+            ++i;
+        } else if (!arg.empty() && arg[0] == '-' && arg != "-") {
+            error = "unknown option \"" + arg + "\"";
+            return std::nullopt;
+        } else if (options.problemFile.empty()) {
+            options.problemFile = arg;
+        } else {
+            error = "only one problem file can be given";
+            return std::nullopt;
+        }
+    }
+    if (options.problemFile.empty()) {
+        error = "a problem file is needed";
+        return std::nullopt;
+    }
+    return options;
+}
+
+}  // namespace vantrell::cli

@@ -1,0 +1,25 @@
+#pragma once
+
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace vantrell::cli {
+
+enum class CliCommand { Help, Report, Pages };
+
+struct CliOptions {
+    CliCommand command = CliCommand::Help;
+    std::string problemFile;
+    std::optional<std::string> reportFile;  // -o: write the report there instead
+    std::optional<int> decimals;            // --decimals: overrides the file's count
+    bool dual = false;                      // pages --dual
+};
+
+// Reads the arguments after the program name. Nothing, with error set, when they do
+// not make a command.
+std::optional<CliOptions> ParseCliOptions(const std::vector<std::string>& args, std::string& error);
+
+extern const char* const kUsageText;
+
+}  // namespace vantrell::cli

@@ -1,0 +1,165 @@
+// The batch front end, driven in-process as a teacher would from a shell.
+#include <gtest/gtest.h>
+
+#include <sstream>
+
+#include "cli/cli_app.h"
+#include "support/temp_dir.h"
+
+namespace vantrell::cli {
+namespace {
+
+const ReportClock kFixedClock{12, 5, 2026, 9, 7};
+
+struct CliRun {
+    int status = -1;
+    std::string out;
+    std::string err;
+};
+
+CliRun RunVantrellCli(const std::vector<std::string>& args) {
+    std::ostringstream out;
+    std::ostringstream err;
+    CliRun run;
+    run.status = RunCli(args, out, err, kFixedClock);
+    run.out = out.str();
+    run.err = err.str();
+    return run;
+}
+
+std::string Example(const std::string& name) {
+    return std::string(VANTRELL_DATA_DIR) + "/" + name;
+}
+
+TEST(CliReport, PrintsBothRunsOfTheExample) {
+    const std::string file = Example("maximize.lp");
+    const CliRun run = RunVantrellCli({"report", file});
+    ASSERT_EQ(run.status, kExitSuccess) << run.err;
+    EXPECT_EQ(run.err, "");
+    EXPECT_EQ(
+        run.out.rfind("Date: 12/ 5/2026,    Time:  9: 7\n\nFilename: " + file +
+                          "\n\nTwo products\n\nObjective Function: Z =  + 3.000 X1  + 2.000 X2 \n",
+                      0),
+        0u);
+    EXPECT_NE(run.out.find("\n\nPrimal Tableau #2\n"), std::string::npos);
+    EXPECT_EQ(run.out.find("Primal Tableau #3"), std::string::npos);
+    EXPECT_NE(run.out.find("    Primal Solution = 12.000\n"), std::string::npos);
+    EXPECT_NE(run.out.find("\n\nDual Tableau #4\n"), std::string::npos);
+    const std::string ending =
+        "\n\nComplete Dual Solution:\n    S2 = 1.000\n    Y1 = 3.000\n"
+        "    Dual Solution = -12.000\n    Other Dual Variables: 0.0\n";
+    ASSERT_GE(run.out.size(), ending.size());
+    EXPECT_EQ(run.out.substr(run.out.size() - ending.size()), ending);
+}
+
+TEST(CliReport, WritesTheReportWithCrLfWhenAskedTo) {
+    testing::TempDir dir;
+    const std::string target = dir.File("answer.out");
+    testing::WriteWholeFile(target, std::string(100000, 'x'));
+    const CliRun run = RunVantrellCli({"report", Example("minimize.lp"), "-o", target});
+    ASSERT_EQ(run.status, kExitSuccess) << run.err;
+    EXPECT_EQ(run.out, "");
+    const std::string written = testing::ReadWholeFile(target);
+    EXPECT_EQ(written.find('x'), std::string::npos);
+    EXPECT_NE(written.find("    Primal Solution = -9.000\r\n"), std::string::npos);
+    EXPECT_NE(written.find("    Dual Solution = 9.000\r\n"), std::string::npos);
+    EXPECT_EQ(written.find("\n\n"), std::string::npos);  // every line end is CR LF
+}
+
+TEST(CliReport, UnwritableReportKeepsTheOldFileAndSaysWhy) {
+    testing::TempDir dir;
+    const CliRun run =
+        RunVantrellCli({"report", Example("minimize.lp"), "-o", dir.File("missing/a.out")});
+    EXPECT_EQ(run.status, kExitCannotWrite);
+    EXPECT_NE(run.err.find("missing/a.out"), std::string::npos);
+}
+
+TEST(CliReport, RefusedWhenNoRunReachesASolution) {
+    testing::TempDir dir;
+    const std::string file = dir.File("one.lp");
+    testing::WriteWholeFile(file, "One# Problem Name\n3 #d\n0 #m\n\n1.000X1 #object function\n");
+    const CliRun run = RunVantrellCli({"report", file});
+    EXPECT_EQ(run.status, kExitRefused);
+    EXPECT_EQ(run.out, "");
+    EXPECT_EQ(run.err,
+              "The objective function is empty\nThe objective function is empty\n"
+              "The Problem must be solved first\n");
+}
+
+TEST(CliReport, UnboundedPrimalAndItsInfeasibleDualAreBothNamed) {
+    const CliRun run = RunVantrellCli({"report", Example("unbounded.lp")});
+    ASSERT_EQ(run.status, kExitSuccess) << run.err;
+    EXPECT_EQ(run.err, "ERROR: mLeavingRow is -1\n");
+    EXPECT_NE(
+        run.out.find("\n    S2 = 2.000\n    Unbounded: no row limits the entering variable\n"),
+        std::string::npos);
+    EXPECT_NE(
+        run.out.find("\n    No Feasible Solution: an artificial variable is still positive\n"),
+        std::string::npos);
+}
+
+TEST(CliReport, InfeasibleProblemIsReportedAsSuch) {
+    const CliRun run = RunVantrellCli({"report", Example("infeasible.lp")});
+    ASSERT_EQ(run.status, kExitSuccess) << run.err;
+    EXPECT_NE(
+        run.out.find("\n    No Feasible Solution: an artificial variable is still positive\n"),
+        std::string::npos);
+    EXPECT_EQ(run.out.find("Primal Solution ="), std::string::npos);
+}
+
+TEST(CliPages, PrintsEveryPageThenTheSolution) {
+    const CliRun run = RunVantrellCli({"pages", Example("maximize.lp"), "--decimals", "0"});
+    ASSERT_EQ(run.status, kExitSuccess) << run.err;
+    EXPECT_EQ(run.out,
+              "      Cj  3  2  0  0 \n"
+              "Cb Basis X1 X2 S1 S2 Bi Bi/Aij \n"
+              " 0    S1  1  1  1  0  4      4 \n"
+              " 0    S2  1  3  0  1  6      6 \n"
+              "      Zj  0  0  0  0 \n"
+              "   Cj-Zj  3  2  0  0  0 \n"
+              "\n"
+              "      Cj  3  2  0  0 \n"
+              "Cb Basis X1 X2 S1 S2 Bi Bi/Aij \n"
+              " 3    X1  1  1  1  0  4      4 \n"
+              " 0    S2  0  2 -1  1  2      6 \n"
+              "      Zj  3  3  3  0 \n"
+              "   Cj-Zj  0 -1 -3  0 12 \n"
+              "\n"
+              "X1 = 4\nS2 = 2\nSolution = 12\nOther Variables: 0.0\n");
+}
+
+TEST(CliPages, DualRunOfTheMinimization) {
+    const CliRun run = RunVantrellCli({"pages", "--dual", Example("minimize.lp")});
+    ASSERT_EQ(run.status, kExitSuccess) << run.err;
+    EXPECT_NE(run.out.find("\nY1 = 3.000\nY2 = 1.000\nSolution = 9.000\nOther Variables: 0.0\n"),
+              std::string::npos);
+}
+
+TEST(CliUsage, BadArgumentsAndUnreadableFiles) {
+    struct Case {
+        std::vector<std::string> args;
+        int status;
+        const char* errContains;
+    };
+    const std::vector<Case> cases = {
+        {{}, kExitUsageOrUnreadable, "Usage:"},
+        {{"solve", "x.lp"}, kExitUsageOrUnreadable, "unknown command"},
+        {{"report"}, kExitUsageOrUnreadable, "a problem file is needed"},
+        {{"report", "a.lp", "b.lp"}, kExitUsageOrUnreadable, "only one problem file"},
+        {{"pages", "a.lp", "-o", "x"}, kExitUsageOrUnreadable, "unknown option"},
+        {{"report", "a.lp", "--decimals", "two"}, kExitUsageOrUnreadable, "--decimals"},
+        {{"report", "a.lp", "--decimals", "-1"}, kExitUsageOrUnreadable, "--decimals"},
+        {{"report", "/nonexistent/a.lp"}, kExitUsageOrUnreadable, "Cannot open LP file"},
+    };
+    for (const Case& c : cases) {
+        const CliRun run = RunVantrellCli(c.args);
+        EXPECT_EQ(run.status, c.status) << ::testing::PrintToString(c.args);
+        EXPECT_NE(run.err.find(c.errContains), std::string::npos) << run.err;
+    }
+    const CliRun help = RunVantrellCli({"--help"});
+    EXPECT_EQ(help.status, kExitSuccess);
+    EXPECT_NE(help.out.find("vantrell-cli report FILE.lp"), std::string::npos);
+}
+
+}  // namespace
+}  // namespace vantrell::cli

@@ -1,0 +1,117 @@
+#include "model/number_text.h"
+
+#include <gtest/gtest.h>
+
+#include <clocale>
+#include <cmath>
+#include <cstdio>
+#include <string>
+
+#include "simplex/calculate_commands.h"
+#include "support/problem_builders.h"
+#include "support/scripted_prompt.h"
+
+namespace vantrell {
+namespace {
+
+std::string PrintfFixed(double value, int decimals) {
+    char buffer[512];
+    std::snprintf(buffer, sizeof buffer, "%.*f", decimals, value);
+    return buffer;
+}
+
+TEST(NumberText, FixedTextIsCPrintfExactly) {
+    const double values[] = {0.0,   -0.0,   0.125,  0.375,      2.5,      -2.5, 1e-7,
+                             -1e-7, 0.0005, 1.0005, 123456.789, 1e22,     -3.0, 2.0 / 3.0,
+                             1e300, NAN,    -NAN,   INFINITY,   -INFINITY};
+    for (double value : values) {
+        for (int decimals : {0, 1, 2, 3, 6, 10}) {
+            EXPECT_EQ(FixedText(value, decimals), PrintfFixed(value, decimals))
+                << value << " with " << decimals;
+        }
+    }
+    EXPECT_EQ(FixedText(-0.0, 3), "-0.000");
+    EXPECT_EQ(FixedText(2.5, 0), "2");
+}
+
+TEST(NumberText, AnyDecimalCountMakesAWellFormedFormat) {
+    EXPECT_EQ(FillDecimals("%%.%dlf %%s", 3), "%.3lf %s");
+    EXPECT_EQ(FillDecimals("(%%.%dlf, %%.%dlfM)", 0), "(%.0lf, %.0lfM)");
+    EXPECT_EQ(FillDecimals("%%.%dlf", -5), "%.0lf");
+    EXPECT_EQ(FillDecimals("%%.%dlf", 2000000000), "%.10lf");
+    EXPECT_EQ(FixedText(1.5, -3), "2");
+    EXPECT_EQ(FixedText(1.5, 99), "1.5000000000");
+    EXPECT_EQ(ClampDecimalPlaces(-9000000000LL), kMinDecimalPlaces);
+    EXPECT_EQ(ClampDecimalPlaces(9000000000LL), kMaxDecimalPlaces);
+}
+
+struct DecimalCase {
+    const char* text;
+    bool found;
+    double value;
+    std::size_t length;
+};
+
+TEST(NumberText, DecimalPrefixIsDecimalOnly) {
+    const DecimalCase cases[] = {
+        {"0X2", true, 0.0, 1},        {"0x1p3", true, 0.0, 1},    {"2.5X12", true, 2.5, 3},
+        {"  -3.00X1", true, -3.0, 7}, {"+4", true, 4.0, 2},       {".5", true, 0.5, 2},
+        {"5.", true, 5.0, 2},         {"1e3X1", true, 1000.0, 3}, {"1eX1", true, 1.0, 1},
+        {"1e+", true, 1.0, 1},        {"X2", false, 0.0, 0},      {"-", false, 0.0, 0},
+        {".", false, 0.0, 0},         {"nan", false, 0.0, 0},     {"inf", false, 0.0, 0},
+        {"", false, 0.0, 0},
+    };
+    for (const DecimalCase& c : cases) {
+        const auto parsed = ParseDecimalPrefix(c.text);
+        ASSERT_EQ(parsed.has_value(), c.found) << c.text;
+        if (c.found) {
+            EXPECT_EQ(parsed->value, c.value) << c.text;
+            EXPECT_EQ(parsed->length, c.length) << c.text;
+        }
+    }
+    EXPECT_TRUE(std::isinf(ParseDecimalPrefix("1e999")->value));
+    EXPECT_EQ(ParseDecimalPrefix("1e-999")->value, 0.0);
+    EXPECT_EQ(DecimalTextValue("abc"), 0.0);
+    EXPECT_EQ(DecimalTextValue("2,5"), 2.0);
+}
+
+TEST(NumberText, IntegerPrefix) {
+    EXPECT_EQ(ParseIntegerPrefix(" 12 #x")->value, 12);
+    EXPECT_EQ(ParseIntegerPrefix("-3")->value, -3);
+    EXPECT_EQ(ParseIntegerPrefix("+7")->value, 7);
+    EXPECT_FALSE(ParseIntegerPrefix("+-7"));
+    EXPECT_FALSE(ParseIntegerPrefix("abc"));
+    EXPECT_FALSE(ParseIntegerPrefix("99999999999"));
+}
+
+// A German desktop sets a comma as the decimal point for printf and strtod; the program's
+// numbers must not follow it.
+class CommaDecimalLocale : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        if (std::setlocale(LC_ALL, "de_DE.UTF-8") == nullptr) {
+            GTEST_SKIP() << "de_DE.UTF-8 is not installed";
+        }
+    }
+    void TearDown() override { std::setlocale(LC_ALL, "C"); }
+};
+
+TEST_F(CommaDecimalLocale, NumbersAndPageTextsKeepThePoint) {
+    char probe[16];
+    std::snprintf(probe, sizeof probe, "%.1f", 2.5);
+    ASSERT_EQ(std::string(probe), "2,5");  // the locale really is in force
+
+    EXPECT_EQ(CFormat("%.3lf", 2.5), "2.500");
+    EXPECT_EQ(DecimalTextValue("2.5"), 2.5);
+
+    VantrellState state;
+    state.mPrimal = testing::MakeProblem({3, 2}, {{{1, 1}, "<=", 4}, {{1, 3}, "<=", 6}});
+    testing::ScriptedPrompt prompt;
+    SilentPresenter presenter;
+    CalculatePrimal(state, prompt, presenter);
+    EXPECT_EQ(state.mPages[1].mRows[5].back(), "12.000");
+    EXPECT_EQ(state.mSolutionLines[2], "Solution = 12.000");
+}
+
+}  // namespace
+}  // namespace vantrell

@@ -1,0 +1,6 @@
+#!/usr/bin/env bash
+# Builds everything with warnings as errors and runs every test.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+./tools/install-deps.sh
+cmake --workflow --preset ci
