@@ -1,0 +1,24 @@
+#pragma once
+
+#include <QPointer>
+#include <QWidget>
+
+#include "model/prompt.h"
+
+namespace vantrell {
+
+// Message boxes and file dialogs, parented to the window that is active when they are
+// asked for, so they stay above it.
+class QtPrompt : public Prompt {
+  public:
+    void ShowMessage(const std::string& text) override;
+    bool AskYesNo(const std::string& question) override;
+    std::optional<std::string> ChooseFileToOpen(const FileDialogSpec& spec) override;
+    std::optional<std::string> ChooseFileToSave(const FileDialogSpec& spec) override;
+};
+
+// The folder a file dialog opens in: the folder of the initial name when it exists
+// (relative to the working directory), else the working directory.
+QString InitialFolder(const FileDialogSpec& spec);
+
+}  // namespace vantrell

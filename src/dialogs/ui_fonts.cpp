@@ -1,0 +1,13 @@
+#include "dialogs/ui_fonts.h"
+
+#include <QFontDatabase>
+
+namespace vantrell {
+
+QFont FixedDialogFont() {
+    QFont font = QFontDatabase::systemFont(QFontDatabase::FixedFont);
+    font.setPointSize(9);
+    return font;
+}
+
+}  // namespace vantrell
