@@ -1,0 +1,25 @@
+#include "commands/export_commands.h"
+
+#include "model/file_io.h"
+
+namespace vantrell {
+
+FileDialogSpec ExportSolutionDialog() {
+    return FileDialogSpec{"../Vantrell/out/*.out", "Output File (*.out)", "*.out", "out"};
+}
+
+void ExportSolution(const VantrellState& state, Prompt& prompt, const ReportClock& now) {
+    if (!state.mSolved) {
+        prompt.ShowMessage(kNotSolvedMessage);
+        return;
+    }
+    const auto path = prompt.ChooseFileToSave(ExportSolutionDialog());
+    if (!path) {
+        return;
+    }
+    if (const auto error = WriteTextFileAtomically(*path, BuildReport(state, now))) {
+        prompt.ShowMessage(*error);
+    }
+}
+
+}  // namespace vantrell

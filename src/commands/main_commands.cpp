@@ -1,0 +1,44 @@
+#include "commands/main_commands.h"
+
+#include "commands/file_commands.h"
+
+namespace vantrell {
+
+void NewProblem(VantrellState& state, Prompt& prompt) {
+    if (prompt.AskYesNo("Do you want to save the current inputs?")) {
+        SaveText(state, prompt);
+    }
+    state.mPrimal.Clear();
+    state.mDual.Clear();
+    state.mSizeFields.m.clear();
+    state.mSolved = false;
+}
+
+bool DeleteConstraint(VantrellState& state, Prompt& prompt, int selected) {
+    const auto count = static_cast<int>(state.mPrimal.constraints.size());
+    if (selected < 0 || selected >= count) {
+        prompt.ShowMessage("Select a constraint to delete");
+        return false;
+    }
+    if (!prompt.AskYesNo("Are you sure you want to delete this entry?")) {
+        return false;
+    }
+    ProblemSet& primal = state.mPrimal;
+    primal.constraints.erase(primal.constraints.begin() + selected);
+    if (selected < static_cast<int>(primal.constraintNames.size())) {
+        primal.constraintNames.erase(primal.constraintNames.begin() + selected);
+    }
+    return true;
+}
+
+std::optional<std::string> PlotRefusal(const VantrellState& state) {
+    if (state.mPrimal.objective.size() != 2) {
+        return "Size of Objective variables is not equal to 2";
+    }
+    if (state.mPrimal.constraints.empty() || state.mPrimal.constraints[0].ColumnCount() < 2) {
+        return "Size of Constraints should at least be 2";
+    }
+    return std::nullopt;
+}
+
+}  // namespace vantrell

@@ -1,0 +1,24 @@
+#pragma once
+
+#include <optional>
+#include <string>
+
+#include "model/prompt.h"
+#include "model/vantrell_state.h"
+
+namespace vantrell {
+
+// New: offers to save, then empties the primal and the dual and forgets that the problem
+// was solved. The problem name, file name, sense, options and earlier results stay.
+void NewProblem(VantrellState& state, Prompt& prompt);
+
+// Delete Constraint on the selected line (-1 for none): asks first; true when deleted.
+bool DeleteConstraint(VantrellState& state, Prompt& prompt, int selected);
+
+// Why the problem cannot be plotted, or nothing when it can.
+std::optional<std::string> PlotRefusal(const VantrellState& state);
+
+// The Export Solution and Save Excel commands refuse until a run has reached a result.
+inline constexpr const char* kSaveExcelNotSolvedMessage = "The problem must be solved first.";
+
+}  // namespace vantrell

@@ -1,0 +1,105 @@
+#include "dialogs/tableau_dialog.h"
+
+#include <QGridLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+#include "dialogs/ui_fonts.h"
+#include "model/number_text.h"
+
+namespace vantrell {
+namespace {
+
+QLineEdit* ReadOnlyField(const char* name, QWidget* parent) {
+    auto* field = new QLineEdit(parent);
+    field->setObjectName(name);
+    field->setReadOnly(true);
+    return field;
+}
+
+// The framework's standard text of a double: up to 15 significant digits.
+QString DoubleText(double value) {
+    return QString::fromStdString(CFormat("%.15g", value));
+}
+
+}  // namespace
+
+CTableauDlg::CTableauDlg(const TableauPage& page, const VantrellState& state, Prompt& prompt,
+                         QWidget* parent)
+    : QDialog(parent), mPage(page), mState(state), mPrompt(prompt) {
+    setWindowTitle(QStringLiteral("Tableau Dialog"));
+    setObjectName("tableauDialog");
+    setFont(FixedDialogFont());
+    setWindowFlags(windowFlags() | Qt::WindowMinMaxButtonsHint);
+    setSizeGripEnabled(true);
+    BuildLayout();
+    FillFields();
+}
+
+void CTableauDlg::BuildLayout() {
+    mIterationField = ReadOnlyField("iterationField", this);
+    mZField = ReadOnlyField("zField", this);
+    mLeavingField = ReadOnlyField("leavingField", this);
+    mEnteringField = ReadOnlyField("enteringField", this);
+    mPivotField = ReadOnlyField("pivotField", this);
+    mNextButton = new QPushButton(QStringLiteral("Next"), this);
+    mNextButton->setObjectName("nextButton");
+    mNextButton->setDefault(true);
+    connect(mNextButton, &QPushButton::clicked, this, &CTableauDlg::OnNext);
+
+    mTableauList = new QListWidget(this);
+    mTableauList->setObjectName("tableauList");
+    mTableauList->setAccessibleName(QStringLiteral("Tableau"));
+    mTableauList->setSelectionMode(QAbstractItemView::SingleSelection);
+    mTableauList->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+    mTableauList->setMinimumSize(560, 180);
+
+    auto* fields = new QGridLayout;
+    fields->addWidget(mIterationField, 0, 0, 1, 4);
+    fields->addWidget(new QLabel(QStringLiteral("Z ="), this), 0, 4, Qt::AlignRight);
+    fields->addWidget(mZField, 0, 5);
+    fields->addWidget(mNextButton, 0, 6);
+    fields->addWidget(mLeavingField, 1, 0);
+    fields->addWidget(new QLabel(QStringLiteral("leaves"), this), 1, 1);
+    fields->addWidget(mEnteringField, 1, 2);
+    fields->addWidget(new QLabel(QStringLiteral("enters"), this), 1, 3);
+    fields->addWidget(new QLabel(QStringLiteral("Pivot Value"), this), 1, 4, Qt::AlignRight);
+    fields->addWidget(mPivotField, 1, 5);
+    fields->setColumnStretch(0, 1);
+    fields->setColumnStretch(2, 1);
+
+    auto* layout = new QVBoxLayout(this);
+    layout->addLayout(fields);
+    layout->addWidget(mTableauList, 1);
+}
+
+void CTableauDlg::FillFields() {
+    mLeavingField->setText(QString::fromStdString(mPage.mLeaving));
+    mEnteringField->setText(QString::fromStdString(mPage.mEntering));
+    mPivotField->setText(DoubleText(mPage.mPivotValue));
+    mZField->setText(DoubleText(mPage.mZ));
+
+    mPage.ComputeColumnWidths();
+    for (std::size_t line = 0; line < mPage.mRows.size(); ++line) {
+        mTableauList->addItem(QString::fromStdString(mPage.LineText(line)));
+    }
+    if (mState.mLeavingRow != -1) {
+        // The first two lines are the Cj line and the headings; the pivot row follows.
+        mTableauList->setCurrentRow(mState.mLeavingRow + 2);
+    }
+    const char* format =
+        mState.mSolvingDual ? "Solving Dual: Iteration: %d" : "Solving Primal: Iteration: %d";
+    mIterationField->setText(QString::fromStdString(CFormat(format, mState.mTableauCount)));
+}
+
+void CTableauDlg::OnNext() {
+    if (mState.mDone && !mPrompt.AskYesNo(LastPageQuestion(mState.mRunOutcome))) {
+        return;
+    }
+    accept();
+}
+
+}  // namespace vantrell

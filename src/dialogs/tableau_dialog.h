@@ -1,0 +1,44 @@
+#pragma once
+
+#include <QDialog>
+
+#include "model/prompt.h"
+#include "model/tableau_page.h"
+#include "model/vantrell_state.h"
+
+class QLineEdit;
+class QListWidget;
+class QPushButton;
+
+namespace vantrell {
+
+// Shows one tableau page of a run: its lines, the entering and leaving variable, the pivot
+// and Z. Next leaves the page; on the run's last page it asks first. Escape and the close
+// box leave without asking.
+class CTableauDlg : public QDialog {
+    Q_OBJECT
+
+  public:
+    CTableauDlg(const TableauPage& page, const VantrellState& state, Prompt& prompt,
+                QWidget* parent = nullptr);
+
+    // Next: closes the page, after the last-page question when the run has ended.
+    void OnNext();
+
+  private:
+    void BuildLayout();
+    void FillFields();
+
+    TableauPage mPage;
+    const VantrellState& mState;
+    Prompt& mPrompt;
+    QLineEdit* mIterationField = nullptr;
+    QLineEdit* mZField = nullptr;
+    QLineEdit* mLeavingField = nullptr;
+    QLineEdit* mEnteringField = nullptr;
+    QLineEdit* mPivotField = nullptr;
+    QListWidget* mTableauList = nullptr;
+    QPushButton* mNextButton = nullptr;
+};
+
+}  // namespace vantrell

@@ -1,0 +1,119 @@
+#include "dialogs/tableau_dialog.h"
+
+#include <QLayout>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QtTest>
+
+#include "simplex/calculate_commands.h"
+#include "support/problem_builders.h"
+#include "support/scripted_prompt.h"
+
+namespace vantrell {
+
+// Opens each page of a run in a real Tableau dialog, checks what it shows and leaves it
+// with Next, answering the last-page question from the script.
+class SteppingPresenter : public PagePresenter {
+  public:
+    explicit SteppingPresenter(Prompt& prompt) : mPrompt(prompt) {}
+
+    void ShowPage(const VantrellState& state, const TableauPage& page) override {
+        CTableauDlg dialog(page, state, mPrompt);
+        dialog.show();
+        auto* list = dialog.findChild<QListWidget*>("tableauList");
+        auto* iteration = dialog.findChild<QLineEdit*>("iterationField");
+        selectedRows.push_back(list->selectedItems().isEmpty() ? -1 : list->currentRow());
+        iterations.push_back(iteration->text());
+        firstLines.push_back(list->item(0)->text());
+        auto* next = dialog.findChild<QPushButton*>("nextButton");
+        int presses = 0;
+        while (dialog.isVisible() && presses < 5) {
+            QTest::mouseClick(next, Qt::LeftButton);
+            ++presses;
+        }
+        nextPresses.push_back(presses);
+    }
+
+    Prompt& mPrompt;
+    QList<int> selectedRows;
+    QStringList iterations;
+    QStringList firstLines;
+    QList<int> nextPresses;
+};
+
+class TableauDialogTest : public QObject {
+    Q_OBJECT
+
+  private slots:
+    void stepsThroughAWholeRun() {
+        VantrellState state;
+        state.mPrimal = testing::MakeProblem({3, 2}, {{{1, 1}, "<=", 4}, {{1, 3}, "<=", 6}});
+        testing::ScriptedPrompt prompt;
+        prompt.answers = {false, true};  // last page: No keeps it open, Yes leaves it
+        SteppingPresenter presenter(prompt);
+        CalculatePrimal(state, prompt, presenter);
+
+        QCOMPARE(presenter.selectedRows, (QList<int>{2, -1}));  // the pivot row S1, then none
+        QCOMPARE(presenter.iterations,
+                 (QStringList{"Solving Primal: Iteration: 1", "Solving Primal: Iteration: 2"}));
+        QCOMPARE(presenter.nextPresses, (QList<int>{1, 2}));
+        QCOMPARE(prompt.questions.size(), qsizetype(2));
+        QCOMPARE(QString::fromStdString(prompt.questions[0]),
+                 QStringLiteral("Optimal Solution Found. This is the last tableau. Do you "
+                                "really want to leave?"));
+        QCOMPARE(presenter.firstLines[0], QStringLiteral("         Cj 3.000 2.000 0.000 0.000 "));
+    }
+
+    void showsPivotAndZInShortestForm() {
+        VantrellState state;
+        state.mDone = false;
+        state.mSolvingDual = true;
+        state.mTableauCount = 3;
+        state.mLeavingRow = -1;
+        TableauPage page;
+        page.mRows = {{"", "Cj", "1.000"}, {"Cb", "Basis", "Y1", "Bi", "Bi/Aij"}};
+        page.mPivotValue = 0.5;
+        page.mZ = 12.0;
+        page.mEntering = "Y1";
+        page.mLeaving = "S2";
+        testing::ScriptedPrompt prompt;
+        CTableauDlg dialog(page, state, prompt);
+        QCOMPARE(dialog.findChild<QLineEdit*>("pivotField")->text(), QStringLiteral("0.5"));
+        QCOMPARE(dialog.findChild<QLineEdit*>("zField")->text(), QStringLiteral("12"));
+        QCOMPARE(dialog.findChild<QLineEdit*>("enteringField")->text(), QStringLiteral("Y1"));
+        QCOMPARE(dialog.findChild<QLineEdit*>("leavingField")->text(), QStringLiteral("S2"));
+        QCOMPARE(dialog.findChild<QLineEdit*>("iterationField")->text(),
+                 QStringLiteral("Solving Dual: Iteration: 3"));
+        QCOMPARE(dialog.windowTitle(), QStringLiteral("Tableau Dialog"));
+    }
+
+    void escapeLeavesALastPageWithoutAsking() {
+        VantrellState state;
+        state.mDone = true;
+        state.mLeavingRow = -1;
+        testing::ScriptedPrompt prompt;
+        CTableauDlg dialog(TableauPage{}, state, prompt);
+        dialog.show();
+        QTest::keyClick(&dialog, Qt::Key_Escape);
+        QVERIFY(!dialog.isVisible());
+        QVERIFY(prompt.questions.empty());
+    }
+
+    void listFillsTheResizedWindow() {
+        VantrellState state;
+        testing::ScriptedPrompt prompt;
+        CTableauDlg dialog(TableauPage{}, state, prompt);
+        dialog.resize(900, 600);
+        dialog.show();
+        dialog.layout()->activate();
+        auto* list = dialog.findChild<QListWidget*>("tableauList");
+        QVERIFY(dialog.width() - list->geometry().right() <= 20);
+        QVERIFY(dialog.height() - list->geometry().bottom() <= 20);
+    }
+};
+
+}  // namespace vantrell
+
+QTEST_MAIN(vantrell::TableauDialogTest)
+#include "tableau_dialog_test.moc"
