@@ -1,0 +1,120 @@
+#include "commands/main_commands.h"
+
+#include <gtest/gtest.h>
+
+#include "commands/export_commands.h"
+#include "simplex/calculate_commands.h"
+#include "simplex/dual_builder.h"
+#include "support/problem_builders.h"
+#include "support/scripted_prompt.h"
+#include "support/temp_dir.h"
+
+namespace vantrell {
+namespace {
+
+using testing::MakeProblem;
+using testing::ScriptedPrompt;
+
+VantrellState ThreeRowState() {
+    VantrellState state;
+    state.mPrimal = MakeProblem(
+        {3, 2},
+        {{{1, 0}, "<=", 4, "Plant1"}, {{0, 2}, "<=", 12, "Plant2"}, {{3, 2}, "<=", 18, "Plant3"}});
+    RebuildDual(state.mPrimal, false, state.mDual);
+    return state;
+}
+
+TEST(DeleteConstraint, AsksFirstAndRemovesRowAndNameTogether) {
+    VantrellState state = ThreeRowState();
+    ScriptedPrompt prompt;
+    EXPECT_FALSE(DeleteConstraint(state, prompt, -1));
+    EXPECT_EQ(prompt.messages, std::vector<std::string>{"Select a constraint to delete"});
+    EXPECT_TRUE(prompt.questions.empty());
+
+    prompt.answers = {false, true};
+    EXPECT_FALSE(DeleteConstraint(state, prompt, 1));
+    EXPECT_EQ(state.mPrimal.constraints.size(), 3u);
+    EXPECT_TRUE(DeleteConstraint(state, prompt, 1));
+    EXPECT_EQ(state.mPrimal.constraintNames, (std::vector<std::string>{"Plant1", "Plant3"}));
+    EXPECT_EQ(state.mPrimal.constraints[1].rhs, 18.0);
+}
+
+TEST(NewProblem, EmptiesTheProblemButKeepsNamesOptionsAndResults) {
+    VantrellState state = ThreeRowState();
+    state.mProblemName = "Sample";
+    state.mFileName = "/tmp/sample.lp";
+    state.mMinimize = true;
+    state.mDecimalPlaces = 2;
+    ScriptedPrompt prompt;
+    SilentPresenter presenter;
+    state.mMinimize = false;
+    CalculatePrimal(state, prompt, presenter);
+    ASSERT_TRUE(state.mSolved);
+    const int keptPages = state.mPrimalTableauCount;
+
+    prompt.answers = {false};
+    NewProblem(state, prompt);
+    EXPECT_EQ(prompt.questions,
+              std::vector<std::string>{"Do you want to save the current inputs?"});
+    EXPECT_TRUE(prompt.saveSpecs.empty());
+    EXPECT_TRUE(state.mPrimal.objective.empty());
+    EXPECT_TRUE(state.mPrimal.constraints.empty());
+    EXPECT_TRUE(state.mDual.constraints.empty());
+    EXPECT_FALSE(state.mSolved);
+    EXPECT_EQ(state.mProblemName, "Sample");
+    EXPECT_EQ(state.mFileName, "/tmp/sample.lp");
+    EXPECT_EQ(state.mDecimalPlaces, 2);
+    EXPECT_EQ(state.mPrimalTableauCount, keptPages);
+    EXPECT_EQ(state.mSizeFields.m, "");
+    EXPECT_EQ(state.mSizeFields.n, "5");
+}
+
+TEST(PlotRefusal, NeedsTwoObjectiveTermsAndATwoColumnFirstRow) {
+    VantrellState state = ThreeRowState();
+    EXPECT_EQ(PlotRefusal(state), std::nullopt);
+    state.mPrimal.objective.push_back(state.mPrimal.objective[0]);
+    EXPECT_EQ(PlotRefusal(state), "Size of Objective variables is not equal to 2");
+    state.mPrimal.objective.pop_back();
+    state.mPrimal.constraints[0].ClearColumns();
+    EXPECT_EQ(PlotRefusal(state), "Size of Constraints should at least be 2");
+    state.mPrimal.constraints.clear();
+    EXPECT_EQ(PlotRefusal(state), "Size of Constraints should at least be 2");
+}
+
+TEST(ExportSolution, RefusesUntilSolvedThenReplacesTheFileWhole) {
+    VantrellState state = ThreeRowState();
+    ScriptedPrompt prompt;
+    const ReportClock clock{1, 2, 2027, 3, 4};
+    ExportSolution(state, prompt, clock);
+    EXPECT_EQ(prompt.messages, std::vector<std::string>{"The Problem must be solved first\n"});
+    EXPECT_TRUE(prompt.saveSpecs.empty());
+
+    SilentPresenter presenter;
+    CalculatePrimal(state, prompt, presenter);
+    testing::TempDir dir;
+    const std::string path = dir.File("report.out");
+    testing::WriteWholeFile(path, std::string(50000, '~'));
+    prompt.saveFiles = {path};
+    ExportSolution(state, prompt, clock);
+    ASSERT_EQ(prompt.saveSpecs.size(), 1u);
+    EXPECT_EQ(prompt.saveSpecs[0].initialName, "../Vantrell/out/*.out");
+    EXPECT_EQ(prompt.saveSpecs[0].defaultExtension, "out");
+    const std::string written = testing::ReadWholeFile(path);
+    EXPECT_EQ(written.rfind("Date:  1/ 2/2027,    Time:  3: 4\r\n\r\n", 0), 0u);
+    EXPECT_EQ(written.find('~'), std::string::npos);
+}
+
+TEST(ExportSolution, UnwritableTargetIsReportedAndLeftAlone) {
+    VantrellState state = ThreeRowState();
+    ScriptedPrompt prompt;
+    SilentPresenter presenter;
+    CalculatePrimal(state, prompt, presenter);
+    testing::TempDir dir;
+    prompt.saveFiles = {dir.File("no/such/folder/report.out")};
+    ExportSolution(state, prompt, ReportClock{});
+    ASSERT_EQ(prompt.messages.size(), 1u);
+    EXPECT_NE(prompt.messages[0].find("no/such/folder/report.out"), std::string::npos);
+}
+
+}  // namespace
+}  // namespace vantrell
