@@ -1,0 +1,35 @@
+#pragma once
+
+#include <cstddef>
+#include <filesystem>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace vantrell {
+
+inline constexpr const char* kGuideFileName = "onlinehelp.txt";
+inline constexpr const char* kMissingGuideMessage =
+    "Cannot open Help file. Move it to the release folder.";
+// The longest line the Help dialog shows as one list line.
+inline constexpr std::size_t kGuideLineLimit = 255;
+
+// Where the guide is looked for: in the start directory recorded when the main window
+// opened, so a file dialog that moved the current directory does not lose it. An empty
+// start directory means the current one.
+std::filesystem::path GuidePath(const std::string& workDir);
+
+// The guide's text as list lines, in file order: line breaks (LF or CR LF) removed, empty
+// lines kept, no extra line after a final break. A line longer than kGuideLineLimit goes
+// on in the following list lines, kGuideLineLimit characters each, so nothing is lost.
+std::vector<std::string> GuideLines(std::string_view content);
+
+struct GuideReading {
+    bool found = false;
+    // The guide's lines, or kMissingGuideMessage alone when it cannot be read.
+    std::vector<std::string> lines;
+};
+
+GuideReading ReadGuide(const std::string& workDir);
+
+}  // namespace vantrell

@@ -1,0 +1,85 @@
+#include "dialogs/options_dialog.h"
+
+#include <QCheckBox>
+#include <QGridLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+#include "commands/options_input.h"
+#include "dialogs/ui_fonts.h"
+
+namespace vantrell {
+
+COptionsDlg::COptionsDlg(VantrellState& state, Prompt& prompt, QWidget* parent)
+    : QDialog(parent), mState(state), mPrompt(prompt), mDecimalPlaces(state.mDecimalPlaces) {
+    setWindowTitle(QStringLiteral("Options Dialog"));
+    setFont(FixedDialogFont());
+    BuildLayout();
+}
+
+void COptionsDlg::BuildLayout() {
+    auto* label = new QLabel(QStringLiteral("Number of decimal places"), this);
+    mDecimalEdit = new QLineEdit(QString::number(mDecimalPlaces), this);
+    mDecimalEdit->setObjectName(QStringLiteral("decimalEdit"));
+    label->setBuddy(mDecimalEdit);
+    auto* hint = new QLabel(QString::fromStdString(DecimalRangeHint()), this);
+    hint->setObjectName(QStringLiteral("decimalHint"));
+
+    mDualityBox = new QCheckBox(QStringLiteral("Display Duality"), this);
+    mDualityBox->setObjectName(QStringLiteral("dualityBox"));
+    mDualityBox->setChecked(mState.mDisplayDuality);
+    // The box mirrors the state: a click changes it at once, and Cancel does not undo it.
+    connect(mDualityBox, &QCheckBox::toggled, this,
+            [this](bool checked) { mState.mDisplayDuality = checked; });
+
+    auto* okButton = new QPushButton(QStringLiteral("Ok"), this);
+    okButton->setObjectName(QStringLiteral("okButton"));
+    okButton->setDefault(true);
+    auto* cancelButton = new QPushButton(QStringLiteral("Cancel"), this);
+    cancelButton->setObjectName(QStringLiteral("cancelButton"));
+    cancelButton->setAutoDefault(false);
+    auto* helpButton = new QPushButton(QStringLiteral("Help"), this);
+    helpButton->setObjectName(QStringLiteral("helpButton"));
+    helpButton->setAutoDefault(false);
+    connect(okButton, &QPushButton::clicked, this, &COptionsDlg::OnOk);
+    connect(cancelButton, &QPushButton::clicked, this, &QDialog::reject);
+    connect(helpButton, &QPushButton::clicked, this, &COptionsDlg::OnHelp);
+
+    auto* fields = new QGridLayout;
+    fields->addWidget(label, 0, 0, 1, 2);
+    fields->addWidget(mDecimalEdit, 1, 0);
+    fields->addWidget(hint, 1, 1);
+    fields->addWidget(mDualityBox, 2, 0, 1, 2);
+    fields->setRowStretch(3, 1);
+
+    auto* buttons = new QVBoxLayout;
+    buttons->addWidget(okButton);
+    buttons->addWidget(cancelButton);
+    buttons->addWidget(helpButton);
+    buttons->addStretch(1);
+
+    auto* layout = new QHBoxLayout(this);
+    layout->addLayout(fields, 1);
+    layout->addLayout(buttons);
+    layout->setSizeConstraint(QLayout::SetFixedSize);
+}
+
+void COptionsDlg::OnOk() {
+    const DecimalPlacesInput input = ReadDecimalPlaces(mDecimalEdit->text().toStdString());
+    if (!input.places) {
+        mPrompt.ShowMessage(input.message);
+        mDecimalEdit->setFocus();
+        mDecimalEdit->selectAll();
+        return;
+    }
+    mDecimalPlaces = *input.places;
+    accept();
+}
+
+void COptionsDlg::OnHelp() {
+    mPrompt.ShowMessage(OptionsHelpText());
+}
+
+}  // namespace vantrell

@@ -1,0 +1,39 @@
+#pragma once
+
+#include <QDialog>
+
+#include "model/prompt.h"
+#include "model/vantrell_state.h"
+
+class QCheckBox;
+class QLineEdit;
+
+namespace vantrell {
+
+// "Options Dialog": the number of decimal places and the dual display. The duality box
+// changes the state at the click, whatever button ends the dialog; the decimal count is
+// only handed back, through DecimalPlaces() after exec() returned Accepted, for the main
+// window to apply and redraw.
+class COptionsDlg : public QDialog {
+    Q_OBJECT
+
+  public:
+    COptionsDlg(VantrellState& state, Prompt& prompt, QWidget* parent = nullptr);
+
+    // The count accepted by Ok (never negative, at most kMaxDecimalPlaces); before Ok the
+    // count the dialog was opened with.
+    int DecimalPlaces() const { return mDecimalPlaces; }
+
+  private:
+    void BuildLayout();
+    void OnOk();
+    void OnHelp();
+
+    VantrellState& mState;
+    Prompt& mPrompt;
+    int mDecimalPlaces;
+    QLineEdit* mDecimalEdit = nullptr;
+    QCheckBox* mDualityBox = nullptr;
+};
+
+}  // namespace vantrell

@@ -1,0 +1,11 @@
+#include "dialogs/program_icon.h"
+
+#include <QString>
+
+namespace vantrell {
+
+QIcon ProgramIcon() {
+    return QIcon(QStringLiteral(":/vantrell.png"));
+}
+
+}  // namespace vantrell

@@ -1,0 +1,11 @@
+#pragma once
+
+#include <QIcon>
+
+namespace vantrell {
+
+// The program's icon, for the main window, the About box and any other window that
+// shows it. Works from every executable that links the dialogs library.
+QIcon ProgramIcon();
+
+}  // namespace vantrell
