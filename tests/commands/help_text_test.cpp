@@ -49,12 +49,6 @@ TEST(GuideLines, CarriageReturnOfALongLineIsNotALineOfItsOwn) {
     EXPECT_EQ(GuideLines(line + "\r\n"), (Lines{line}));
 }
 
-TEST(GuidePath, LooksInTheStartDirectory) {
-    EXPECT_EQ(GuidePath("/home/student/vantrell"),
-              std::filesystem::path("/home/student/vantrell/onlinehelp.txt"));
-    EXPECT_EQ(GuidePath(""), std::filesystem::path("onlinehelp.txt"));
-}
-
 TEST(ReadGuide, ReadsTheGuideOfTheStartDirectory) {
     const TempDir dir;
     WriteWholeFile(dir.File(kGuideFileName), "Vantrell\r\n\r\nUser's guide\r\n");
