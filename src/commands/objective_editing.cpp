@@ -1,0 +1,157 @@
+#include "commands/objective_editing.h"
+
+#include <cmath>
+
+#include "model/equation_text.h"
+#include "model/number_text.h"
+#include "model/variable_names.h"
+
+namespace vantrell {
+namespace {
+
+bool IsBlank(char c) {
+    return c == ' ' || c == '\t';
+}
+
+void SetObjectiveTerm(ProblemSet& primal, int item, std::string_view coefficientText) {
+    const std::size_t index = static_cast<std::size_t>(item);
+    while (primal.objective.size() <= index) {
+        primal.objective.push_back(MarkedZeroTerm(static_cast<int>(primal.objective.size())));
+    }
+    // A term already there keeps its id and name; only the cost and its marker change.
+    CostTerm& term = primal.objective[index];
+    term.cost = DecimalTextValue(coefficientText);
+    term.zero = IsZeroText(coefficientText);
+}
+
+}  // namespace
+
+CostTerm MarkedZeroTerm(int index) {
+    CostTerm term;
+    term.id = index;
+    term.name = DecisionName(index + 1);
+    term.zero = true;
+    return term;
+}
+
+std::vector<std::string> VariableItems() {
+    std::vector<std::string> items;
+    for (int number = 1; number <= kVariableItemCount; ++number) {
+        items.push_back(DecisionName(number));
+    }
+    return items;
+}
+
+int NextVariableItem(int item) {
+    return item + 1 < kVariableItemCount ? item + 1 : -1;
+}
+
+std::optional<int> VariableItemIndex(std::string_view text) {
+    std::string packed;
+    for (char c : text) {
+        if (!IsBlank(c)) {
+            packed += c;
+        }
+    }
+    if (packed.size() != 2 || (packed[0] != 'X' && packed[0] != 'x')) {
+        return std::nullopt;
+    }
+    const int number = packed[1] - '0';
+    if (number < 1 || number > kVariableItemCount) {
+        return std::nullopt;
+    }
+    return number - 1;
+}
+
+bool IsZeroText(std::string_view text) {
+    if (text.empty()) {
+        return true;
+    }
+    if (text.size() == 1) {
+        return text[0] == '0';
+    }
+    return text[0] == '0' && text[1] != '.';
+}
+
+std::string ObjectiveCoefficientText(const ProblemSet& primal, int item, int decimals) {
+    const bool present = item >= 0 && static_cast<std::size_t>(item) < primal.objective.size();
+    return FixedText(present ? primal.objective[static_cast<std::size_t>(item)].cost : 0.0,
+                     decimals);
+}
+
+double ObjectiveSlope(const CostTerm& first, const CostTerm& second) {
+    if (second.zero) {
+        return kMarkedZeroSlope;
+    }
+    return -(first.cost / second.cost);
+}
+
+std::string SlopeFractionText(double slope, const CostTerm& first, const CostTerm& second,
+                              int decimals) {
+    const char* templ = slope < 0.0 ? "- %%.%dlf/%%.%dlf" : "%%.%dlf/%%.%dlf";
+    // The template holds the count twice; FillDecimals fills every %d.
+    return CFormatDynamic(FillDecimals(templ, decimals), std::fabs(first.cost),
+                          std::fabs(second.cost));
+}
+
+std::string SlopeValueText(double slope, int decimals) {
+    if (std::isnan(slope)) {
+        return "undefined";
+    }
+    if (std::isinf(slope)) {
+        return slope < 0.0 ? "-infinite" : "infinite";
+    }
+    return FixedText(slope, decimals);
+}
+
+ObjectiveFields RefreshObjective(ProblemSet& primal, int decimals) {
+    ObjectiveFields fields;
+    fields.objective = PrimalObjectiveText(primal, decimals);
+    if (primal.objective.size() != 2) {
+        fields.slopeFraction = kNoSlopeText;
+        fields.slopeValue = kNoSlopeText;
+        return fields;
+    }
+    const CostTerm& first = primal.objective[0];
+    const CostTerm& second = primal.objective[1];
+    primal.slope = ObjectiveSlope(first, second);
+    fields.slopeFraction = SlopeFractionText(primal.slope, first, second, decimals);
+    fields.slopeValue = SlopeValueText(primal.slope, decimals);
+    return fields;
+}
+
+VariablePress AddObjectiveTerm(ProblemSet& primal, std::string_view variableText,
+                               std::string_view coefficientText, Prompt& prompt) {
+    VariablePress press;
+    const std::optional<int> item = VariableItemIndex(variableText);
+    if (!item) {
+        prompt.ShowMessage(kChooseVariableMessage);
+        return press;
+    }
+    SetObjectiveTerm(primal, *item, coefficientText);
+    WidenRowsToObjective(primal);
+    press.done = true;
+    press.item = *item;
+    press.nextItem = NextVariableItem(*item);
+    return press;
+}
+
+void WidenRowsToObjective(ProblemSet& primal) {
+    const std::size_t terms = primal.objective.size();
+    for (ConstraintRow& row : primal.constraints) {
+        for (std::size_t j = row.ColumnCount(); j < terms; ++j) {
+            const int index = static_cast<int>(j);
+            row.AppendColumn(index, DecisionName(index + 1), 0.0, true);
+        }
+    }
+}
+
+bool ClearObjective(ProblemSet& primal, Prompt& prompt) {
+    if (!prompt.AskYesNo(kClearQuestion)) {
+        return false;
+    }
+    primal.objective.clear();
+    return true;
+}
+
+}  // namespace vantrell

@@ -1,0 +1,34 @@
+#pragma once
+
+#include <QStringList>
+
+#include "dialogs/main_views.h"
+
+namespace vantrell::testing {
+
+// Stands in for the main window: records which refreshes were asked for, in order, and
+// lets the test choose the selected line of the primal list. Like the real list, a
+// redraw of the primal constraints leaves no line selected.
+class RecordingViews : public MainViews {
+  public:
+    void ShowPrimalObjective() override { calls << QStringLiteral("ShowPrimalObjective"); }
+    void ShowPrimalConstraints() override {
+        calls << QStringLiteral("ShowPrimalConstraints");
+        selected = -1;
+    }
+    void ShowDualObjective() override { calls << QStringLiteral("ShowDualObjective"); }
+    void ShowDualConstraints() override { calls << QStringLiteral("ShowDualConstraints"); }
+    void RebuildDual() override { calls << QStringLiteral("RebuildDual"); }
+    int SelectedConstraint() const override { return selected; }
+
+    QStringList calls;
+    int selected = -1;
+};
+
+// What the dialogs ask after a press that changed the primal.
+inline QStringList RefreshAfterChange() {
+    return {QStringLiteral("ShowPrimalConstraints"), QStringLiteral("ShowPrimalObjective"),
+            QStringLiteral("RebuildDual"), QStringLiteral("ShowDualObjective")};
+}
+
+}  // namespace vantrell::testing
