@@ -56,6 +56,7 @@ void CTableauDlg::BuildLayout() {
     mTableauList->setSelectionMode(QAbstractItemView::SingleSelection);
     mTableauList->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     mTableauList->setMinimumSize(560, 180);
+    resize(820, 340);
 
     auto* fields = new QGridLayout;
     fields->addWidget(mIterationField, 0, 0, 1, 4);
@@ -70,6 +71,7 @@ void CTableauDlg::BuildLayout() {
     fields->addWidget(mPivotField, 1, 5);
     fields->setColumnStretch(0, 1);
     fields->setColumnStretch(2, 1);
+    fields->setColumnMinimumWidth(3, 90);  // keeps "enters" clear of "Pivot Value"
 
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(fields);

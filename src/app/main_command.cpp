@@ -1,0 +1,32 @@
+#include "app/main_command.h"
+
+#include <Qt>
+
+namespace vantrell {
+
+std::optional<MainCommand> CommandForControlKey(int qtKey) {
+    switch (qtKey) {
+        case Qt::Key_D:
+            return MainCommand::CalculateDual;
+        case Qt::Key_E:
+            return MainCommand::SaveExcel;
+        case Qt::Key_F:
+            return MainCommand::ObjectiveFunction;
+        case Qt::Key_G:
+            return MainCommand::Plot2D;
+        case Qt::Key_N:
+            return MainCommand::New;
+        case Qt::Key_O:
+            return MainCommand::Open;
+        case Qt::Key_P:
+            return MainCommand::CalculatePrimal;
+        case Qt::Key_S:
+            return MainCommand::Constraints;
+        case Qt::Key_X:
+            return MainCommand::DeleteConstraint;
+        default:
+            return std::nullopt;
+    }
+}
+
+}  // namespace vantrell

@@ -1,0 +1,30 @@
+#pragma once
+
+#include <optional>
+
+namespace vantrell {
+
+// Every command of the main window; the menu and the Ctrl+letter keys both run these.
+enum class MainCommand {
+    New,
+    Open,
+    SaveExcel,
+    SaveText,
+    ExportSolution,
+    Exit,
+    ObjectiveFunction,
+    Constraints,
+    DeleteConstraint,
+    Plot2D,
+    DeselectConstraint,
+    CalculatePrimal,
+    CalculateDual,
+    Options,
+    About,
+    UserGuide,
+};
+
+// The nine Ctrl+letter keys: Qt::Key_D and the rest, to their commands.
+std::optional<MainCommand> CommandForControlKey(int qtKey);
+
+}  // namespace vantrell

@@ -1,0 +1,93 @@
+#pragma once
+
+#include <QDialog>
+#include <functional>
+#include <map>
+
+#include "app/main_command.h"
+#include "dialogs/main_views.h"
+#include "model/prompt.h"
+#include "model/vantrell_state.h"
+#include "simplex/page_presenter.h"
+
+class QAction;
+class QLineEdit;
+class QListWidget;
+class QListWidgetItem;
+
+namespace vantrell {
+
+// The main window: the problem and its dual as equations, the counts of the last standard
+// form and the complete solution, with the menu and the Ctrl+letter keys. It owns the
+// program's state; every other window reaches the state through it.
+class CVantrellDlg : public QDialog, public MainViews {
+    Q_OBJECT
+
+  public:
+    // Shows a modal dialog and returns its result; tests replace it to drive the dialog.
+    using ModalRunner = std::function<int(QDialog&)>;
+
+    CVantrellDlg(Prompt& prompt, PagePresenter& presenter, QWidget* parent = nullptr);
+    ~CVantrellDlg() override;
+
+    VantrellState& State() { return mState; }
+    void SetModalRunner(ModalRunner runner) { mRunModal = std::move(runner); }
+    void RunCommand(MainCommand command);
+    QAction* Action(MainCommand command) const { return mActions.at(command); }
+
+    // The view refreshes the commands call, and the selection of the primal list.
+    void ShowPrimalObjective() override;
+    void ShowPrimalConstraints() override;
+    void ShowDualObjective() override;
+    void ShowDualConstraints() override;
+    void RebuildDual() override;
+    int SelectedConstraint() const override;
+
+    // Escape and the close box ask before the program ends.
+    void reject() override;
+
+  protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+
+  private:
+    void BuildLayout();
+    void ShowSolutionList();
+    void ShowSizeFields();
+    void ShowFileFields();
+
+    void OnNew();
+    void OnOpen();
+    void OnSaveExcel();
+    void OnExportSolution();
+    void OnExit();
+    void OnObjectiveFunction();
+    void OnConstraints();
+    void OnDeleteConstraint();
+    void OnPlot2D();
+    void OnDeselectConstraint();
+    void OnCalculate(bool dual);
+    void OnOptions();
+    void OnAbout();
+    void OnUserGuide();
+    void OnDualListDoubleClicked();
+
+    VantrellState mState;
+    Prompt& mPrompt;
+    PagePresenter& mPresenter;
+    ModalRunner mRunModal;
+    std::map<MainCommand, QAction*> mActions;
+
+    QLineEdit* mProblemNameEdit = nullptr;
+    QLineEdit* mFileNameEdit = nullptr;
+    QLineEdit* mPrimalObjective = nullptr;
+    QListWidget* mPrimalList = nullptr;
+    QLineEdit* mDualObjective = nullptr;
+    QListWidget* mDualList = nullptr;
+    QListWidget* mSolutionList = nullptr;
+    QLineEdit* mNField = nullptr;
+    QLineEdit* mMField = nullptr;
+    QLineEdit* mNMinusMField = nullptr;
+};
+
+}  // namespace vantrell

@@ -1,0 +1,106 @@
+// Shows the program's windows on a real X display, one after the other, and saves what the
+// screen shows of each as a PNG: the main window with a solved example, a tableau, and every
+// input dialog. tools/screenshots.sh runs it under Xvfb.
+#include <QApplication>
+#include <QDir>
+#include <QListWidget>
+#include <QPixmap>
+#include <QScreen>
+#include <QtTest>
+#include <cstdio>
+
+#include "app/vantrell_dlg.h"
+#include "dialogs/tableau_dialog.h"
+
+namespace {
+
+QString gOutputDir;
+
+void Capture(QWidget& window, const QString& name) {
+    window.show();
+    window.raise();
+    window.activateWindow();
+    if (!QTest::qWaitForWindowExposed(&window)) {
+        std::fprintf(stderr, "%s was never shown\n", qPrintable(name));
+    }
+    QTest::qWait(300);  // a tool, not a test: let the X server finish drawing
+    const QPixmap shot = window.screen()->grabWindow(window.winId());
+    const QString path = QDir(gOutputDir).filePath(name + ".png");
+    if (!shot.save(path)) {
+        std::fprintf(stderr, "cannot write %s\n", qPrintable(path));
+    }
+    std::printf("%s\n", qPrintable(path));
+}
+
+// Answers Yes, opens the file it was given, and never shows a box.
+class TourPrompt : public vantrell::Prompt {
+  public:
+    void ShowMessage(const std::string& text) override {
+        std::fprintf(stderr, "message: %s\n", text.c_str());
+    }
+    bool AskYesNo(const std::string&) override { return true; }
+    std::optional<std::string> ChooseFileToOpen(const vantrell::FileDialogSpec&) override {
+        return openFile;
+    }
+    std::optional<std::string> ChooseFileToSave(const vantrell::FileDialogSpec&) override {
+        return std::nullopt;
+    }
+    std::string openFile;
+};
+
+class CapturingPresenter : public vantrell::PagePresenter {
+  public:
+    explicit CapturingPresenter(vantrell::Prompt& prompt) : mPrompt(prompt) {}
+    void ShowPage(const vantrell::VantrellState& state,
+                  const vantrell::TableauPage& page) override {
+        vantrell::CTableauDlg dialog(page, state, mPrompt);
+        Capture(dialog, QStringLiteral("tableau-%1").arg(state.mTableauCount));
+    }
+
+  private:
+    vantrell::Prompt& mPrompt;
+};
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    QApplication application(argc, argv);
+    if (argc < 3) {
+        std::fprintf(stderr, "usage: screenshot_tour PROBLEM.lp OUTPUT-FOLDER\n");
+        return 2;
+    }
+    gOutputDir = QString::fromLocal8Bit(argv[2]);
+    QDir().mkpath(gOutputDir);
+
+    TourPrompt prompt;
+    prompt.openFile = argv[1];
+    CapturingPresenter presenter(prompt);
+    vantrell::CVantrellDlg window(prompt, presenter);
+    QString dialogName;
+    window.SetModalRunner([&](QDialog& dialog) {
+        Capture(dialog, dialogName);
+        dialog.reject();
+        return int(QDialog::Rejected);
+    });
+    window.move(0, 0);
+    window.show();
+
+    window.RunCommand(vantrell::MainCommand::Open);
+    window.RunCommand(vantrell::MainCommand::CalculatePrimal);
+    Capture(window, QStringLiteral("main-window"));
+
+    dialogName = QStringLiteral("objective-dialog");
+    window.RunCommand(vantrell::MainCommand::ObjectiveFunction);
+    dialogName = QStringLiteral("constraints-dialog-new");
+    window.RunCommand(vantrell::MainCommand::Constraints);
+    window.findChild<QListWidget*>("primalList")->setCurrentRow(0);
+    dialogName = QStringLiteral("constraints-dialog-edit");
+    window.RunCommand(vantrell::MainCommand::Constraints);
+    dialogName = QStringLiteral("options-dialog");
+    window.RunCommand(vantrell::MainCommand::Options);
+    dialogName = QStringLiteral("help-dialog");
+    window.RunCommand(vantrell::MainCommand::UserGuide);
+    dialogName = QStringLiteral("about-dialog");
+    window.RunCommand(vantrell::MainCommand::About);
+    return 0;
+}
