@@ -3,8 +3,10 @@
 #include "cli/cli_options.h"
 #include "cli/stream_prompt.h"
 #include "commands/file_commands.h"
+#include "commands/main_commands.h"
 #include "model/file_io.h"
 #include "model/number_text.h"
+#include "plot/plot_geometry.h"
 #include "simplex/calculate_commands.h"
 
 namespace vantrell::cli {
@@ -78,6 +80,56 @@ int Pages(const CliOptions& options, std::ostream& out, std::ostream& err) {
     return kExitSuccess;
 }
 
+// Far more ticks than a window would ever be left to run; only absurd numbers get here.
+constexpr int kMaxSweepSteps = 1000000;
+
+// What the plot window shows at its first showing, then the sweep that Play runs.
+int Plot(const CliOptions& options, std::ostream& out, std::ostream& err) {
+    VantrellState state;
+    if (!OpenProblemFile(state, options, err)) {
+        return kExitUsageOrUnreadable;
+    }
+    StreamPrompt prompt(err, options.problemFile, std::nullopt);
+    if (const auto refusal = PlotRefusal(state)) {
+        prompt.ShowMessage(*refusal);
+        return kExitRefused;
+    }
+    PlotGeometry geometry;
+    if (!geometry.ComputeFeasiblePoints(state, prompt)) {
+        return kExitRefused;
+    }
+    geometry.BuildRegionSeries(state, prompt);
+
+    out << geometry.mTitle << '\n';
+    for (const std::string& line : geometry.mListLines) {
+        out << line << '\n';
+    }
+    out << "Extent: " << FixedText(geometry.mExtent, state.mDecimalPlaces) << '\n';
+    if (geometry.HasObjectiveLine()) {
+        out << "Slope: " << geometry.mSlopeText << '\n';
+    }
+    if (const auto refusal = geometry.PlayRefusal()) {
+        out << "No sweep: " << *refusal << '\n';
+        return kExitSuccess;
+    }
+    geometry.StartSweep(state.mMinimize);
+    for (int steps = 1; steps <= kMaxSweepSteps; ++steps) {
+        const auto reached = geometry.SweepStep(state.mMinimize);
+        if (reached) {
+            out << "Stops at line " << *reached << ": "
+                << geometry.mListLines[static_cast<std::size_t>(*reached)] << " after " << steps
+                << " steps\n";
+            return kExitSuccess;
+        }
+        if (geometry.mStopped) {
+            out << "No stop: the objective line stands still after " << steps << " steps\n";
+            return kExitSuccess;
+        }
+    }
+    out << "No stop: no feasible point reached within " << kMaxSweepSteps << " steps\n";
+    return kExitSuccess;
+}
+
 }  // namespace
 
 int RunCli(const std::vector<std::string>& args, std::ostream& out, std::ostream& err,
@@ -96,6 +148,8 @@ int RunCli(const std::vector<std::string>& args, std::ostream& out, std::ostream
             return Report(*options, out, err, now);
         case CliCommand::Pages:
             return Pages(*options, out, err);
+        case CliCommand::Plot:
+            return Plot(*options, out, err);
     }
     return kExitUsageOrUnreadable;
 }

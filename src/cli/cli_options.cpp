@@ -8,6 +8,7 @@ const char* const kUsageText =
     "Usage:\n"
     "  vantrell-cli report FILE.lp [-o OUT.out] [--decimals N]\n"
     "  vantrell-cli pages FILE.lp [--dual] [--decimals N]\n"
+    "  vantrell-cli plot FILE.lp [--decimals N]\n"
     "  vantrell-cli --help\n"
     "\n"
     "report  reads the problem file as the program's Open command does, solves the\n"
@@ -16,13 +17,17 @@ const char* const kUsageText =
     "        written to OUT.out (CR LF line ends) instead.\n"
     "pages   prints every tableau of the primal run (of the dual run with --dual),\n"
     "        a blank line between tableaus, then the Complete Solution lines.\n"
+    "plot    for a problem in X1 and X2, prints what the 2D Plot window shows: the\n"
+    "        title, the Feasible Points lines, the extent and the slope, then the line\n"
+    "        where Play stops the objective line and after how many steps, or\n"
+    "        \"No sweep: \" and why it cannot run.\n"
     "--decimals N  shows every number with N decimal places instead of the file's\n"
     "        count (0 to 10).\n"
     "\n"
     "Messages the program would show in a box go to standard error.\n"
     "Exit status: 0 success; 1 the report is refused because no run reached a\n"
-    "solution, or the run was refused; 2 a usage error or a problem file that cannot\n"
-    "be read; 3 the report file cannot be written.\n";
+    "solution, or the run or the plot was refused; 2 a usage error or a problem\n"
+    "file that cannot be read; 3 the report file cannot be written.\n";
 
 std::optional<CliOptions> ParseCliOptions(const std::vector<std::string>& args,
                                           std::string& error) {
@@ -39,6 +44,8 @@ std::optional<CliOptions> ParseCliOptions(const std::vector<std::string>& args,
         options.command = CliCommand::Report;
     } else if (command == "pages") {
         options.command = CliCommand::Pages;
+    } else if (command == "plot") {
+        options.command = CliCommand::Plot;
     } else {
         error = "unknown command \"" + command + "\"";
         return std::nullopt;

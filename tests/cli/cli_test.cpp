@@ -161,5 +161,104 @@ TEST(CliUsage, BadArgumentsAndUnreadableFiles) {
     EXPECT_NE(help.out.find("vantrell-cli report FILE.lp"), std::string::npos);
 }
 
+// A problem file in X1 and X2 as the program saves it, with 3 decimals.
+std::string PlotProblemText(const std::string& objective,
+                            const std::vector<std::string>& constraintRows) {
+    std::string text =
+        "Plot check# Problem Name\n3 #d\n0 #m\n\n" + objective + " #object function\n";
+    int number = 1;
+    for (const std::string& row : constraintRows) {
+        text += "\nC" + std::to_string(number++) + "#constraint name\n" + row + "\n";
+    }
+    return text;
+}
+
+TEST(CliPlot, SampleFileWithItsUnmarkedZerosStopsAtTheBestCorner) {
+    // Saved with 2 decimals, so its zeros read back as "0.00" without a zero marker; its
+    // third plant is ">= 18", which leaves three corners.
+    const CliRun run = RunVantrellCli({"plot", Example("sample.lp")});
+    ASSERT_EQ(run.status, kExitSuccess) << run.err;
+    EXPECT_EQ(run.err, "");
+    EXPECT_EQ(run.out,
+              "Sample\n"
+              "X1: 4.00, X2: 6.00, Z: 42.00\n"
+              "X1: 4.00, X2: 3.00, Z: 27.00\n"
+              "X1: 2.00, X2: 6.00, Z: 36.00\n"
+              "Extent: 13.50\n"
+              "Slope: -0.60\n"
+              "Stops at line 0: X1: 4.00, X2: 6.00, Z: 42.00 after 38 steps\n");
+}
+
+TEST(CliPlot, ThreePlantsAtMostEighteen) {
+    testing::TempDir dir;
+    const std::string file = dir.File("plants.lp");
+    testing::WriteWholeFile(
+        file,
+        PlotProblemText("3.000X1 + 5.000X2", {"1.000X1 + 0X2 <= 4.000", "0X1 + 2.000X2 <= 12.000",
+                                              "3.000X1 + 2.000X2 <= 18.000"}));
+    const CliRun run = RunVantrellCli({"plot", file});
+    ASSERT_EQ(run.status, kExitSuccess) << run.err;
+    EXPECT_EQ(run.out,
+              "Plot check\n"
+              "X1: 0.000, X2: 0.000, Z: 0.000\n"
+              "X1: 4.000, X2: 0.000, Z: 12.000\n"
+              "X1: 0.000, X2: 6.000, Z: 30.000\n"
+              "X1: 4.000, X2: 3.000, Z: 27.000\n"
+              "X1: 2.000, X2: 6.000, Z: 36.000\n"
+              "Extent: 13.500\n"
+              "Slope: -0.600\n"
+              "Stops at line 4: X1: 2.000, X2: 6.000, Z: 36.000 after 47 steps\n");
+
+    const CliRun oneDecimal = RunVantrellCli({"plot", file, "--decimals", "1"});
+    EXPECT_NE(oneDecimal.out.find("\nStops at line 4: X1: 2.0, X2: 6.0, Z: 36.0 after 47 steps\n"),
+              std::string::npos)
+        << oneDecimal.out;
+}
+
+TEST(CliPlot, RefusedProblemsAndSweepsThatCannotRun) {
+    struct Case {
+        const char* name;
+        std::string objective;
+        std::vector<std::string> rows;
+        int status;
+        const char* out;
+        const char* err;
+    };
+    const char* const kYZero =
+        "The Objective Y Component is zero. The Objective lines cannot be plotted\n";
+    const std::vector<Case> cases = {
+        {"first row names X1 only",
+         "1.000X1 + 1.000X2",
+         {"1.000X1 <= 4.000", "1.000X1 + 1.000X2 <= 6.000"},
+         kExitRefused,
+         "",
+         "Size of Constraints should at least be 2\n"},
+        {"X2 cost written 0.000",
+         "3.000X1 + 0.000X2",
+         {"1.000X1 + 1.000X2 <= 4.000"},
+         kExitSuccess,
+         "Plot check\nX1: 0.000, X2: 0.000, Z: 0.000\nX1: 4.000, X2: 0.000, Z: 12.000\n"
+         "X1: 0.000, X2: 4.000, Z: 0.000\nExtent: 6.000\n"
+         "No sweep: The Objective Y Component is zero. The Objective lines cannot be plotted\n",
+         kYZero},
+        {"no feasible point",
+         "3.000X1 + 5.000X2",
+         {"1.000X1 + 1.000X2 <= 4.000", "1.000X1 + 1.000X2 >= 6.000"},
+         kExitSuccess,
+         "Plot check\nExtent: 9.000\nSlope: -0.600\n"
+         "No sweep: There are no feasible points. This is bad!\n",
+         ""},
+    };
+    testing::TempDir dir;
+    for (const Case& c : cases) {
+        const std::string file = dir.File("case.lp");
+        testing::WriteWholeFile(file, PlotProblemText(c.objective, c.rows));
+        const CliRun run = RunVantrellCli({"plot", file});
+        EXPECT_EQ(run.status, c.status) << c.name;
+        EXPECT_EQ(run.out, c.out) << c.name;
+        EXPECT_EQ(run.err, c.err) << c.name;
+    }
+}
+
 }  // namespace
 }  // namespace vantrell::cli
