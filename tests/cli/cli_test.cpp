@@ -55,12 +55,12 @@ TEST(CliReport, PrintsBothRunsOfTheExample) {
 TEST(CliReport, WritesTheReportWithCrLfWhenAskedTo) {
     testing::TempDir dir;
     const std::string target = dir.File("answer.out");
-    testing::WriteWholeFile(target, std::string(100000, 'x'));
+    testing::WriteWholeFile(target, std::string(100000, '~'));
     const CliRun run = RunVantrellCli({"report", Example("minimize.lp"), "-o", target});
     ASSERT_EQ(run.status, kExitSuccess) << run.err;
     EXPECT_EQ(run.out, "");
     const std::string written = testing::ReadWholeFile(target);
-    EXPECT_EQ(written.find('x'), std::string::npos);
+    EXPECT_EQ(written.find('~'), std::string::npos);
     EXPECT_NE(written.find("    Primal Solution = -9.000\r\n"), std::string::npos);
     EXPECT_NE(written.find("    Dual Solution = 9.000\r\n"), std::string::npos);
     EXPECT_EQ(written.find("\n\n"), std::string::npos);  // every line end is CR LF

@@ -1,0 +1,159 @@
+// The plot window, with the animation driven tick by tick.
+#include "plot/graph_dialog.h"
+
+#include <QChart>
+#include <QLegend>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QRadioButton>
+#include <QSlider>
+#include <QtTest>
+
+#include "plot/ms_chart.h"
+#include "support/problem_builders.h"
+#include "support/scripted_prompt.h"
+
+namespace vantrell {
+
+class GraphDialogTest : public QObject {
+    Q_OBJECT
+
+    // Maximize 3 X1 + 5 X2 subject to X1 <= 4, 2 X2 <= 12, 3 X1 + 2 X2 <= 18.
+    static VantrellState ExampleState(bool minimize = false) {
+        VantrellState state;
+        state.mPrimal = testing::MakeProblem(
+            {3, 5}, {{{1, 0}, "<=", 4, "C1"}, {{0, 2}, "<=", 12, "C2"}, {{3, 2}, "<=", 18, "C3"}});
+        state.mMinimize = minimize;
+        state.mProblemName = "Example";
+        return state;
+    }
+
+    struct Fixture {
+        VantrellState state;
+        testing::ScriptedPrompt prompt;
+        int solutionRedraws = 0;
+        CGraphDlg dialog;
+
+        explicit Fixture(VantrellState initial)
+            : state(std::move(initial)), dialog(state, prompt, [this] { ++solutionRedraws; }) {}
+
+        int TicksToTheEnd() {
+            dialog.Play();
+            int ticks = 0;
+            while (dialog.IsAnimating() && ticks < 10000) {
+                dialog.Tick();
+                ++ticks;
+            }
+            return ticks;
+        }
+        QListWidget* List() { return dialog.findChild<QListWidget*>("feasibleList"); }
+    };
+
+  private slots:
+    void playSweepsToTheBestCornerAndClosingWritesIt() {
+        Fixture f(ExampleState());
+        f.dialog.show();
+        QCOMPARE(f.dialog.findChild<QLineEdit*>("titleField")->text(), QStringLiteral("Example"));
+        QCOMPARE(f.List()->count(), 5);
+        QCOMPARE(f.dialog.findChild<QLineEdit*>("slopeField")->text(), QStringLiteral("-0.600"));
+        QCOMPARE(f.dialog.findChild<QLineEdit*>("scaleField")->text(), QStringLiteral("13.500"));
+        QCOMPARE(f.state.mGraphPoint, -1);
+
+        QCOMPARE(f.TicksToTheEnd(), 47);
+        QCOMPARE(f.dialog.TimerInterval(), 100);
+        QCOMPARE(f.List()->currentRow(), 4);
+        QCOMPARE(f.state.mGraphPoint, 4);
+
+        f.dialog.close();
+        QVERIFY(!f.dialog.isVisible());
+        QCOMPARE(f.state.mSolutionLines,
+                 (std::vector<std::string>{"X1 = 2.000", "X2 = 6.000", "Solution = 36.000"}));
+        QCOMPARE(f.solutionRedraws, 1);
+    }
+
+    void minimizationStopsAtTheOriginOnTheFirstStep() {
+        Fixture f(ExampleState(true));
+        f.dialog.show();
+        QCOMPARE(f.TicksToTheEnd(), 1);
+        QCOMPARE(f.state.mGraphPoint, 0);
+    }
+
+    void slowEndOfTheSliderAndClosingWithoutPlay() {
+        Fixture f(ExampleState());
+        f.dialog.show();
+        f.dialog.findChild<QSlider*>("speedSlider")->setValue(100);
+        f.dialog.Play();
+        QCOMPARE(f.dialog.TimerInterval(), 1100);
+        f.state.mSolutionLines = {"old"};
+        f.dialog.close();
+        QVERIFY(!f.dialog.IsAnimating());  // the timer never outlives the window
+        QVERIFY(f.state.mSolutionLines.empty());
+    }
+
+    void constraintsModeShowsLabelledSegmentsWithALegend() {
+        Fixture f(ExampleState());
+        f.dialog.show();
+        CMSChart* chart = f.dialog.Chart();
+        QVERIFY(!chart->Chart()->legend()->isVisible());
+        QCOMPARE(chart->ColumnCount(), 4);  // the region polygon and the objective line
+        QCOMPARE(chart->RowCount(), 6);
+        // The two-point objective line is padded: rows 3 to 6 repeat its second point.
+        for (int row = 3; row <= 6; ++row) {
+            QCOMPARE(chart->Data(row, 3), chart->Data(2, 3));
+            QCOMPARE(chart->Data(row, 4), chart->Data(2, 4));
+        }
+
+        QTest::mouseClick(f.dialog.findChild<QRadioButton*>("constraintsButton"), Qt::LeftButton);
+        QVERIFY(chart->Chart()->legend()->isVisible());
+        QCOMPARE(chart->ColumnCount(), 8);
+        QCOMPARE(chart->ColumnLabel(1), QStringLiteral("C1"));
+        QCOMPARE(chart->ColumnLabel(7), QStringLiteral("Obj Function"));
+        QCOMPARE(chart->Chart()->series().size(), qsizetype(4));
+
+        QTest::mouseClick(f.dialog.findChild<QRadioButton*>("regionButton"), Qt::LeftButton);
+        QVERIFY(!chart->Chart()->legend()->isVisible());
+    }
+
+    void negativeScaleIsRefused() {
+        Fixture f(ExampleState());
+        f.dialog.show();
+        f.dialog.findChild<QLineEdit*>("scaleField")->setText("-3");
+        QCOMPARE(f.prompt.messages, std::vector<std::string>{"Cannot use a negative scale"});
+    }
+
+    void playWithoutFeasiblePointsOrObjectiveLineIsRefused() {
+        VantrellState none = ExampleState();
+        none.mPrimal.constraints[0].relation = kGreaterEqual;
+        none.mPrimal.constraints[0].rhs = 100;
+        Fixture f(none);
+        f.dialog.show();
+        f.dialog.Play();
+        QVERIFY(!f.dialog.IsAnimating());
+        QCOMPARE(f.prompt.messages.back(),
+                 std::string("There are no feasible points. This is bad!"));
+
+        VantrellState flat = ExampleState();
+        flat.mPrimal.objective[1].cost = 0;
+        flat.mPrimal.objective[1].zero = true;
+        Fixture g(flat);
+        g.dialog.show();
+        g.dialog.Play();
+        QVERIFY(!g.dialog.IsAnimating());
+    }
+
+    void showingAgainRecomputesAndKeepsTheLargerScale() {
+        Fixture f(ExampleState());
+        f.dialog.show();
+        f.dialog.close();
+        f.state.mPrimal.constraints[2].rhs = 9;  // smaller intercepts
+        f.dialog.show();
+        QCOMPARE(f.dialog.findChild<QLineEdit*>("scaleField")->text(), QStringLiteral("13.500"));
+        QCOMPARE(f.state.mGraphPoint, -1);
+        QVERIFY(f.dialog.Chart() != nullptr);
+    }
+};
+
+}  // namespace vantrell
+
+QTEST_MAIN(vantrell::GraphDialogTest)
+#include "graph_dialog_test.moc"
