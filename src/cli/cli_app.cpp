@@ -2,6 +2,7 @@
 
 #include "cli/cli_options.h"
 #include "cli/stream_prompt.h"
+#include "commands/excel_commands.h"
 #include "commands/file_commands.h"
 #include "commands/main_commands.h"
 #include "model/file_io.h"
@@ -38,16 +39,22 @@ int Report(const CliOptions& options, std::ostream& out, std::ostream& err,
         prompt.ShowMessage(kNotSolvedMessage);
         return kExitRefused;
     }
+    int status = kExitSuccess;
     const std::string report = BuildReport(state, now);
     if (!options.reportFile) {
         out << report;
-        return kExitSuccess;
-    }
-    if (const auto failure = WriteTextFileAtomically(*options.reportFile, report)) {
+    } else if (const auto failure = WriteTextFileAtomically(*options.reportFile, report)) {
         prompt.ShowMessage(*failure);
-        return kExitCannotWrite;
+        status = kExitCannotWrite;
     }
-    return kExitSuccess;
+    // Tried even when the report failed: one unwritable path should not cost the other file.
+    if (options.workbookFile) {
+        if (const auto failure = WriteExcelWorkbook(state, *options.workbookFile)) {
+            prompt.ShowMessage(*failure);
+            status = kExitCannotWrite;
+        }
+    }
+    return status;
 }
 
 int Pages(const CliOptions& options, std::ostream& out, std::ostream& err) {

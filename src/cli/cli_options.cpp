@@ -6,7 +6,7 @@ namespace vantrell::cli {
 
 const char* const kUsageText =
     "Usage:\n"
-    "  vantrell-cli report FILE.lp [-o OUT.out] [--decimals N]\n"
+    "  vantrell-cli report FILE.lp [-o OUT.out] [--xlsx OUT.xlsx] [--decimals N]\n"
     "  vantrell-cli pages FILE.lp [--dual] [--decimals N]\n"
     "  vantrell-cli plot FILE.lp [--decimals N]\n"
     "  vantrell-cli --help\n"
@@ -14,7 +14,10 @@ const char* const kUsageText =
     "report  reads the problem file as the program's Open command does, solves the\n"
     "        primal and then the dual, stepping through every tableau, and prints the\n"
     "        solution report as Export Solution writes it. With -o the report is\n"
-    "        written to OUT.out (CR LF line ends) instead.\n"
+    "        written to OUT.out (CR LF line ends) instead. With --xlsx the tableaus\n"
+    "        of the last run, which is the dual, are also written to the workbook\n"
+    "        OUT.xlsx as Save Excel writes them: one row per tableau line from\n"
+    "        column B, an empty row between tableaus, every cell as text.\n"
     "pages   prints every tableau of the primal run (of the dual run with --dual),\n"
     "        a blank line between tableaus, then the Complete Solution lines.\n"
     "plot    for a problem in X1 and X2, prints what the 2D Plot window shows: the\n"
@@ -27,7 +30,8 @@ const char* const kUsageText =
     "Messages the program would show in a box go to standard error.\n"
     "Exit status: 0 success; 1 the report is refused because no run reached a\n"
     "solution, or the run or the plot was refused; 2 a usage error or a problem\n"
-    "file that cannot be read; 3 the report file cannot be written.\n";
+    "file that cannot be read; 3 the report file or the workbook cannot be\n"
+    "written.\n";
 
 std::optional<CliOptions> ParseCliOptions(const std::vector<std::string>& args,
                                           std::string& error) {
@@ -64,6 +68,12 @@ std::optional<CliOptions> ParseCliOptions(const std::vector<std::string>& args,
                 return std::nullopt;
             }
             options.reportFile = args[++i];
+        } else if (arg == "--xlsx" && options.command == CliCommand::Report) {
+            if (!hasValue) {
+                error = "--xlsx needs a file name";
+                return std::nullopt;
+            }
+            options.workbookFile = args[++i];
         } else if (arg == "--dual" && options.command == CliCommand::Pages) {
             options.dual = true;
         } else if (arg == "--decimals") {

@@ -11,9 +11,10 @@ enum class CliCommand { Help, Report, Pages, Plot };
 struct CliOptions {
     CliCommand command = CliCommand::Help;
     std::string problemFile;
-    std::optional<std::string> reportFile;  // -o: write the report there instead
-    std::optional<int> decimals;            // --decimals: overrides the file's count
-    bool dual = false;                      // pages --dual
+    std::optional<std::string> reportFile;    // -o: write the report there instead
+    std::optional<std::string> workbookFile;  // --xlsx: also write the last run's tableaus
+    std::optional<int> decimals;              // --decimals: overrides the file's count
+    bool dual = false;                        // pages --dual
 };
 
 // Reads the arguments after the program name. Nothing, with error set, when they do

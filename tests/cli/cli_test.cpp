@@ -74,6 +74,16 @@ TEST(CliReport, UnwritableReportKeepsTheOldFileAndSaysWhy) {
     EXPECT_NE(run.err.find("missing/a.out"), std::string::npos);
 }
 
+TEST(CliReport, UnwritableWorkbookSaysWhyButTheReportIsWritten) {
+    testing::TempDir dir;
+    const std::string workbook = dir.File("missing/t.xlsx");
+    const CliRun run = RunVantrellCli(
+        {"report", Example("maximize.lp"), "-o", dir.File("a.out"), "--xlsx", workbook});
+    EXPECT_EQ(run.status, kExitCannotWrite);
+    EXPECT_EQ(run.err, "Cannot write \"" + workbook + "\": No such file or directory\n");
+    EXPECT_NE(testing::ReadWholeFile(dir.File("a.out")).find("Dual Tableau #4"), std::string::npos);
+}
+
 TEST(CliReport, RefusedWhenNoRunReachesASolution) {
     testing::TempDir dir;
     const std::string file = dir.File("one.lp");
@@ -147,6 +157,8 @@ TEST(CliUsage, BadArgumentsAndUnreadableFiles) {
         {{"report"}, kExitUsageOrUnreadable, "a problem file is needed"},
         {{"report", "a.lp", "b.lp"}, kExitUsageOrUnreadable, "only one problem file"},
         {{"pages", "a.lp", "-o", "x"}, kExitUsageOrUnreadable, "unknown option"},
+        {{"pages", "a.lp", "--xlsx", "x"}, kExitUsageOrUnreadable, "unknown option"},
+        {{"report", "a.lp", "--xlsx"}, kExitUsageOrUnreadable, "--xlsx needs a file name"},
         {{"report", "a.lp", "--decimals", "two"}, kExitUsageOrUnreadable, "--decimals"},
         {{"report", "a.lp", "--decimals", "-1"}, kExitUsageOrUnreadable, "--decimals"},
         {{"report", "/nonexistent/a.lp"}, kExitUsageOrUnreadable, "Cannot open LP file"},

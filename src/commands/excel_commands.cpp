@@ -1,0 +1,32 @@
+#include "commands/excel_commands.h"
+
+#include "commands/main_commands.h"
+#include "export/sheet_layout.h"
+#include "export/workbook_writer.h"
+
+namespace vantrell {
+
+FileDialogSpec SaveExcelDialog() {
+    return FileDialogSpec{"../excel/*.xlsx", "Output File (*.xlsx)", "*.xlsx", "xlsx"};
+}
+
+std::optional<std::string> WriteExcelWorkbook(const VantrellState& state, const std::string& path) {
+    return CWebCalc(LayOutSheet(state).cells).SaveAs(path);
+}
+
+bool SaveExcel(const VantrellState& state, Prompt& prompt) {
+    if (!state.mSolved) {
+        prompt.ShowMessage(kSaveExcelNotSolvedMessage);
+        return false;
+    }
+    const auto path = prompt.ChooseFileToSave(SaveExcelDialog());
+    if (!path) {
+        return true;
+    }
+    if (const auto error = WriteExcelWorkbook(state, *path)) {
+        prompt.ShowMessage(*error);
+    }
+    return true;
+}
+
+}  // namespace vantrell

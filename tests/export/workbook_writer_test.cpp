@@ -1,0 +1,133 @@
+// Save Excel and the workbook writer against real files in a temporary folder. What the
+// workbook holds is read back by an independent reader in check_workbook.py.
+#include "export/workbook_writer.h"
+
+#include <gtest/gtest.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <algorithm>
+#include <filesystem>
+#include <string>
+#include <vector>
+
+#include "commands/excel_commands.h"
+#include "support/scripted_prompt.h"
+#include "support/temp_dir.h"
+
+namespace vantrell {
+namespace {
+
+namespace fs = std::filesystem;
+
+VantrellState SolvedState() {
+    VantrellState state;
+    state.mSolved = true;
+    state.mPages[0].mRows = {{"", "Cj", "3.000"}, {"Cb", "Basis", "X1", "Bi", "Bi/Aij"}};
+    state.mTableauCount = 1;
+    return state;
+}
+
+bool IsZipArchive(const std::string& content) {
+    return content.rfind("PK\x03\x04", 0) == 0;
+}
+
+std::vector<std::string> FolderEntries(const testing::TempDir& dir) {
+    std::vector<std::string> names;
+    for (const auto& entry : fs::directory_iterator(dir.path())) {
+        names.push_back(entry.path().filename().string());
+    }
+    std::sort(names.begin(), names.end());
+    return names;
+}
+
+TEST(SaveExcel, RefusedUntilSolved) {
+    testing::ScriptedPrompt prompt;
+    EXPECT_FALSE(SaveExcel(VantrellState{}, prompt));
+    EXPECT_EQ(prompt.messages, std::vector<std::string>{"The problem must be solved first."});
+    EXPECT_TRUE(prompt.saveSpecs.empty());
+}
+
+TEST(SaveExcel, CancelWritesNothingButTheSheetIsStillShown) {
+    testing::ScriptedPrompt prompt;
+    EXPECT_TRUE(SaveExcel(SolvedState(), prompt));
+    ASSERT_EQ(prompt.saveSpecs.size(), 1u);
+    EXPECT_EQ(prompt.saveSpecs[0].initialName, "../excel/*.xlsx");
+    EXPECT_EQ(prompt.saveSpecs[0].filterName, "Output File (*.xlsx)");
+    EXPECT_EQ(prompt.saveSpecs[0].pattern, "*.xlsx");
+    EXPECT_EQ(prompt.saveSpecs[0].defaultExtension, "xlsx");
+    EXPECT_TRUE(prompt.messages.empty());
+}
+
+TEST(SaveExcel, ReplacesAnExistingFileWholeAndLeavesNothingBeside) {
+    testing::TempDir dir;
+    const std::string target = dir.File("tableaus.xlsx");
+    testing::WriteWholeFile(target, std::string(100000, 'x'));
+    ::chmod(target.c_str(), 0640);
+    testing::ScriptedPrompt prompt;
+    prompt.saveFiles = {target};
+    EXPECT_TRUE(SaveExcel(SolvedState(), prompt));
+    EXPECT_TRUE(prompt.messages.empty());
+    const std::string written = testing::ReadWholeFile(target);
+    EXPECT_TRUE(IsZipArchive(written));
+    EXPECT_LT(written.size(), 100000u);
+    EXPECT_EQ(fs::status(target).permissions(), fs::perms(0640));
+    EXPECT_EQ(FolderEntries(dir), std::vector<std::string>{"tableaus.xlsx"});
+}
+
+TEST(SaveExcel, SymbolicLinkIsWrittenThrough) {
+    testing::TempDir dir;
+    testing::WriteWholeFile(dir.File("real.xlsx"), "old");
+    fs::create_symlink("real.xlsx", dir.File("link.xlsx"));
+    EXPECT_EQ(WriteExcelWorkbook(SolvedState(), dir.File("link.xlsx")), std::nullopt);
+    EXPECT_TRUE(fs::is_symlink(dir.File("link.xlsx")));
+    EXPECT_TRUE(IsZipArchive(testing::ReadWholeFile(dir.File("real.xlsx"))));
+}
+
+// Each failure names the path and why, and leaves the folder as it was.
+TEST(WorkbookFailures, MissingFolderDirectoryAndFullDevice) {
+    testing::TempDir dir;
+    const std::string missing = dir.File("missing/tableaus.xlsx");
+    EXPECT_EQ(WriteExcelWorkbook(SolvedState(), missing),
+              "Cannot write \"" + missing + "\": No such file or directory");
+    EXPECT_EQ(WriteExcelWorkbook(SolvedState(), dir.path().string()),
+              "Cannot write \"" + dir.path().string() + "\": Is a directory");
+    EXPECT_TRUE(FolderEntries(dir).empty());
+
+    const auto full = WriteExcelWorkbook(SolvedState(), "/dev/full");
+    ASSERT_TRUE(full.has_value());
+    EXPECT_EQ(full->rfind("Cannot write \"/dev/full\": ", 0), 0u) << *full;
+    EXPECT_NE(full->find("No space left on device"), std::string::npos) << *full;
+    EXPECT_TRUE(fs::is_character_file("/dev/full"));
+}
+
+TEST(WorkbookFailures, ACellTheWorkbookCannotTakeKeepsTheOldFile) {
+    testing::TempDir dir;
+    const std::string target = dir.File("tableaus.xlsx");
+    testing::WriteWholeFile(target, "old");
+    const auto tooLong = CWebCalc({{1, 2, "X1"}, {2, 2, std::string(40000, '9')}}).SaveAs(target);
+    EXPECT_EQ(tooLong, "Cannot write \"" + target +
+                           "\": String exceeds Excel's limit of 32,767 characters.");
+    const auto pastLastColumn = CWebCalc({{1, 16385, "X1"}}).SaveAs(target);
+    ASSERT_TRUE(pastLastColumn.has_value());
+    EXPECT_NE(pastLastColumn->find(target), std::string::npos);
+    EXPECT_EQ(testing::ReadWholeFile(target), "old");
+    EXPECT_EQ(FolderEntries(dir), std::vector<std::string>{"tableaus.xlsx"});
+}
+
+TEST(WorkbookFailures, ClosedFolderKeepsTheOldFile) {
+    if (::geteuid() == 0) {
+        GTEST_SKIP() << "root writes into any folder";
+    }
+    testing::TempDir dir;
+    const std::string target = dir.File("tableaus.xlsx");
+    testing::WriteWholeFile(target, "old");
+    ::chmod(dir.path().c_str(), 0555);
+    const auto error = WriteExcelWorkbook(SolvedState(), target);
+    ::chmod(dir.path().c_str(), 0755);
+    EXPECT_EQ(error, "Cannot write \"" + target + "\": Permission denied");
+    EXPECT_EQ(testing::ReadWholeFile(target), "old");
+}
+
+}  // namespace
+}  // namespace vantrell
