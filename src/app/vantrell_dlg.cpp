@@ -13,11 +13,13 @@
 #include <QVBoxLayout>
 
 #include "app/main_menu.h"
+#include "commands/excel_commands.h"
 #include "commands/export_commands.h"
 #include "commands/file_commands.h"
 #include "commands/main_commands.h"
 #include "dialogs/about_dialog.h"
 #include "dialogs/constraints_dialog.h"
+#include "dialogs/excel_dialog.h"
 #include "dialogs/help_dialog.h"
 #include "dialogs/objective_dialog.h"
 #include "dialogs/options_dialog.h"
@@ -322,10 +324,12 @@ void CVantrellDlg::OnOpen() {
 }
 
 void CVantrellDlg::OnSaveExcel() {
-    if (!mState.mSolved) {
-        mPrompt.ShowMessage(kSaveExcelNotSolvedMessage);
+    // The workbook is written before the sheet is shown, so what is shown is what was saved.
+    if (!SaveExcel(mState, mPrompt)) {
         return;
     }
+    CExcelDlg dialog(mState, this);
+    mRunModal(dialog);
 }
 
 void CVantrellDlg::OnExportSolution() {

@@ -4,10 +4,12 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
+#include <QTableWidget>
 #include <QtTest>
 
 #include "app/vantrell_dlg.h"
 #include "support/scripted_prompt.h"
+#include "support/temp_dir.h"
 
 namespace vantrell {
 
@@ -224,6 +226,32 @@ class MainWindowTest : public QObject {
                                          "message Duality is turned off. Use Options to turn it "
                                          "back on",
                                          "open ../Vantrell/data/*.lp"}));
+    }
+
+    void saveExcelWritesTheWorkbookThenShowsTheSheet() {
+        Fixture f;
+        testing::TempDir dir;
+        const std::string path = dir.File("tableaus.xlsx");
+        f.prompt.saveFiles = {path};
+        f.window.RunCommand(MainCommand::SaveExcel);
+        QCOMPARE(f.Trace(), QStringList{"message The problem must be solved first."});
+        QCOMPARE(f.prompt.saveFiles.size(), size_t(1));
+
+        f.Open(Example("maximize.lp"));
+        f.window.RunCommand(MainCommand::CalculatePrimal);
+        f.Trace();
+        int rowsShown = 0;
+        bool savedBeforeShown = false;
+        f.onDialog = [&](QDialog& dialog) {
+            rowsShown = dialog.findChild<QTableWidget*>("sheetTable")->rowCount();
+            savedBeforeShown = QFile::exists(QString::fromStdString(path));
+            return int(QDialog::Rejected);
+        };
+        f.window.RunCommand(MainCommand::SaveExcel);
+        QCOMPARE(f.Trace(), QStringList{"dialog vantrell::CExcelDlg"});
+        QCOMPARE(f.prompt.saveSpecs.back().initialName, std::string("../excel/*.xlsx"));
+        QVERIFY(savedBeforeShown);
+        QCOMPARE(rowsShown, 13);  // two tableaus of six lines and the row between them
     }
 
     void enterKeepsTheWindowAndEscapeAsksFirst() {
