@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Takes screenshots of the real windows under Xvfb: the main window with the minimization
-# example loaded and solved, its tableaus and every input dialog. Output: screenshots/.
+# example loaded and solved, its tableaus, every input dialog, and the plot of the sample
+# problem at the end of its sweep in both display modes. Output: screenshots/.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 preset=${PRESET:-ci}
@@ -11,4 +12,4 @@ mkdir -p "$out"
 # Started from bin/ so the Help dialog finds the guide.
 cd "build/$preset/bin"
 xvfb-run --auto-servernum --server-args="-screen 0 1280x900x24" \
-  ./screenshot_tour ../../../data/minimize.lp "$out"
+  ./screenshot_tour ../../../data/minimize.lp "$out" ../../../data/sample.lp

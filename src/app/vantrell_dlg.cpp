@@ -26,6 +26,7 @@
 #include "dialogs/program_icon.h"
 #include "dialogs/ui_fonts.h"
 #include "model/equation_text.h"
+#include "plot/graph_dialog.h"
 #include "simplex/calculate_commands.h"
 #include "simplex/dual_builder.h"
 
@@ -117,7 +118,7 @@ void CVantrellDlg::BuildLayout() {
     auto* names = new QGridLayout;
     auto* nameLabel = new QLabel(QStringLiteral("Problem &Name"), this);
     nameLabel->setBuddy(mProblemNameEdit);
-    auto* fileLabel = new QLabel(QStringLiteral("&Filename"), this);
+    auto* fileLabel = new QLabel(QStringLiteral("Fi&lename"), this);
     fileLabel->setBuddy(mFileNameEdit);
     names->addWidget(nameLabel, 0, 0);
     names->addWidget(mProblemNameEdit, 0, 1);
@@ -170,7 +171,11 @@ void CVantrellDlg::BuildLayout() {
     layout->setMenuBar(BuildMainMenu(
         this, [this](MainCommand command) { RunCommand(command); }, mActions));
     layout->addLayout(columns);
-    resize(980, 620);
+    // A fixed window, as large as its lists need to show a typical problem whole.
+    mPrimalList->setMinimumSize(520, 180);
+    mDualList->setMinimumSize(520, 120);
+    mSolutionList->setMinimumSize(360, 380);
+    layout->setSizeConstraint(QLayout::SetFixedSize);
 }
 
 // ---- views ----
@@ -376,6 +381,16 @@ void CVantrellDlg::OnPlot2D() {
         mPrompt.ShowMessage(*refusal);
         return;
     }
+    if (!mGraphDlg) {
+        mGraphDlg = new CGraphDlg(
+            mState, mPrompt, [this] { ShowSolutionList(); }, this);
+    }
+    if (mGraphDlg->isVisible()) {
+        mGraphDlg->raise();
+        mGraphDlg->activateWindow();
+        return;
+    }
+    mGraphDlg->show();
 }
 
 void CVantrellDlg::OnDeselectConstraint() {

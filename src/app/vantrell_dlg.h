@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QDialog>
+#include <QPointer>
 #include <functional>
 #include <map>
 
@@ -8,6 +9,7 @@
 #include "dialogs/main_views.h"
 #include "model/prompt.h"
 #include "model/vantrell_state.h"
+#include "plot/graph_dialog.h"
 #include "simplex/page_presenter.h"
 
 class QAction;
@@ -34,6 +36,8 @@ class CVantrellDlg : public QDialog, public MainViews {
     void SetModalRunner(ModalRunner runner) { mRunModal = std::move(runner); }
     void RunCommand(MainCommand command);
     QAction* Action(MainCommand command) const { return mActions.at(command); }
+    // The plot window once the first 2D Plot has made it; it lives as long as this window.
+    CGraphDlg* GraphDialog() const { return mGraphDlg; }
 
     // The view refreshes the commands call, and the selection of the primal list.
     void ShowPrimalObjective() override;
@@ -77,6 +81,7 @@ class CVantrellDlg : public QDialog, public MainViews {
     PagePresenter& mPresenter;
     ModalRunner mRunModal;
     std::map<MainCommand, QAction*> mActions;
+    QPointer<CGraphDlg> mGraphDlg;
 
     QLineEdit* mProblemNameEdit = nullptr;
     QLineEdit* mFileNameEdit = nullptr;

@@ -88,6 +88,7 @@ void CGraphDlg::BuildLayout() {
     speed->addWidget(new QLabel(QStringLiteral("Fast"), this), 1, 0);
     speed->addWidget(new QLabel(QStringLiteral("Slow"), this), 1, 2, Qt::AlignRight);
     speed->addWidget(mSpeedSlider, 2, 0, 1, 3);
+    speed->setRowStretch(3, 1);  // keeps the slider under its labels
 
     auto* buttons = new QVBoxLayout;
     buttons->addWidget(mPlayButton);
@@ -102,7 +103,6 @@ void CGraphDlg::BuildLayout() {
 
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(top);
-    layout->addStretch(1);
     resize(820, 620);
 }
 

@@ -7,6 +7,7 @@
 
 #include "model/prompt.h"
 #include "model/vantrell_state.h"
+#include "plot/ms_chart.h"
 #include "plot/plot_geometry.h"
 
 class QLineEdit;
@@ -16,8 +17,6 @@ class QRadioButton;
 class QSlider;
 
 namespace vantrell {
-
-class CMSChart;
 
 // The graphical solution of a two-variable problem: the feasible corner points, the region
 // or the constraint lines, and the objective line that Play sweeps across the plane until

@@ -8,6 +8,7 @@
 #include <QtTest>
 
 #include "app/vantrell_dlg.h"
+#include "plot/graph_dialog.h"
 #include "support/scripted_prompt.h"
 #include "support/temp_dir.h"
 
@@ -297,6 +298,27 @@ class MainWindowTest : public QObject {
         QCOMPARE(f.window.State().mDecimalPlaces, 3);
         QVERIFY(!f.window.State().mDisplayDuality);
         QCOMPARE(f.Lines("dualList").size(), 2);  // redrawn only at the next refresh
+    }
+
+    void secondPlotReusesTheWindowAndClosingListsThePoint() {
+        Fixture f;
+        f.Open(Example("sample.lp"));
+        f.window.RunCommand(MainCommand::Plot2D);
+        CGraphDlg* plot = f.window.GraphDialog();
+        QVERIFY(plot != nullptr && plot->isVisible());
+        plot->Play();
+        while (plot->IsAnimating()) {
+            plot->Tick();
+        }
+        f.window.RunCommand(MainCommand::Plot2D);
+        QCOMPARE(f.window.GraphDialog(), plot);
+        plot->close();
+        QCOMPARE(f.Lines("solutionList"),
+                 (QStringList{"X1 = 4.00", "X2 = 6.00", "Solution = 42.00"}));
+        f.window.RunCommand(MainCommand::Plot2D);
+        QCOMPARE(f.window.GraphDialog(), plot);
+        QVERIFY(plot->isVisible());
+        QCOMPARE(f.window.State().mGraphPoint, -1);
     }
 
     void helpAndAboutOpenTheirDialogs() {

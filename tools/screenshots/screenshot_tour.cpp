@@ -11,6 +11,7 @@
 
 #include "app/vantrell_dlg.h"
 #include "dialogs/tableau_dialog.h"
+#include "plot/graph_dialog.h"
 
 namespace {
 
@@ -66,7 +67,7 @@ class CapturingPresenter : public vantrell::PagePresenter {
 int main(int argc, char** argv) {
     QApplication application(argc, argv);
     if (argc < 3) {
-        std::fprintf(stderr, "usage: screenshot_tour PROBLEM.lp OUTPUT-FOLDER\n");
+        std::fprintf(stderr, "usage: screenshot_tour PROBLEM.lp OUTPUT-FOLDER [PLOT-PROBLEM.lp]\n");
         return 2;
     }
     gOutputDir = QString::fromLocal8Bit(argv[2]);
@@ -102,5 +103,23 @@ int main(int argc, char** argv) {
     window.RunCommand(vantrell::MainCommand::UserGuide);
     dialogName = QStringLiteral("about-dialog");
     window.RunCommand(vantrell::MainCommand::About);
+
+    if (argc > 3) {
+        // The plot of a second problem, at the end of its sweep in both display modes.
+        prompt.openFile = argv[3];
+        window.RunCommand(vantrell::MainCommand::Open);
+        window.RunCommand(vantrell::MainCommand::Plot2D);
+        vantrell::CGraphDlg* plot = window.GraphDialog();
+        for (const auto mode : {vantrell::CGraphDlg::kRegion, vantrell::CGraphDlg::kConstraints}) {
+            plot->SetMode(mode);
+            plot->Play();
+            while (plot->IsAnimating()) {
+                plot->Tick();
+            }
+            Capture(*plot, mode == vantrell::CGraphDlg::kRegion
+                               ? QStringLiteral("plot-region")
+                               : QStringLiteral("plot-constraints"));
+        }
+    }
     return 0;
 }
