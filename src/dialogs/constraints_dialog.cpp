@@ -48,6 +48,12 @@ void CConstraintsDlg::BuildLayout() {
 
     // Only a pick by the user shows the variable's coefficient; the dialog's own moves of
     // the selection keep what the field holds.
+    NameForScreenReaders(mNameEdit, QStringLiteral("Name"));
+    NameForScreenReaders(mCoefficientEdit, QStringLiteral("Coefficient"));
+    NameForScreenReaders(mVariableBox, QStringLiteral("Variable"));
+    NameForScreenReaders(mRelationBox, QStringLiteral("Relation"));
+    NameForScreenReaders(mRhsEdit, QStringLiteral("Right-hand side"));
+
     connect(mVariableBox, &QComboBox::activated, this, &CConstraintsDlg::ShowCoefficient);
     connect(addVarButton, &QPushButton::clicked, this, &CConstraintsDlg::AddVariable);
     connect(addConButton, &QPushButton::clicked, this, &CConstraintsDlg::AddConstraint);

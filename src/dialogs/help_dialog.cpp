@@ -32,6 +32,7 @@ CHelpDlg::CHelpDlg(VantrellState& state, Prompt& prompt, QWidget* parent) : QDia
 
     mList = new QListWidget(this);
     mList->setObjectName(QStringLiteral("helpList"));
+    mList->setAccessibleName(QStringLiteral("User's Guide"));
     mList->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     mList->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     auto* layout = new QVBoxLayout(this);

@@ -68,4 +68,12 @@ bool IsEnterKey(const QKeyEvent* event) {
     return event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
 }
 
+void NameForScreenReaders(QWidget* widget, const QString& name) {
+    widget->setAccessibleName(name);
+    if (auto* box = qobject_cast<QComboBox*>(widget);
+        box != nullptr && box->lineEdit() != nullptr) {
+        box->lineEdit()->setAccessibleName(name);
+    }
+}
+
 }  // namespace vantrell

@@ -38,4 +38,8 @@ void SetText(QLineEdit* field, const std::string& text);
 
 bool IsEnterKey(const QKeyEvent* event);
 
+// The name a screen reader gives the control; an item box's edit part gets it too, since
+// that is what holds the focus.
+void NameForScreenReaders(QWidget* widget, const QString& name);
+
 }  // namespace vantrell

@@ -54,6 +54,10 @@ void CObjectiveDlg::BuildLayout() {
 
     // Only a pick by the user shows the variable's coefficient; the dialog's own moves of
     // the selection keep what the field holds.
+    NameForScreenReaders(mCoefficientEdit, QStringLiteral("Coefficient"));
+    NameForScreenReaders(mVariableBox, QStringLiteral("Variable"));
+    NameForScreenReaders(mObjectiveText, QStringLiteral("Objective function"));
+
     connect(mVariableBox, &QComboBox::activated, this, &CObjectiveDlg::ShowCoefficient);
     connect(addButton, &QPushButton::clicked, this, &CObjectiveDlg::AddTerm);
     connect(clearButton, &QPushButton::clicked, this, &CObjectiveDlg::Clear);

@@ -13,9 +13,10 @@
 namespace vantrell {
 namespace {
 
-QLineEdit* ReadOnlyField(const char* name, QWidget* parent) {
+QLineEdit* ReadOnlyField(const char* name, const char* accessibleName, QWidget* parent) {
     auto* field = new QLineEdit(parent);
     field->setObjectName(name);
+    field->setAccessibleName(QString::fromUtf8(accessibleName));
     field->setReadOnly(true);
     return field;
 }
@@ -40,11 +41,11 @@ CTableauDlg::CTableauDlg(const TableauPage& page, const VantrellState& state, Pr
 }
 
 void CTableauDlg::BuildLayout() {
-    mIterationField = ReadOnlyField("iterationField", this);
-    mZField = ReadOnlyField("zField", this);
-    mLeavingField = ReadOnlyField("leavingField", this);
-    mEnteringField = ReadOnlyField("enteringField", this);
-    mPivotField = ReadOnlyField("pivotField", this);
+    mIterationField = ReadOnlyField("iterationField", "Iteration", this);
+    mZField = ReadOnlyField("zField", "Z", this);
+    mLeavingField = ReadOnlyField("leavingField", "Leaving variable", this);
+    mEnteringField = ReadOnlyField("enteringField", "Entering variable", this);
+    mPivotField = ReadOnlyField("pivotField", "Pivot Value", this);
     mNextButton = new QPushButton(QStringLiteral("Next"), this);
     mNextButton->setObjectName("nextButton");
     mNextButton->setDefault(true);
@@ -72,6 +73,14 @@ void CTableauDlg::BuildLayout() {
     fields->setColumnStretch(0, 1);
     fields->setColumnStretch(2, 1);
     fields->setColumnMinimumWidth(3, 90);  // keeps "enters" clear of "Pivot Value"
+
+    // Tab goes along the top row first, then the second row, then the tableau.
+    QWidget::setTabOrder(mIterationField, mZField);
+    QWidget::setTabOrder(mZField, mNextButton);
+    QWidget::setTabOrder(mNextButton, mLeavingField);
+    QWidget::setTabOrder(mLeavingField, mEnteringField);
+    QWidget::setTabOrder(mEnteringField, mPivotField);
+    QWidget::setTabOrder(mPivotField, mTableauList);
 
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(fields);

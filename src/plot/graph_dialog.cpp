@@ -44,6 +44,7 @@ void CGraphDlg::BuildLayout() {
     mTitleField = new QLineEdit(this);
     mTitleField->setObjectName("titleField");
     mTitleField->setReadOnly(true);
+    mTitleField->setAccessibleName(QStringLiteral("Problem name"));
     mFeasibleList = new QListWidget(this);
     mFeasibleList->setObjectName("feasibleList");
     mFeasibleList->setAccessibleName(QStringLiteral("Feasible Points"));
@@ -56,6 +57,7 @@ void CGraphDlg::BuildLayout() {
     mSlopeField = new QLineEdit(this);
     mSlopeField->setObjectName("slopeField");
     mSlopeField->setReadOnly(true);
+    mSlopeField->setAccessibleName(QStringLiteral("Slope"));
     mSlopeField->setMaximumWidth(110);
     mSpeedSlider = new QSlider(Qt::Horizontal, this);
     mSpeedSlider->setObjectName("speedSlider");

@@ -22,6 +22,10 @@ CMSChart::CMSChart(QWidget* parent) : QWidget(parent) {
     mChart->addAxis(mAxisY, Qt::AlignLeft);
     mView = new QChartView(mChart, this);
     mView->setRenderHint(QPainter::Antialiasing);
+    // A picture, not a control: Tab passes it by.
+    mView->setFocusPolicy(Qt::NoFocus);
+    mView->viewport()->setFocusPolicy(Qt::NoFocus);
+    mView->setAccessibleName(QStringLiteral("Chart"));
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addWidget(mView);

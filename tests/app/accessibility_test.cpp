@@ -1,0 +1,82 @@
+// Every window can be worked from the keyboard and read by a screen reader: Tab reaches
+// every control in reading order, and every control has a name.
+#include <QtTest>
+
+#include "app/vantrell_dlg.h"
+#include "dialogs/about_dialog.h"
+#include "dialogs/constraints_dialog.h"
+#include "dialogs/excel_dialog.h"
+#include "dialogs/help_dialog.h"
+#include "dialogs/objective_dialog.h"
+#include "dialogs/options_dialog.h"
+#include "dialogs/tableau_dialog.h"
+#include "plot/graph_dialog.h"
+#include "support/focus_chain.h"
+#include "support/problem_builders.h"
+#include "support/scripted_prompt.h"
+
+namespace vantrell {
+
+class AccessibilityTest : public QObject {
+    Q_OBJECT
+
+    testing::ScriptedPrompt prompt;
+    SilentPresenter presenter;
+
+    void ExpectAllNamed(QWidget& window) {
+        window.show();
+        const QStringList unnamed = testing::UnnamedFocusables(&window);
+        QVERIFY2(unnamed.isEmpty(), qPrintable(window.objectName() + ": " + unnamed.join(", ")));
+    }
+
+  private slots:
+    void mainWindowTabsInReadingOrder() {
+        CVantrellDlg window(prompt, presenter);
+        ExpectAllNamed(window);
+        QCOMPARE(testing::ObjectNames(testing::TabOrder(&window)),
+                 (QStringList{"problemNameEdit", "fileNameEdit", "primalObjective", "primalList",
+                              "dualObjective", "dualList", "solutionList", "nField", "mField",
+                              "nMinusMField"}));
+    }
+
+    void labelMnemonicsMoveTheFocus() {
+        CVantrellDlg window(prompt, presenter);
+        window.show();
+        QApplication::setActiveWindow(&window);
+        QTest::keyClick(&window, Qt::Key_L, Qt::AltModifier);
+        QCOMPARE(QApplication::focusWidget()->objectName(), QStringLiteral("fileNameEdit"));
+        QTest::keyClick(&window, Qt::Key_N, Qt::AltModifier);
+        QCOMPARE(QApplication::focusWidget()->objectName(), QStringLiteral("problemNameEdit"));
+    }
+
+    void everyDialogNamesItsControls() {
+        CVantrellDlg window(prompt, presenter);
+        VantrellState& state = window.State();
+        state.mPrimal = testing::MakeProblem({3, 5}, {{{1, 0}, "<=", 4}, {{3, 2}, "<=", 18}});
+
+        CObjectiveDlg objective(state, window, prompt);
+        ExpectAllNamed(objective);
+        CConstraintsDlg constraints(state, window, prompt);
+        ExpectAllNamed(constraints);
+        COptionsDlg options(state, prompt);
+        ExpectAllNamed(options);
+        CHelpDlg help(state, prompt);
+        ExpectAllNamed(help);
+        CAboutDlg about;
+        ExpectAllNamed(about);
+        CTableauDlg tableau(TableauPage{}, state, prompt);
+        ExpectAllNamed(tableau);
+        QCOMPARE(testing::ObjectNames(testing::TabOrder(&tableau)),
+                 (QStringList{"iterationField", "zField", "nextButton", "leavingField",
+                              "enteringField", "pivotField", "tableauList"}));
+        CExcelDlg excel(state);
+        ExpectAllNamed(excel);
+        CGraphDlg graph(state, prompt, [] {});
+        ExpectAllNamed(graph);
+    }
+};
+
+}  // namespace vantrell
+
+QTEST_MAIN(vantrell::AccessibilityTest)
+#include "accessibility_test.moc"
