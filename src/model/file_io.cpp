@@ -22,8 +22,12 @@ std::string ReadError(const std::string& path, int error) {
     return "Cannot read \"" + path + "\": " + Reason(error);
 }
 
+std::string WriteError(const std::string& path, const std::string& reason) {
+    return "Cannot write \"" + path + "\": " + reason;
+}
+
 std::string WriteError(const std::string& path, int error) {
-    return "Cannot write \"" + path + "\": " + Reason(error);
+    return WriteError(path, Reason(error));
 }
 
 // Closes the descriptor on every way out unless released.
@@ -94,22 +98,35 @@ std::string BaseNameOf(const std::string& path) {
     return slash == std::string::npos ? path : path.substr(slash + 1);
 }
 
-// Creates a new, exclusive temporary file in the target's folder; rename only replaces
-// atomically within one file system. The mode 0666 lets the umask decide, as for any
-// new file.
-int CreateTemporary(const std::string& target, std::string& temporaryPath) {
+// Claims a fresh name in the target's folder, where the rename stays on one file system
+// and a missing or closed folder shows before any work is done. The mode 0666 lets the
+// umask decide, as for any new file. 0 or errno.
+int ReserveTemporary(const std::string& target, std::string& temporaryPath) {
     static std::atomic<unsigned> counter{0};
     const std::string stem =
         FolderOf(target) + "/." + BaseNameOf(target) + "." + std::to_string(::getpid()) + ".";
     for (int attempt = 0; attempt < 100; ++attempt) {
         temporaryPath = stem + std::to_string(counter++) + ".tmp";
         const int fd = ::open(temporaryPath.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
-        if (fd >= 0 || errno != EEXIST) {
-            return fd;
+        if (fd >= 0) {
+            ::close(fd);
+            return 0;
+        }
+        if (errno != EEXIST) {
+            return errno;
         }
     }
-    errno = EEXIST;
-    return -1;
+    return EEXIST;
+}
+
+// Some writers close their file without flushing it to disk; a rename before that could
+// leave an empty file after a crash. 0 or errno.
+int SyncFile(const std::string& path) {
+    FileDescriptor fd(::open(path.c_str(), O_RDONLY | O_CLOEXEC));
+    if (!fd.valid()) {
+        return errno;
+    }
+    return ::fsync(fd.get()) == 0 ? 0 : errno;
 }
 
 // Best effort: makes the rename itself durable. A folder that cannot be synced does not
@@ -122,22 +139,22 @@ void SyncFolder(const std::string& folder) {
     }
 }
 
-// A device or pipe cannot be replaced; it gets the bytes directly. O_NONBLOCK keeps the
-// open of a pipe without a reader from waiting forever.
-std::optional<std::string> WriteDirectly(const std::string& path, std::string_view content) {
-    FileDescriptor fd(::open(path.c_str(), O_WRONLY | O_NONBLOCK | O_CLOEXEC));
+// Writes content as the whole of file. O_NONBLOCK keeps the open of a pipe without a
+// reader from waiting forever. The reason on failure.
+std::optional<std::string> WriteContent(const std::string& file, std::string_view content) {
+    FileDescriptor fd(::open(file.c_str(), O_WRONLY | O_TRUNC | O_NONBLOCK | O_CLOEXEC));
     if (!fd.valid()) {
-        return WriteError(path, errno);
+        return Reason(errno);
     }
     const int flags = ::fcntl(fd.get(), F_GETFL);
     if (flags >= 0) {
         ::fcntl(fd.get(), F_SETFL, flags & ~O_NONBLOCK);
     }
     if (const int error = WriteAll(fd.get(), content); error != 0) {
-        return WriteError(path, error);
+        return Reason(error);
     }
     if (const int error = fd.Close(); error != 0) {
-        return WriteError(path, error);
+        return Reason(error);
     }
     return std::nullopt;
 }
@@ -184,43 +201,48 @@ std::optional<std::string> ReadFileContent(const std::string& path, std::string*
     return content;
 }
 
-std::optional<std::string> WriteFileAtomically(const std::string& path, std::string_view content) {
+std::optional<std::string> ReplaceFile(const std::string& path, const FileProducer& produce) {
     const std::string target = ResolveTarget(path);
     struct stat existing {};
     const bool exists = ::stat(target.c_str(), &existing) == 0;
+    if (exists && S_ISDIR(existing.st_mode)) {
+        return WriteError(path, EISDIR);
+    }
     if (exists && !S_ISREG(existing.st_mode)) {
-        if (S_ISDIR(existing.st_mode)) {
-            return WriteError(path, EISDIR);
+        // Nothing can be renamed over a device; renaming over /dev/null would replace it.
+        if (const auto reason = produce(target)) {
+            return WriteError(path, *reason);
         }
-        return WriteDirectly(target, content);
+        return std::nullopt;
     }
 
     std::string temporaryPath;
-    FileDescriptor fd(CreateTemporary(target, temporaryPath));
-    if (!fd.valid()) {
-        return WriteError(path, errno);
+    if (const int error = ReserveTemporary(target, temporaryPath); error != 0) {
+        return WriteError(path, error);
     }
-    const auto fail = [&](int code) -> std::optional<std::string> {
+    const auto fail = [&](const std::string& reason) -> std::optional<std::string> {
         ::unlink(temporaryPath.c_str());
-        return WriteError(path, code);
+        return WriteError(path, reason);
     };
+    if (const auto reason = produce(temporaryPath)) {
+        return fail(*reason);
+    }
     if (exists) {
-        ::fchmod(fd.get(), existing.st_mode & 07777);
+        ::chmod(temporaryPath.c_str(), existing.st_mode & 07777);
     }
-    if (const int error = WriteAll(fd.get(), content); error != 0) {
-        return fail(error);
-    }
-    if (::fsync(fd.get()) != 0) {
-        return fail(errno);
-    }
-    if (const int error = fd.Close(); error != 0) {
-        return fail(error);
+    if (const int error = SyncFile(temporaryPath); error != 0) {
+        return fail(Reason(error));
     }
     if (::rename(temporaryPath.c_str(), target.c_str()) != 0) {
-        return fail(errno);
+        return fail(Reason(errno));
     }
     SyncFolder(FolderOf(target));
     return std::nullopt;
+}
+
+std::optional<std::string> WriteFileAtomically(const std::string& path, std::string_view content) {
+    return ReplaceFile(path,
+                       [content](const std::string& file) { return WriteContent(file, content); });
 }
 
 std::optional<std::string> WriteTextFileAtomically(const std::string& path, std::string_view text) {

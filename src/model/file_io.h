@@ -1,5 +1,6 @@
 #pragma once
 
+#include <functional>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -10,6 +11,17 @@ namespace vantrell {
 // "Cannot read \"PATH\": reason", when it cannot be read. Devices and pipes are refused
 // so that a stray choice in a file dialog cannot block or fill memory.
 std::optional<std::string> ReadFileContent(const std::string& path, std::string* error = nullptr);
+
+// Makes the file at path with produce, which writes a whole file at the path it is given
+// and returns the reason when it cannot. The file is produced beside the target, flushed
+// to disk and renamed over it, so the target holds either its old or its new content,
+// never a part, and an existing target keeps its permission bits; a symbolic link is
+// written through. A target that exists and is no regular file (a device such as
+// /dev/full) is produced directly, as nothing can be renamed over it.
+// Returns "Cannot write \"PATH\": reason" on failure, nothing on success.
+using FileProducer = std::function<std::optional<std::string>(const std::string& file)>;
+[[nodiscard]] std::optional<std::string> ReplaceFile(const std::string& path,
+                                                     const FileProducer& produce);
 
 // Replaces the file at path with content, or creates it. The content goes into a temporary
 // file beside the target, is flushed to disk and then renamed over it, so the target holds
