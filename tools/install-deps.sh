@@ -8,6 +8,7 @@ packages=(
   libgtest-dev libgmock-dev libbenchmark-dev
   qt6-base-dev qt6-charts-dev libqt6opengl6-dev libxlsxwriter-dev
   xvfb xauth locales python3 python3-openpyxl
+  desktop-file-utils dpkg-dev file
 )
 
 missing=()

@@ -39,7 +39,8 @@ void RefreshDual(VantrellState& state) {
 }  // namespace
 
 FileDialogSpec OpenProblemDialog() {
-    return FileDialogSpec{"../Vantrell/data/*.lp", "Output File (*.lp)", "*.lp", ""};
+    // Only opening falls back to the installed examples: they are read-only there.
+    return FileDialogSpec{"../Vantrell/data/*.lp", "Output File (*.lp)", "*.lp", "", true};
 }
 
 FileDialogSpec SaveProblemDialog() {

@@ -6,7 +6,8 @@
 namespace vantrell {
 
 // The file dialogs of the two commands: the data folder, "*.lp" files; saving adds the
-// extension "lp" to a name typed without one.
+// extension "lp" to a name typed without one. Without a data folder, opening shows the
+// installed examples.
 FileDialogSpec OpenProblemDialog();
 FileDialogSpec SaveProblemDialog();
 

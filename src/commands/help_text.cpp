@@ -5,6 +5,8 @@
 #include <iterator>
 #include <system_error>
 
+#include "commands/shipped_files.h"
+
 namespace vantrell {
 namespace {
 
@@ -41,22 +43,34 @@ std::vector<std::string> GuideLines(std::string_view content) {
     return lines;
 }
 
-GuideReading ReadGuide(const std::string& workDir) {
-    const std::filesystem::path path = GuidePath(workDir);
-    std::error_code error;
-    // A folder of that name opens on Linux but reads nothing.
-    if (std::filesystem::is_directory(path, error)) {
-        return {false, {kMissingGuideMessage}};
+std::vector<std::filesystem::path> GuideCandidates(const std::string& workDir,
+                                                   const std::filesystem::path& programFolder) {
+    std::vector<std::filesystem::path> paths{GuidePath(workDir)};
+    if (!programFolder.empty()) {
+        paths.push_back(InstalledDataFolder(programFolder) / kGuideFileName);
     }
-    std::ifstream in(path, std::ios::binary);
-    if (!in) {
-        return {false, {kMissingGuideMessage}};
+    return paths;
+}
+
+GuideReading ReadGuide(const std::string& workDir, const std::filesystem::path& programFolder) {
+    for (const std::filesystem::path& path : GuideCandidates(workDir, programFolder)) {
+        std::error_code error;
+        // A folder of that name opens on Linux but reads nothing.
+        if (std::filesystem::is_directory(path, error)) {
+            continue;
+        }
+        std::ifstream in(path, std::ios::binary);
+        if (!in) {
+            continue;
+        }
+        const std::string content{std::istreambuf_iterator<char>(in),
+                                  std::istreambuf_iterator<char>()};
+        if (in.bad()) {
+            continue;
+        }
+        return {true, GuideLines(content)};
     }
-    const std::string content{std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-    if (in.bad()) {
-        return {false, {kMissingGuideMessage}};
-    }
-    return {true, GuideLines(content)};
+    return {false, {kMissingGuideMessage}};
 }
 
 }  // namespace vantrell

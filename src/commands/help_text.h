@@ -14,10 +14,16 @@ inline constexpr const char* kMissingGuideMessage =
 // The longest line the Help dialog shows as one list line.
 inline constexpr std::size_t kGuideLineLimit = 255;
 
-// Where the guide is looked for: in the start directory recorded when the main window
-// opened, so a file dialog that moved the current directory does not lose it. An empty
-// start directory means the current one.
+// The guide in the start directory recorded when the main window opened, so a file dialog
+// that moved the current directory does not lose it. An empty start directory means the
+// current one.
 std::filesystem::path GuidePath(const std::string& workDir);
+
+// Where the guide is looked for, in order: the start directory (a build folder, or a copy
+// the user keeps), then the installed data folder found from the program's folder. An
+// empty program folder leaves the installed one out.
+std::vector<std::filesystem::path> GuideCandidates(const std::string& workDir,
+                                                   const std::filesystem::path& programFolder);
 
 // The guide's text as list lines, in file order: line breaks (LF or CR LF) removed, empty
 // lines kept, no extra line after a final break. A line longer than kGuideLineLimit goes
@@ -30,6 +36,7 @@ struct GuideReading {
     std::vector<std::string> lines;
 };
 
-GuideReading ReadGuide(const std::string& workDir);
+// Reads the first of the guide candidates that is a file.
+GuideReading ReadGuide(const std::string& workDir, const std::filesystem::path& programFolder);
 
 }  // namespace vantrell

@@ -8,6 +8,7 @@
 #include <QVBoxLayout>
 
 #include "commands/help_text.h"
+#include "dialogs/program_folder.h"
 
 namespace vantrell {
 namespace {
@@ -44,8 +45,8 @@ CHelpDlg::CHelpDlg(VantrellState& state, Prompt& prompt, QWidget* parent) : QDia
     resize(metrics.averageCharWidth() * 376 / 4, metrics.height() * 248 / 8);
 
     // Read from the start directory by its path: opening the guide leaves the process's
-    // current directory alone.
-    const GuideReading guide = ReadGuide(state.mWorkDir);
+    // current directory alone. An installed program has it in its data folder.
+    const GuideReading guide = ReadGuide(state.mWorkDir, ProgramFolder());
     if (!guide.found) {
         prompt.ShowMessage(kMissingGuideMessage);
     }

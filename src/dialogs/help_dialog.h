@@ -10,9 +10,9 @@ class QListWidget;
 
 namespace vantrell {
 
-// "Help Dialog": the user's guide, onlinehelp.txt from the start directory, one list line
-// per text line. A missing guide is reported through the prompt while the dialog is made,
-// and the message stays in the list as its only line.
+// "Help Dialog": the user's guide, onlinehelp.txt from the start directory or else from the
+// installed data folder, one list line per text line. A missing guide is reported through the
+// prompt while the dialog is made, and the message stays in the list as its only line.
 class CHelpDlg : public QDialog {
     Q_OBJECT
 

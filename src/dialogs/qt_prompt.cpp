@@ -3,8 +3,10 @@
 #include <QApplication>
 #include <QDir>
 #include <QFileDialog>
-#include <QFileInfo>
 #include <QMessageBox>
+
+#include "commands/shipped_files.h"
+#include "dialogs/program_folder.h"
 
 namespace vantrell {
 namespace {
@@ -24,9 +26,7 @@ QString FilterText(const FileDialogSpec& spec) {
 }  // namespace
 
 QString InitialFolder(const FileDialogSpec& spec) {
-    const QFileInfo initial(QString::fromStdString(spec.initialName));
-    const QDir folder = initial.dir();
-    return folder.exists() ? folder.absolutePath() : QDir::currentPath();
+    return QtPath(DialogFolder(spec, LocalPath(QDir::currentPath()), ProgramFolder()));
 }
 
 void QtPrompt::ShowMessage(const std::string& text) {

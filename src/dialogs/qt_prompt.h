@@ -18,7 +18,8 @@ class QtPrompt : public Prompt {
 };
 
 // The folder a file dialog opens in: the folder of the initial name when it exists
-// (relative to the working directory), else the working directory.
+// (relative to the working directory), else the installed examples for a dialog that shows
+// them, else the working directory.
 QString InitialFolder(const FileDialogSpec& spec);
 
 }  // namespace vantrell

@@ -12,6 +12,9 @@ struct FileDialogSpec {
     std::string filterName;        // "Output File (*.lp)"
     std::string pattern;           // "*.lp"
     std::string defaultExtension;  // "lp", or empty for none
+    // When the initial folder is missing, as it is for an installed program, the dialog
+    // opens in the installed example problems rather than the working directory.
+    bool showsExamples = false;
 };
 
 // Every message, question and file choice of the commands goes through here, so the

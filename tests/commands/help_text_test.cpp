@@ -52,14 +52,14 @@ TEST(GuideLines, CarriageReturnOfALongLineIsNotALineOfItsOwn) {
 TEST(ReadGuide, ReadsTheGuideOfTheStartDirectory) {
     const TempDir dir;
     WriteWholeFile(dir.File(kGuideFileName), "Vantrell\r\n\r\nUser's guide\r\n");
-    const GuideReading guide = ReadGuide(dir.path().string());
+    const GuideReading guide = ReadGuide(dir.path().string(), {});
     EXPECT_TRUE(guide.found);
     EXPECT_EQ(guide.lines, (Lines{"Vantrell", "", "User's guide"}));
 }
 
 TEST(ReadGuide, MissingGuideGivesTheMessageAsOnlyLine) {
     const TempDir dir;
-    const GuideReading guide = ReadGuide(dir.path().string());
+    const GuideReading guide = ReadGuide(dir.path().string(), {});
     EXPECT_FALSE(guide.found);
     EXPECT_EQ(guide.lines, (Lines{kMissingGuideMessage}));
     // Looking must not leave an empty guide behind.
@@ -69,7 +69,7 @@ TEST(ReadGuide, MissingGuideGivesTheMessageAsOnlyLine) {
 TEST(ReadGuide, FolderOfThatNameCountsAsMissing) {
     const TempDir dir;
     std::filesystem::create_directory(dir.path() / kGuideFileName);
-    const GuideReading guide = ReadGuide(dir.path().string());
+    const GuideReading guide = ReadGuide(dir.path().string(), {});
     EXPECT_FALSE(guide.found);
     EXPECT_EQ(guide.lines, (Lines{kMissingGuideMessage}));
 }
@@ -77,15 +77,59 @@ TEST(ReadGuide, FolderOfThatNameCountsAsMissing) {
 TEST(ReadGuide, EmptyGuideIsFoundWithNoLines) {
     const TempDir dir;
     WriteWholeFile(dir.File(kGuideFileName), "");
-    const GuideReading guide = ReadGuide(dir.path().string());
+    const GuideReading guide = ReadGuide(dir.path().string(), {});
     EXPECT_TRUE(guide.found);
     EXPECT_TRUE(guide.lines.empty());
+}
+
+// An installed program: its guide in usr/share/vantrell, the program in usr/bin, started
+// from a folder of the user's.
+class InstalledGuide : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        std::filesystem::create_directories(start);
+        std::filesystem::create_directories(programFolder);
+        std::filesystem::create_directories(dataFolder);
+    }
+
+    const TempDir dir;
+    const std::filesystem::path start = dir.path() / "home";
+    const std::filesystem::path programFolder = dir.path() / "usr" / "bin";
+    const std::filesystem::path dataFolder = dir.path() / "usr" / "share" / "vantrell";
+};
+
+TEST_F(InstalledGuide, IsReadWhenTheStartDirectoryHasNone) {
+    WriteWholeFile((dataFolder / kGuideFileName).string(), "Installed guide\n");
+    const GuideReading guide = ReadGuide(start.string(), programFolder);
+    EXPECT_TRUE(guide.found);
+    EXPECT_EQ(guide.lines, (Lines{"Installed guide"}));
+}
+
+TEST_F(InstalledGuide, GuideInTheStartDirectoryComesFirst) {
+    WriteWholeFile((dataFolder / kGuideFileName).string(), "Installed guide\n");
+    WriteWholeFile((start / kGuideFileName).string(), "Own guide\n");
+    EXPECT_EQ(
+        GuideCandidates(start.string(), programFolder),
+        (std::vector<std::filesystem::path>{start / kGuideFileName, dataFolder / kGuideFileName}));
+    EXPECT_EQ(ReadGuide(start.string(), programFolder).lines, (Lines{"Own guide"}));
+}
+
+TEST_F(InstalledGuide, FolderOfTheGuidesNameInTheStartDirectoryIsPassedOver) {
+    std::filesystem::create_directory(start / kGuideFileName);
+    WriteWholeFile((dataFolder / kGuideFileName).string(), "Installed guide\n");
+    EXPECT_EQ(ReadGuide(start.string(), programFolder).lines, (Lines{"Installed guide"}));
+}
+
+TEST_F(InstalledGuide, MissingEverywhereGivesTheMessage) {
+    const GuideReading guide = ReadGuide(start.string(), programFolder);
+    EXPECT_FALSE(guide.found);
+    EXPECT_EQ(guide.lines, (Lines{kMissingGuideMessage}));
 }
 
 // The guide that ships with the program: 8-bit plain text that every list shows whole.
 TEST(ShippedGuide, IsFoundBesideTheExamplesFolderAndFitsTheList) {
     const std::filesystem::path root = std::filesystem::path(VANTRELL_DATA_DIR).parent_path();
-    const GuideReading guide = ReadGuide(root.string());
+    const GuideReading guide = ReadGuide(root.string(), {});
     ASSERT_TRUE(guide.found);
     EXPECT_GT(guide.lines.size(), 100U);
     for (std::size_t i = 0; i < guide.lines.size(); ++i) {

@@ -1,0 +1,52 @@
+#include "commands/shipped_files.h"
+
+#include <system_error>
+
+namespace vantrell {
+
+std::filesystem::path InstalledDataFolder(const std::filesystem::path& programFolder) {
+    if (programFolder.empty()) {
+        return {};
+    }
+    // Lexical: the program folder comes resolved, and a missing share folder must not
+    // make the path fail.
+    return (programFolder / ".." / "share" / "vantrell").lexically_normal();
+}
+
+std::filesystem::path InstalledExamplesFolder(const std::filesystem::path& programFolder) {
+    if (programFolder.empty()) {
+        return {};
+    }
+    return InstalledDataFolder(programFolder) / "examples";
+}
+
+std::vector<std::filesystem::path> DialogFolderCandidates(
+    const FileDialogSpec& dialog, const std::filesystem::path& currentDir,
+    const std::filesystem::path& programFolder) {
+    std::vector<std::filesystem::path> folders;
+    const std::filesystem::path initialFolder =
+        std::filesystem::path(dialog.initialName).parent_path();
+    if (!initialFolder.empty()) {
+        folders.push_back((currentDir / initialFolder).lexically_normal());
+    }
+    if (dialog.showsExamples && !programFolder.empty()) {
+        folders.push_back(InstalledExamplesFolder(programFolder));
+    }
+    folders.push_back(currentDir);
+    return folders;
+}
+
+std::filesystem::path DialogFolder(const FileDialogSpec& dialog,
+                                   const std::filesystem::path& currentDir,
+                                   const std::filesystem::path& programFolder) {
+    for (const std::filesystem::path& folder :
+         DialogFolderCandidates(dialog, currentDir, programFolder)) {
+        std::error_code error;
+        if (std::filesystem::is_directory(folder, error)) {
+            return folder;
+        }
+    }
+    return currentDir;
+}
+
+}  // namespace vantrell

@@ -1,0 +1,46 @@
+#!/usr/bin/env bash
+# Installs a build into a temporary prefix and checks what landed there; then moves the
+# prefix and runs the installed batch front end on an installed example, as a user would.
+# Usage: check_install.sh BUILD_DIR SOURCE_DIR gui|nogui
+set -euo pipefail
+build=$1
+source=$2
+gui=$3
+
+tmp=$(mktemp -d)
+trap 'rm -rf "$tmp"' EXIT
+
+cmake --install "$build" --prefix "$tmp/first" >/dev/null
+
+expected=(bin/vantrell-cli
+          share/vantrell/onlinehelp.txt
+          share/applications/vantrell.desktop
+          share/icons/hicolor/256x256/apps/vantrell.png
+          share/icons/hicolor/scalable/apps/vantrell.svg)
+if [ "$gui" = gui ]; then expected+=(bin/vantrell); fi
+for lp in "$source"/data/*.lp; do
+  expected+=("share/vantrell/examples/$(basename "$lp")")
+done
+
+actual=$(cd "$tmp/first" && find . -type f -o -type l | sed 's|^\./||' | LC_ALL=C sort)
+wanted=$(printf '%s\n' "${expected[@]}" | LC_ALL=C sort)
+if [ "$actual" != "$wanted" ]; then
+  echo "installed files differ from the expected ones (< installed, > expected):"
+  diff <(echo "$actual") <(echo "$wanted") || true
+  exit 1
+fi
+
+for program in "$tmp"/first/bin/*; do
+  [ -x "$program" ] || { echo "not executable: $program"; exit 1; }
+done
+cmp "$source/onlinehelp.txt" "$tmp/first/share/vantrell/onlinehelp.txt"
+
+# Nothing may depend on the prefix the build was configured with.
+mv "$tmp/first" "$tmp/moved"
+report=$("$tmp/moved/bin/vantrell-cli" report "$tmp/moved/share/vantrell/examples/maximize.lp")
+if ! grep -q 'Complete Dual Solution:' <<<"$report"; then
+  echo "the installed vantrell-cli wrote no solution report:"
+  echo "$report"
+  exit 1
+fi
+echo "install layout ok: ${#expected[@]} files"
