@@ -13,7 +13,7 @@ bool HasInputs(const ProblemSet& problem) {
     return !problem.objective.empty() || !problem.constraints.empty();
 }
 
-void ApplyProblemFile(VantrellState& state, ProblemFile& file, const std::string& path) {
+void ReplacePrimal(VantrellState& state, ProblemFile& file, const std::string& path) {
     state.mProblemName = std::move(file.problemName);
     state.mFileName = path;
     state.mMinimize = file.minimize;
@@ -37,6 +37,11 @@ void RefreshDual(VantrellState& state) {
 }
 
 }  // namespace
+
+void ApplyProblemFile(VantrellState& state, ProblemFile file, const std::string& path) {
+    ReplacePrimal(state, file, path);
+    RefreshDual(state);
+}
 
 FileDialogSpec OpenProblemDialog() {
     // Only opening falls back to the installed examples: they are read-only there.
@@ -70,8 +75,7 @@ OpenResult OpenProblem(VantrellState& state, Prompt& prompt) {
     if (!reading.file) {
         return OpenResult::Failed;
     }
-    ApplyProblemFile(state, *reading.file, *path);
-    RefreshDual(state);
+    ApplyProblemFile(state, std::move(*reading.file), *path);
     return OpenResult::Opened;
 }
 

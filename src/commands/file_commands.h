@@ -1,5 +1,8 @@
 #pragma once
 
+#include <string>
+
+#include "model/problem_file_reader.h"
 #include "model/prompt.h"
 #include "model/vantrell_state.h"
 
@@ -21,6 +24,10 @@ enum class OpenResult {
 // cannot be read at all leaves every member as it was. Unless the file failed to read, the
 // dual is rebuilt and the solution list emptied, after Cancel as well.
 OpenResult OpenProblem(VantrellState& state, Prompt& prompt);
+
+// What Open does with a file it has read: the file's problem replaces the primal, path
+// becomes the file name, the dual is rebuilt and the solution list emptied.
+void ApplyProblemFile(VantrellState& state, ProblemFile file, const std::string& path);
 
 // Save Text: asks for a path and writes the problem there as a problem file. The old file
 // stays whole when the write fails. Changes no state.
