@@ -68,7 +68,9 @@ struct KeptRun {
 void AppendSolution(std::string& report, const KeptRun& run, int decimals, const char* valueLabel,
                     const char* closingLine) {
     const std::string entry = FillDecimals("    %%s = %%.%dlf\n", decimals);
-    const std::size_t entries = std::min(run.basis.size(), run.values.size());
+    // A run stopped by an overflow keeps the values of the pivot that overflowed.
+    const std::size_t entries =
+        run.outcome == RunOutcome::TooLarge ? 0 : std::min(run.basis.size(), run.values.size());
     for (std::size_t i = 0; i < entries; ++i) {
         report += CFormatDynamic(entry, run.basis[i].name.c_str(), run.values[i]);
     }

@@ -14,6 +14,8 @@ const char* ToString(RunOutcome outcome) {
             return "unbounded";
         case RunOutcome::PageLimit:
             return "page limit";
+        case RunOutcome::TooLarge:
+            return "too large";
     }
     return "unknown";
 }
@@ -26,6 +28,8 @@ std::string OutcomeSolutionText(RunOutcome outcome) {
             return "Unbounded: no row limits the entering variable";
         case RunOutcome::PageLimit:
             return "Stopped after 30 tableaus: the problem may be cycling";
+        case RunOutcome::TooLarge:
+            return "The numbers of this problem are too large to solve";
         case RunOutcome::NotRun:
         case RunOutcome::Optimal:
             break;

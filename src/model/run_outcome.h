@@ -11,6 +11,7 @@ enum class RunOutcome {
     Infeasible,  // an artificial variable stays positive and nothing can drive it out
     Unbounded,   // no row limits the entering variable
     PageLimit,   // the page store filled up before the run ended
+    TooLarge,    // a tableau number overflowed, or a ratio reached the "no ratio" mark
 };
 
 const char* ToString(RunOutcome outcome);

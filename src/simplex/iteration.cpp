@@ -1,5 +1,7 @@
 #include "simplex/iteration.h"
 
+#include <cmath>
+
 #include "simplex/solution_lines.h"
 #include "simplex/tableau_steps.h"
 #include "simplex/tableau_text.h"
@@ -10,6 +12,16 @@ namespace {
 void EndRun(VantrellState& state, RunOutcome outcome) {
     state.mRunOutcome = outcome;
     state.mSolutionLines = SolutionLines(state);
+}
+
+// Ends a run before page E is shown, keeping pages 0 to E-1, as an unbounded run ends.
+void StopBeforePage(VantrellState& state, Prompt& prompt, TableauPage& page, const char* message,
+                    RunOutcome outcome) {
+    prompt.ShowMessage(message);
+    page.Clear();
+    state.mLeavingRow = -1;
+    state.mTableauCount = state.mTableauIndex;
+    EndRun(state, outcome);
 }
 
 }  // namespace
@@ -31,6 +43,13 @@ void RunIteration(VantrellState& state, Prompt& prompt, PagePresenter& presenter
 
         ComputeReducedCosts(work, state.mBasis, state.mZj, state.mCjZj);
         page.mZ = ObjectiveValue(work, state.mBasis);
+        // Once a number has overflowed every later choice compares infinities or NaNs;
+        // no page may show one, nor a solution be read from it.
+        if (!TableauIsFinite(work, state.mBasis, state.mZj, state.mCjZj) ||
+            !std::isfinite(page.mZ)) {
+            StopBeforePage(state, prompt, page, kTooLargeMessage, RunOutcome::TooLarge);
+            return;
+        }
 
         const bool infeasible = HasNoFeasibleSolution(work, state.mBasis, state.mCjZj);
         const int entering = infeasible ? -1 : ChooseEnteringColumn(work.objective, state.mCjZj);
@@ -41,14 +60,16 @@ void RunIteration(VantrellState& state, Prompt& prompt, PagePresenter& presenter
             state.mRunOutcome = infeasible ? RunOutcome::Infeasible : RunOutcome::Optimal;
         } else {
             page.mEntering = work.constraints[0].columnNames[static_cast<std::size_t>(entering)];
-            state.mLeavingRow = ChooseLeavingRow(work, entering, state.mRatios);
-            if (state.mLeavingRow == -1) {
-                prompt.ShowMessage(kUnboundedMessage);
-                page.Clear();
-                state.mTableauCount = state.mTableauIndex;
-                EndRun(state, RunOutcome::Unbounded);
+            const int leavingRow = ChooseLeavingRow(work, entering, state.mRatios);
+            if (leavingRow == kRatioTooLarge) {
+                StopBeforePage(state, prompt, page, kTooLargeMessage, RunOutcome::TooLarge);
                 return;
             }
+            if (leavingRow == -1) {
+                StopBeforePage(state, prompt, page, kUnboundedMessage, RunOutcome::Unbounded);
+                return;
+            }
+            state.mLeavingRow = leavingRow;
             const auto leaving = static_cast<std::size_t>(state.mLeavingRow);
             page.mLeaving = state.mBasis[leaving].name;
             page.mPivotValue =

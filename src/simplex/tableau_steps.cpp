@@ -121,6 +121,43 @@ bool HasNoFeasibleSolution(const ProblemSet& work, const std::vector<CostTerm>& 
     return true;
 }
 
+bool TableauIsFinite(const ProblemSet& work, const std::vector<CostTerm>& basis,
+                     const std::vector<BigMValue>& zj, const std::vector<BigMValue>& cjzj) {
+    const auto finiteCost = [](const CostTerm& term) {
+        return std::isfinite(term.cost) && std::isfinite(term.mCost);
+    };
+    // An M part without hasM is never shown, so only a shown one counts.
+    const auto finiteValue = [](const BigMValue& value) {
+        return std::isfinite(value.constPart) && (!value.hasM || std::isfinite(value.mPart));
+    };
+    for (const CostTerm& term : work.objective) {
+        if (!finiteCost(term)) {
+            return false;
+        }
+    }
+    for (const CostTerm& term : basis) {
+        if (!finiteCost(term)) {
+            return false;
+        }
+    }
+    for (const ConstraintRow& row : work.constraints) {
+        if (!std::isfinite(row.rhs)) {
+            return false;
+        }
+        for (const double coefficient : row.coefficients) {
+            if (!std::isfinite(coefficient)) {
+                return false;
+            }
+        }
+    }
+    for (std::size_t k = 0; k < zj.size() && k < cjzj.size(); ++k) {
+        if (!finiteValue(zj[k]) || !finiteValue(cjzj[k])) {
+            return false;
+        }
+    }
+    return true;
+}
+
 int ChooseLeavingRow(const ProblemSet& work, int entering, std::vector<double>& ratios) {
     const auto column = static_cast<std::size_t>(entering);
     ratios.assign(work.constraints.size(), kNoRatio);
@@ -133,6 +170,11 @@ int ChooseLeavingRow(const ProblemSet& work, int entering, std::vector<double>& 
             continue;
         }
         ratios[i] = row.rhs / a;
+        // A tiny pivot under a large right-hand side: the row does limit the column, but
+        // its ratio would read as "no ratio" and lose against the start value.
+        if (!(ratios[i] < kNoRatio)) {
+            return kRatioTooLarge;
+        }
         if (ratios[i] > -kZeroTolerance && ratios[i] < best) {
             best = ratios[i];
             leaving = static_cast<int>(i);

@@ -29,8 +29,17 @@ int ChooseEnteringColumn(const std::vector<CostTerm>& objective,
 bool HasNoFeasibleSolution(const ProblemSet& work, const std::vector<CostTerm>& basis,
                            const std::vector<BigMValue>& cjzj);
 
-// Fills ratios (kNoRatio for excluded rows) and returns the leaving row, or -1 when no
-// row limits the entering column. Ties keep the first row.
+// Every number a page would show is finite: costs, coefficients, right-hand sides and the
+// Zj and Cj-Zj parts. A problem of finite numbers can still overflow in a sum or a pivot.
+bool TableauIsFinite(const ProblemSet& work, const std::vector<CostTerm>& basis,
+                     const std::vector<BigMValue>& zj, const std::vector<BigMValue>& cjzj);
+
+// ChooseLeavingRow's answer when a row limits the entering column at a ratio of kNoRatio
+// or more (or one that overflowed): the page could not tell it from an excluded row.
+inline constexpr int kRatioTooLarge = -2;
+
+// Fills ratios (kNoRatio for excluded rows) and returns the leaving row, -1 when no row
+// limits the entering column, or kRatioTooLarge. Ties keep the first row.
 int ChooseLeavingRow(const ProblemSet& work, int entering, std::vector<double>& ratios);
 
 // Pivots on (leaving, entering): the entering variable becomes basic in the leaving row.
