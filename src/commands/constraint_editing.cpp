@@ -131,12 +131,21 @@ ConstraintEditor::VariableResult ConstraintEditor::AddVariable(int selectedLine,
         return {};
     }
     if (EditMode(selectedLine)) {
+        if (!TypedNumberValue(fields.coefficient)) {
+            prompt.ShowMessage(kNumberTooLargeMessage);
+            return {};
+        }
         return AddEditedVariable(*item, fields);
     }
     // The pending row takes the relation now, so it must be one of the three.
     const std::optional<std::int32_t> relation = RelationItemIndex(fields.relation);
     if (!relation) {
         prompt.ShowMessage(kChooseRelationMessage);
+        return {};
+    }
+    // ... and the right-hand side, so both numbers must be finite.
+    if (!TypedNumberValue(fields.coefficient) || !TypedNumberValue(fields.rhs)) {
+        prompt.ShowMessage(kNumberTooLargeMessage);
         return {};
     }
     return AddPendingVariable(*item, *relation, fields);
@@ -226,7 +235,12 @@ bool ConstraintEditor::AddPendingConstraint(const ConstraintFields& fields, Prom
 }
 
 bool ConstraintEditor::StoreEditedConstraint(const ConstraintFields& fields, Prompt& prompt) {
-    const double rhs = DecimalTextValue(fields.rhs);
+    const std::optional<double> typedRhs = TypedNumberValue(fields.rhs);
+    if (!typedRhs) {
+        prompt.ShowMessage(kNumberTooLargeMessage);
+        return false;
+    }
+    const double rhs = *typedRhs;
     if (rhs < 0.0) {
         prompt.ShowMessage(kNegativeRhsMessage);
         return false;

@@ -73,7 +73,8 @@ class ConstraintEditor {
     };
     // Add Var. New mode: the column goes into the pending row, which also takes the
     // relation and right-hand side; the box moves on. Edit mode: the column goes into the
-    // edited row, widening every row when it is new; the box stays.
+    // edited row, widening every row when it is new; the box stays. A number it would
+    // store that is not finite gets a message and changes nothing.
     VariableResult AddVariable(int selectedLine, const ConstraintFields& fields, Prompt& prompt);
 
     // Add Con. New mode appends the pending row with the typed name; edit mode stores the

@@ -13,14 +13,14 @@ bool IsBlank(char c) {
     return c == ' ' || c == '\t';
 }
 
-void SetObjectiveTerm(ProblemSet& primal, int item, std::string_view coefficientText) {
+void SetObjectiveTerm(ProblemSet& primal, int item, double cost, std::string_view coefficientText) {
     const std::size_t index = static_cast<std::size_t>(item);
     while (primal.objective.size() <= index) {
         primal.objective.push_back(MarkedZeroTerm(static_cast<int>(primal.objective.size())));
     }
     // A term already there keeps its id and name; only the cost and its marker change.
     CostTerm& term = primal.objective[index];
-    term.cost = DecimalTextValue(coefficientText);
+    term.cost = cost;
     term.zero = IsZeroText(coefficientText);
 }
 
@@ -61,6 +61,14 @@ std::optional<int> VariableItemIndex(std::string_view text) {
         return std::nullopt;
     }
     return number - 1;
+}
+
+std::optional<double> TypedNumberValue(std::string_view text) {
+    const double value = DecimalTextValue(text);
+    if (!std::isfinite(value)) {
+        return std::nullopt;
+    }
+    return value;
 }
 
 bool IsZeroText(std::string_view text) {
@@ -128,7 +136,12 @@ VariablePress AddObjectiveTerm(ProblemSet& primal, std::string_view variableText
         prompt.ShowMessage(kChooseVariableMessage);
         return press;
     }
-    SetObjectiveTerm(primal, *item, coefficientText);
+    const std::optional<double> cost = TypedNumberValue(coefficientText);
+    if (!cost) {
+        prompt.ShowMessage(kNumberTooLargeMessage);
+        return press;
+    }
+    SetObjectiveTerm(primal, *item, *cost, coefficientText);
     WidenRowsToObjective(primal);
     press.done = true;
     press.item = *item;

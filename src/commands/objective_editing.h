@@ -25,6 +25,14 @@ inline constexpr const char* kClearQuestion = "Do you really want to clear";
 // names none: a term or column outside X1..X9 is never made.
 std::optional<int> VariableItemIndex(std::string_view text);
 
+// A typed number beyond what a double holds, such as 1e999, reads as infinite; the
+// presses refuse it with this message rather than store it.
+inline constexpr const char* kNumberTooLargeMessage =
+    "Numbers this large are not allowed. Try again";
+// The value of a typed number (0 for text that is no number), or nothing when it is not
+// finite.
+std::optional<double> TypedNumberValue(std::string_view text);
+
 // Whether a typed coefficient counts as zero: the empty text, "0", or a longer text that
 // starts with 0 not followed by a point. So "0" and "00" and "05" do; "0.0", "-0", "5" do not.
 bool IsZeroText(std::string_view text);
@@ -64,7 +72,7 @@ struct VariablePress {
 // Add: the term of the named variable gets the typed cost and zero marker; a variable
 // beyond the objective brings zero terms for the ones before it, and every constraint
 // row shorter than the objective is widened with zero columns. A text that names no
-// variable gets a message and changes nothing.
+// variable, or a coefficient that is not finite, gets a message and changes nothing.
 VariablePress AddObjectiveTerm(ProblemSet& primal, std::string_view variableText,
                                std::string_view coefficientText, Prompt& prompt);
 
