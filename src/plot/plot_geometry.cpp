@@ -1,7 +1,9 @@
 #include "plot/plot_geometry.h"
 
+#include <algorithm>
 #include <cmath>
 #include <limits>
+#include <numeric>
 
 #include "model/number_text.h"
 
@@ -13,8 +15,6 @@ constexpr double kEqualTolerance = 0.00001;
 constexpr double kAutoExtentFactor = 1.5;
 // One sweep step moves the line by this share of the extent.
 constexpr double kStepShare = 0.01;
-// Below every atan2 angle, so the first point scanned always becomes the first choice.
-constexpr double kNoAngleYet = -720.0;
 
 // The first two coefficients of a row as the plot reads them. A value of 0 counts as zero
 // even without its marker: a file saved with decimals writes "0.00", which reads back
@@ -237,29 +237,21 @@ void PlotGeometry::BuildRegionSeries(const VantrellState& state, Prompt& prompt)
         angles[i] = std::atan2(mFeasibleX2[i] - my, mFeasibleX1[i] - mx);
     }
 
-    mRegionOrder.clear();
-    std::vector<bool> taken(count, false);
-    while (mRegionOrder.size() < count) {
-        double best = kNoAngleYet;
-        std::optional<std::size_t> choice;
-        for (std::size_t i = 0; i < count; ++i) {
-            if (!taken[i] && angles[i] > best) {
-                best = angles[i];
-                choice = i;
-            }
-        }
-        // Only an angle that is not a number beats nothing; take such points in list
-        // order so the loop always ends.
-        if (!choice) {
-            for (std::size_t i = 0; i < count && !choice; ++i) {
-                if (!taken[i]) {
-                    choice = i;
-                }
-            }
-        }
-        taken[*choice] = true;
-        mRegionOrder.push_back(static_cast<std::int32_t>(*choice));
-    }
+    // Decreasing angle, equal angles in list order, as taking the greatest angle left again
+    // and again would give; a point whose angle is not a number beats none of them and
+    // comes last, in list order. Sorted, so that a list of thousands of points (one per
+    // pair of rows through a common corner) is ordered at once.
+    mRegionOrder.resize(count);
+    std::iota(mRegionOrder.begin(), mRegionOrder.end(), 0);
+    std::stable_sort(mRegionOrder.begin(), mRegionOrder.end(),
+                     [&angles](std::int32_t a, std::int32_t b) {
+                         const double angleA = angles[static_cast<std::size_t>(a)];
+                         const double angleB = angles[static_cast<std::size_t>(b)];
+                         if (std::isnan(angleA) || std::isnan(angleB)) {
+                             return !std::isnan(angleA) && std::isnan(angleB);
+                         }
+                         return angleA > angleB;
+                     });
 
     mSeries.clear();
     PlotSeries region;
