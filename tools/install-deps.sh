@@ -4,7 +4,7 @@
 set -euo pipefail
 
 packages=(
-  g++ clang cmake ninja-build pkg-config clang-format
+  g++ clang libclang-rt-14-dev cmake ninja-build pkg-config clang-format
   libgtest-dev libgmock-dev libbenchmark-dev
   qt6-base-dev qt6-charts-dev libqt6opengl6-dev libxlsxwriter-dev
   xvfb xauth locales python3 python3-openpyxl
