@@ -18,8 +18,8 @@ class StreamPrompt : public Prompt {
 
     void ShowMessage(const std::string& text) override;
     bool AskYesNo(const std::string& question) override;
-    std::optional<std::string> ChooseFileToOpen(const FileDialogSpec& spec) override;
-    std::optional<std::string> ChooseFileToSave(const FileDialogSpec& spec) override;
+    std::optional<std::string> ChooseFileToOpen(const FileDialogSpec& request) override;
+    std::optional<std::string> ChooseFileToSave(const FileDialogSpec& request) override;
 
     int messageCount() const { return messageCount_; }
 

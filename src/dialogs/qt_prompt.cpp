@@ -19,14 +19,14 @@ QString Title() {
     return QStringLiteral("Vantrell");
 }
 
-QString FilterText(const FileDialogSpec& spec) {
-    return QString::fromStdString(spec.filterName);
+QString FilterText(const FileDialogSpec& request) {
+    return QString::fromStdString(request.filterName);
 }
 
 }  // namespace
 
-QString InitialFolder(const FileDialogSpec& spec) {
-    return QtPath(DialogFolder(spec, LocalPath(QDir::currentPath()), ProgramFolder()));
+QString InitialFolder(const FileDialogSpec& request) {
+    return QtPath(DialogFolder(request, LocalPath(QDir::currentPath()), ProgramFolder()));
 }
 
 void QtPrompt::ShowMessage(const std::string& text) {
@@ -38,23 +38,23 @@ bool QtPrompt::AskYesNo(const std::string& question) {
                                  QMessageBox::Yes | QMessageBox::No) == QMessageBox::Yes;
 }
 
-std::optional<std::string> QtPrompt::ChooseFileToOpen(const FileDialogSpec& spec) {
+std::optional<std::string> QtPrompt::ChooseFileToOpen(const FileDialogSpec& request) {
     const QString path = QFileDialog::getOpenFileName(ActiveWindow(), QStringLiteral("Open"),
-                                                      InitialFolder(spec), FilterText(spec));
+                                                      InitialFolder(request), FilterText(request));
     if (path.isEmpty()) {
         return std::nullopt;
     }
     return QDir::toNativeSeparators(path).toStdString();
 }
 
-std::optional<std::string> QtPrompt::ChooseFileToSave(const FileDialogSpec& spec) {
-    QFileDialog dialog(ActiveWindow(), QStringLiteral("Save As"), InitialFolder(spec),
-                       FilterText(spec));
+std::optional<std::string> QtPrompt::ChooseFileToSave(const FileDialogSpec& request) {
+    QFileDialog dialog(ActiveWindow(), QStringLiteral("Save As"), InitialFolder(request),
+                       FilterText(request));
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     dialog.setFileMode(QFileDialog::AnyFile);
     // QFileDialog asks before overwriting an existing file unless told not to.
-    if (!spec.defaultExtension.empty()) {
-        dialog.setDefaultSuffix(QString::fromStdString(spec.defaultExtension));
+    if (!request.defaultExtension.empty()) {
+        dialog.setDefaultSuffix(QString::fromStdString(request.defaultExtension));
     }
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) {
         return std::nullopt;

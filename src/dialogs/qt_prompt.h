@@ -13,13 +13,13 @@ class QtPrompt : public Prompt {
   public:
     void ShowMessage(const std::string& text) override;
     bool AskYesNo(const std::string& question) override;
-    std::optional<std::string> ChooseFileToOpen(const FileDialogSpec& spec) override;
-    std::optional<std::string> ChooseFileToSave(const FileDialogSpec& spec) override;
+    std::optional<std::string> ChooseFileToOpen(const FileDialogSpec& request) override;
+    std::optional<std::string> ChooseFileToSave(const FileDialogSpec& request) override;
 };
 
 // The folder a file dialog opens in: the folder of the initial name when it exists
 // (relative to the working directory), else the installed examples for a dialog that shows
 // them, else the working directory.
-QString InitialFolder(const FileDialogSpec& spec);
+QString InitialFolder(const FileDialogSpec& request);
 
 }  // namespace vantrell

@@ -24,9 +24,9 @@ class Prompt {
     virtual ~Prompt() = default;
     virtual void ShowMessage(const std::string& text) = 0;
     virtual bool AskYesNo(const std::string& question) = 0;
-    virtual std::optional<std::string> ChooseFileToOpen(const FileDialogSpec& spec) = 0;
+    virtual std::optional<std::string> ChooseFileToOpen(const FileDialogSpec& request) = 0;
     // The dialog asks before overwriting an existing file.
-    virtual std::optional<std::string> ChooseFileToSave(const FileDialogSpec& spec) = 0;
+    virtual std::optional<std::string> ChooseFileToSave(const FileDialogSpec& request) = 0;
 };
 
 }  // namespace vantrell

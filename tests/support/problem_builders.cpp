@@ -15,21 +15,21 @@ ProblemSet MakeProblem(const std::vector<double>& costs, const std::vector<RowSp
         problem.objective.push_back(term);
     }
     int number = 1;
-    for (const RowSpec& spec : rows) {
+    for (const RowSpec& rowSpec : rows) {
         ConstraintRow row;
-        for (std::size_t k = 0; k < spec.coefficients.size(); ++k) {
+        for (std::size_t k = 0; k < rowSpec.coefficients.size(); ++k) {
             row.AppendColumn(static_cast<std::int32_t>(k), DecisionName(static_cast<int>(k + 1)),
-                             spec.coefficients[k], spec.coefficients[k] == 0.0);
+                             rowSpec.coefficients[k], rowSpec.coefficients[k] == 0.0);
         }
-        row.relationText = spec.relation;
-        row.relation = spec.relation == "<="   ? kLessEqual
-                       : spec.relation == "="  ? kEqual
-                       : spec.relation == ">=" ? kGreaterEqual
-                                               : kUnknownRelation;
-        row.rhs = spec.rhs;
+        row.relationText = rowSpec.relation;
+        row.relation = rowSpec.relation == "<="   ? kLessEqual
+                       : rowSpec.relation == "="  ? kEqual
+                       : rowSpec.relation == ">=" ? kGreaterEqual
+                                                  : kUnknownRelation;
+        row.rhs = rowSpec.rhs;
         problem.constraints.push_back(row);
-        problem.constraintNames.push_back(spec.name.empty() ? "C" + std::to_string(number)
-                                                            : spec.name);
+        problem.constraintNames.push_back(rowSpec.name.empty() ? "C" + std::to_string(number)
+                                                               : rowSpec.name);
         ++number;
     }
     return problem;

@@ -25,13 +25,13 @@ class ScriptedPrompt : public Prompt {
         return answer;
     }
 
-    std::optional<std::string> ChooseFileToOpen(const FileDialogSpec& spec) override {
-        openSpecs.push_back(spec);
+    std::optional<std::string> ChooseFileToOpen(const FileDialogSpec& request) override {
+        openSpecs.push_back(request);
         return Next(openFiles);
     }
 
-    std::optional<std::string> ChooseFileToSave(const FileDialogSpec& spec) override {
-        saveSpecs.push_back(spec);
+    std::optional<std::string> ChooseFileToSave(const FileDialogSpec& request) override {
+        saveSpecs.push_back(request);
         return Next(saveFiles);
     }
 
