@@ -52,6 +52,18 @@ TEST(CliReport, PrintsBothRunsOfTheExample) {
     EXPECT_EQ(run.out.substr(run.out.size() - ending.size()), ending);
 }
 
+// The whole report of both runs of the textbook maximization, checked by hand once: four
+// dual tableaus ending at S2 = 1, Y1 = 3 and -12, the negated primal optimum.
+TEST(CliReport, WholeReportOfTheMaximizationExample) {
+    const std::string file = Example("maximize.lp");
+    std::string expected =
+        testing::ReadWholeFile(std::string(VANTRELL_TESTS_DIR) + "/cli/expected/maximize.out");
+    expected.replace(expected.find("@FILE@"), 6, file);
+    const CliRun run = RunVantrellCli({"report", file});
+    ASSERT_EQ(run.status, kExitSuccess) << run.err;
+    EXPECT_EQ(run.out, expected);
+}
+
 TEST(CliReport, WritesTheReportWithCrLfWhenAskedTo) {
     testing::TempDir dir;
     const std::string target = dir.File("answer.out");
