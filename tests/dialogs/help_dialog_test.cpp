@@ -5,126 +5,69 @@
 #include <QListWidget>
 #include <QTemporaryDir>
 #include <QTest>
+#include <optional>
 
 #include "commands/help_text.h"
 #include "support/scripted_prompt.h"
 
 namespace vantrell {
 
-using testing::ScriptedPrompt;
-
 class HelpDialogTest : public QObject {
     Q_OBJECT
 
-  private:
-    static void WriteGuide(const QTemporaryDir& dir, const QByteArray& content) {
-        QFile file(dir.filePath(QString::fromLatin1(kGuideFileName)));
-        QVERIFY(file.open(QIODevice::WriteOnly));
-        QCOMPARE(file.write(content), content.size());
-    }
-
-    static QStringList ListLines(const CHelpDlg& dialog) {
-        auto* list = dialog.findChild<QListWidget*>(QStringLiteral("helpList"));
-        QStringList lines;
-        for (int i = 0; list != nullptr && i < list->count(); ++i) {
-            lines << list->item(i)->text();
+    // The dialog over a work directory holding the given guide, or none.
+    struct Shown {
+        explicit Shown(const QByteArray* guide) {
+            if (guide != nullptr) {
+                QFile file(dir.filePath(QString::fromLatin1(kGuideFileName)));
+                file.open(QIODevice::WriteOnly);
+                file.write(*guide);
+            }
+            state.mWorkDir = dir.path().toStdString();
+            dialog.emplace(state, prompt);
         }
-        return lines;
-    }
-
-    QString mStartDirectory;
+        QStringList Lines() {
+            QStringList lines;
+            for (int i = 0; i < List()->count(); ++i)
+                lines << List()->item(i)->text();
+            return lines;
+        }
+        QListWidget* List() { return dialog->findChild<QListWidget*>(QStringLiteral("helpList")); }
+        QTemporaryDir dir;
+        VantrellState state;
+        testing::ScriptedPrompt prompt;
+        std::optional<CHelpDlg> dialog;
+    };
 
   private slots:
-    void init() { mStartDirectory = QDir::currentPath(); }
-    void cleanup() { QDir::setCurrent(mStartDirectory); }
-
+    // CRLF ends, a line over the limit goes on in the next list line, 8-bit bytes as Latin-1;
+    // the guide is found in the start directory after the current one moved.
     void showsTheGuideLineByLine() {
-        QTemporaryDir dir;
-        WriteGuide(dir, "Vantrell\r\n\r\nPress Ctrl+P to solve.\r\n");
-        VantrellState state;
-        state.mWorkDir = dir.path().toStdString();
-        ScriptedPrompt prompt;
-        CHelpDlg dialog(state, prompt);
-        QCOMPARE(dialog.windowTitle(), QStringLiteral("Help Dialog"));
-        QCOMPARE(ListLines(dialog), (QStringList{QStringLiteral("Vantrell"), QString(),
-                                                 QStringLiteral("Press Ctrl+P to solve.")}));
-        QVERIFY(prompt.messages.empty());
+        const QString start = QDir::currentPath();
+        QTemporaryDir elsewhere;
+        QVERIFY(QDir::setCurrent(elsewhere.path()));
+        const QByteArray longLine(static_cast<qsizetype>(kGuideLineLimit), 'a');
+        const QByteArray guide = "Vantrell\r\n\r\n" + longLine +
+                                 "bbb\nFl\xe4"
+                                 "che\n";
+        Shown shown(&guide);
+        QCOMPARE(shown.Lines(), (QStringList{"Vantrell", "", QString::fromLatin1(longLine), "bbb",
+                                             QStringLiteral("Fl\u00e4che")}));
+        QVERIFY(shown.prompt.messages.empty());
+        QCOMPARE(QDir::currentPath(), QDir(elsewhere.path()).canonicalPath());
+        QDir::setCurrent(start);
+
+        shown.dialog->show();
+        shown.dialog->resize(500, 300);
+        QCOMPARE(shown.List()->geometry(), QRect(10, 10, 480, 280));
+        QTest::keyClick(shown.List(), Qt::Key_Return);
+        QVERIFY(!shown.dialog->isVisible());
     }
 
     void missingGuideIsReportedAndListed() {
-        QTemporaryDir dir;
-        VantrellState state;
-        state.mWorkDir = dir.path().toStdString();
-        ScriptedPrompt prompt;
-        CHelpDlg dialog(state, prompt);
-        QCOMPARE(prompt.messages, std::vector<std::string>{kMissingGuideMessage});
-        QCOMPARE(ListLines(dialog), QStringList{QString::fromLatin1(kMissingGuideMessage)});
-    }
-
-    void guideIsFoundInTheStartDirectoryAfterTheCurrentOneMoved() {
-        QTemporaryDir start;
-        QTemporaryDir elsewhere;
-        WriteGuide(start, "Start directory guide\n");
-        VantrellState state;
-        state.mWorkDir = start.path().toStdString();
-        QVERIFY(QDir::setCurrent(elsewhere.path()));
-        ScriptedPrompt prompt;
-        CHelpDlg dialog(state, prompt);
-        QCOMPARE(ListLines(dialog), QStringList{QStringLiteral("Start directory guide")});
-        QVERIFY(prompt.messages.empty());
-        // Opening the guide leaves the current directory where it was.
-        QCOMPARE(QDir::currentPath(), QDir(elsewhere.path()).canonicalPath());
-    }
-
-    void lineOverTheLimitGoesOnInTheNextListLine() {
-        QTemporaryDir dir;
-        const QByteArray first(static_cast<qsizetype>(kGuideLineLimit), 'a');
-        WriteGuide(dir, first + "bbb\nlast\n");
-        VantrellState state;
-        state.mWorkDir = dir.path().toStdString();
-        ScriptedPrompt prompt;
-        CHelpDlg dialog(state, prompt);
-        QCOMPARE(ListLines(dialog), (QStringList{QString::fromLatin1(first), QStringLiteral("bbb"),
-                                                 QStringLiteral("last")}));
-    }
-
-    void eightBitTextIsShownByteForByte() {
-        QTemporaryDir dir;
-        WriteGuide(dir,
-                   "Fl\xe4"
-                   "che\n");
-        VantrellState state;
-        state.mWorkDir = dir.path().toStdString();
-        ScriptedPrompt prompt;
-        CHelpDlg dialog(state, prompt);
-        QCOMPARE(ListLines(dialog), QStringList{QStringLiteral("Fl\u00e4che")});
-    }
-
-    void listFillsTheDialogWithAMargin() {
-        QTemporaryDir dir;
-        WriteGuide(dir, "line\n");
-        VantrellState state;
-        state.mWorkDir = dir.path().toStdString();
-        ScriptedPrompt prompt;
-        CHelpDlg dialog(state, prompt);
-        dialog.show();
-        dialog.resize(640, 480);
-        auto* list = dialog.findChild<QListWidget*>(QStringLiteral("helpList"));
-        QCOMPARE(list->geometry(), QRect(10, 10, 620, 460));
-        dialog.resize(500, 300);
-        QCOMPARE(list->geometry(), QRect(10, 10, 480, 280));
-    }
-
-    void enterCloses() {
-        QTemporaryDir dir;
-        WriteGuide(dir, "line\n");
-        VantrellState state;
-        state.mWorkDir = dir.path().toStdString();
-        ScriptedPrompt prompt;
-        CHelpDlg dialog(state, prompt);
-        dialog.show();
-        QTest::keyClick(dialog.findChild<QListWidget*>(QStringLiteral("helpList")), Qt::Key_Return);
-        QVERIFY(!dialog.isVisible());
+        Shown shown(nullptr);
+        QCOMPARE(shown.prompt.messages, std::vector<std::string>{kMissingGuideMessage});
+        QCOMPARE(shown.Lines(), QStringList{QString::fromLatin1(kMissingGuideMessage)});
     }
 };
 

@@ -1,7 +1,6 @@
 #include "dialogs/options_dialog.h"
 
 #include <QCheckBox>
-#include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTest>
@@ -11,24 +10,17 @@
 
 namespace vantrell {
 
-using testing::ScriptedPrompt;
-
 class OptionsDialogTest : public QObject {
     Q_OBJECT
 
-  private:
     // The dialog on screen, as the main window's Options command shows it.
     struct Shown {
         explicit Shown(VantrellState& state) : dialog(state, prompt) { dialog.show(); }
-        ScriptedPrompt prompt;
+        testing::ScriptedPrompt prompt;
         COptionsDlg dialog;
-
         QLineEdit* Edit() { return dialog.findChild<QLineEdit*>(QStringLiteral("decimalEdit")); }
-        QCheckBox* DualityBox() {
-            return dialog.findChild<QCheckBox*>(QStringLiteral("dualityBox"));
-        }
-        QPushButton* Button(const char* name) {
-            return dialog.findChild<QPushButton*>(QString::fromLatin1(name));
+        void Press(const char* button) {
+            dialog.findChild<QPushButton*>(QString::fromLatin1(button))->click();
         }
         void Type(const QString& text) {
             Edit()->clear();
@@ -37,94 +29,48 @@ class OptionsDialogTest : public QObject {
     };
 
   private slots:
-    void opensWithTheStateOfTheMainWindow() {
-        VantrellState state;
-        state.mDecimalPlaces = 3;
-        state.mDisplayDuality = false;
-        Shown shown(state);
-        QCOMPARE(shown.dialog.windowTitle(), QStringLiteral("Options Dialog"));
-        QCOMPARE(shown.Edit()->text(), QStringLiteral("3"));
-        QVERIFY(!shown.DualityBox()->isChecked());
-        QCOMPARE(shown.DualityBox()->text(), QStringLiteral("Display Duality"));
-        QCOMPARE(shown.Button("okButton")->text(), QStringLiteral("Ok"));
-        QCOMPARE(shown.Button("cancelButton")->text(), QStringLiteral("Cancel"));
-        QCOMPARE(shown.Button("helpButton")->text(), QStringLiteral("Help"));
-        auto* hint = shown.dialog.findChild<QLabel*>(QStringLiteral("decimalHint"));
-        QVERIFY(hint != nullptr);
-        QCOMPARE(hint->text(), QStringLiteral("(0 to 10)"));
-        QCOMPARE(shown.dialog.DecimalPlaces(), 3);
-    }
-
-    void okAcceptsAnInteger_data() {
-        QTest::addColumn<QString>("text");
-        QTest::addColumn<int>("places");
-        QTest::newRow("five") << QStringLiteral("5") << 5;
-        QTest::newRow("minus two gives two") << QStringLiteral("-2") << 2;
-    }
-
-    void okAcceptsAnInteger() {
-        QFETCH(QString, text);
-        QFETCH(int, places);
-        VantrellState state;
-        Shown shown(state);
-        shown.Type(text);
-        shown.Button("okButton")->click();
-        QCOMPARE(shown.dialog.result(), int(QDialog::Accepted));
-        QVERIFY(!shown.dialog.isVisible());
-        QCOMPARE(shown.dialog.DecimalPlaces(), places);
-        QVERIFY(shown.prompt.messages.empty());
-        // Applying the count and redrawing is the main window's part.
-        QCOMPARE(state.mDecimalPlaces, 3);
-    }
-
-    void enterInTheFieldPressesOk() {
-        VantrellState state;
-        Shown shown(state);
-        shown.Type(QStringLiteral("6"));
-        QTest::keyClick(shown.Edit(), Qt::Key_Return);
-        QCOMPARE(shown.dialog.result(), int(QDialog::Accepted));
-        QCOMPARE(shown.dialog.DecimalPlaces(), 6);
-    }
-
-    void okRefusesTextItCannotUse_data() {
-        QTest::addColumn<QString>("text");
-        QTest::addColumn<QString>("message");
+    // Only integers from 0 to 10 are taken ("-2" as 2); a refused text keeps the dialog open
+    // for a corrected one. Applying the count is the main window's part.
+    void okTakesAnIntegerAndRefusesTheRest() {
         const QString notInteger = QString::fromLatin1(kNotIntegerMessage);
-        const QString range = QString::fromStdString(DecimalRangeMessage());
-        QTest::newRow("fraction") << QStringLiteral("2.5") << notInteger;
-        QTest::newRow("word") << QStringLiteral("abc") << notInteger;
-        QTest::newRow("above the bound") << QStringLiteral("11") << range;
-    }
-
-    void okRefusesTextItCannotUse() {
-        QFETCH(QString, text);
-        QFETCH(QString, message);
-        VantrellState state;
-        state.mDecimalPlaces = 4;
-        Shown shown(state);
-        shown.Type(text);
-        shown.Button("okButton")->click();
-        QCOMPARE(shown.prompt.messages.size(), std::size_t{1});
-        QCOMPARE(QString::fromStdString(shown.prompt.messages.front()), message);
-        QVERIFY(shown.dialog.isVisible());
-        QCOMPARE(shown.dialog.result(), int(QDialog::Rejected));
-        QCOMPARE(shown.dialog.DecimalPlaces(), 4);
-        QCOMPARE(shown.Edit()->text(), text);
-
-        // The corrected field is then taken.
-        shown.Type(QStringLiteral("2"));
-        shown.Button("okButton")->click();
-        QCOMPARE(shown.dialog.result(), int(QDialog::Accepted));
-        QCOMPARE(shown.dialog.DecimalPlaces(), 2);
+        const std::pair<QString, QString> cases[] = {
+            {"5", ""},
+            {"-2", ""},
+            {"2.5", notInteger},
+            {"abc", notInteger},
+            {"11", QString::fromStdString(DecimalRangeMessage())}};
+        for (const auto& [text, message] : cases) {
+            VantrellState state;
+            state.mDecimalPlaces = 4;
+            Shown shown(state);
+            QCOMPARE(shown.Edit()->text(), QStringLiteral("4"));
+            shown.Type(text);
+            shown.Press("okButton");
+            if (message.isEmpty()) {
+                QVERIFY(shown.prompt.messages.empty());
+                QCOMPARE(shown.dialog.DecimalPlaces(), std::abs(text.toInt()));
+            } else {
+                QCOMPARE(QString::fromStdString(shown.prompt.messages.at(0)), message);
+                QVERIFY(shown.dialog.isVisible());
+                QCOMPARE(shown.dialog.DecimalPlaces(), 4);
+                shown.Type(QStringLiteral("6"));
+                QTest::keyClick(shown.Edit(), Qt::Key_Return);  // Enter presses Ok
+                QCOMPARE(shown.dialog.DecimalPlaces(), 6);
+            }
+            QCOMPARE(shown.dialog.result(), int(QDialog::Accepted));
+            QVERIFY(!shown.dialog.isVisible());
+            QCOMPARE(state.mDecimalPlaces, 4);
+        }
     }
 
     void dualityFlipsAtTheClickAndCancelKeepsIt() {
         VantrellState state;
         Shown shown(state);
-        QVERIFY(shown.DualityBox()->isChecked());
-        shown.DualityBox()->click();
+        auto* box = shown.dialog.findChild<QCheckBox*>(QStringLiteral("dualityBox"));
+        QVERIFY(box->isChecked());
+        box->click();
         QVERIFY(!state.mDisplayDuality);
-        shown.Button("cancelButton")->click();
+        shown.Press("cancelButton");
         QCOMPARE(shown.dialog.result(), int(QDialog::Rejected));
         QVERIFY(!state.mDisplayDuality);
     }
@@ -133,11 +79,9 @@ class OptionsDialogTest : public QObject {
         VantrellState state;
         Shown shown(state);
         shown.Type(QStringLiteral("7"));
-        shown.Button("helpButton")->click();
-        QCOMPARE(shown.prompt.messages.size(), std::size_t{1});
-        QCOMPARE(shown.prompt.messages.front(), OptionsHelpText());
+        shown.Press("helpButton");
+        QCOMPARE(shown.prompt.messages, std::vector<std::string>{OptionsHelpText()});
         QVERIFY(shown.dialog.isVisible());
-        QVERIFY(state.mDisplayDuality);
         QCOMPARE(shown.dialog.DecimalPlaces(), 3);
     }
 };

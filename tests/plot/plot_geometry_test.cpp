@@ -11,31 +11,26 @@
 namespace vantrell {
 namespace {
 
-using testing::MakeProblem;
 using testing::RowSpec;
 using Points = std::vector<std::pair<double, double>>;
 
 // Maximize 3 X1 + 5 X2 with X1 <= 4, 2 X2 <= 12, 3 X1 + 2 X2 <= 18.
-VantrellState ThreePlants(bool minimize = false) {
+const std::vector<RowSpec> kThreePlants = {RowSpec({1, 0}, "<=", 4), RowSpec({0, 2}, "<=", 12),
+                                           RowSpec({3, 2}, "<=", 18)};
+const Points kThreePlantCorners = {{0, 0}, {4, 0}, {0, 6}, {6, 0}, {0, 9}, {4, 6}, {4, 3}, {2, 6}};
+
+VantrellState Problem(const std::vector<RowSpec>& rows = kThreePlants, bool minimize = false) {
     VantrellState state;
-    state.mPrimal = MakeProblem(
-        {3, 5}, {RowSpec({1, 0}, "<=", 4), RowSpec({0, 2}, "<=", 12), RowSpec({3, 2}, "<=", 18)});
+    state.mPrimal = testing::MakeProblem({3, 5}, rows);
     state.mMinimize = minimize;
     state.mProblemName = "Three plants";
     return state;
 }
 
-VantrellState Problem(const std::vector<RowSpec>& rows) {
-    VantrellState state;
-    state.mPrimal = MakeProblem({3, 5}, rows);
-    return state;
-}
-
 // As a file saved with decimals reads back: every 0 written "0.00", so no marker is set.
 void ClearZeroMarks(VantrellState& state) {
-    for (CostTerm& term : state.mPrimal.objective) {
+    for (CostTerm& term : state.mPrimal.objective)
         term.zero = false;
-    }
     for (ConstraintRow& row : state.mPrimal.constraints) {
         row.zeroMarks.assign(row.zeroMarks.size(), false);
     }
@@ -62,31 +57,32 @@ Shown Show(const VantrellState& state, bool constraintMode = false, double scale
 
 Points Pairs(const std::vector<double>& xs, const std::vector<double>& ys) {
     Points pairs;
-    for (std::size_t i = 0; i < xs.size() && i < ys.size(); ++i) {
+    for (std::size_t i = 0; i < xs.size() && i < ys.size(); ++i)
         pairs.emplace_back(xs[i], ys[i]);
-    }
     return pairs;
 }
 
 Points Pairs(const std::vector<PlotPoint>& points) {
     Points pairs;
-    for (const PlotPoint& p : points) {
+    for (const PlotPoint& p : points)
         pairs.emplace_back(p.x, p.y);
-    }
     return pairs;
 }
 
+Points Candidates(const PlotGeometry& g) {
+    return Pairs(g.mCandidateX1, g.mCandidateX2);
+}
+
+// Nothing non-finite reaches the list, the series or the sweep.
 void ExpectAllFinite(const PlotGeometry& g) {
-    Points all = Pairs(g.mCandidateX1, g.mCandidateX2);
+    Points all = Candidates(g);
     for (const PlotSeries& series : g.mSeries) {
-        const Points points = Pairs(series.points);
-        all.insert(all.end(), points.begin(), points.end());
+        for (const PlotPoint& p : series.points)
+            all.emplace_back(p.x, p.y);
     }
-    all.emplace_back(g.mExtent, g.mStep);
-    all.emplace_back(g.mObjectiveOffset, g.mObjectiveSlope);
-    for (const auto& [x, y] : all) {
-        EXPECT_TRUE(std::isfinite(x) && std::isfinite(y)) << x << ", " << y;
-    }
+    all.insert(all.end(), {{g.mExtent, g.mStep}, {g.mObjectiveOffset, g.mObjectiveSlope}});
+    for (const auto& [x, y] : all)
+        EXPECT_TRUE(std::isfinite(x) && std::isfinite(y)) << x << y;
     for (const std::string& line : g.mListLines) {
         EXPECT_EQ(line.find_first_of("ni"), std::string::npos) << line;  // no "inf", "nan"
     }
@@ -110,43 +106,29 @@ SweepResult Sweep(PlotGeometry& g, bool minimize) {
 }
 
 TEST(PlotWorkedExample, CornersListRegionAndObjectiveLine) {
-    const Shown shown = Show(ThreePlants());
+    const Shown shown = Show(Problem());
     const PlotGeometry& g = shown.g;
     ASSERT_TRUE(shown.computed);
     EXPECT_TRUE(shown.prompt.messages.empty());
-    EXPECT_EQ(Pairs(g.mCandidateX1, g.mCandidateX2),
-              (Points{{0, 0}, {4, 0}, {0, 6}, {6, 0}, {0, 9}, {4, 6}, {4, 3}, {2, 6}}));
+    EXPECT_EQ(Candidates(g), kThreePlantCorners);
     EXPECT_DOUBLE_EQ(g.mExtent, 13.5);
     EXPECT_EQ(Pairs(g.mFeasibleX1, g.mFeasibleX2),
               (Points{{0, 0}, {4, 0}, {0, 6}, {4, 3}, {2, 6}}));
-    EXPECT_EQ(g.mListLines,
-              (std::vector<std::string>{
-                  "X1: 0.000, X2: 0.000, Z: 0.000", "X1: 4.000, X2: 0.000, Z: 12.000",
-                  "X1: 0.000, X2: 6.000, Z: 30.000", "X1: 4.000, X2: 3.000, Z: 27.000",
-                  "X1: 2.000, X2: 6.000, Z: 36.000"}));
-    EXPECT_DOUBLE_EQ(g.mPointZ, 36.0);
-    EXPECT_EQ(g.mTitle, "Three plants");
-
+    EXPECT_EQ(g.mListLines.front(), "X1: 0.000, X2: 0.000, Z: 0.000");
+    EXPECT_EQ(g.mListLines.back(), "X1: 2.000, X2: 6.000, Z: 36.000");
+    EXPECT_EQ(g.mListLines.size(), 5u);
     // Around the centre (2, 3) by decreasing angle, closed by the first point again.
     EXPECT_EQ(g.mRegionOrder, (std::vector<std::int32_t>{2, 4, 3, 1, 0}));
     ASSERT_EQ(g.mSeries.size(), 2u);
     EXPECT_EQ(Pairs(g.mSeries[0].points), (Points{{0, 6}, {2, 6}, {4, 3}, {4, 0}, {0, 0}, {0, 6}}));
-
     EXPECT_EQ(g.mObjectiveSeries, 1);
-    EXPECT_EQ(g.mSeries[1].label, "Obj Function");
-    ASSERT_EQ(g.mSeries[1].points.size(), 2u);
-    EXPECT_DOUBLE_EQ(g.mSeries[1].points[0].y, 13.5);
-    EXPECT_DOUBLE_EQ(g.mSeries[1].points[1].x, 13.5);
-    EXPECT_DOUBLE_EQ(g.mSeries[1].points[1].y, 5.4);
+    EXPECT_EQ(Pairs(g.mSeries[1].points), (Points{{0, 13.5}, {13.5, 5.4}}));
     EXPECT_DOUBLE_EQ(g.mObjectiveSlope, -0.6);
     EXPECT_EQ(g.mSlopeText, "-0.600");
     EXPECT_DOUBLE_EQ(g.mStep, 0.135);
-}
-
-TEST(PlotWorkedExample, ScaleDecidesTheExtent) {
     // The room factor applies only while the extent is automatic; a Scale only grows.
-    for (const auto& [scale, extent] : Points{{0, 13.5}, {13.5, 13.5}, {20, 20}, {5, 9}}) {
-        EXPECT_DOUBLE_EQ(Show(ThreePlants(), false, scale).g.mExtent, extent) << scale;
+    for (const auto& [scale, extent] : Points{{13.5, 13.5}, {20, 20}, {5, 9}}) {
+        EXPECT_DOUBLE_EQ(Show(Problem(), false, scale).g.mExtent, extent) << scale;
     }
 }
 
@@ -161,32 +143,27 @@ TEST(PlotWorkedExample, CopiesOfACornerAreAllListedAndKeepListOrderAroundTheRegi
 TEST(PlotSweep, StopsAtTheBestCornerAndMovesTheLineThroughIt) {
     struct Case {
         bool minimize;
-        int line;
-        int steps;
+        int line, steps;
         double offset;
         std::vector<std::string> solution;
-    };
-    const Case cases[] = {
+    } const cases[] = {
         {false, 4, 47, 7.2, {"X1 = 2.000", "X2 = 6.000", "Solution = 36.000"}},
         {true, 0, 1, 0.0, {"X1 = 0.000", "X2 = 0.000", "Solution = 0.000"}},
     };
     for (const Case& c : cases) {
-        const VantrellState state = ThreePlants(c.minimize);
+        const VantrellState state = Problem(kThreePlants, c.minimize);
         Shown shown = Show(state);
-        PlotGeometry& g = shown.g;
-        ASSERT_EQ(g.PlayRefusal(), std::nullopt);
+        ASSERT_EQ(shown.g.PlayRefusal(), std::nullopt);
         for (int play = 0; play < 2; ++play) {  // Play again starts over
-            const SweepResult result = Sweep(g, c.minimize);
+            const SweepResult result = Sweep(shown.g, c.minimize);
             EXPECT_EQ(result.line, c.line);
             EXPECT_EQ(result.steps, c.steps);
         }
-        EXPECT_DOUBLE_EQ(g.mObjectiveOffset, c.offset);
-        EXPECT_DOUBLE_EQ(g.mSeries[1].points[0].y, c.offset);
-        EXPECT_EQ(GraphPointSolutionLines(g, state, c.line), c.solution);
-    }
-    const Shown shown = Show(ThreePlants());
-    for (const int point : {-1, 5}) {
-        EXPECT_TRUE(GraphPointSolutionLines(shown.g, ThreePlants(), point).empty()) << point;
+        EXPECT_DOUBLE_EQ(shown.g.mSeries[1].points[0].y, c.offset);
+        EXPECT_EQ(GraphPointSolutionLines(shown.g, state, c.line), c.solution);
+        for (const int point : {-1, 5}) {
+            EXPECT_TRUE(GraphPointSolutionLines(shown.g, state, point).empty()) << point;
+        }
     }
 }
 
@@ -195,29 +172,28 @@ TEST(PlotFeasibility, EqualityToleranceAndStrictInequalities) {
         const char* relation;
         double rhs;
         bool originListed;
-    };
-    const Case cases[] = {
-        {"=", 0.00001, true},   {"=", -0.00001, true},   {"=", 0.00002, false},
-        {">=", 0.00001, false}, {"<=", -0.00001, false},
-    };
+    } const cases[] = {{"=", 0.00001, true},
+                       {"=", -0.00001, true},
+                       {"=", 0.00002, false},
+                       {">=", 0.00001, false},
+                       {"<=", -0.00001, false}};
     for (const Case& c : cases) {
         const Shown shown = Show(Problem({RowSpec({1, 1}, c.relation, c.rhs)}));
-        const bool originListed = !shown.g.mFeasibleX1.empty() && shown.g.mFeasibleX1[0] == 0.0 &&
-                                  shown.g.mFeasibleX2[0] == 0.0;
-        EXPECT_EQ(originListed, c.originListed) << c.relation << " " << c.rhs;
+        const Points feasible = Pairs(shown.g.mFeasibleX1, shown.g.mFeasibleX2);
+        EXPECT_EQ(!feasible.empty() && feasible[0] == std::pair(0.0, 0.0), c.originListed)
+            << c.relation << " " << c.rhs;
     }
 }
 
 TEST(PlotFeasibility, BadEqualityEndsTheListing) {
-    VantrellState state = ThreePlants();
+    VantrellState state = Problem();
     state.mPrimal.constraints[1].relation = kUnknownRelation;
-    testing::ScriptedPrompt prompt;
-    PlotGeometry g;
-    g.mTitle = "earlier";
-    EXPECT_FALSE(g.ComputeFeasiblePoints(state, prompt));
-    EXPECT_EQ(prompt.messages, std::vector<std::string>{"Bad equality!"});
-    EXPECT_TRUE(g.mListLines.empty());
-    EXPECT_EQ(g.mTitle, "earlier");
+    Shown shown;
+    shown.g.mTitle = "earlier";
+    EXPECT_FALSE(shown.g.ComputeFeasiblePoints(state, shown.prompt));
+    EXPECT_EQ(shown.prompt.messages, std::vector<std::string>{"Bad equality!"});
+    EXPECT_TRUE(shown.g.mListLines.empty());
+    EXPECT_EQ(shown.g.mTitle, "earlier");
 }
 
 // Marked zeros, zeros written "0.00" (no marker) and a row that stops after X1 all mean the
@@ -231,53 +207,46 @@ TEST(PlotZeros, UnmarkedZerosAndShortRowsGiveTheMarkedResult) {
         row.zeroMarks.resize(1);
     };
     for (const bool minimize : {false, true}) {
-        Shown expected = Show(ThreePlants(minimize), true);
+        Shown expected = Show(Problem(kThreePlants, minimize), true);
         const std::vector<PlotSeries> expectedSeries = expected.g.mSeries;
         const SweepResult expectedSweep = Sweep(expected.g, minimize);
         for (void (*change)(VantrellState&) : {+ClearZeroMarks, +dropX2}) {
-            VantrellState state = ThreePlants(minimize);
+            VantrellState state = Problem(kThreePlants, minimize);
             change(state);
             Shown shown = Show(state, true);
-            PlotGeometry& g = shown.g;
             EXPECT_TRUE(shown.prompt.messages.empty());
-            EXPECT_EQ(Pairs(g.mCandidateX1, g.mCandidateX2),
-                      Pairs(expected.g.mCandidateX1, expected.g.mCandidateX2));
-            EXPECT_EQ(g.mListLines, expected.g.mListLines);
-            EXPECT_DOUBLE_EQ(g.mExtent, expected.g.mExtent);
-            ASSERT_EQ(g.mSeries.size(), expectedSeries.size());
-            for (std::size_t s = 0; s < g.mSeries.size(); ++s) {
-                EXPECT_EQ(Pairs(g.mSeries[s].points), Pairs(expectedSeries[s].points)) << s;
+            EXPECT_EQ(Candidates(shown.g), Candidates(expected.g));
+            EXPECT_EQ(shown.g.mListLines, expected.g.mListLines);
+            ASSERT_EQ(shown.g.mSeries.size(), expectedSeries.size());
+            for (std::size_t s = 0; s < expectedSeries.size(); ++s) {
+                EXPECT_EQ(Pairs(shown.g.mSeries[s].points), Pairs(expectedSeries[s].points));
             }
-            const SweepResult sweep = Sweep(g, minimize);
+            const SweepResult sweep = Sweep(shown.g, minimize);
             EXPECT_EQ(sweep.line, expectedSweep.line);
             EXPECT_EQ(sweep.steps, expectedSweep.steps);
-            ExpectAllFinite(g);
+            ExpectAllFinite(shown.g);
         }
     }
 }
 
 TEST(PlotZeros, RowWithBothCoefficientsZeroDrawsNothing) {
     for (const bool marked : {true, false}) {
-        VantrellState state = Problem({RowSpec({1, 0}, "<=", 4), RowSpec({0, 0}, "<=", 5, "Idle"),
-                                       RowSpec({0, 2}, "<=", 12), RowSpec({3, 2}, "<=", 18)});
-        if (!marked) {
+        VantrellState state = Problem(
+            {kThreePlants[0], RowSpec({0, 0}, "<=", 5, "Idle"), kThreePlants[1], kThreePlants[2]});
+        if (!marked)
             ClearZeroMarks(state);
-        }
         Shown shown = Show(state, true);
         PlotGeometry& g = shown.g;
         // The corners and extent of the three plants: the idle row adds nothing.
-        EXPECT_EQ(Pairs(g.mCandidateX1, g.mCandidateX2),
-                  (Points{{0, 0}, {4, 0}, {0, 6}, {6, 0}, {0, 9}, {4, 6}, {4, 3}, {2, 6}}));
+        EXPECT_EQ(Candidates(g), kThreePlantCorners);
         EXPECT_EQ(g.mListLines.size(), 5u);
         EXPECT_DOUBLE_EQ(g.mExtent, 13.5);
-
         // Vertical and horizontal lines run to the edges; the idle row keeps only its label.
         ASSERT_EQ(g.mSeries.size(), 5u);
         EXPECT_EQ(Pairs(g.mSeries[0].points), (Points{{4, 13.5}, {4, 0}}));
         EXPECT_EQ(g.mSeries[1].label, "Idle");
         EXPECT_TRUE(g.mSeries[1].points.empty());
         EXPECT_EQ(Pairs(g.mSeries[2].points), (Points{{0, 6}, {13.5, 6}}));
-        EXPECT_EQ(Pairs(g.mSeries[3].points), (Points{{0, 9}, {6, 0}}));
         EXPECT_EQ(g.mObjectiveSeries, 4);
         EXPECT_EQ(Sweep(g, false).line, 4);
         ExpectAllFinite(g);
@@ -286,17 +255,16 @@ TEST(PlotZeros, RowWithBothCoefficientsZeroDrawsNothing) {
 
 TEST(PlotZeros, ZeroX2CostLeavesNoLineToMove) {
     for (const bool marked : {true, false}) {
-        VantrellState state = ThreePlants();
+        VantrellState state = Problem();
         state.mPrimal.objective[1].cost = 0.0;
         state.mPrimal.objective[1].zero = marked;
-        testing::ScriptedPrompt prompt;
-        PlotGeometry g;
+        Shown shown;
+        PlotGeometry& g = shown.g;
         g.mSlopeText = "-0.600";  // from an earlier problem: the field keeps it
-        g.ComputeFeasiblePoints(state, prompt);
-        g.BuildConstraintSeries(state, prompt);
-        g.BuildRegionSeries(state, prompt);
-
-        EXPECT_EQ(prompt.messages, std::vector<std::string>(2, kObjectiveYZeroMessage));
+        g.ComputeFeasiblePoints(state, shown.prompt);
+        g.BuildConstraintSeries(state, shown.prompt);
+        g.BuildRegionSeries(state, shown.prompt);
+        EXPECT_EQ(shown.prompt.messages, std::vector<std::string>(2, kObjectiveYZeroMessage));
         EXPECT_EQ(g.mSeries.size(), 1u);  // the region only
         EXPECT_FALSE(g.HasObjectiveLine());
         EXPECT_EQ(g.mSlopeText, "-0.600");
@@ -318,25 +286,23 @@ TEST(PlotZeros, InterceptsTooLargeToRepresentAreLeftOut) {
     EXPECT_TRUE(Sweep(shown.g, false).line.has_value());
 }
 
-TEST(PlotSweepGuards, NoFeasiblePointGivesAnEmptyRegionAndNoSweep) {
-    Shown shown = Show(Problem({RowSpec({1, 1}, "<=", 4), RowSpec({1, 1}, ">=", 6)}));
-    PlotGeometry& g = shown.g;
-    EXPECT_TRUE(g.mListLines.empty());
-    ASSERT_EQ(g.mSeries.size(), 2u);
-    EXPECT_TRUE(g.mSeries[0].points.empty());
-    EXPECT_EQ(g.PlayRefusal(), std::string(kNoFeasiblePointsMessage));
-    const SweepResult result = Sweep(g, false);
+TEST(PlotSweepGuards, TheSweepAlwaysEnds) {
+    // No feasible point: an empty region and no sweep.
+    Shown none = Show(Problem({RowSpec({1, 1}, "<=", 4), RowSpec({1, 1}, ">=", 6)}));
+    EXPECT_TRUE(none.g.mListLines.empty());
+    ASSERT_EQ(none.g.mSeries.size(), 2u);
+    EXPECT_TRUE(none.g.mSeries[0].points.empty());
+    EXPECT_EQ(none.g.PlayRefusal(), std::string(kNoFeasiblePointsMessage));
+    const SweepResult result = Sweep(none.g, false);
     EXPECT_EQ(result.line, std::nullopt);
     EXPECT_EQ(result.steps, 1);
-    EXPECT_DOUBLE_EQ(g.mObjectiveOffset, g.mExtent);
-}
+    EXPECT_DOUBLE_EQ(none.g.mObjectiveOffset, none.g.mExtent);
 
-TEST(PlotSweepGuards, SweepEndsWhenTheLineCannotMove) {
     // Every intercept 0: the extent and with it the step are 0.
-    Shown shown = Show(Problem({RowSpec({1, 1}, "<=", 0), RowSpec({1, -1}, ">=", 0)}));
-    ASSERT_FALSE(shown.g.mFeasibleX1.empty());
-    EXPECT_EQ(shown.g.PlayRefusal(), std::string(kZeroExtentMessage));
-    EXPECT_EQ(Sweep(shown.g, false).steps, 1);
+    Shown flat = Show(Problem({RowSpec({1, 1}, "<=", 0), RowSpec({1, -1}, ">=", 0)}));
+    ASSERT_FALSE(flat.g.mFeasibleX1.empty());
+    EXPECT_EQ(flat.g.PlayRefusal(), std::string(kZeroExtentMessage));
+    EXPECT_EQ(Sweep(flat.g, false).steps, 1);
 
     // Far from the origin one step no longer changes the offset.
     PlotGeometry far;
@@ -355,19 +321,11 @@ TEST(PlotSweepGuards, SweepEndsWhenTheLineCannotMove) {
 }
 
 TEST(PlotObjectiveLine, SecondPointOnTheAxisOrTheEdge) {
-    struct Case {
-        double offset;
-        double slope;
-        Points points;
-    };
-    const Case cases[] = {
-        {6, -1, {{0, 6}, {6, 0}}},       // meets the X1 axis inside
-        {10, -0.5, {{0, 10}, {10, 5}}},  // beyond the extent
-        {4, 0, {{0, 4}, {10, 4}}},       // horizontal
-        {4, -0.0, {{0, 4}, {10, 4}}},
-    };
-    for (const Case& c : cases) {
-        EXPECT_EQ(Pairs(ObjectiveLinePoints(c.offset, c.slope, 10)), c.points) << c.slope;
+    // Meets the X1 axis inside, beyond the extent, horizontal.
+    EXPECT_EQ(Pairs(ObjectiveLinePoints(6, -1, 10)), (Points{{0, 6}, {6, 0}}));
+    EXPECT_EQ(Pairs(ObjectiveLinePoints(10, -0.5, 10)), (Points{{0, 10}, {10, 5}}));
+    for (const double slope : {0.0, -0.0}) {
+        EXPECT_EQ(Pairs(ObjectiveLinePoints(4, slope, 10)), (Points{{0, 4}, {10, 4}}));
     }
 }
 
