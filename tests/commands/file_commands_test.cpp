@@ -2,9 +2,6 @@
 
 #include <gtest/gtest.h>
 
-#include <string>
-#include <vector>
-
 #include "model/same_problem.h"
 #include "simplex/dual_builder.h"
 #include "support/problem_builders.h"
@@ -14,14 +11,10 @@
 namespace vantrell {
 namespace {
 
-using testing::ExpectSameProblem;
 using testing::MakeProblem;
-using testing::ReadWholeFile;
 using testing::ScriptedPrompt;
-using testing::TempDir;
-using testing::WriteWholeFile;
+using Texts = std::vector<std::string>;
 
-const std::string kSaveQuestion = "Do you want to save the current inputs?";
 const std::string kSampleFile =
     "Sample# Problem Name\r\n2 #number of decimal places\r\n1 # minimize is 1\r\n\r\n"
     "3.00X1 + 5.00X2 #object function\r\n\r\nPlant1#constraint name 1\r\n"
@@ -41,27 +34,22 @@ VantrellState SolvedState() {
     return state;
 }
 
-void ExpectSameState(const VantrellState& actual, const VantrellState& expected) {
-    ExpectSameProblem(actual.mPrimal, expected.mPrimal);
-    ExpectSameProblem(actual.mDual, expected.mDual);
-    EXPECT_EQ(actual.mMinimize, expected.mMinimize);
-    EXPECT_EQ(actual.mDecimalPlaces, expected.mDecimalPlaces);
-    EXPECT_EQ(actual.mProblemName, expected.mProblemName);
-    EXPECT_EQ(actual.mFileName, expected.mFileName);
-    EXPECT_EQ(actual.mSolved, expected.mSolved);
-    EXPECT_EQ(actual.mSolutionLines, expected.mSolutionLines);
-    EXPECT_EQ(actual.mSizeFields.m, expected.mSizeFields.m);
+void ExpectSameState(const VantrellState& a, const VantrellState& e) {
+    testing::ExpectSameProblem(a.mPrimal, e.mPrimal);
+    testing::ExpectSameProblem(a.mDual, e.mDual);
+    EXPECT_EQ(std::tie(a.mMinimize, a.mDecimalPlaces, a.mProblemName, a.mFileName, a.mSolved,
+                       a.mSolutionLines, a.mSizeFields.m),
+              std::tie(e.mMinimize, e.mDecimalPlaces, e.mProblemName, e.mFileName, e.mSolved,
+                       e.mSolutionLines, e.mSizeFields.m));
 }
 
 class FileCommands : public ::testing::Test {
   protected:
     std::string Problem(const std::string& name, const std::string& content) {
-        const std::string path = dir.File(name);
-        WriteWholeFile(path, content);
-        return path;
+        testing::WriteWholeFile(dir.File(name), content);
+        return dir.File(name);
     }
-
-    TempDir dir;
+    testing::TempDir dir;
     ScriptedPrompt prompt;
     VantrellState state = SolvedState();
 };
@@ -69,20 +57,14 @@ class FileCommands : public ::testing::Test {
 TEST_F(FileCommands, OpenReplacesTheProblemAndRebuildsTheDual) {
     const std::string path = Problem("sample.lp", kSampleFile);
     prompt.openFiles.push_back(path);
-
     EXPECT_EQ(OpenProblem(state, prompt), OpenResult::Opened);
-
     ASSERT_EQ(prompt.openSpecs.size(), 1u);
-    EXPECT_EQ(prompt.openSpecs[0].initialName, "../Vantrell/data/*.lp");
-    EXPECT_EQ(prompt.openSpecs[0].filterName, "Output File (*.lp)");
-    EXPECT_EQ(prompt.openSpecs[0].pattern, "*.lp");
-    EXPECT_EQ(prompt.openSpecs[0].defaultExtension, "");
-    EXPECT_TRUE(prompt.messages.empty());
-    EXPECT_EQ(prompt.questions, std::vector<std::string>{kSaveQuestion});
+    EXPECT_EQ(std::tie(prompt.openSpecs[0].initialName, prompt.openSpecs[0].filterName),
+              std::tuple("../Vantrell/data/*.lp", "Output File (*.lp)"));
+    EXPECT_EQ(prompt.questions, Texts{"Do you want to save the current inputs?"});
 
-    VantrellState expected = state;
-    expected.mPrimal =
-        MakeProblem({3, 5}, {{{1, 0}, "<=", 4, "Plant1"}, {{0, 2}, "<=", 12, "Plant2"}});
+    VantrellState expected = SolvedState();
+    expected.mPrimal = MakeProblem({3, 5}, {{{1, 0}, "<=", 4, "Plant1"}, {{0, 2}, "<=", 12, "Plant2"}});
     for (ConstraintRow& row : expected.mPrimal.constraints) {
         row.zeroMarks.assign(2, false);
     }
@@ -97,16 +79,11 @@ TEST_F(FileCommands, OpenReplacesTheProblemAndRebuildsTheDual) {
     expected.mSolutionLines.clear();
     expected.mSizeFields.m = "2";
     ExpectSameState(state, expected);
-}
 
-TEST_F(FileCommands, OpenWithoutRowsLeavesNoOldDualRows) {
+    // A file without rows leaves no old dual rows.
     prompt.openFiles.push_back(Problem("flat.lp", "P#\n2\n0\n\n1.00X1 #object function\n"));
-    prompt.answers.push_back(false);
-
     EXPECT_EQ(OpenProblem(state, prompt), OpenResult::Opened);
-
-    EXPECT_TRUE(state.mDual.constraints.empty());
-    EXPECT_TRUE(state.mDual.constraintNames.empty());
+    EXPECT_TRUE(state.mDual.constraints.empty() && state.mDual.constraintNames.empty());
     EXPECT_EQ(state.mSizeFields.m, "0");
 }
 
@@ -116,78 +93,53 @@ TEST_F(FileCommands, CancelledOpenStillRebuildsTheDualAndEmptiesTheSolution) {
     RebuildDual(expected.mPrimal, expected.mMinimize, expected.mDual);
     expected.mSolutionLines.clear();
     prompt.openFiles.push_back(std::nullopt);
-
     EXPECT_EQ(OpenProblem(state, prompt), OpenResult::Cancelled);
-
-    EXPECT_TRUE(prompt.messages.empty());
-    EXPECT_TRUE(prompt.questions.empty());
+    EXPECT_TRUE(prompt.messages.empty() && prompt.questions.empty());
     ExpectSameState(state, expected);
 }
 
-TEST_F(FileCommands, FailedOpenKeepsEverything) {
-    const std::string wrongFormat = ": File must have the wrong format";
-    const struct {
-        std::string path;
-        std::vector<std::string> messages;
-        std::size_t questions;
-    } cases[] = {
+TEST_F(FileCommands, FailedOpenKeepsEverythingIncludingTheFileName) {
+    const std::string wrong = ": File must have the wrong format";
+    const std::tuple<std::string, Texts, std::size_t> cases[] = {
         {dir.File("missing.lp"), {"Cannot open LP file"}, 0},
         {dir.path().string(), {"Cannot open LP file"}, 0},
         {Problem("bad.lp", "S#\n2\n0\n\n3X1 + 4X2\n\nC1#\n1X1 =< 4\n\nC2#\n1X1 +2X2 <= 4\n"),
-         {"Equality is unknown" + wrongFormat, "Multiplier is unknown" + wrongFormat},
-         1},
+         {"Equality is unknown" + wrong, "Multiplier is unknown" + wrong}, 1},
     };
-    for (const auto& c : cases) {
-        SCOPED_TRACE(c.path);
+    for (const auto& [path, messages, questions] : cases) {
         VantrellState opened = SolvedState();
         ScriptedPrompt answers;
-        answers.openFiles.push_back(c.path);
-
-        EXPECT_EQ(OpenProblem(opened, answers), OpenResult::Failed);
-
-        EXPECT_EQ(answers.messages, c.messages);
-        EXPECT_EQ(answers.questions.size(), c.questions);
+        answers.openFiles.push_back(path);
+        EXPECT_EQ(OpenProblem(opened, answers), OpenResult::Failed) << path;
+        EXPECT_EQ(std::tuple(answers.messages, answers.questions.size()), std::tuple(messages, questions));
         ExpectSameState(opened, SolvedState());
     }
 }
 
 TEST_F(FileCommands, OpenAsksToSaveOnlyWhenThereIsSomethingToSave) {
     const std::string path = Problem("sample.lp", kSampleFile);
-    const struct {
-        ProblemSet problem;
-        std::size_t questions;
-    } cases[] = {
-        {ProblemSet{}, 0},
-        {MakeProblem({1}, {}), 1},
-        {MakeProblem({}, {{{}, "<=", 1, "Cap"}}), 1},
-    };
-    for (const auto& c : cases) {
+    const std::pair<ProblemSet, std::size_t> cases[] = {
+        {ProblemSet{}, 0}, {MakeProblem({1}, {}), 1}, {MakeProblem({}, {{{}, "<=", 1, "Cap"}}), 1}};
+    for (const auto& [problem, questions] : cases) {
         VantrellState current;
-        current.mPrimal = c.problem;
+        current.mPrimal = problem;
         ScriptedPrompt answers;
         answers.openFiles.push_back(path);
-
         EXPECT_EQ(OpenProblem(current, answers), OpenResult::Opened);
-
-        EXPECT_EQ(answers.questions.size(), c.questions);
-        EXPECT_TRUE(answers.saveSpecs.empty());
+        EXPECT_EQ(std::tuple(answers.questions.size(), answers.saveSpecs.size()), std::tuple(questions, 0u));
     }
 }
 
-TEST_F(FileCommands, YesSavesTheCurrentInputsAndThenOpensTheFileAsChosen) {
-    // Saved over the very file being opened: it still opens with the content it had.
+TEST_F(FileCommands, YesSavesOverTheChosenFileWhichThenOpensWithItsOldContent) {
     const std::string path = Problem("sample.lp", kSampleFile);
     prompt.openFiles.push_back(path);
     prompt.answers.push_back(true);
     prompt.saveFiles.push_back(path);
-
     EXPECT_EQ(OpenProblem(state, prompt), OpenResult::Opened);
-
     ASSERT_EQ(prompt.saveSpecs.size(), 1u);
     EXPECT_EQ(prompt.saveSpecs[0].defaultExtension, "lp");
-    EXPECT_EQ(ReadWholeFile(path).rfind("Old problem# Problem Name\r\n3 #number", 0), 0u);
-    EXPECT_EQ(state.mProblemName, "Sample");
-    EXPECT_EQ(state.mPrimal.constraints.size(), 2u);
+    EXPECT_EQ(testing::ReadWholeFile(path).rfind("Old problem# Problem Name\r\n3 #number", 0), 0u);
+    EXPECT_EQ(std::tuple(state.mProblemName, state.mPrimal.constraints.size()), std::tuple("Sample", 2u));
 }
 
 TEST_F(FileCommands, SaveTextLeavesOnlyTheNewContentOrReportsWhyNot) {
@@ -195,18 +147,14 @@ TEST_F(FileCommands, SaveTextLeavesOnlyTheNewContentOrReportsWhyNot) {
     state.mPrimal = MakeProblem({1}, {});
     state.mDecimalPlaces = 1;
     state.mProblemName = "Tiny";
-    prompt.saveFiles.push_back(path);
     const std::string missing = dir.File("missing/out.lp");
-    prompt.saveFiles.push_back(missing);
-
+    prompt.saveFiles = {path, missing};
     SaveText(state, prompt);
     SaveText(state, prompt);
-
-    EXPECT_EQ(ReadWholeFile(path),
+    EXPECT_EQ(testing::ReadWholeFile(path),
               "Tiny# Problem Name\r\n1 #number of decimal places\r\n0 # minimize is 1\r\n\r\n"
               "1.0X1 #object function\r\n");
-    EXPECT_EQ(prompt.messages, std::vector<std::string>{"Cannot write \"" + missing +
-                                                        "\": No such file or directory"});
+    EXPECT_EQ(prompt.messages, Texts{"Cannot write \"" + missing + "\": No such file or directory"});
 }
 
 }  // namespace
