@@ -43,11 +43,9 @@ TEST(NewProblem, EmptiesTheProblemButKeepsNamesOptionsAndResults) {
     VantrellState state = ThreeRowState();
     state.mProblemName = "Sample";
     state.mFileName = "/tmp/sample.lp";
-    state.mMinimize = true;
     state.mDecimalPlaces = 2;
     ScriptedPrompt prompt;
     SilentPresenter presenter;
-    state.mMinimize = false;
     CalculatePrimal(state, prompt, presenter);
     ASSERT_TRUE(state.mSolved);
     const int keptPages = state.mPrimalTableauCount;
@@ -57,12 +55,10 @@ TEST(NewProblem, EmptiesTheProblemButKeepsNamesOptionsAndResults) {
     EXPECT_EQ(prompt.questions,
               std::vector<std::string>{"Do you want to save the current inputs?"});
     EXPECT_TRUE(prompt.saveSpecs.empty());
-    EXPECT_TRUE(state.mPrimal.objective.empty());
-    EXPECT_TRUE(state.mPrimal.constraints.empty());
+    EXPECT_TRUE(state.mPrimal.objective.empty() && state.mPrimal.constraints.empty());
     EXPECT_TRUE(state.mDual.constraints.empty());
     EXPECT_FALSE(state.mSolved);
-    EXPECT_EQ(state.mProblemName, "Sample");
-    EXPECT_EQ(state.mFileName, "/tmp/sample.lp");
+    EXPECT_EQ(state.mProblemName + state.mFileName, "Sample/tmp/sample.lp");
     EXPECT_EQ(state.mDecimalPlaces, 2);
     EXPECT_EQ(state.mPrimalTableauCount, keptPages);
     EXPECT_EQ(state.mSizeFields.m, "");
@@ -81,7 +77,7 @@ TEST(PlotRefusal, NeedsTwoObjectiveTermsAndATwoColumnFirstRow) {
     EXPECT_EQ(PlotRefusal(state), "Size of Constraints should at least be 2");
 }
 
-TEST(ExportSolution, RefusesUntilSolvedThenReplacesTheFileWhole) {
+TEST(ExportSolution, RefusesUntilSolvedThenReplacesTheFileWholeOrSaysWhy) {
     VantrellState state = ThreeRowState();
     ScriptedPrompt prompt;
     const ReportClock clock{1, 2, 2027, 3, 4};
@@ -94,7 +90,7 @@ TEST(ExportSolution, RefusesUntilSolvedThenReplacesTheFileWhole) {
     testing::TempDir dir;
     const std::string path = dir.File("report.out");
     testing::WriteWholeFile(path, std::string(50000, '~'));
-    prompt.saveFiles = {path};
+    prompt.saveFiles = {path, dir.File("no/such/folder/report.out")};
     ExportSolution(state, prompt, clock);
     ASSERT_EQ(prompt.saveSpecs.size(), 1u);
     EXPECT_EQ(prompt.saveSpecs[0].initialName, "../Vantrell/out/*.out");
@@ -102,18 +98,10 @@ TEST(ExportSolution, RefusesUntilSolvedThenReplacesTheFileWhole) {
     const std::string written = testing::ReadWholeFile(path);
     EXPECT_EQ(written.rfind("Date:  1/ 2/2027,    Time:  3: 4\r\n\r\n", 0), 0u);
     EXPECT_EQ(written.find('~'), std::string::npos);
-}
 
-TEST(ExportSolution, UnwritableTargetIsReportedAndLeftAlone) {
-    VantrellState state = ThreeRowState();
-    ScriptedPrompt prompt;
-    SilentPresenter presenter;
-    CalculatePrimal(state, prompt, presenter);
-    testing::TempDir dir;
-    prompt.saveFiles = {dir.File("no/such/folder/report.out")};
-    ExportSolution(state, prompt, ReportClock{});
-    ASSERT_EQ(prompt.messages.size(), 1u);
-    EXPECT_NE(prompt.messages[0].find("no/such/folder/report.out"), std::string::npos);
+    ExportSolution(state, prompt, clock);
+    ASSERT_EQ(prompt.messages.size(), 2u);
+    EXPECT_NE(prompt.messages[1].find("no/such/folder/report.out"), std::string::npos);
 }
 
 }  // namespace

@@ -2,15 +2,12 @@
 
 #include <gtest/gtest.h>
 
-#include "simplex/calculate_commands.h"
-#include "simplex/dual_builder.h"
-#include "support/problem_builders.h"
-#include "support/scripted_prompt.h"
+#include <tuple>
 
 namespace vantrell {
 namespace {
 
-// A page of the tableau's shape: the Cj and Zj lines are shorter than the others.
+// A page of the tableau's shape: the Cj line is shorter than the others.
 TableauPage Page(const std::string& basis, const std::string& cb) {
     TableauPage page;
     page.mRows = {{"", "Cj", "-4.000", "(0.000, -1.000M)"},
@@ -24,75 +21,53 @@ TableauPage Page(const std::string& basis, const std::string& cb) {
 // The text of the cell at a row and column, or "<none>" where nothing is written.
 std::string TextAt(const SheetLayout& sheet, int row, int column) {
     for (const SheetCell& cell : sheet.cells) {
-        if (cell.row == row && cell.column == column) {
+        if (cell.row == row && cell.column == column)
             return cell.text;
-        }
     }
     return "<none>";
 }
 
 TEST(SheetLayout, PagesStandOneBelowTheOtherFromColumnB) {
     VantrellState state;
+    EXPECT_TRUE(LayOutSheet(state).cells.empty());  // nothing before the first run
     state.mPages[0] = Page("a1", "(0.000, -1.000M)");
     state.mPages[1] = Page("Y1", "-4.000");
     state.mPages[2] = Page("stale", "9.000");  // left from a longer earlier run
     state.mTableauCount = 2;
-
     const SheetLayout sheet = LayOutSheet(state);
     EXPECT_EQ(sheet.cells.size(), 2u * 25u);
     EXPECT_EQ(sheet.rowCount, 11);
     EXPECT_EQ(sheet.columnCount, 7);
-    // Page 1 in rows 1 to 5, row 6 empty, page 2 in rows 7 to 11.
-    EXPECT_EQ(TextAt(sheet, 1, 2), "");
-    EXPECT_EQ(TextAt(sheet, 1, 5), "(0.000, -1.000M)");
-    EXPECT_EQ(TextAt(sheet, 1, 6), "<none>");  // the short Cj line ends there
-    EXPECT_EQ(TextAt(sheet, 2, 2), "Cb");
-    EXPECT_EQ(TextAt(sheet, 3, 2), "(0.000, -1.000M)");
-    EXPECT_EQ(TextAt(sheet, 5, 6), "0.000");
-    EXPECT_EQ(TextAt(sheet, 7, 3), "Cj");
-    EXPECT_EQ(TextAt(sheet, 9, 2), "-4.000");
-    EXPECT_EQ(TextAt(sheet, 9, 3), "Y1");
-    EXPECT_EQ(TextAt(sheet, 11, 4), "(-4.000, 1.000M)");
-    EXPECT_EQ(sheet.cells.front(), (SheetCell{1, 2, ""}));
+    // Page 1 in rows 1 to 5, row 6 empty, page 2 in rows 7 to 11; the short Cj line ends early.
+    const std::tuple<int, int, const char*> expected[] = {{1, 2, ""},
+                                                          {1, 5, "(0.000, -1.000M)"},
+                                                          {1, 6, "<none>"},
+                                                          {2, 2, "Cb"},
+                                                          {5, 6, "0.000"},
+                                                          {7, 3, "Cj"},
+                                                          {9, 2, "-4.000"},
+                                                          {9, 3, "Y1"},
+                                                          {11, 4, "(-4.000, 1.000M)"}};
+    for (const auto& [row, column, text] : expected) {
+        EXPECT_EQ(TextAt(sheet, row, column), text) << row << "," << column;
+    }
     EXPECT_EQ(sheet.cells.back(), (SheetCell{11, 6, "0.000"}));
     for (const SheetCell& cell : sheet.cells) {
-        EXPECT_NE(cell.row, 6);
-        EXPECT_GE(cell.column, 2);
-        EXPECT_NE(cell.text, "stale");
+        EXPECT_TRUE(cell.row != 6 && cell.column >= 2 && cell.text != "stale") << cell.row;
     }
-}
-
-TEST(SheetLayout, NothingBeforeTheFirstRunAndNoReadPastThePageStore) {
-    VantrellState state;
-    EXPECT_TRUE(LayOutSheet(state).cells.empty());
-    state.mTableauCount = kTableauPages + 5;
+    state = VantrellState{};
+    state.mTableauCount = kTableauPages + 5;  // no read past the page store
     state.mPages[kTableauPages - 1] = Page("X1", "3.000");
-    const SheetLayout sheet = LayOutSheet(state);
-    EXPECT_EQ(sheet.rowCount, (kTableauPages - 1) + 5);  // an empty page is one empty row
-    EXPECT_EQ(TextAt(sheet, kTableauPages + 2, 3), "X1");
-}
-
-TEST(SheetLayout, HoldsTheLastRunPrimalOrDual) {
-    VantrellState state;
-    state.mPrimal = testing::MakeProblem({3, 2}, {{{1, 1}, "<=", 4}, {{1, 3}, "<=", 6}});
-    RebuildDual(state.mPrimal, state.mMinimize, state.mDual);
-    testing::ScriptedPrompt prompt;
-    SilentPresenter presenter;
-
-    CalculatePrimal(state, prompt, presenter);
-    EXPECT_EQ(TextAt(LayOutSheet(state), 2, 4), "X1");
-    CalculateDual(state, prompt, presenter);
-    const SheetLayout dual = LayOutSheet(state);
-    EXPECT_EQ(TextAt(dual, 2, 4), "Y1");
-    EXPECT_EQ(dual.rowCount, 4 * 7 - 1);  // the dual takes four pages of six lines
+    const SheetLayout full = LayOutSheet(state);
+    EXPECT_EQ(full.rowCount, (kTableauPages - 1) + 5);  // an empty page is one empty row
+    EXPECT_EQ(TextAt(full, kTableauPages + 2, 3), "X1");
 }
 
 TEST(SheetLayout, ColumnLettersCountLikeASpreadsheet) {
     const std::pair<int, const char*> table[] = {{1, "A"},   {2, "B"},   {26, "Z"},   {27, "AA"},
                                                  {52, "AZ"}, {53, "BA"}, {702, "ZZ"}, {703, "AAA"}};
-    for (const auto& [column, letters] : table) {
+    for (const auto& [column, letters] : table)
         EXPECT_EQ(ColumnLetters(column), letters) << column;
-    }
 }
 
 }  // namespace

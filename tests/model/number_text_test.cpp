@@ -6,6 +6,7 @@
 #include <cmath>
 #include <cstdio>
 #include <string>
+#include <tuple>
 
 #include "simplex/calculate_commands.h"
 #include "support/problem_builders.h"
@@ -21,9 +22,9 @@ std::string PrintfFixed(double value, int decimals) {
 }
 
 TEST(NumberText, FixedTextIsCPrintfExactly) {
-    const double values[] = {0.0,   -0.0,   0.125,  0.375,      2.5,      -2.5, 1e-7,
-                             -1e-7, 0.0005, 1.0005, 123456.789, 1e22,     -3.0, 2.0 / 3.0,
-                             1e300, NAN,    -NAN,   INFINITY,   -INFINITY};
+    const double values[] = {0.0,       -0.0,  0.125,  0.375,  2.5,        -2.5,
+                             1e-7,      -1e-7, 0.0005, 1.0005, 123456.789, 1e22,
+                             2.0 / 3.0, 1e300, NAN,    -NAN,   INFINITY,   -INFINITY};
     for (double value : values) {
         for (int decimals : {0, 1, 2, 3, 6, 10}) {
             EXPECT_EQ(FixedText(value, decimals), PrintfFixed(value, decimals))
@@ -32,9 +33,7 @@ TEST(NumberText, FixedTextIsCPrintfExactly) {
     }
     EXPECT_EQ(FixedText(-0.0, 3), "-0.000");
     EXPECT_EQ(FixedText(2.5, 0), "2");
-}
-
-TEST(NumberText, AnyDecimalCountMakesAWellFormedFormat) {
+    // Any decimal count makes a well-formed format.
     EXPECT_EQ(FillDecimals("%%.%dlf %%s", 3), "%.3lf %s");
     EXPECT_EQ(FillDecimals("(%%.%dlf, %%.%dlfM)", 0), "(%.0lf, %.0lfM)");
     EXPECT_EQ(FillDecimals("%%.%dlf", -5), "%.0lf");
@@ -45,43 +44,28 @@ TEST(NumberText, AnyDecimalCountMakesAWellFormedFormat) {
     EXPECT_EQ(ClampDecimalPlaces(9000000000LL), kMaxDecimalPlaces);
 }
 
-struct DecimalCase {
-    const char* text;
-    bool found;
-    double value;
-    std::size_t length;
-};
-
 TEST(NumberText, DecimalPrefixIsDecimalOnly) {
-    const DecimalCase cases[] = {
-        {"0X2", true, 0.0, 1},        {"0x1p3", true, 0.0, 1},    {"2.5X12", true, 2.5, 3},
-        {"  -3.00X1", true, -3.0, 7}, {"+4", true, 4.0, 2},       {".5", true, 0.5, 2},
-        {"5.", true, 5.0, 2},         {"1e3X1", true, 1000.0, 3}, {"1eX1", true, 1.0, 1},
-        {"1e+", true, 1.0, 1},        {"X2", false, 0.0, 0},      {"-", false, 0.0, 0},
-        {".", false, 0.0, 0},         {"nan", false, 0.0, 0},     {"inf", false, 0.0, 0},
-        {"", false, 0.0, 0},
-    };
-    for (const DecimalCase& c : cases) {
-        const auto parsed = ParseDecimalPrefix(c.text);
-        ASSERT_EQ(parsed.has_value(), c.found) << c.text;
-        if (c.found) {
-            EXPECT_EQ(parsed->value, c.value) << c.text;
-            EXPECT_EQ(parsed->length, c.length) << c.text;
-        }
+    const std::tuple<const char*, double, std::size_t> found[] = {
+        {"0X2", 0.0, 1},  {"0x1p3", 0.0, 1}, {"2.5X12", 2.5, 3}, {"  -3.00X1", -3.0, 7},
+        {"+4", 4.0, 2},   {".5", 0.5, 2},    {"5.", 5.0, 2},     {"1e3X1", 1000.0, 3},
+        {"1eX1", 1.0, 1}, {"1e+", 1.0, 1}};
+    for (const auto& [text, value, length] : found) {
+        const auto parsed = ParseDecimalPrefix(text);
+        ASSERT_TRUE(parsed.has_value()) << text;
+        EXPECT_EQ(parsed->value, value) << text;
+        EXPECT_EQ(parsed->length, length) << text;
     }
+    for (const char* text : {"X2", "-", ".", "nan", "inf", ""})
+        EXPECT_FALSE(ParseDecimalPrefix(text)) << text;
     EXPECT_TRUE(std::isinf(ParseDecimalPrefix("1e999")->value));
     EXPECT_EQ(ParseDecimalPrefix("1e-999")->value, 0.0);
     EXPECT_EQ(DecimalTextValue("abc"), 0.0);
     EXPECT_EQ(DecimalTextValue("2,5"), 2.0);
-}
-
-TEST(NumberText, IntegerPrefix) {
-    EXPECT_EQ(ParseIntegerPrefix(" 12 #x")->value, 12);
-    EXPECT_EQ(ParseIntegerPrefix("-3")->value, -3);
-    EXPECT_EQ(ParseIntegerPrefix("+7")->value, 7);
-    EXPECT_FALSE(ParseIntegerPrefix("+-7"));
-    EXPECT_FALSE(ParseIntegerPrefix("abc"));
-    EXPECT_FALSE(ParseIntegerPrefix("99999999999"));
+    for (const auto& [text, value] : {std::pair{" 12 #x", 12}, {"-3", -3}, {"+7", 7}}) {
+        EXPECT_EQ(ParseIntegerPrefix(text)->value, value) << text;
+    }
+    for (const char* text : {"+-7", "abc", "99999999999"})
+        EXPECT_FALSE(ParseIntegerPrefix(text)) << text;
 }
 
 // A German desktop sets a comma as the decimal point for printf and strtod; the program's
@@ -89,9 +73,8 @@ TEST(NumberText, IntegerPrefix) {
 class CommaDecimalLocale : public ::testing::Test {
   protected:
     void SetUp() override {
-        if (std::setlocale(LC_ALL, "de_DE.UTF-8") == nullptr) {
+        if (!std::setlocale(LC_ALL, "de_DE.UTF-8"))
             GTEST_SKIP() << "de_DE.UTF-8 is not installed";
-        }
     }
     void TearDown() override { std::setlocale(LC_ALL, "C"); }
 };
@@ -104,7 +87,7 @@ TEST_F(CommaDecimalLocale, NumbersAndPageTextsKeepThePoint) {
     EXPECT_EQ(CFormat("%.3lf", 2.5), "2.500");
     EXPECT_EQ(DecimalTextValue("2.5"), 2.5);
 
-    VantrellState state;
+    VantrellState state;  // a whole run keeps the point in its page texts
     state.mPrimal = testing::MakeProblem({3, 2}, {{{1, 1}, "<=", 4}, {{1, 3}, "<=", 6}});
     testing::ScriptedPrompt prompt;
     SilentPresenter presenter;
