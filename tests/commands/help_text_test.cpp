@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <filesystem>
 #include <string>
 #include <vector>
@@ -11,133 +12,67 @@
 namespace vantrell {
 namespace {
 
+namespace fs = std::filesystem;
 using testing::TempDir;
 using testing::WriteWholeFile;
 using Lines = std::vector<std::string>;
 
-TEST(GuideLines, KeepsEmptyLinesInFileOrder) {
-    EXPECT_EQ(GuideLines("Title\n\nFirst\n\n\nSecond\n"),
-              (Lines{"Title", "", "First", "", "", "Second"}));
-}
-
-TEST(GuideLines, ReadsCrLfLikeLf) {
-    EXPECT_EQ(GuideLines("One\r\n\r\nTwo\r\n"), (Lines{"One", "", "Two"}));
-}
-
-TEST(GuideLines, LastLineWithoutBreakIsKept) {
-    EXPECT_EQ(GuideLines("One\nTwo"), (Lines{"One", "Two"}));
-}
-
-TEST(GuideLines, EmptyTextGivesNoLines) {
-    EXPECT_TRUE(GuideLines("").empty());
-    EXPECT_EQ(GuideLines("\n"), (Lines{""}));
-}
-
-TEST(GuideLines, LineAtTheLimitStaysWhole) {
-    const std::string line(kGuideLineLimit, 'a');
-    EXPECT_EQ(GuideLines(line + "\nnext\n"), (Lines{line, "next"}));
-}
-
-TEST(GuideLines, LongerLineGoesOnInTheNextListLines) {
-    const std::string first(kGuideLineLimit, 'a');
-    const std::string second(kGuideLineLimit, 'b');
-    EXPECT_EQ(GuideLines(first + second + "cc\nnext\n"), (Lines{first, second, "cc", "next"}));
-}
-
-TEST(GuideLines, CarriageReturnOfALongLineIsNotALineOfItsOwn) {
-    const std::string line(kGuideLineLimit, 'a');
-    EXPECT_EQ(GuideLines(line + "\r\n"), (Lines{line}));
-}
-
-TEST(ReadGuide, ReadsTheGuideOfTheStartDirectory) {
-    const TempDir dir;
-    WriteWholeFile(dir.File(kGuideFileName), "Vantrell\r\n\r\nUser's guide\r\n");
-    const GuideReading guide = ReadGuide(dir.path().string(), {});
-    EXPECT_TRUE(guide.found);
-    EXPECT_EQ(guide.lines, (Lines{"Vantrell", "", "User's guide"}));
-}
-
-TEST(ReadGuide, MissingGuideGivesTheMessageAsOnlyLine) {
-    const TempDir dir;
-    const GuideReading guide = ReadGuide(dir.path().string(), {});
-    EXPECT_FALSE(guide.found);
-    EXPECT_EQ(guide.lines, (Lines{kMissingGuideMessage}));
-    // Looking must not leave an empty guide behind.
-    EXPECT_FALSE(std::filesystem::exists(dir.path() / kGuideFileName));
-}
-
-TEST(ReadGuide, FolderOfThatNameCountsAsMissing) {
-    const TempDir dir;
-    std::filesystem::create_directory(dir.path() / kGuideFileName);
-    const GuideReading guide = ReadGuide(dir.path().string(), {});
-    EXPECT_FALSE(guide.found);
-    EXPECT_EQ(guide.lines, (Lines{kMissingGuideMessage}));
-}
-
-TEST(ReadGuide, EmptyGuideIsFoundWithNoLines) {
-    const TempDir dir;
-    WriteWholeFile(dir.File(kGuideFileName), "");
-    const GuideReading guide = ReadGuide(dir.path().string(), {});
-    EXPECT_TRUE(guide.found);
-    EXPECT_TRUE(guide.lines.empty());
+TEST(GuideLines, KeepEmptyLinesInOrderReadCrLfLikeLfAndContinueLongLines) {
+    const std::string full(kGuideLineLimit, 'a');
+    const std::string other(kGuideLineLimit, 'b');
+    const std::vector<std::pair<std::string, Lines>> rows = {
+        {"Title\n\nFirst\n\n\nSecond\n", {"Title", "", "First", "", "", "Second"}},
+        {"One\r\n\r\nTwo\r\n", {"One", "", "Two"}},
+        {"One\nTwo", {"One", "Two"}},
+        {"", {}},
+        {"\n", {""}},
+        {full + "\nnext\n", {full, "next"}},
+        {full + other + "cc\nnext\n", {full, other, "cc", "next"}},
+        {full + "\r\n", {full}},
+    };
+    for (const auto& [text, lines] : rows) {
+        EXPECT_EQ(GuideLines(text), lines) << text.substr(0, 40);
+    }
 }
 
 // An installed program: its guide in usr/share/vantrell, the program in usr/bin, started
 // from a folder of the user's.
-class InstalledGuide : public ::testing::Test {
-  protected:
-    void SetUp() override {
-        std::filesystem::create_directories(start);
-        std::filesystem::create_directories(programFolder);
-        std::filesystem::create_directories(dataFolder);
-    }
-
+TEST(ReadGuide, StartDirectoryComesBeforeTheInstalledFolderAndMissingGivesTheMessage) {
     const TempDir dir;
-    const std::filesystem::path start = dir.path() / "home";
-    const std::filesystem::path programFolder = dir.path() / "usr" / "bin";
-    const std::filesystem::path dataFolder = dir.path() / "usr" / "share" / "vantrell";
-};
+    const fs::path start = dir.path() / "home";
+    const fs::path program = dir.path() / "usr" / "bin";
+    const fs::path data = dir.path() / "usr" / "share" / "vantrell";
+    fs::create_directories(start);
+    fs::create_directories(data);
+    EXPECT_EQ(GuideCandidates(start.string(), program),
+              (std::vector<fs::path>{start / kGuideFileName, data / kGuideFileName}));
 
-TEST_F(InstalledGuide, IsReadWhenTheStartDirectoryHasNone) {
-    WriteWholeFile((dataFolder / kGuideFileName).string(), "Installed guide\n");
-    const GuideReading guide = ReadGuide(start.string(), programFolder);
-    EXPECT_TRUE(guide.found);
-    EXPECT_EQ(guide.lines, (Lines{"Installed guide"}));
-}
-
-TEST_F(InstalledGuide, GuideInTheStartDirectoryComesFirst) {
-    WriteWholeFile((dataFolder / kGuideFileName).string(), "Installed guide\n");
-    WriteWholeFile((start / kGuideFileName).string(), "Own guide\n");
-    EXPECT_EQ(
-        GuideCandidates(start.string(), programFolder),
-        (std::vector<std::filesystem::path>{start / kGuideFileName, dataFolder / kGuideFileName}));
-    EXPECT_EQ(ReadGuide(start.string(), programFolder).lines, (Lines{"Own guide"}));
-}
-
-TEST_F(InstalledGuide, FolderOfTheGuidesNameInTheStartDirectoryIsPassedOver) {
-    std::filesystem::create_directory(start / kGuideFileName);
-    WriteWholeFile((dataFolder / kGuideFileName).string(), "Installed guide\n");
-    EXPECT_EQ(ReadGuide(start.string(), programFolder).lines, (Lines{"Installed guide"}));
-}
-
-TEST_F(InstalledGuide, MissingEverywhereGivesTheMessage) {
-    const GuideReading guide = ReadGuide(start.string(), programFolder);
+    GuideReading guide = ReadGuide(start.string(), program);
     EXPECT_FALSE(guide.found);
     EXPECT_EQ(guide.lines, (Lines{kMissingGuideMessage}));
+    EXPECT_FALSE(fs::exists(start / kGuideFileName));  // looking leaves no empty guide
+
+    WriteWholeFile((data / kGuideFileName).string(), "Installed guide\n");
+    fs::create_directory(start / kGuideFileName);  // a folder of that name is passed over
+    EXPECT_EQ(ReadGuide(start.string(), program).lines, (Lines{"Installed guide"}));
+
+    fs::remove(start / kGuideFileName);
+    WriteWholeFile((start / kGuideFileName).string(), "Own\r\n\r\nguide\r\n");
+    guide = ReadGuide(start.string(), program);
+    EXPECT_TRUE(guide.found);
+    EXPECT_EQ(guide.lines, (Lines{"Own", "", "guide"}));
 }
 
 // The guide that ships with the program: 8-bit plain text that every list shows whole.
 TEST(ShippedGuide, IsFoundBesideTheExamplesFolderAndFitsTheList) {
-    const std::filesystem::path root = std::filesystem::path(VANTRELL_DATA_DIR).parent_path();
-    const GuideReading guide = ReadGuide(root.string(), {});
+    const GuideReading guide = ReadGuide(fs::path(VANTRELL_DATA_DIR).parent_path().string(), {});
     ASSERT_TRUE(guide.found);
     EXPECT_GT(guide.lines.size(), 100U);
-    for (std::size_t i = 0; i < guide.lines.size(); ++i) {
-        const std::string& line = guide.lines[i];
-        EXPECT_LT(line.size(), 100U) << "line " << i + 1;
-        for (const char c : line) {
-            EXPECT_TRUE(c >= ' ' && c <= '~') << "line " << i + 1;
-        }
+    for (const std::string& line : guide.lines) {
+        EXPECT_LT(line.size(), 100U) << line;
+        EXPECT_TRUE(std::all_of(line.begin(), line.end(), [](char c) {
+            return c >= ' ' && c <= '~';
+        })) << line;
     }
 }
 

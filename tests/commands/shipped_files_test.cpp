@@ -12,80 +12,36 @@ namespace vantrell {
 namespace {
 
 namespace fs = std::filesystem;
-using testing::TempDir;
-
-TEST(InstalledFolders, AreUnderShareBesideTheProgramsFolder) {
-    // The install rules put the guide and the examples here; the two must agree.
-    EXPECT_EQ(InstalledDataFolder("/opt/vantrell/bin"), fs::path("/opt/vantrell/share/vantrell"));
-    EXPECT_EQ(InstalledExamplesFolder("/opt/vantrell/bin/"),
-              fs::path("/opt/vantrell/share/vantrell/examples"));
-}
-
-TEST(InstalledFolders, UnknownProgramFolderGivesNone) {
-    EXPECT_TRUE(InstalledDataFolder({}).empty());
-    EXPECT_TRUE(InstalledExamplesFolder({}).empty());
-}
+using Paths = std::vector<fs::path>;
 
 // A start directory "work" beside the build's "Vantrell/data", and an installed program in
-// "usr/bin" with its examples in "usr/share/vantrell/examples"; each made on demand.
-class DialogFolders : public ::testing::Test {
-  protected:
-    fs::path Work() const { return dir.path() / "work"; }
-    fs::path DataFolder() const { return dir.path() / "Vantrell" / "data"; }
-    fs::path ProgramFolder() const { return dir.path() / "usr" / "bin"; }
-    fs::path Examples() const { return dir.path() / "usr" / "share" / "vantrell" / "examples"; }
+// "usr/bin" with its examples in "usr/share/vantrell/examples".
+TEST(DialogFolder, OwnFolderThenInstalledExamplesThenStartDirectory) {
+    const testing::TempDir dir;
+    const fs::path work = dir.path() / "work";
+    const fs::path data = dir.path() / "Vantrell" / "data";
+    const fs::path program = dir.path() / "usr" / "bin";
+    const fs::path examples = dir.path() / "usr" / "share" / "vantrell" / "examples";
+    EXPECT_EQ(InstalledExamplesFolder(program.string() + "/"), examples);
+    EXPECT_TRUE(InstalledExamplesFolder({}).empty());
+    EXPECT_EQ(DialogFolderCandidates(OpenProblemDialog(), work, program),
+              (Paths{data, examples, work}));
+    auto named = OpenProblemDialog();
+    named.initialName = "*.lp";  // a name without a folder has no folder of its own
+    EXPECT_EQ(DialogFolderCandidates(named, work, program), (Paths{examples, work}));
 
-    void SetUp() override {
-        fs::create_directories(Work());
-        fs::create_directories(ProgramFolder());
-    }
-
-    TempDir dir;
-};
-
-TEST_F(DialogFolders, OpenPrefersTheDataFolderBesideTheStartDirectory) {
-    fs::create_directories(DataFolder());
-    fs::create_directories(Examples());
-    EXPECT_EQ(DialogFolder(OpenProblemDialog(), Work(), ProgramFolder()), DataFolder());
-}
-
-TEST_F(DialogFolders, OpenFallsBackToTheInstalledExamples) {
-    fs::create_directories(Examples());
-    EXPECT_EQ(DialogFolder(OpenProblemDialog(), Work(), ProgramFolder()), Examples());
-}
-
-TEST_F(DialogFolders, OpenWithoutEitherFolderStaysInTheStartDirectory) {
-    EXPECT_EQ(DialogFolder(OpenProblemDialog(), Work(), ProgramFolder()), Work());
-    EXPECT_EQ(DialogFolder(OpenProblemDialog(), Work(), {}), Work());
-}
-
-TEST_F(DialogFolders, SavingNeverOffersTheReadOnlyExamples) {
-    fs::create_directories(Examples());
-    EXPECT_EQ(DialogFolder(SaveProblemDialog(), Work(), ProgramFolder()), Work());
-    EXPECT_EQ(DialogFolder(ExportSolutionDialog(), Work(), ProgramFolder()), Work());
-}
-
-TEST_F(DialogFolders, OtherDialogsStillUseTheirOwnFolder) {
-    fs::create_directories(dir.path() / "Vantrell" / "out");
-    EXPECT_EQ(DialogFolder(ExportSolutionDialog(), Work(), ProgramFolder()),
-              dir.path() / "Vantrell" / "out");
-}
-
-TEST_F(DialogFolders, FileOfTheFoldersNameDoesNotCount) {
-    fs::create_directories(DataFolder().parent_path());
-    testing::WriteWholeFile(DataFolder().string(), "");
-    fs::create_directories(Examples());
-    EXPECT_EQ(DialogFolder(OpenProblemDialog(), Work(), ProgramFolder()), Examples());
-}
-
-TEST_F(DialogFolders, CandidatesAreTheOwnFolderThenTheExamplesThenTheStartDirectory) {
-    EXPECT_EQ(DialogFolderCandidates(OpenProblemDialog(), Work(), ProgramFolder()),
-              (std::vector<fs::path>{DataFolder(), Examples(), Work()}));
-    // A name without a folder has no folder of its own to try.
-    FileDialogSpec dialog = OpenProblemDialog();
-    dialog.initialName = "*.lp";
-    EXPECT_EQ(DialogFolderCandidates(dialog, Work(), ProgramFolder()),
-              (std::vector<fs::path>{Examples(), Work()}));
+    fs::create_directories(work);
+    EXPECT_EQ(DialogFolder(OpenProblemDialog(), work, program), work);
+    fs::create_directories(examples);
+    fs::create_directories(data.parent_path());
+    testing::WriteWholeFile(data.string(), "");  // a file of the folder's name does not count
+    EXPECT_EQ(DialogFolder(OpenProblemDialog(), work, program), examples);
+    // Saving never offers the read-only examples.
+    EXPECT_EQ(DialogFolder(SaveProblemDialog(), work, program), work);
+    EXPECT_EQ(DialogFolder(ExportSolutionDialog(), work, program), work);
+    fs::remove(data);
+    fs::create_directories(data);
+    EXPECT_EQ(DialogFolder(OpenProblemDialog(), work, program), data);
 }
 
 }  // namespace
