@@ -3,10 +3,10 @@
 
 #include <random>
 
+#include "commands/calculate_commands.h"
 #include "model/file_io.h"
 #include "model/problem_file_reader.h"
 #include "model/variable_names.h"
-#include "simplex/calculate_commands.h"
 
 namespace vantrell {
 namespace {

@@ -7,6 +7,7 @@
 #include <string>
 #include <string_view>
 
+#include "commands/calculate_commands.h"
 #include "commands/file_commands.h"
 #include "commands/main_commands.h"
 #include "export/report_builder.h"
@@ -14,7 +15,6 @@
 #include "model/problem_file_reader.h"
 #include "plot/plot_geometry.h"
 #include "quiet_prompt.h"
-#include "simplex/calculate_commands.h"
 
 namespace vantrell {
 namespace {

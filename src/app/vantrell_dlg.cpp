@@ -13,6 +13,7 @@
 #include <QVBoxLayout>
 
 #include "app/main_menu.h"
+#include "commands/calculate_commands.h"
 #include "commands/excel_commands.h"
 #include "commands/export_commands.h"
 #include "commands/file_commands.h"
@@ -20,14 +21,13 @@
 #include "dialogs/about_dialog.h"
 #include "dialogs/constraints_dialog.h"
 #include "dialogs/excel_dialog.h"
+#include "dialogs/graph_dialog.h"
 #include "dialogs/help_dialog.h"
 #include "dialogs/objective_dialog.h"
 #include "dialogs/options_dialog.h"
 #include "dialogs/program_icon.h"
 #include "dialogs/ui_fonts.h"
 #include "model/equation_text.h"
-#include "plot/graph_dialog.h"
-#include "simplex/calculate_commands.h"
 #include "simplex/dual_builder.h"
 
 namespace vantrell {

@@ -6,10 +6,10 @@
 #include <map>
 
 #include "app/main_command.h"
+#include "dialogs/graph_dialog.h"
 #include "dialogs/main_views.h"
 #include "model/prompt.h"
 #include "model/vantrell_state.h"
-#include "plot/graph_dialog.h"
 #include "simplex/page_presenter.h"
 
 class QAction;

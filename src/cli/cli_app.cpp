@@ -2,13 +2,13 @@
 
 #include "cli/cli_options.h"
 #include "cli/stream_prompt.h"
+#include "commands/calculate_commands.h"
 #include "commands/excel_commands.h"
 #include "commands/file_commands.h"
 #include "commands/main_commands.h"
 #include "model/file_io.h"
 #include "model/number_text.h"
 #include "plot/plot_geometry.h"
-#include "simplex/calculate_commands.h"
 
 namespace vantrell::cli {
 namespace {

@@ -8,7 +8,7 @@
 #include <QtTest>
 
 #include "app/vantrell_dlg.h"
-#include "plot/graph_dialog.h"
+#include "dialogs/graph_dialog.h"
 #include "support/scripted_prompt.h"
 #include "support/temp_dir.h"
 

@@ -2,8 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include "commands/calculate_commands.h"
 #include "commands/export_commands.h"
-#include "simplex/calculate_commands.h"
 #include "simplex/dual_builder.h"
 #include "support/problem_builders.h"
 #include "support/scripted_prompt.h"

@@ -6,7 +6,7 @@
 #include <QPushButton>
 #include <QtTest>
 
-#include "simplex/calculate_commands.h"
+#include "commands/calculate_commands.h"
 #include "support/problem_builders.h"
 #include "support/scripted_prompt.h"
 

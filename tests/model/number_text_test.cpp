@@ -8,7 +8,7 @@
 #include <string>
 #include <tuple>
 
-#include "simplex/calculate_commands.h"
+#include "commands/calculate_commands.h"
 #include "support/problem_builders.h"
 #include "support/scripted_prompt.h"
 

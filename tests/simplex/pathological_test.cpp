@@ -9,11 +9,11 @@
 #include <string>
 #include <vector>
 
+#include "commands/calculate_commands.h"
 #include "commands/file_commands.h"
 #include "export/report_builder.h"
 #include "model/number_text.h"
 #include "model/problem_file_reader.h"
-#include "simplex/calculate_commands.h"
 #include "simplex/dual_builder.h"
 #include "simplex/iteration.h"
 #include "support/problem_builders.h"

@@ -1,7 +1,7 @@
 // How runs end when there is no optimum, and what each of them keeps.
 #include <gtest/gtest.h>
 
-#include "simplex/calculate_commands.h"
+#include "commands/calculate_commands.h"
 #include "simplex/dual_builder.h"
 #include "simplex/iteration.h"
 #include "support/problem_builders.h"

@@ -1,7 +1,7 @@
 // The textbook problems a student meets first, page by page.
 #include <gtest/gtest.h>
 
-#include "simplex/calculate_commands.h"
+#include "commands/calculate_commands.h"
 #include "simplex/dual_builder.h"
 #include "support/problem_builders.h"
 #include "support/recording_presenter.h"

@@ -13,8 +13,8 @@
 #include <vector>
 
 #include "app/vantrell_dlg.h"
+#include "dialogs/graph_dialog.h"
 #include "dialogs/tableau_dialog.h"
-#include "plot/graph_dialog.h"
 
 namespace {
 

@@ -10,8 +10,8 @@
 #include <cstdio>
 
 #include "app/vantrell_dlg.h"
+#include "dialogs/graph_dialog.h"
 #include "dialogs/tableau_dialog.h"
-#include "plot/graph_dialog.h"
 
 namespace {
 

@@ -1,4 +1,4 @@
-#include "plot/graph_dialog.h"
+#include "dialogs/graph_dialog.h"
 
 #include <QCloseEvent>
 #include <QGridLayout>
@@ -13,9 +13,9 @@
 #include <QVBoxLayout>
 #include <algorithm>
 
+#include "dialogs/ms_chart.h"
 #include "dialogs/ui_fonts.h"
 #include "model/number_text.h"
-#include "plot/ms_chart.h"
 
 namespace vantrell {
 namespace {

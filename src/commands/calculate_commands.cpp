@@ -1,4 +1,4 @@
-#include "simplex/calculate_commands.h"
+#include "commands/calculate_commands.h"
 
 #include <algorithm>
 

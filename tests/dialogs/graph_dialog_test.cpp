@@ -1,5 +1,5 @@
 // The plot window, with the animation driven tick by tick.
-#include "plot/graph_dialog.h"
+#include "dialogs/graph_dialog.h"
 
 #include <QChart>
 #include <QLegend>
@@ -9,7 +9,7 @@
 #include <QSlider>
 #include <QtTest>
 
-#include "plot/ms_chart.h"
+#include "dialogs/ms_chart.h"
 #include "support/problem_builders.h"
 #include "support/scripted_prompt.h"
 

@@ -1,4 +1,4 @@
-#include "plot/ms_chart.h"
+#include "dialogs/ms_chart.h"
 
 #include <QChart>
 #include <QChartView>

@@ -5,9 +5,9 @@
 #include <QTimer>
 #include <functional>
 
+#include "dialogs/ms_chart.h"
 #include "model/prompt.h"
 #include "model/vantrell_state.h"
-#include "plot/ms_chart.h"
 #include "plot/plot_geometry.h"
 
 class QLineEdit;
