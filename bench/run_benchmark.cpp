@@ -1,9 +1,13 @@
 // A whole Calculate Primal run with its page texts, on problems of growing size.
 #include <benchmark/benchmark.h>
 
+#include <fstream>
+#include <optional>
 #include <random>
+#include <string>
 
 #include "commands/calculate_commands.h"
+#include "export/report_builder.h"
 #include "model/file_io.h"
 #include "model/problem_file_reader.h"
 #include "model/variable_names.h"
@@ -75,21 +79,59 @@ void Dense9By30(benchmark::State& bench) {
     RunPrimal(bench, state);
 }
 
-void Dense40By40FromFile(benchmark::State& bench) {
-    const auto content = ReadFileContent(VANTRELL_BENCH_PROBLEMS "/dense_40x40.lp");
+std::optional<ProblemSet> BenchProblem(benchmark::State& bench, const std::string& name) {
+    const auto content = ReadFileContent(VANTRELL_BENCH_PROBLEMS "/" + name);
     const auto reading = content ? ReadProblemText(*content) : ProblemFileReading{};
     if (!reading.file) {
-        bench.SkipWithError("cannot read dense_40x40.lp");
+        bench.SkipWithError(("cannot read " + name).c_str());
+        return std::nullopt;
+    }
+    return reading.file->problem;
+}
+
+// The peak resident memory of the process so far: run one benchmark per process to read it.
+double PeakMegabytes() {
+    std::ifstream status("/proc/self/status");
+    std::string line;
+    while (std::getline(status, line)) {
+        if (line.rfind("VmHWM:", 0) == 0) {
+            return std::stod(line.substr(6)) / 1024.0;
+        }
+    }
+    return 0.0;
+}
+
+void Dense40By40FromFile(benchmark::State& bench) {
+    VantrellState state;
+    if (auto problem = BenchProblem(bench, "dense_40x40.lp")) {
+        state.mPrimal = *problem;
+        RunPrimal(bench, state);
+    }
+}
+
+// 9 x 200 at-least rows: every row brings an artificial, so the run fills all 30 pages of
+// about 200 lines of 400 cells; then the whole report of it, as Export Solution writes it.
+void Dense9By200RunAndReport(benchmark::State& bench) {
+    VantrellState state;
+    const auto problem = BenchProblem(bench, "dense_9x200_ge.lp");
+    if (!problem) {
         return;
     }
-    VantrellState state;
-    state.mPrimal = reading.file->problem;
-    RunPrimal(bench, state);
+    state.mPrimal = *problem;
+    QuietPrompt prompt;
+    SilentPresenter presenter;
+    for (auto _ : bench) {
+        CalculatePrimal(state, prompt, presenter);
+        benchmark::DoNotOptimize(BuildReport(state, ReportClock{}).size());
+    }
+    bench.counters["pages"] = state.mTableauCount;
+    bench.counters["peak_MB"] = PeakMegabytes();
 }
 
 BENCHMARK(TwoVariableExample);
 BENCHMARK(Dense9By30);
 BENCHMARK(Dense40By40FromFile)->Unit(benchmark::kMillisecond);
+BENCHMARK(Dense9By200RunAndReport)->Unit(benchmark::kMillisecond);
 
 }  // namespace
 }  // namespace vantrell

@@ -1,5 +1,7 @@
 #include "cli/cli_app.h"
 
+#include <utility>
+
 #include "cli/cli_options.h"
 #include "cli/stream_prompt.h"
 #include "commands/calculate_commands.h"
@@ -74,10 +76,9 @@ int Pages(const CliOptions& options, std::ostream& out, std::ostream& err) {
         return kExitRefused;  // refused before its first page; the message says why
     }
     for (int p = 0; p < state.mTableauCount; ++p) {
-        TableauPage page = state.mPages[static_cast<std::size_t>(p)];
-        page.ComputeColumnWidths();
-        for (std::size_t line = 0; line < page.mRows.size(); ++line) {
-            out << page.LineText(line) << '\n';
+        for (const std::string& line :
+             std::as_const(state.mPages)[static_cast<std::size_t>(p)].Lines()) {
+            out << line << '\n';
         }
         out << '\n';
     }

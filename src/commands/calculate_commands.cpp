@@ -26,7 +26,7 @@ void Calculate(VantrellState& state, Prompt& prompt, PagePresenter& presenter, K
     kept.count = state.mTableauCount;
     const auto pageCount =
         static_cast<std::size_t>(std::clamp(state.mTableauCount, 0, kTableauPages));
-    std::copy_n(state.mPages.begin(), pageCount, kept.pages.begin());
+    kept.pages.Share(state.mPages, pageCount);
     kept.basis = state.mBasis;
     kept.values.clear();
     for (const ConstraintRow& row : state.mWork.constraints) {

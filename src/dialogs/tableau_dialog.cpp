@@ -1,11 +1,13 @@
 #include "dialogs/tableau_dialog.h"
 
+#include <QFontMetrics>
 #include <QGridLayout>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
 #include <QVBoxLayout>
+#include <algorithm>
 
 #include "dialogs/ui_fonts.h"
 #include "model/number_text.h"
@@ -26,18 +28,21 @@ QString DoubleText(double value) {
     return QString::fromStdString(CFormat("%.15g", value));
 }
 
+// Room around an item's text: the delegate's margins on both sides.
+constexpr int kItemMargin = 8;
+
 }  // namespace
 
 CTableauDlg::CTableauDlg(const TableauPage& page, const VantrellState& state, Prompt& prompt,
                          QWidget* parent)
-    : QDialog(parent), mPage(page), mState(state), mPrompt(prompt) {
+    : QDialog(parent), mState(state), mPrompt(prompt) {
     setWindowTitle(QStringLiteral("Tableau Dialog"));
     setObjectName("tableauDialog");
     setFont(FixedDialogFont());
     setWindowFlags(windowFlags() | Qt::WindowMinMaxButtonsHint);
     setSizeGripEnabled(true);
     BuildLayout();
-    FillFields();
+    FillFields(page);
 }
 
 void CTableauDlg::BuildLayout() {
@@ -87,15 +92,27 @@ void CTableauDlg::BuildLayout() {
     layout->addWidget(mTableauList, 1);
 }
 
-void CTableauDlg::FillFields() {
-    mLeavingField->setText(QString::fromStdString(mPage.mLeaving));
-    mEnteringField->setText(QString::fromStdString(mPage.mEntering));
-    mPivotField->setText(DoubleText(mPage.mPivotValue));
-    mZField->setText(DoubleText(mPage.mZ));
+void CTableauDlg::FillFields(const TableauPage& page) {
+    mLeavingField->setText(QString::fromStdString(page.mLeaving));
+    mEnteringField->setText(QString::fromStdString(page.mEntering));
+    mPivotField->setText(DoubleText(page.mPivotValue));
+    mZField->setText(DoubleText(page.mZ));
 
-    mPage.ComputeColumnWidths();
-    for (std::size_t line = 0; line < mPage.mRows.size(); ++line) {
-        mTableauList->addItem(QString::fromStdString(mPage.LineText(line)));
+    // Every line has the fixed font's height, so the list need not shape each long line to
+    // measure it: all items take the widest line's size, measured once.
+    const std::vector<std::string> lines = page.Lines();
+    std::size_t widest = 0;
+    for (std::size_t line = 0; line < lines.size(); ++line) {
+        widest = std::max(widest, lines[line].size());
+    }
+    const QFontMetrics metrics(mTableauList->font());
+    const QSize itemSize(
+        metrics.horizontalAdvance(QString(static_cast<qsizetype>(widest), u'0')) + kItemMargin,
+        metrics.height());
+    mTableauList->setUniformItemSizes(true);
+    for (const std::string& line : lines) {
+        auto* item = new QListWidgetItem(QString::fromStdString(line), mTableauList);
+        item->setSizeHint(itemSize);
     }
     if (mState.mLeavingRow != -1) {
         // The first two lines are the Cj line and the headings; the pivot row follows.

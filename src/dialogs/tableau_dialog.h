@@ -27,9 +27,8 @@ class CTableauDlg : public QDialog {
 
   private:
     void BuildLayout();
-    void FillFields();
+    void FillFields(const TableauPage& page);
 
-    TableauPage mPage;
     const VantrellState& mState;
     Prompt& mPrompt;
     QLineEdit* mIterationField = nullptr;

@@ -42,13 +42,10 @@ void AppendPages(std::string& report, const char* kind, const PageStore& pages,
     for (std::size_t t = 0; t < kept; ++t) {
         report += CFormat("\n\n%s Tableau #%d", kind, static_cast<int>(t + 1));
         report += "\n";
-        // Kept pages are read-only; the copy carries its own widths, so each tableau is
-        // aligned on its own.
-        TableauPage page = pages[t];
-        page.ComputeColumnWidths();
-        for (std::size_t line = 0; line < page.mRows.size(); ++line) {
+        const TableauPage& page = pages[t];
+        for (const std::string& line : page.Lines()) {
             report += "\n";
-            report += page.LineText(line);
+            report += line;
         }
         report += CFormat("\n\n%s: Leaves, %s Enters, PivotValue = %f\n", page.mLeaving.c_str(),
                           page.mEntering.c_str(), page.mPivotValue);

@@ -22,28 +22,26 @@ TableauPage& TableauPage::operator=(const TableauPage& other) {
     return *this;
 }
 
-void TableauPage::ComputeColumnWidths() {
-    std::size_t columns = mRows.size() > 2 ? mRows[2].size() : 0;
-    for (const Line& line : mRows) {
+namespace {
+
+std::vector<std::int32_t> ColumnWidths(const std::vector<TableauPage::Line>& rows) {
+    std::size_t columns = rows.size() > 2 ? rows[2].size() : 0;
+    for (const TableauPage::Line& line : rows) {
         columns = std::max(columns, line.size());
     }
-    mColumnWidths.assign(columns, 0);
-    for (const Line& line : mRows) {
+    std::vector<std::int32_t> widths(columns, 0);
+    for (const TableauPage::Line& line : rows) {
         for (std::size_t k = 0; k < line.size(); ++k) {
-            const auto length = static_cast<std::int32_t>(line[k].size());
-            mColumnWidths[k] = std::max(mColumnWidths[k], length);
+            widths[k] = std::max(widths[k], static_cast<std::int32_t>(line[k].size()));
         }
     }
+    return widths;
 }
 
-std::string TableauPage::LineText(std::size_t line) const {
+std::string AlignedLine(const TableauPage::Line& cells, const std::vector<std::int32_t>& widths) {
     std::string text;
-    if (line >= mRows.size()) {
-        return text;
-    }
-    const Line& cells = mRows[line];
     for (std::size_t k = 0; k < cells.size(); ++k) {
-        const std::int32_t width = k < mColumnWidths.size() ? mColumnWidths[k] : 0;
+        const std::int32_t width = k < widths.size() ? widths[k] : 0;
         const auto length = static_cast<std::int32_t>(cells[k].size());
         if (width > length) {
             text.append(static_cast<std::size_t>(width - length), ' ');
@@ -54,6 +52,26 @@ std::string TableauPage::LineText(std::size_t line) const {
     return text;
 }
 
+}  // namespace
+
+void TableauPage::ComputeColumnWidths() {
+    mColumnWidths = ColumnWidths(mRows);
+}
+
+std::string TableauPage::LineText(std::size_t line) const {
+    return line < mRows.size() ? AlignedLine(mRows[line], mColumnWidths) : std::string{};
+}
+
+std::vector<std::string> TableauPage::Lines() const {
+    const std::vector<std::int32_t> widths = ColumnWidths(mRows);
+    std::vector<std::string> lines;
+    lines.reserve(mRows.size());
+    for (const Line& cells : mRows) {
+        lines.push_back(AlignedLine(cells, widths));
+    }
+    return lines;
+}
+
 void TableauPage::Clear() {
     mRows.clear();
     mColumnWidths.clear();
@@ -61,6 +79,40 @@ void TableauPage::Clear() {
     mLeaving.clear();
     mPivotValue = 0.0;
     mZ = 0.0;
+}
+
+PageStore::PageStore() {
+    for (auto& page : mPages) {
+        page = std::make_shared<TableauPage>();
+    }
+}
+
+PageStore::PageStore(const PageStore& other) : PageStore() {
+    Share(other, kTableauPages);
+}
+
+PageStore& PageStore::operator=(const PageStore& other) {
+    if (this != &other) {
+        Share(other, kTableauPages);
+    }
+    return *this;
+}
+
+TableauPage& PageStore::operator[](std::size_t index) {
+    std::shared_ptr<TableauPage>& page = mPages[index];
+    if (page.use_count() > 1) {
+        page = std::make_shared<TableauPage>(*page);
+    }
+    return *page;
+}
+
+TableauPage& PageStore::Fresh(std::size_t index) {
+    mPages[index] = std::make_shared<TableauPage>();
+    return *mPages[index];
+}
+
+void PageStore::Share(const PageStore& source, std::size_t count) {
+    std::copy_n(source.mPages.begin(), std::min(count, mPages.size()), mPages.begin());
 }
 
 }  // namespace vantrell

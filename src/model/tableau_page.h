@@ -1,6 +1,8 @@
 #pragma once
 
+#include <array>
 #include <cstdint>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -15,12 +17,18 @@ class TableauPage {
     TableauPage() = default;
     TableauPage(const TableauPage& other);
     TableauPage& operator=(const TableauPage& other);
+    TableauPage(TableauPage&&) noexcept = default;
+    TableauPage& operator=(TableauPage&&) noexcept = default;
+    ~TableauPage() = default;
 
     // Width of each column: the longest cell of that column over all lines. The
     // column count is the widest line's cell count, so no line reads past it.
     void ComputeColumnWidths();
     // Cells right-aligned in their columns, each followed by one blank.
     std::string LineText(std::size_t line) const;
+    // Every line aligned by this page's own widths, without touching the page: what the
+    // report, the batch front end and the Tableau dialog print.
+    std::vector<std::string> Lines() const;
     // Empties the text and every written member, so a reused page shows nothing stale.
     void Clear();
 
@@ -30,6 +38,32 @@ class TableauPage {
     std::string mLeaving;
     double mPivotValue = 0.0;
     double mZ = 0.0;
+};
+
+inline constexpr int kTableauPages = 30;
+
+// The thirty pages of a run. A store that keeps a run shares the pages with the store that
+// made them instead of copying their text; writing to a shared page first gives this store
+// its own copy, so the other store never changes under its reader.
+class PageStore {
+  public:
+    PageStore();
+    PageStore(const PageStore& other);
+    PageStore& operator=(const PageStore& other);
+    PageStore(PageStore&&) noexcept = default;
+    PageStore& operator=(PageStore&&) noexcept = default;
+    ~PageStore() = default;
+
+    const TableauPage& operator[](std::size_t index) const { return *mPages[index]; }
+    TableauPage& operator[](std::size_t index);
+    // A new empty page at index: what a run writes into, leaving a sharer's page alone.
+    TableauPage& Fresh(std::size_t index);
+    // The first count pages of source, shared; the later pages of this store stay.
+    void Share(const PageStore& source, std::size_t count);
+    static constexpr std::size_t size() { return kTableauPages; }
+
+  private:
+    std::array<std::shared_ptr<TableauPage>, kTableauPages> mPages;
 };
 
 }  // namespace vantrell

@@ -1,6 +1,5 @@
 #pragma once
 
-#include <array>
 #include <cstdint>
 #include <string>
 #include <vector>
@@ -10,9 +9,6 @@
 #include "model/tableau_page.h"
 
 namespace vantrell {
-
-inline constexpr int kTableauPages = 30;
-using PageStore = std::array<TableauPage, kTableauPages>;
 
 // The counts of the last standard form or opened file, as the main window shows them.
 struct SizeFields {

@@ -37,9 +37,9 @@ void RunIteration(VantrellState& state, Prompt& prompt, PagePresenter& presenter
 
     while (!state.mDone) {
         const auto pageIndex = static_cast<std::size_t>(state.mTableauIndex);
-        TableauPage& page = state.mPages[pageIndex];
-        // A reused page must not show an earlier run's entering, leaving or pivot.
-        page.Clear();
+        // A new page: nothing of an earlier run shows, and a kept run sharing the old one
+        // keeps it.
+        TableauPage& page = state.mPages.Fresh(pageIndex);
 
         ComputeReducedCosts(work, state.mBasis, state.mZj, state.mCjZj);
         page.mZ = ObjectiveValue(work, state.mBasis);

@@ -9,10 +9,15 @@ namespace vantrell {
 void WriteTableauText(TableauPage& page, const ProblemSet& work, const std::vector<CostTerm>& basis,
                       const std::vector<BigMValue>& zj, const std::vector<BigMValue>& cjzj,
                       const std::vector<double>& ratios, int decimals) {
+    // Sized once: a 9 x 200 tableau has about 200 lines of 400 cells each.
+    const std::size_t cells = work.objective.size() + 4;
     page.mRows.clear();
+    page.mRows.reserve(work.constraints.size() + 4);
 
     TableauPage::Line cj{"", "Cj"};
     TableauPage::Line heading{"Cb", "Basis"};
+    cj.reserve(cells);
+    heading.reserve(cells);
     for (const CostTerm& term : work.objective) {
         cj.push_back(CostText(term, decimals));
         heading.push_back(term.name);
@@ -25,6 +30,7 @@ void WriteTableauText(TableauPage& page, const ProblemSet& work, const std::vect
     for (std::size_t r = 0; r < work.constraints.size(); ++r) {
         const ConstraintRow& row = work.constraints[r];
         TableauPage::Line line{CostText(basis[r], decimals), basis[r].name};
+        line.reserve(cells);
         for (double coefficient : row.coefficients) {
             line.push_back(FixedText(coefficient, decimals));
         }

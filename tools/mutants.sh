@@ -1,0 +1,7 @@
+#!/usr/bin/env bash
+# Applies each hand-made mutant of tools/mutants/mutants.py in turn, rebuilds, runs the tests
+# and prints whether they killed it. A test earns its place by killing mutants.
+#   tools/mutants.sh [PRESET] [NAME...]     default preset dev; names pick mutants
+set -euo pipefail
+cd "$(dirname "$0")/.."
+exec python3 tools/mutants/run_mutants.py "$@"
