@@ -5,19 +5,16 @@
 
 #include "commands/objective_editing.h"
 #include "model/number_text.h"
+#include "model/text_blanks.h"
 #include "model/variable_names.h"
 
 namespace vantrell {
 namespace {
 
-void AppendMarkedZeroColumn(ConstraintRow& row, int index) {
-    row.AppendColumn(index, DecisionName(index + 1), 0.0, true);
-}
-
 // Fills a row with marked zero columns up to, not including, index.
 void FillColumnsBefore(ConstraintRow& row, std::size_t index) {
     for (std::size_t j = row.ColumnCount(); j < index; ++j) {
-        AppendMarkedZeroColumn(row, static_cast<int>(j));
+        row.AppendMarkedZeroColumn(static_cast<int>(j));
     }
 }
 
@@ -33,12 +30,7 @@ std::vector<std::string> RelationItems() {
 }
 
 std::optional<std::int32_t> RelationItemIndex(std::string_view text) {
-    std::string packed;
-    for (char c : text) {
-        if (c != ' ' && c != '\t') {
-            packed += c;
-        }
-    }
+    const std::string packed = WithoutSpacesOrTabs(text);
     for (std::int32_t code : {kLessEqual, kEqual, kGreaterEqual}) {
         if (packed == RelationSymbol(code)) {
             return code;
@@ -192,7 +184,7 @@ ConstraintEditor::VariableResult ConstraintEditor::AddEditedVariable(
             if (&row == &edited) {
                 row.AppendColumn(item, DecisionName(item + 1), DecimalTextValue(typed), false);
             } else if (row.ColumnCount() == k) {
-                AppendMarkedZeroColumn(row, item);
+                row.AppendMarkedZeroColumn(item);
             }
         }
     }

@@ -79,7 +79,7 @@ OpenResult OpenProblem(VantrellState& state, Prompt& prompt) {
     return OpenResult::Opened;
 }
 
-void SaveText(VantrellState& state, Prompt& prompt) {
+void SaveText(const VantrellState& state, Prompt& prompt) {
     const auto path = prompt.ChooseFileToSave(SaveProblemDialog());
     if (!path) {
         return;

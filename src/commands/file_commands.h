@@ -31,6 +31,6 @@ void ApplyProblemFile(VantrellState& state, ProblemFile file, const std::string&
 
 // Save Text: asks for a path and writes the problem there as a problem file. The old file
 // stays whole when the write fails. Changes no state.
-void SaveText(VantrellState& state, Prompt& prompt);
+void SaveText(const VantrellState& state, Prompt& prompt);
 
 }  // namespace vantrell

@@ -1,11 +1,9 @@
 #include "commands/help_text.h"
 
 #include <algorithm>
-#include <fstream>
-#include <iterator>
-#include <system_error>
 
 #include "commands/shipped_files.h"
+#include "model/file_io.h"
 
 namespace vantrell {
 namespace {
@@ -54,21 +52,10 @@ std::vector<std::filesystem::path> GuideCandidates(const std::string& workDir,
 
 GuideReading ReadGuide(const std::string& workDir, const std::filesystem::path& programFolder) {
     for (const std::filesystem::path& path : GuideCandidates(workDir, programFolder)) {
-        std::error_code error;
-        // A folder of that name opens on Linux but reads nothing.
-        if (std::filesystem::is_directory(path, error)) {
-            continue;
+        // A folder or a device of that name is passed over like a missing file.
+        if (const auto content = ReadFileContent(path.string())) {
+            return {true, GuideLines(*content)};
         }
-        std::ifstream in(path, std::ios::binary);
-        if (!in) {
-            continue;
-        }
-        const std::string content{std::istreambuf_iterator<char>(in),
-                                  std::istreambuf_iterator<char>()};
-        if (in.bad()) {
-            continue;
-        }
-        return {true, GuideLines(content)};
     }
     return {false, {kMissingGuideMessage}};
 }

@@ -4,14 +4,11 @@
 
 #include "model/equation_text.h"
 #include "model/number_text.h"
+#include "model/text_blanks.h"
 #include "model/variable_names.h"
 
 namespace vantrell {
 namespace {
-
-bool IsBlank(char c) {
-    return c == ' ' || c == '\t';
-}
 
 void SetObjectiveTerm(ProblemSet& primal, int item, double cost, std::string_view coefficientText) {
     const std::size_t index = static_cast<std::size_t>(item);
@@ -26,14 +23,6 @@ void SetObjectiveTerm(ProblemSet& primal, int item, double cost, std::string_vie
 
 }  // namespace
 
-CostTerm MarkedZeroTerm(int index) {
-    CostTerm term;
-    term.id = index;
-    term.name = DecisionName(index + 1);
-    term.zero = true;
-    return term;
-}
-
 std::vector<std::string> VariableItems() {
     std::vector<std::string> items;
     for (int number = 1; number <= kVariableItemCount; ++number) {
@@ -47,12 +36,7 @@ int NextVariableItem(int item) {
 }
 
 std::optional<int> VariableItemIndex(std::string_view text) {
-    std::string packed;
-    for (char c : text) {
-        if (!IsBlank(c)) {
-            packed += c;
-        }
-    }
+    const std::string packed = WithoutSpacesOrTabs(text);
     if (packed.size() != 2 || (packed[0] != 'X' && packed[0] != 'x')) {
         return std::nullopt;
     }
@@ -112,7 +96,7 @@ std::string SlopeValueText(double slope, int decimals) {
     return FixedText(slope, decimals);
 }
 
-ObjectiveFields RefreshObjective(ProblemSet& primal, int decimals) {
+ObjectiveFields RefreshObjective(const ProblemSet& primal, int decimals) {
     ObjectiveFields fields;
     fields.objective = PrimalObjectiveText(primal, decimals);
     if (primal.objective.size() != 2) {
@@ -122,9 +106,10 @@ ObjectiveFields RefreshObjective(ProblemSet& primal, int decimals) {
     }
     const CostTerm& first = primal.objective[0];
     const CostTerm& second = primal.objective[1];
-    primal.slope = ObjectiveSlope(first, second);
-    fields.slopeFraction = SlopeFractionText(primal.slope, first, second, decimals);
-    fields.slopeValue = SlopeValueText(primal.slope, decimals);
+    const double slope = ObjectiveSlope(first, second);
+    fields.slope = slope;
+    fields.slopeFraction = SlopeFractionText(slope, first, second, decimals);
+    fields.slopeValue = SlopeValueText(slope, decimals);
     return fields;
 }
 
@@ -153,8 +138,7 @@ void WidenRowsToObjective(ProblemSet& primal) {
     const std::size_t terms = primal.objective.size();
     for (ConstraintRow& row : primal.constraints) {
         for (std::size_t j = row.ColumnCount(); j < terms; ++j) {
-            const int index = static_cast<int>(j);
-            row.AppendColumn(index, DecisionName(index + 1), 0.0, true);
+            row.AppendMarkedZeroColumn(static_cast<int>(j));
         }
     }
 }

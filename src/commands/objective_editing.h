@@ -56,11 +56,11 @@ struct ObjectiveFields {
     std::string objective;
     std::string slopeFraction;
     std::string slopeValue;
+    std::optional<double> slope;  // with exactly two terms; the caller keeps it in primal.slope
 };
 inline constexpr const char* kNoSlopeText = "N/A";
-// With exactly two terms the slope is computed and stored in primal.slope; otherwise the
-// slope fields read "N/A" and the stored slope stays.
-ObjectiveFields RefreshObjective(ProblemSet& primal, int decimals);
+// With exactly two terms the fields show the slope; otherwise they read "N/A".
+ObjectiveFields RefreshObjective(const ProblemSet& primal, int decimals);
 
 // What a press that picks a variable did, and where the variable box goes next.
 struct VariablePress {
@@ -75,9 +75,6 @@ struct VariablePress {
 // variable, or a coefficient that is not finite, gets a message and changes nothing.
 VariablePress AddObjectiveTerm(ProblemSet& primal, std::string_view variableText,
                                std::string_view coefficientText, Prompt& prompt);
-
-// The term a variable gets when only a later one was given: X(index+1), cost 0, marked zero.
-CostTerm MarkedZeroTerm(int index);
 
 // Widens every row shorter than the objective with marked zero columns X(j+1).
 void WidenRowsToObjective(ProblemSet& primal);

@@ -3,28 +3,11 @@
 #include <cstddef>
 
 #include "model/number_text.h"
+#include "model/text_blanks.h"
 
 namespace vantrell {
-namespace {
-
-bool IsBlank(char c) {
-    return c == ' ' || c == '\t' || c == '\n' || c == '\r' || c == '\v' || c == '\f';
-}
-
-std::string_view TrimBlanks(std::string_view text) {
-    while (!text.empty() && IsBlank(text.front())) {
-        text.remove_prefix(1);
-    }
-    while (!text.empty() && IsBlank(text.back())) {
-        text.remove_suffix(1);
-    }
-    return text;
-}
-
-}  // namespace
-
 DecimalPlacesInput ReadDecimalPlaces(std::string_view text) {
-    std::string_view digits = TrimBlanks(text);
+    std::string_view digits = TrimWhiteSpace(text);
     if (!digits.empty() && (digits.front() == '-' || digits.front() == '+')) {
         digits.remove_prefix(1);
     }

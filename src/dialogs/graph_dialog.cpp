@@ -143,11 +143,12 @@ void CGraphDlg::OnShown() {
 }
 
 void CGraphDlg::OpenChart() {
-    // A chart left behind by Escape goes before the new one is made.
-    delete mChart;
-    mChart = new CMSChart(this);
-    static_cast<QVBoxLayout*>(layout())->insertWidget(1, mChart, 10);
-    mChart->setMinimumHeight(320);
+    // One chart for the window's life, owned by it: each opening refills it.
+    if (mChart == nullptr) {
+        mChart = new CMSChart(this);
+        static_cast<QVBoxLayout*>(layout())->insertWidget(1, mChart, 10);
+        mChart->setMinimumHeight(320);
+    }
     mChart->show();
 }
 
@@ -244,7 +245,6 @@ void CGraphDlg::hideEvent(QHideEvent* event) {
 
 void CGraphDlg::closeEvent(QCloseEvent* event) {
     mTimer.stop();
-    delete mChart;
     mState.mSolutionLines.clear();
     if (mState.mGraphPoint != -1) {
         mState.mSolutionLines = GraphPointSolutionLines(mGeometry, mState, mState.mGraphPoint);

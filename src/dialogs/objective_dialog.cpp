@@ -135,6 +135,9 @@ void CObjectiveDlg::Clear() {
 
 void CObjectiveDlg::Refresh() {
     const ObjectiveFields fields = RefreshObjective(mState.mPrimal, mState.mDecimalPlaces);
+    if (fields.slope) {
+        mState.mPrimal.slope = *fields.slope;  // the plot reads the slope shown here
+    }
     SetText(mObjectiveText, fields.objective);
     SetText(mSlopeFraction, fields.slopeFraction);
     SetText(mSlopeValue, fields.slopeValue);

@@ -9,6 +9,8 @@
 #include <cstdio>
 #include <cstdlib>
 
+#include "model/text_blanks.h"
+
 namespace vantrell {
 namespace {
 
@@ -56,7 +58,7 @@ bool IsDigit(char c) {
 
 std::size_t SkipBlanks(std::string_view text) {
     std::size_t i = 0;
-    while (i < text.size() && (text[i] == ' ' || text[i] == '\t')) {
+    while (i < text.size() && IsSpaceOrTab(text[i])) {
         ++i;
     }
     return i;

@@ -2,6 +2,8 @@
 
 #include <algorithm>
 
+#include "model/variable_names.h"
+
 namespace vantrell {
 
 void ConstraintRow::AppendColumn(std::int32_t id, std::string name, double coefficient,
@@ -10,6 +12,18 @@ void ConstraintRow::AppendColumn(std::int32_t id, std::string name, double coeff
     columnNames.push_back(std::move(name));
     coefficients.push_back(coefficient);
     zeroMarks.push_back(zeroMark);
+}
+
+void ConstraintRow::AppendMarkedZeroColumn(int index) {
+    AppendColumn(index, DecisionName(index + 1), 0.0, true);
+}
+
+CostTerm MarkedZeroTerm(int index) {
+    CostTerm term;
+    term.id = index;
+    term.name = DecisionName(index + 1);
+    term.zero = true;
+    return term;
 }
 
 void ConstraintRow::ClearColumns() {

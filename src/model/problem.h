@@ -37,6 +37,8 @@ struct ConstraintRow {
 
     std::size_t ColumnCount() const { return columnIds.size(); }
     void AppendColumn(std::int32_t id, std::string name, double coefficient, bool zeroMark);
+    // Column X(index+1) with a marked zero: a term the row does not have.
+    void AppendMarkedZeroColumn(int index);
     void ClearColumns();
 };
 
@@ -59,6 +61,9 @@ struct BigMValue {
     bool hasM = false;
     double constPart = 0.0;
 };
+
+// The objective term of X(index+1) that was not given: cost 0, marked zero.
+CostTerm MarkedZeroTerm(int index);
 
 const char* RelationSymbol(std::int32_t relation);
 

@@ -15,8 +15,8 @@ void EndRun(VantrellState& state, RunOutcome outcome) {
 }
 
 // Ends a run before page E is shown, keeping pages 0 to E-1, as an unbounded run ends.
-void StopBeforePage(VantrellState& state, Prompt& prompt, TableauPage& page, const char* message,
-                    RunOutcome outcome) {
+void StopBeforePage(VantrellState& state, Prompt& prompt, TableauPage& page,
+                    const std::string& message, RunOutcome outcome) {
     prompt.ShowMessage(message);
     page.Clear();
     state.mLeavingRow = -1;
@@ -47,7 +47,8 @@ void RunIteration(VantrellState& state, Prompt& prompt, PagePresenter& presenter
         // no page may show one, nor a solution be read from it.
         if (!TableauIsFinite(work, state.mBasis, state.mZj, state.mCjZj) ||
             !std::isfinite(page.mZ)) {
-            StopBeforePage(state, prompt, page, kTooLargeMessage, RunOutcome::TooLarge);
+            StopBeforePage(state, prompt, page, OutcomeSolutionText(RunOutcome::TooLarge),
+                           RunOutcome::TooLarge);
             return;
         }
 
@@ -62,7 +63,8 @@ void RunIteration(VantrellState& state, Prompt& prompt, PagePresenter& presenter
             page.mEntering = work.constraints[0].columnNames[static_cast<std::size_t>(entering)];
             const int leavingRow = ChooseLeavingRow(work, entering, state.mRatios);
             if (leavingRow == kRatioTooLarge) {
-                StopBeforePage(state, prompt, page, kTooLargeMessage, RunOutcome::TooLarge);
+                StopBeforePage(state, prompt, page, OutcomeSolutionText(RunOutcome::TooLarge),
+                               RunOutcome::TooLarge);
                 return;
             }
             if (leavingRow == -1) {
@@ -85,7 +87,7 @@ void RunIteration(VantrellState& state, Prompt& prompt, PagePresenter& presenter
         if (!state.mDone) {
             // The next pivot would need a page the store does not have.
             if (state.mTableauIndex == kTableauPages) {
-                prompt.ShowMessage(kPageLimitMessage);
+                prompt.ShowMessage(OutcomeSolutionText(RunOutcome::PageLimit));
                 EndRun(state, RunOutcome::PageLimit);
                 return;
             }

@@ -7,10 +7,6 @@
 namespace vantrell {
 
 inline constexpr const char* kUnboundedMessage = "ERROR: mLeavingRow is -1";
-inline constexpr const char* kPageLimitMessage =
-    "Stopped after 30 tableaus: the problem may be cycling";
-inline constexpr const char* kTooLargeMessage =
-    "The numbers of this problem are too large to solve";
 
 // Runs the tableau iteration on mWork in standard form: builds page after page, shows each
 // through the presenter and pivots after the user has left it. Sets mRunOutcome, and on an

@@ -11,11 +11,7 @@ namespace {
 void FillUpToWidest(ProblemSet& work) {
     const std::size_t width = work.WidestColumnCount();
     for (std::size_t k = work.objective.size(); k < width; ++k) {
-        CostTerm term;
-        term.id = static_cast<std::int32_t>(k);
-        term.name = DecisionName(static_cast<int>(k + 1));
-        term.zero = true;
-        work.objective.push_back(term);
+        work.objective.push_back(MarkedZeroTerm(static_cast<int>(k)));
     }
     for (ConstraintRow& row : work.constraints) {
         for (std::size_t k = row.ColumnCount(); k < width; ++k) {

@@ -23,6 +23,10 @@
 namespace vantrell {
 namespace {
 
+// The texts a stopped run shows, as the student reads them.
+constexpr const char* kPageLimitText = "Stopped after 30 tableaus: the problem may be cycling";
+constexpr const char* kTooLargeText = "The numbers of this problem are too large to solve";
+
 using testing::MakeProblem;
 using testing::RowSpec;
 using Lines = std::vector<std::string>;
@@ -134,7 +138,7 @@ TEST(DenseProblem, RunsLongerThanThePageStoreStopAtItsEnd) {
                                    [](int) { return 100; }, [](int) { return 1; }));
     run.Primal();
     run.Dual();
-    EXPECT_EQ(run.prompt.messages, (Lines{kPageLimitMessage, kPageLimitMessage}));
+    EXPECT_EQ(run.prompt.messages, (Lines{std::string(kPageLimitText), std::string(kPageLimitText)}));
     EXPECT_EQ(run.presenter.shown, 2u * kTableauPages);
     EXPECT_EQ(run.state.mPrimalOutcome, RunOutcome::PageLimit);
     EXPECT_EQ(run.state.mDualOutcome, RunOutcome::PageLimit);
@@ -156,7 +160,7 @@ TEST(HugeNumbers, OverflowAfterAPivotEndsTheRunAndKeepsTheFinitePages) {
     run.presenter.shown = 0;
     run.Primal();
 
-    EXPECT_EQ(run.prompt.messages, (Lines{kTooLargeMessage}));
+    EXPECT_EQ(run.prompt.messages, (Lines{std::string(kTooLargeText)}));
     EXPECT_EQ(run.presenter.shown, 1u);
     EXPECT_EQ(run.state.mPrimalTableauCount, 1);
     EXPECT_EQ(run.state.mLeavingRow, -1);
@@ -178,7 +182,7 @@ TEST(HugeNumbers, RatioAtOrBeyondTheNoRatioMarkIsTooLargeNotUnbounded) {
     for (const double rhs : {1e308, 9e29}) {
         SolverRun run(MakeProblem({1, 1}, {{{1, 1}, "<=", rhs}, {{1, 2}, "<=", 1e308}}));
         run.Primal();
-        EXPECT_EQ(run.prompt.messages, (Lines{kTooLargeMessage})) << rhs;
+        EXPECT_EQ(run.prompt.messages, (Lines{std::string(kTooLargeText)})) << rhs;
         EXPECT_EQ(run.state.mPrimalOutcome, RunOutcome::TooLarge) << rhs;
         EXPECT_EQ(run.presenter.shown, 0u) << rhs;
     }
@@ -193,7 +197,7 @@ TEST(HugeNumbers, FileWithAnMPartBeyondADoubleStopsBeforeTheFirstPage) {
         "\nSupply#constraint name 2\n1e308X1 + 3.000X2 >= 4.000\n");
     run.Primal();
     run.Dual();
-    EXPECT_EQ(run.prompt.messages, (Lines{kTooLargeMessage}));
+    EXPECT_EQ(run.prompt.messages, (Lines{std::string(kTooLargeText)}));
     EXPECT_EQ(run.state.mPrimalOutcome, RunOutcome::TooLarge);
     EXPECT_EQ(run.state.mPrimalTableauCount, 0);
     // The dual keeps its numbers small: 1e308 Y1 + 1e308 Y2 <= 2 leaves both near zero.
