@@ -65,10 +65,24 @@ TEST(RatioTest, ExcludesTinyAndMarkedEntriesAndAcceptsRoundOffZero) {
     EXPECT_EQ(ratios[3], 0.0);
 }
 
+TEST(RatioTest, TiesGoToTheFirstRow) {
+    ProblemSet work = testing::MakeProblem({1, 1}, {{{2, 1}, "<=", 4}, {{1, 1}, "<=", 2}});
+    std::vector<double> ratios;
+    EXPECT_EQ(ChooseLeavingRow(work, 0, ratios), 0);
+}
+
 TEST(RatioTest, NoPositiveEntryMeansNoLeavingRow) {
     ProblemSet work = testing::MakeProblem({1, 1}, {{{-1, 1}, "<=", 5}, {{0, 1}, "<=", 1}});
     std::vector<double> ratios;
     EXPECT_EQ(ChooseLeavingRow(work, 0, ratios), -1);
+}
+
+TEST(Pivot, PivotRowWithARoundOffNegativeRightHandSideIsNotFlipped) {
+    ProblemSet work = testing::MakeProblem({1, 1}, {{{2, 1}, "<=", -1e-12}, {{1, 1}, "<=", 1}});
+    std::vector<CostTerm> basis(2);
+    Pivot(work, basis, 0, 0);
+    EXPECT_EQ(work.constraints[0].coefficients[0], 1.0);
+    EXPECT_EQ(work.constraints[0].coefficients[1], 0.5);
 }
 
 TEST(Pivot, RoundOffNegativeRightHandSideIsNotFlipped) {
