@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Applies each hand-made mutant of tools/mutants/mutants.py in turn, rebuilds, runs the tests
 # and prints whether they killed it. A test earns its place by killing mutants.
-#   tools/mutants.sh [PRESET] [NAME...]     default preset dev; names pick mutants
+#   tools/mutants.sh [PRESET] [--core] [NAME...]   default preset dev; names pick mutants;
+#   --core builds and runs only the core tests
 set -euo pipefail
 cd "$(dirname "$0")/.."
 exec python3 tools/mutants/run_mutants.py "$@"
