@@ -1,9 +1,6 @@
 #include "commands/help_text.h"
 
 #include <algorithm>
-#include <fstream>
-#include <iterator>
-#include <system_error>
 
 #include "commands/shipped_files.h"
 
@@ -53,22 +50,8 @@ std::vector<std::filesystem::path> GuideCandidates(const std::string& workDir,
 }
 
 GuideReading ReadGuide(const std::string& workDir, const std::filesystem::path& programFolder) {
-    for (const std::filesystem::path& path : GuideCandidates(workDir, programFolder)) {
-        std::error_code error;
-        // A folder of that name opens on Linux but reads nothing.
-        if (std::filesystem::is_directory(path, error)) {
-            continue;
-        }
-        std::ifstream in(path, std::ios::binary);
-        if (!in) {
-            continue;
-        }
-        const std::string content{std::istreambuf_iterator<char>(in),
-                                  std::istreambuf_iterator<char>()};
-        if (in.bad()) {
-            continue;
-        }
-        return {true, GuideLines(content)};
+    if (const auto content = ReadFirstFile(GuideCandidates(workDir, programFolder))) {
+        return {true, GuideLines(*content)};
     }
     return {false, {kMissingGuideMessage}};
 }

@@ -1,5 +1,7 @@
 #include "commands/shipped_files.h"
 
+#include <fstream>
+#include <iterator>
 #include <system_error>
 
 namespace vantrell {
@@ -18,6 +20,33 @@ std::filesystem::path InstalledExamplesFolder(const std::filesystem::path& progr
         return {};
     }
     return InstalledDataFolder(programFolder) / "examples";
+}
+
+std::filesystem::path InstalledDocFolder(const std::filesystem::path& programFolder) {
+    if (programFolder.empty()) {
+        return {};
+    }
+    return (programFolder / ".." / "share" / "doc" / "vantrell").lexically_normal();
+}
+
+std::optional<std::string> ReadFirstFile(const std::vector<std::filesystem::path>& paths) {
+    for (const std::filesystem::path& path : paths) {
+        std::error_code error;
+        // A folder of that name opens on Linux but reads nothing.
+        if (std::filesystem::is_directory(path, error)) {
+            continue;
+        }
+        std::ifstream in(path, std::ios::binary);
+        if (!in) {
+            continue;
+        }
+        std::string content{std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+        if (in.bad()) {
+            continue;
+        }
+        return content;
+    }
+    return std::nullopt;
 }
 
 std::vector<std::filesystem::path> DialogFolderCandidates(
