@@ -5,9 +5,12 @@ include(GNUInstallDirs)
 # The programs look for these relative to their own folder, as ../share/vantrell
 # (src/commands/shipped_files.cpp), so the data folder must stay beside bin.
 set(VANTRELL_INSTALL_DATADIR ${CMAKE_INSTALL_DATADIR}/vantrell)
+# Debian's place for a package's documents and copyright (src/commands/notice_files.cpp).
+set(VANTRELL_INSTALL_DOCDIR ${CMAKE_INSTALL_DATADIR}/doc/vantrell)
 if(NOT CMAKE_INSTALL_BINDIR STREQUAL "bin" OR NOT CMAKE_INSTALL_DATADIR STREQUAL "share")
   message(WARNING "An installed Vantrell finds its guide and examples only in "
-                  "<prefix>/share/vantrell beside <prefix>/bin")
+                  "<prefix>/share/vantrell beside <prefix>/bin, and its licence in "
+                  "<prefix>/share/doc/vantrell")
 endif()
 
 install(TARGETS vantrell-cli RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
@@ -18,6 +21,10 @@ endif()
 install(FILES ${PROJECT_SOURCE_DIR}/onlinehelp.txt DESTINATION ${VANTRELL_INSTALL_DATADIR})
 install(DIRECTORY ${PROJECT_SOURCE_DIR}/data/ DESTINATION ${VANTRELL_INSTALL_DATADIR}/examples
         FILES_MATCHING PATTERN "*.lp")
+
+# The licence and the third-party notices, where the About box finds them (../share/doc/vantrell).
+install(FILES ${PROJECT_SOURCE_DIR}/LICENSE ${PROJECT_SOURCE_DIR}/THIRD_PARTY.md
+        DESTINATION ${VANTRELL_INSTALL_DOCDIR})
 
 install(FILES ${PROJECT_SOURCE_DIR}/resources/vantrell.desktop
         DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
@@ -35,6 +42,17 @@ set(CPACK_PACKAGE_VENDOR "Vantrell developers")
 set(VANTRELL_MAINTAINER "Vantrell developers <maintainers@vantrell.invalid>"
     CACHE STRING "Maintainer field of the Debian package")
 set(CPACK_DEBIAN_PACKAGE_MAINTAINER "${VANTRELL_MAINTAINER}")
+set(CPACK_RESOURCE_FILE_LICENSE ${PROJECT_SOURCE_DIR}/LICENSE)
+
+# Debian's copyright file, in the machine-readable format. Only the package gets it: a plain
+# `cmake --install` leaves the component out, and CPack installs it besides the default one.
+configure_file(${PROJECT_SOURCE_DIR}/cmake/debian-copyright.in
+               ${PROJECT_BINARY_DIR}/debian/copyright @ONLY)
+install(FILES ${PROJECT_BINARY_DIR}/debian/copyright DESTINATION ${VANTRELL_INSTALL_DOCDIR}
+        COMPONENT debian EXCLUDE_FROM_ALL)
+set(CPACK_INSTALL_CMAKE_PROJECTS
+    "${PROJECT_BINARY_DIR};${PROJECT_NAME};ALL;/"
+    "${PROJECT_BINARY_DIR};${PROJECT_NAME};debian;/")
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "learn the simplex method one tableau at a time")
 set(CPACK_PACKAGE_DESCRIPTION
     "Vantrell is a desktop program for learning the simplex method. A student

@@ -13,5 +13,11 @@ rm -f "$build"/vantrell_*.deb
 (cd "$build" && cpack -G DEB >/dev/null)
 deb=$(ls "$build"/vantrell_*.deb)
 dpkg-deb -I "$deb"
-dpkg-deb -c "$deb"
+contents=$(dpkg-deb -c "$deb")
+echo "$contents"
+# Debian wants the licence in the package's copyright file.
+if ! grep -q ' \./usr/share/doc/vantrell/copyright$' <<<"$contents"; then
+  echo "the package holds no /usr/share/doc/vantrell/copyright" >&2
+  exit 1
+fi
 echo "Built $deb"

@@ -25,6 +25,7 @@
 #include "dialogs/help_dialog.h"
 #include "dialogs/objective_dialog.h"
 #include "dialogs/options_dialog.h"
+#include "dialogs/program_folder.h"
 #include "dialogs/program_icon.h"
 #include "dialogs/ui_fonts.h"
 #include "model/equation_text.h"
@@ -422,7 +423,7 @@ void CVantrellDlg::OnOptions() {
 }
 
 void CVantrellDlg::OnAbout() {
-    CAboutDlg dialog(this);
+    CAboutDlg dialog(mPrompt, ProgramFolder(), this);
     mRunModal(dialog);
 }
 

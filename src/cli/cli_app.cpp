@@ -10,6 +10,7 @@
 #include "commands/main_commands.h"
 #include "model/file_io.h"
 #include "model/number_text.h"
+#include "model/program_version.h"
 #include "plot/plot_geometry.h"
 
 namespace vantrell::cli {
@@ -151,6 +152,9 @@ int RunCli(const std::vector<std::string>& args, std::ostream& out, std::ostream
     switch (options->command) {
         case CliCommand::Help:
             out << kUsageText;
+            return kExitSuccess;
+        case CliCommand::Version:
+            out << VersionText("vantrell-cli");
             return kExitSuccess;
         case CliCommand::Report:
             return Report(*options, out, err, now);

@@ -10,6 +10,7 @@ const char* const kUsageText =
     "  vantrell-cli pages FILE.lp [--dual] [--decimals N]\n"
     "  vantrell-cli plot FILE.lp [--decimals N]\n"
     "  vantrell-cli --help\n"
+    "  vantrell-cli --version\n"
     "\n"
     "report  reads the problem file as the program's Open command does, solves the\n"
     "        primal and then the dual, stepping through every tableau, and prints the\n"
@@ -42,6 +43,10 @@ std::optional<CliOptions> ParseCliOptions(const std::vector<std::string>& args,
     }
     const std::string& command = args[0];
     if (command == "--help" || command == "-h" || command == "help") {
+        return options;
+    }
+    if (command == "--version") {
+        options.command = CliCommand::Version;
         return options;
     }
     if (command == "report") {

@@ -6,7 +6,7 @@
 
 namespace vantrell::cli {
 
-enum class CliCommand { Help, Report, Pages, Plot };
+enum class CliCommand { Help, Version, Report, Pages, Plot };
 
 struct CliOptions {
     CliCommand command = CliCommand::Help;

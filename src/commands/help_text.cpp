@@ -3,7 +3,6 @@
 #include <algorithm>
 
 #include "commands/shipped_files.h"
-#include "model/file_io.h"
 
 namespace vantrell {
 namespace {
@@ -51,11 +50,8 @@ std::vector<std::filesystem::path> GuideCandidates(const std::string& workDir,
 }
 
 GuideReading ReadGuide(const std::string& workDir, const std::filesystem::path& programFolder) {
-    for (const std::filesystem::path& path : GuideCandidates(workDir, programFolder)) {
-        // A folder or a device of that name is passed over like a missing file.
-        if (const auto content = ReadFileContent(path.string())) {
-            return {true, GuideLines(*content)};
-        }
+    if (const auto content = ReadFirstFile(GuideCandidates(workDir, programFolder))) {
+        return {true, GuideLines(*content)};
     }
     return {false, {kMissingGuideMessage}};
 }

@@ -2,6 +2,8 @@
 
 #include <system_error>
 
+#include "model/file_io.h"
+
 namespace vantrell {
 
 std::filesystem::path InstalledDataFolder(const std::filesystem::path& programFolder) {
@@ -18,6 +20,23 @@ std::filesystem::path InstalledExamplesFolder(const std::filesystem::path& progr
         return {};
     }
     return InstalledDataFolder(programFolder) / "examples";
+}
+
+std::filesystem::path InstalledDocFolder(const std::filesystem::path& programFolder) {
+    if (programFolder.empty()) {
+        return {};
+    }
+    return (programFolder / ".." / "share" / "doc" / "vantrell").lexically_normal();
+}
+
+std::optional<std::string> ReadFirstFile(const std::vector<std::filesystem::path>& paths) {
+    for (const std::filesystem::path& path : paths) {
+        // A folder or a device of that name is passed over like a missing file.
+        if (auto content = ReadFileContent(path.string())) {
+            return content;
+        }
+    }
+    return std::nullopt;
 }
 
 std::vector<std::filesystem::path> DialogFolderCandidates(

@@ -1,6 +1,8 @@
 #pragma once
 
 #include <filesystem>
+#include <optional>
+#include <string>
 #include <vector>
 
 #include "model/prompt.h"
@@ -13,6 +15,12 @@ namespace vantrell {
 // empty program folder (not known) gives an empty path.
 std::filesystem::path InstalledDataFolder(const std::filesystem::path& programFolder);
 std::filesystem::path InstalledExamplesFolder(const std::filesystem::path& programFolder);
+// The licence and the third-party notices: <prefix>/share/doc/vantrell.
+std::filesystem::path InstalledDocFolder(const std::filesystem::path& programFolder);
+
+// The content of the first of the paths that is a readable file, read as bytes; a folder
+// of that name is passed over. Nothing when none is.
+std::optional<std::string> ReadFirstFile(const std::vector<std::filesystem::path>& paths);
 
 // The folders a file dialog may open in, best first: the folder of the dialog's initial
 // name relative to currentDir, then the installed examples when the dialog shows them (and

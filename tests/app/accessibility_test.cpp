@@ -62,7 +62,7 @@ class AccessibilityTest : public QObject {
         ExpectAllNamed(options);
         CHelpDlg help(state, prompt);
         ExpectAllNamed(help);
-        CAboutDlg about;
+        CAboutDlg about(prompt, {});
         ExpectAllNamed(about);
         CTableauDlg tableau(TableauPage{}, state, prompt);
         ExpectAllNamed(tableau);

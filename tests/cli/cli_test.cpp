@@ -155,6 +155,12 @@ TEST(CliUsage, BadArgumentsAndUnreadableFiles) {
     const CliRun help = RunVantrellCli({"--help"});
     EXPECT_EQ(help.status, kExitSuccess);
     EXPECT_NE(help.out.find("vantrell-cli report FILE.lp"), std::string::npos);
+    const CliRun version = RunVantrellCli({"--version"});
+    EXPECT_EQ(version.status, kExitSuccess);
+    EXPECT_EQ(version.out,
+              "vantrell-cli 1.0\n"
+              "Copyright (C) 2026 the Vantrell developers\n"
+              "Free software under the GNU GPL version 3 or later, with no warranty.\n");
 }
 
 // A problem file in X1 and X2 as the program saves it, with 3 decimals.

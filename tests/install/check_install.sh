@@ -14,6 +14,8 @@ cmake --install "$build" --prefix "$tmp/first" >/dev/null
 
 expected=(bin/vantrell-cli
           share/vantrell/onlinehelp.txt
+          share/doc/vantrell/LICENSE
+          share/doc/vantrell/THIRD_PARTY.md
           share/applications/vantrell.desktop
           share/icons/hicolor/256x256/apps/vantrell.png
           share/icons/hicolor/scalable/apps/vantrell.svg)
@@ -34,6 +36,8 @@ for program in "$tmp"/first/bin/*; do
   [ -x "$program" ] || { echo "not executable: $program"; exit 1; }
 done
 cmp "$source/onlinehelp.txt" "$tmp/first/share/vantrell/onlinehelp.txt"
+cmp "$source/LICENSE" "$tmp/first/share/doc/vantrell/LICENSE"
+cmp "$source/THIRD_PARTY.md" "$tmp/first/share/doc/vantrell/THIRD_PARTY.md"
 
 # Nothing may depend on the prefix the build was configured with.
 mv "$tmp/first" "$tmp/moved"
@@ -43,4 +47,13 @@ if ! grep -q 'Complete Dual Solution:' <<<"$report"; then
   echo "$report"
   exit 1
 fi
+# Both programs state their version and licence, the window program without a display.
+for program in "$tmp"/moved/bin/*; do
+  version=$(env -u DISPLAY -u WAYLAND_DISPLAY "$program" --version)
+  if ! grep -q 'GNU GPL version 3 or later' <<<"$version"; then
+    echo "$(basename "$program") --version states no licence:"
+    echo "$version"
+    exit 1
+  fi
+done
 echo "install layout ok: ${#expected[@]} files"
