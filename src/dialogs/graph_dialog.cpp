@@ -245,12 +245,13 @@ void CGraphDlg::hideEvent(QHideEvent* event) {
 void CGraphDlg::closeEvent(QCloseEvent* event) {
     mTimer.stop();
     delete mChart;
-    mState.mSolutionLines.clear();
+    // Only a sweep that reached a point has a solution to write; otherwise the main
+    // window's solution stays as it was.
     if (mState.mGraphPoint != -1) {
         mState.mSolutionLines = GraphPointSolutionLines(mGeometry, mState, mState.mGraphPoint);
-    }
-    if (mSolutionChanged) {
-        mSolutionChanged();
+        if (mSolutionChanged) {
+            mSolutionChanged();
+        }
     }
     event->accept();
     hide();

@@ -5,8 +5,14 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
+#include <QPoint>
+#include <QScreen>
+#include <QStyle>
 #include <QVBoxLayout>
+#include <algorithm>
+#include <optional>
 
+#include "dialogs/tableau_marks.h"
 #include "dialogs/ui_fonts.h"
 #include "model/number_text.h"
 
@@ -57,7 +63,7 @@ void CTableauDlg::BuildLayout() {
     mTableauList->setSelectionMode(QAbstractItemView::SingleSelection);
     mTableauList->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     mTableauList->setMinimumSize(560, 180);
-    resize(820, 340);
+    mTableauList->setItemDelegate(new TableauMarksDelegate(mTableauList));
 
     auto* fields = new QGridLayout;
     fields->addWidget(mIterationField, 0, 0, 1, 4);
@@ -94,16 +100,47 @@ void CTableauDlg::FillFields() {
     mZField->setText(DoubleText(mPage.mZ));
 
     mPage.ComputeColumnWidths();
+    const std::optional<std::size_t> entering = mPage.EnteringColumn();
+    // The first two lines are the Cj line and the headings; the pivot row follows.
+    const int pivotLine = mState.mLeavingRow != -1 ? mState.mLeavingRow + 2 : -1;
     for (std::size_t line = 0; line < mPage.mRows.size(); ++line) {
-        mTableauList->addItem(QString::fromStdString(mPage.LineText(line)));
+        auto* item = new QListWidgetItem(QString::fromStdString(mPage.LineText(line)));
+        if (entering) {
+            const TableauPage::Span span = mPage.ColumnSpan(*entering);
+            item->setData(kEnteringSpanRole,
+                          QPoint(static_cast<int>(span.start), static_cast<int>(span.length)));
+            item->setData(kPivotRowRole, static_cast<int>(line) == pivotLine);
+        }
+        mTableauList->addItem(item);
     }
-    if (mState.mLeavingRow != -1) {
-        // The first two lines are the Cj line and the headings; the pivot row follows.
-        mTableauList->setCurrentRow(mState.mLeavingRow + 2);
+    if (pivotLine != -1) {
+        mTableauList->setCurrentRow(pivotLine);
     }
+    FitToPage();
     const char* format =
         mState.mSolvingDual ? "Solving Dual: Iteration: %d" : "Solving Primal: Iteration: %d";
     mIterationField->setText(QString::fromStdString(CFormat(format, mState.mTableauCount)));
+}
+
+void CTableauDlg::FitToPage() {
+    // Wide and tall enough for every line, Bi and Bi/Aij included, up to the screen.
+    int longest = 0;
+    const QFontMetrics metrics(mTableauList->font());
+    for (int row = 0; row < mTableauList->count(); ++row) {
+        longest = std::max(longest, metrics.horizontalAdvance(mTableauList->item(row)->text()));
+    }
+    const int chrome = 2 * mTableauList->frameWidth() + 8 +
+                       style()->pixelMetric(QStyle::PM_ScrollBarExtent) +
+                       layout()->contentsMargins().left() + layout()->contentsMargins().right();
+    const int lines = mTableauList->count() + 1;
+    const int listHeight = lines * metrics.lineSpacing() + 2 * mTableauList->frameWidth() +
+                           style()->pixelMetric(QStyle::PM_ScrollBarExtent);
+    QSize wanted(std::max(820, longest + chrome),
+                 std::max(340, listHeight + layout()->itemAt(0)->sizeHint().height() + 40));
+    if (const QScreen* screen = this->screen()) {
+        wanted = wanted.boundedTo(screen->availableGeometry().size());
+    }
+    resize(wanted);
 }
 
 void CTableauDlg::OnNext() {

@@ -28,6 +28,7 @@ class CTableauDlg : public QDialog {
   private:
     void BuildLayout();
     void FillFields();
+    void FitToPage();
 
     TableauPage mPage;
     const VantrellState& mState;

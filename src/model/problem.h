@@ -15,6 +15,8 @@ struct CostTerm {
     bool zero = false;
     bool hasM = false;
     double mCost = 0.0;
+
+    bool operator==(const CostTerm&) const = default;
 };
 
 enum RelationCode : std::int32_t {
@@ -38,6 +40,8 @@ struct ConstraintRow {
     std::size_t ColumnCount() const { return columnIds.size(); }
     void AppendColumn(std::int32_t id, std::string name, double coefficient, bool zeroMark);
     void ClearColumns();
+
+    bool operator==(const ConstraintRow&) const = default;
 };
 
 // One problem. constraints and constraintNames are one unit and change together.

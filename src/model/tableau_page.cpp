@@ -54,6 +54,31 @@ std::string TableauPage::LineText(std::size_t line) const {
     return text;
 }
 
+TableauPage::Span TableauPage::ColumnSpan(std::size_t column) const {
+    Span span;
+    for (std::size_t k = 0; k < column && k < mColumnWidths.size(); ++k) {
+        span.start += static_cast<std::size_t>(mColumnWidths[k]) + 1;  // the cell and its blank
+    }
+    if (column < mColumnWidths.size()) {
+        span.length = static_cast<std::size_t>(mColumnWidths[column]);
+    }
+    return span;
+}
+
+std::optional<std::size_t> TableauPage::EnteringColumn() const {
+    constexpr std::size_t kHeadingLine = 1;
+    if (mEntering.empty() || mRows.size() <= kHeadingLine) {
+        return std::nullopt;
+    }
+    const Line& headings = mRows[kHeadingLine];
+    for (std::size_t k = 0; k < headings.size(); ++k) {
+        if (headings[k] == mEntering) {
+            return k;
+        }
+    }
+    return std::nullopt;
+}
+
 void TableauPage::Clear() {
     mRows.clear();
     mColumnWidths.clear();

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -21,6 +22,15 @@ class TableauPage {
     void ComputeColumnWidths();
     // Cells right-aligned in their columns, each followed by one blank.
     std::string LineText(std::size_t line) const;
+    // Where column k stands in every LineText: its first character and its width.
+    struct Span {
+        std::size_t start = 0;
+        std::size_t length = 0;
+    };
+    Span ColumnSpan(std::size_t column) const;
+    // The column whose heading (the second line) is the entering variable; nothing when no
+    // variable enters, as on a run's last page.
+    std::optional<std::size_t> EnteringColumn() const;
     // Empties the text and every written member, so a reused page shows nothing stale.
     void Clear();
 

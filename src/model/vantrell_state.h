@@ -7,6 +7,7 @@
 
 #include "model/problem.h"
 #include "model/run_outcome.h"
+#include "model/solved_problem.h"
 #include "model/tableau_page.h"
 
 namespace vantrell {
@@ -58,10 +59,21 @@ struct VantrellState {
     RunOutcome mRunOutcome = RunOutcome::NotRun;
     RunOutcome mPrimalOutcome = RunOutcome::NotRun;
     RunOutcome mDualOutcome = RunOutcome::NotRun;
+    // The problem each kept run solved; Open, New and every edit leave the runs stale.
+    SolvedProblem mPrimalSolved;
+    SolvedProblem mDualSolved;
+    SolvedProblem mLastSolved;  // of the run in mPages
 
     // The "Complete Solution" list and the "n", "m", "n-m" fields of the main window.
     std::vector<std::string> mSolutionLines;
     SizeFields mSizeFields;
 };
+
+// Whether the kept primal (or dual) run is of the problem now in the primal.
+bool KeptRunIsCurrent(const VantrellState& state, bool dual);
+// Whether the last run, the one the pages and the solution list show, is of this problem.
+bool LastRunIsCurrent(const VantrellState& state);
+// Whether a kept run was made for another problem than the one now in the primal.
+bool KeptRunIsStale(const VantrellState& state, bool dual);
 
 }  // namespace vantrell

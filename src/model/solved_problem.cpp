@@ -1,0 +1,34 @@
+#include "model/solved_problem.h"
+
+namespace vantrell {
+
+bool SameProblem(const ProblemSet& a, const ProblemSet& b) {
+    return a.objective == b.objective && a.constraints == b.constraints &&
+           a.constraintNames == b.constraintNames;
+}
+
+bool SolvedThisProblem(const SolvedProblem& solved, const ProblemSet& primal, bool minimize) {
+    return solved.made && solved.minimize == minimize && SameProblem(solved.primal, primal);
+}
+
+}  // namespace vantrell
+
+#include "model/vantrell_state.h"
+
+namespace vantrell {
+
+bool KeptRunIsCurrent(const VantrellState& state, bool dual) {
+    return SolvedThisProblem(dual ? state.mDualSolved : state.mPrimalSolved, state.mPrimal,
+                             state.mMinimize);
+}
+
+bool LastRunIsCurrent(const VantrellState& state) {
+    return SolvedThisProblem(state.mLastSolved, state.mPrimal, state.mMinimize);
+}
+
+bool KeptRunIsStale(const VantrellState& state, bool dual) {
+    const SolvedProblem& solved = dual ? state.mDualSolved : state.mPrimalSolved;
+    return solved.made && !KeptRunIsCurrent(state, dual);
+}
+
+}  // namespace vantrell
