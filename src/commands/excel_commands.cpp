@@ -16,7 +16,7 @@ std::optional<std::string> WriteExcelWorkbook(const VantrellState& state, const 
 
 bool SaveExcel(const VantrellState& state, Prompt& prompt) {
     // The sheet lays out the last run, which must be a run of this problem.
-    if (!state.mSolved || !LastRunIsCurrent(state)) {
+    if (!state.mSolved || LastRunIsStale(state)) {
         prompt.ShowMessage(kSaveExcelNotSolvedMessage);
         return false;
     }

@@ -10,7 +10,7 @@ FileDialogSpec ExportSolutionDialog() {
 
 void ExportSolution(const VantrellState& state, Prompt& prompt, const ReportClock& now) {
     // Kept runs of an earlier problem are no solution of this one.
-    if (!state.mSolved || (!KeptRunIsCurrent(state, false) && !KeptRunIsCurrent(state, true))) {
+    if (!state.mSolved || NoKeptRunIsCurrent(state)) {
         prompt.ShowMessage(kNotSolvedMessage);
         return;
     }

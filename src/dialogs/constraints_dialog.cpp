@@ -67,9 +67,9 @@ void CConstraintsDlg::BuildLayout() {
     // Each field has its label above it, so a student sees where the right-hand side goes.
     auto* termRow = new QGridLayout;
     const std::pair<const char*, QWidget*> labelled[] = {{"&Coefficient", mCoefficientEdit},
-                                                          {"&Variable", mVariableBox},
-                                                          {"R&elation", mRelationBox},
-                                                          {"&Right-hand side", mRhsEdit}};
+                                                         {"&Variable", mVariableBox},
+                                                         {"R&elation", mRelationBox},
+                                                         {"&Right-hand side", mRhsEdit}};
     int column = 0;
     for (const auto& [caption, field] : labelled) {
         auto* label = new QLabel(QString::fromUtf8(caption), this);
@@ -145,6 +145,7 @@ void CConstraintsDlg::AddConstraint() {
     mCoefficientEdit->clear();
     mRhsEdit->clear();
     SelectItem(mVariableBox, 0);
+    SelectItem(mRelationBox, kLessEqual);
     SetText(mPreviewText, mEditor.PendingPreview());
     ShowMode();
 }

@@ -22,8 +22,14 @@ bool KeptRunIsCurrent(const VantrellState& state, bool dual) {
                              state.mMinimize);
 }
 
-bool LastRunIsCurrent(const VantrellState& state) {
-    return SolvedThisProblem(state.mLastSolved, state.mPrimal, state.mMinimize);
+bool LastRunIsStale(const VantrellState& state) {
+    return state.mLastSolved.made &&
+           !SolvedThisProblem(state.mLastSolved, state.mPrimal, state.mMinimize);
+}
+
+bool NoKeptRunIsCurrent(const VantrellState& state) {
+    const bool anyKept = state.mPrimalSolved.made || state.mDualSolved.made;
+    return anyKept && !KeptRunIsCurrent(state, false) && !KeptRunIsCurrent(state, true);
 }
 
 bool KeptRunIsStale(const VantrellState& state, bool dual) {

@@ -71,8 +71,10 @@ struct VantrellState {
 
 // Whether the kept primal (or dual) run is of the problem now in the primal.
 bool KeptRunIsCurrent(const VantrellState& state, bool dual);
-// Whether the last run, the one the pages and the solution list show, is of this problem.
-bool LastRunIsCurrent(const VantrellState& state);
+// Whether the last run, the one in mPages, was made for another problem.
+bool LastRunIsStale(const VantrellState& state);
+// Whether runs were kept but none of them is of the problem now in the primal.
+bool NoKeptRunIsCurrent(const VantrellState& state);
 // Whether a kept run was made for another problem than the one now in the primal.
 bool KeptRunIsStale(const VantrellState& state, bool dual);
 

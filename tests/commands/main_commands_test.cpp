@@ -35,11 +35,12 @@ TEST(DeleteConstraint, AsksFirstAndRemovesRowAndNameTogether) {
     EXPECT_FALSE(DeleteConstraint(state, prompt, 1));
     EXPECT_EQ(state.mPrimal.constraints.size(), 3u);
     EXPECT_TRUE(DeleteConstraint(state, prompt, 1));
+    EXPECT_EQ(prompt.discardQuestions.size(), 2u);  // asked with No as the default
     EXPECT_EQ(state.mPrimal.constraintNames, (std::vector<std::string>{"Plant1", "Plant3"}));
     EXPECT_EQ(state.mPrimal.constraints[1].rhs, 18.0);
 }
 
-TEST(NewProblem, EmptiesTheProblemButKeepsNamesOptionsAndResults) {
+TEST(NewProblem, EmptiesTheProblemNamesAndViewsButKeepsOptionsAndRuns) {
     VantrellState state = ThreeRowState();
     state.mProblemName = "Sample";
     state.mFileName = "/tmp/sample.lp";
@@ -58,21 +59,23 @@ TEST(NewProblem, EmptiesTheProblemButKeepsNamesOptionsAndResults) {
     EXPECT_TRUE(state.mPrimal.objective.empty() && state.mPrimal.constraints.empty());
     EXPECT_TRUE(state.mDual.constraints.empty());
     EXPECT_FALSE(state.mSolved);
-    EXPECT_EQ(state.mProblemName + state.mFileName, "Sample/tmp/sample.lp");
+    EXPECT_EQ(state.mProblemName + state.mFileName, "");
     EXPECT_EQ(state.mDecimalPlaces, 2);
     EXPECT_EQ(state.mPrimalTableauCount, keptPages);
-    EXPECT_EQ(state.mSizeFields.m, "");
-    EXPECT_EQ(state.mSizeFields.n, "5");
+    EXPECT_TRUE(KeptRunIsStale(state, false));
+    EXPECT_EQ(state.mSizeFields.m + state.mSizeFields.n + state.mSizeFields.nMinusM, "");
+    EXPECT_TRUE(state.mSolutionLines.empty());
 }
 
-TEST(PlotRefusal, NeedsTwoObjectiveTermsAndATwoColumnFirstRow) {
+TEST(PlotRefusal, NeedsTwoObjectiveTermsAndARow) {
     VantrellState state = ThreeRowState();
     EXPECT_EQ(PlotRefusal(state), std::nullopt);
     state.mPrimal.objective.push_back(state.mPrimal.objective[0]);
     EXPECT_EQ(PlotRefusal(state), "Size of Objective variables is not equal to 2");
     state.mPrimal.objective.pop_back();
+    // A short row from a file is plotted with its missing terms as 0.
     state.mPrimal.constraints[0].ClearColumns();
-    EXPECT_EQ(PlotRefusal(state), "Size of Constraints should at least be 2");
+    EXPECT_EQ(PlotRefusal(state), std::nullopt);
     state.mPrimal.constraints.clear();
     EXPECT_EQ(PlotRefusal(state), "Size of Constraints should at least be 2");
 }

@@ -4,9 +4,11 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
+#include <QScreen>
 #include <QtTest>
 
 #include "commands/calculate_commands.h"
+#include "dialogs/tableau_marks.h"
 #include "support/problem_builders.h"
 #include "support/scripted_prompt.h"
 
@@ -98,6 +100,55 @@ class TableauDialogTest : public QObject {
         QTest::keyClick(&dialog, Qt::Key_Escape);
         QVERIFY(!dialog.isVisible());
         QVERIFY(prompt.questions.empty());
+    }
+
+    // The whole page is in view, Bi and Bi/Aij included, and the entering column and the
+    // pivot cell carry their marks.
+    void opensWideEnoughAndMarksTheEnteringColumnAndPivotCell() {
+        VantrellState state;
+        state.mPrimal = testing::MakeProblem({2, 3}, {{{1, 1}, ">=", 4}, {{1, 0}, "<=", 3}});
+        state.mMinimize = true;
+        struct Seen {
+            bool whole = false;  // every line in view, or the window as wide as the screen
+            QList<int> pivotLines;
+            QString enteringCell;
+        };
+        QList<Seen> seen;
+        class Looking : public PagePresenter {
+          public:
+            Looking(QList<Seen>& seen_, Prompt& prompt_) : mSeen(seen_), mPrompt(prompt_) {}
+            void ShowPage(const VantrellState& at, const TableauPage& page) override {
+                CTableauDlg dialog(page, at, mPrompt);
+                dialog.show();
+                auto* list = dialog.findChild<QListWidget*>("tableauList");
+                Seen look;
+                int longest = 0;
+                for (int row = 0; row < list->count(); ++row) {
+                    const QString text = list->item(row)->text();
+                    longest = std::max(longest, list->fontMetrics().horizontalAdvance(text));
+                    if (list->item(row)->data(kPivotRowRole).toBool()) {
+                        look.pivotLines << row;
+                        const QPoint span = list->item(row)->data(kEnteringSpanRole).toPoint();
+                        look.enteringCell = text.mid(span.x(), span.y()).trimmed();
+                    }
+                }
+                look.whole = list->viewport()->width() >= longest ||
+                             dialog.width() >= dialog.screen()->availableGeometry().width();
+                mSeen << look;
+            }
+            QList<Seen>& mSeen;
+            Prompt& mPrompt;
+        };
+        testing::ScriptedPrompt prompt;
+        Looking presenter(seen, prompt);
+        CalculatePrimal(state, prompt, presenter);
+        QVERIFY(seen.size() >= 2);
+        for (const Seen& look : seen) {
+            QVERIFY(look.whole);
+        }
+        QCOMPARE(seen.first().pivotLines.size(), 1);  // one pivot cell, on the pivot row
+        QVERIFY(!seen.first().enteringCell.isEmpty());
+        QVERIFY(seen.last().pivotLines.isEmpty());  // the last page: nothing enters
     }
 
     void listFillsTheResizedWindow() {
