@@ -98,40 +98,21 @@ TEST_F(ConstraintEditing, EditModeAddVarOnANewVariableWidensEveryRow) {
 // Typed the obvious way, each row with only its own terms, a problem is still a matrix:
 // every row and the objective end up with every variable, missing ones as marked zeros.
 TEST_F(ConstraintEditing, TypedRowsAndObjectiveComeOutComplete) {
-    struct Step {
-        const char* variable;
-        const char* coefficient;
-        bool addCon;
-        const char* rhs;
-    };
-    const Step steps[] = {{"X1", "1", true, "4"},
-                          {"X2", "2", true, "12"},
-                          {"X1", "3", false, "18"},
-                          {"X2", "2", true, "18"}};
     state.mPrimal = MakeProblem({}, {});
     ConstraintEditor editor(state, kNoLine);
-    for (const Step& step : steps) {
-        ASSERT_TRUE(
-            editor.AddVariable(kNoLine, Fields(step.variable, step.coefficient), prompt).done);
-        if (step.addCon) {
-            const std::string name = "C" + std::to_string(state.mPrimal.constraints.size() + 1);
-            ASSERT_TRUE(
-                editor.AddConstraint(kNoLine, Fields("X1", "", "<=", step.rhs, name), prompt));
-        }
-    }
+    const auto add = [&](const char* variable, const char* coefficient) {
+        return editor.AddVariable(kNoLine, Fields(variable, coefficient), prompt).done;
+    };
+    const auto con = [&](const char* rhs, const char* name) {
+        return editor.AddConstraint(kNoLine, Fields("X1", "", "<=", rhs, name), prompt);
+    };
+    ASSERT_TRUE(add("X1", "1") && con("4", "C1") && add("X2", "2") && con("12", "C2"));
+    ASSERT_TRUE(add("X1", "3") && add("X2", "2") && con("18", "C3"));
     ASSERT_TRUE(AddObjectiveTerm(state.mPrimal, "X1", "3", prompt).done);
-    ProblemSet expected =
-        MakeProblem({3, 0}, {{{1, 0}, "<=", 4}, {{0, 2}, "<=", 12}, {{3, 2}, "<=", 18}});
-    ExpectSameProblem(state.mPrimal, expected);
-    VantrellState plotted;
-    plotted.mPrimal = state.mPrimal;
-    EXPECT_EQ(PlotRefusal(plotted), std::nullopt);
-
-    // A third variable in the objective widens every row.
-    ASSERT_TRUE(AddObjectiveTerm(state.mPrimal, "X3", "1", prompt).done);
-    for (const ConstraintRow& row : state.mPrimal.constraints) {
-        EXPECT_EQ(row.ColumnCount(), 3u);
-    }
+    ExpectSameProblem(
+        state.mPrimal,
+        MakeProblem({3, 0}, {{{1, 0}, "<=", 4}, {{0, 2}, "<=", 12}, {{3, 2}, "<=", 18}}));
+    EXPECT_EQ(PlotRefusal(state), std::nullopt);
 }
 
 }  // namespace

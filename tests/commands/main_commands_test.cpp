@@ -107,5 +107,32 @@ TEST(ExportSolution, RefusesUntilSolvedThenReplacesTheFileWholeOrSaysWhy) {
     EXPECT_NE(prompt.messages[1].find("no/such/folder/report.out"), std::string::npos);
 }
 
+// Kept runs belong to the problem they solved: a report never mixes two problems.
+TEST(KeptRuns, OnlyRunsOfTheCurrentProblemAreReported) {
+    VantrellState state = ThreeRowState();
+    ScriptedPrompt prompt;
+    SilentPresenter presenter;
+    const ReportClock clock{1, 2, 2027, 3, 4};
+    const auto has = [&](const std::string& part) {
+        return BuildReport(state, clock).find(part) != std::string::npos;
+    };
+    const std::string dualStale = "\n    Dual: not solved for this problem\n";
+    CalculateDual(state, prompt, presenter);
+    // Another problem, only its primal solved: the old dual is not reported beside it.
+    state.mPrimal = MakeProblem({2, 3}, {{{1, 1}, ">=", 4}, {{1, 0}, "<=", 3}});
+    state.mMinimize = true;
+    RebuildDual(state.mPrimal, true, state.mDual);
+    CalculatePrimal(state, prompt, presenter);
+    EXPECT_TRUE(has("Primal Tableau #1") && has(dualStale));
+    EXPECT_FALSE(has("Dual Tableau #1") || has("Complete Dual Solution"));
+    CalculateDual(state, prompt, presenter);
+    EXPECT_TRUE(has("Dual Tableau #1") && !has(dualStale));
+    // An edit leaves both runs stale: both sections replaced, and no export.
+    state.mPrimal.constraints[1].rhs = 2;
+    EXPECT_TRUE(has("\n    Primal: not solved for this problem\n") && has(dualStale));
+    ExportSolution(state, prompt, clock);
+    EXPECT_EQ(prompt.messages, std::vector<std::string>{kNotSolvedMessage});
+}
+
 }  // namespace
 }  // namespace vantrell

@@ -38,12 +38,10 @@ ConstraintFields Fields(std::string variable, std::string coefficient, std::stri
 }
 
 TEST(TypedNumber, WholeDecimalNumbersUpTo1e12AreTaken) {
-    EXPECT_EQ(std::string(kNumberTooLargeMessage), "Numbers this large are not allowed. Try again");
     EXPECT_EQ(std::string(kNotANumberMessage), "Please enter a number.");
     EXPECT_EQ(ReadTypedNumber("1e-400").value, 0.0);  // too small is zero, not refused
     EXPECT_EQ(ReadTypedNumber(" -2.5 ").value, -2.5);
     EXPECT_EQ(ReadTypedNumber("1e12").value, 1e12);
-    EXPECT_EQ(ReadTypedNumber("").value, 0.0);  // an emptied field is 0, as before
 }
 
 TEST(NonFiniteInput, EveryStoringPressRefusesItAndChangesNothing) {

@@ -102,53 +102,28 @@ class TableauDialogTest : public QObject {
         QVERIFY(prompt.questions.empty());
     }
 
-    // The whole page is in view, Bi and Bi/Aij included, and the entering column and the
-    // pivot cell carry their marks.
+    // The whole page is in view, Bi and Bi/Aij included (up to the screen), and the
+    // entering column and the pivot cell carry their marks.
     void opensWideEnoughAndMarksTheEnteringColumnAndPivotCell() {
         VantrellState state;
-        state.mPrimal = testing::MakeProblem({2, 3}, {{{1, 1}, ">=", 4}, {{1, 0}, "<=", 3}});
-        state.mMinimize = true;
-        struct Seen {
-            bool whole = false;  // every line in view, or the window as wide as the screen
-            QList<int> pivotLines;
-            QString enteringCell;
-        };
-        QList<Seen> seen;
-        class Looking : public PagePresenter {
-          public:
-            Looking(QList<Seen>& seen_, Prompt& prompt_) : mSeen(seen_), mPrompt(prompt_) {}
-            void ShowPage(const VantrellState& at, const TableauPage& page) override {
-                CTableauDlg dialog(page, at, mPrompt);
-                dialog.show();
-                auto* list = dialog.findChild<QListWidget*>("tableauList");
-                Seen look;
-                int longest = 0;
-                for (int row = 0; row < list->count(); ++row) {
-                    const QString text = list->item(row)->text();
-                    longest = std::max(longest, list->fontMetrics().horizontalAdvance(text));
-                    if (list->item(row)->data(kPivotRowRole).toBool()) {
-                        look.pivotLines << row;
-                        const QPoint span = list->item(row)->data(kEnteringSpanRole).toPoint();
-                        look.enteringCell = text.mid(span.x(), span.y()).trimmed();
-                    }
-                }
-                look.whole = list->viewport()->width() >= longest ||
-                             dialog.width() >= dialog.screen()->availableGeometry().width();
-                mSeen << look;
-            }
-            QList<Seen>& mSeen;
-            Prompt& mPrompt;
-        };
+        state.mLeavingRow = 0;
+        TableauPage page;
+        const std::string wide = "(-2.000, 1.000M)";
+        page.mRows = {{"", "Cj", wide, wide, wide, wide, wide},
+                      {"Cb", "Basis", "X1", "X2", "S1", "a1", "S2", "Bi", "Bi/Aij"},
+                      {wide, "a1", wide, "1.000", wide, wide, wide, "4.000", "4.000"}};
+        page.mEntering = "X2";
         testing::ScriptedPrompt prompt;
-        Looking presenter(seen, prompt);
-        CalculatePrimal(state, prompt, presenter);
-        QVERIFY(seen.size() >= 2);
-        for (const Seen& look : seen) {
-            QVERIFY(look.whole);
-        }
-        QCOMPARE(seen.first().pivotLines.size(), 1);  // one pivot cell, on the pivot row
-        QVERIFY(!seen.first().enteringCell.isEmpty());
-        QVERIFY(seen.last().pivotLines.isEmpty());  // the last page: nothing enters
+        CTableauDlg dialog(page, state, prompt);
+        dialog.show();
+        auto* list = dialog.findChild<QListWidget*>("tableauList");
+        const QString pivotLine = list->item(2)->text();
+        QVERIFY(list->viewport()->width() >= list->fontMetrics().horizontalAdvance(pivotLine) ||
+                dialog.width() >= dialog.screen()->availableGeometry().width());
+        const QPoint span = list->item(2)->data(kEnteringSpanRole).toPoint();
+        QCOMPARE(pivotLine.mid(span.x(), span.y()).trimmed(), QStringLiteral("1.000"));
+        QVERIFY(list->item(2)->data(kPivotRowRole).toBool());
+        QVERIFY(!list->item(1)->data(kPivotRowRole).toBool());
     }
 
     void listFillsTheResizedWindow() {

@@ -10,10 +10,7 @@
 #include <string>
 #include <vector>
 
-#include "commands/calculate_commands.h"
 #include "commands/excel_commands.h"
-#include "commands/main_commands.h"
-#include "support/problem_builders.h"
 #include "support/scripted_prompt.h"
 #include "support/temp_dir.h"
 
@@ -111,22 +108,6 @@ TEST(WorkbookFailures, ClosedFolderKeepsTheOldFile) {
     ::chmod(dir.path().c_str(), 0755);
     EXPECT_EQ(error, "Cannot write \"" + target + "\": Permission denied");
     EXPECT_EQ(testing::ReadWholeFile(target), "old");
-}
-
-// The sheet lays out the last run, so that run must be of the problem now open.
-TEST(SaveExcel, RefusesARunOfAnotherProblem) {
-    VantrellState state;
-    state.mPrimal = testing::MakeProblem({3, 2}, {{{1, 1}, "<=", 4}, {{1, 3}, "<=", 6}});
-    testing::ScriptedPrompt prompt;
-    SilentPresenter presenter;
-    CalculatePrimal(state, prompt, presenter);
-    state.mMinimize = true;  // the sense is part of the problem
-    EXPECT_FALSE(SaveExcel(state, prompt));
-    state.mMinimize = false;
-    testing::TempDir dir;
-    prompt.saveFiles = {dir.File("tableaus.xlsx")};
-    EXPECT_TRUE(SaveExcel(state, prompt));
-    EXPECT_EQ(prompt.messages, Names{kSaveExcelNotSolvedMessage});
 }
 
 }  // namespace

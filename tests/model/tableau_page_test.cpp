@@ -32,24 +32,6 @@ TEST(TableauPageTest, CellsAlignRightOverTheWidestCellOfEachColumn) {
     EXPECT_EQ(page.LineText(0), " a ");
 }
 
-// The tableau window marks the entering column where LineText puts it.
-TEST(TableauPageTest, EnteringColumnAndItsSpanInTheLineText) {
-    TableauPage page;
-    page.mRows = {{"", "Cj", "3.000", "2.000"},
-                  {"Cb", "Basis", "X1", "X2", "Bi"},
-                  {"0.000", "S1", "1.000", "12.500", "4.000"}};
-    page.ComputeColumnWidths();
-    page.mEntering = "X2";
-    ASSERT_EQ(page.EnteringColumn(), 3u);
-    const TableauPage::Span span = page.ColumnSpan(3);
-    EXPECT_EQ(page.LineText(2).substr(span.start, span.length), "12.500");
-    EXPECT_EQ(page.LineText(1).substr(span.start, span.length), "    X2");
-    page.mEntering.clear();  // the last page: nothing enters
-    EXPECT_EQ(page.EnteringColumn(), std::nullopt);
-    page.mEntering = "X9";
-    EXPECT_EQ(page.EnteringColumn(), std::nullopt);
-}
-
 TEST(TableauPageTest, CopiesTakeTheDataButNotTheWidths) {
     TableauPage source;
     source.mRows = {{"Cb", "Basis"}};
