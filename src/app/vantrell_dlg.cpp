@@ -107,11 +107,10 @@ void CVantrellDlg::BuildLayout() {
     mProblemNameEdit->setObjectName("problemNameEdit");
     mProblemNameEdit->setAccessibleName(QStringLiteral("Problem Name"));
     // What is typed here is the problem's name, as Save Text and the report use it.
-    connect(mProblemNameEdit, &QLineEdit::textEdited, this,
-            [this](const QString& text) {
-                mState.mProblemName = text.toStdString();
-                ShowTitle();
-            });
+    connect(mProblemNameEdit, &QLineEdit::textEdited, this, [this](const QString& text) {
+        mState.mProblemName = text.toStdString();
+        ShowTitle();
+    });
     mFileNameEdit = new QLineEdit(this);
     mFileNameEdit->setObjectName("fileNameEdit");
     mFileNameEdit->setAccessibleName(QStringLiteral("Filename"));
@@ -221,12 +220,14 @@ void CVantrellDlg::ShowPrimalConstraints() {
 }
 
 void CVantrellDlg::ShowDualObjective() {
+    mDualSense->setVisible(mState.mDisplayDuality);
     mDualObjective->setText(QString::fromStdString(
         DualObjectiveText(mState.mDual, mState.mDecimalPlaces, mState.mDisplayDuality)));
 }
 
 void CVantrellDlg::ShowDualConstraints() {
     mDualList->clear();
+    mDualSense->setVisible(mState.mDisplayDuality);
     if (!mState.mDisplayDuality) {
         return;
     }
@@ -308,8 +309,7 @@ void CVantrellDlg::AfterCommand(MainCommand command, const SolvedProblem& before
     if (!replaces && !SolvedThisProblem(before, mState.mPrimal, mState.mMinimize)) {
         // The old problem's solution and counts are no answer to this one.
         mState.mSolutionLines.clear();
-        mState.mSizeFields.n.clear();
-        mState.mSizeFields.nMinusM.clear();
+        mState.mSizeFields = SizeFields();
         ShowSolutionList();
         ShowSizeFields();
     }
