@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QDir>
+#include <QFileInfo>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -30,6 +31,7 @@
 #include "dialogs/ui_fonts.h"
 #include "model/equation_text.h"
 #include "simplex/dual_builder.h"
+#include "simplex/solution_lines.h"
 
 namespace vantrell {
 namespace {
@@ -57,6 +59,22 @@ void FillList(QListWidget* list, const std::vector<std::string>& lines) {
     }
 }
 
+// Cut, copy, paste, select all and undo belong to a text field the user can type into;
+// Ctrl+X there cuts text rather than offering to delete a constraint.
+bool IsFieldEditingKey(const QWidget* widget, const QKeyEvent* key) {
+    const auto* field = qobject_cast<const QLineEdit*>(widget);
+    if (field == nullptr || field->isReadOnly()) {
+        return false;
+    }
+    for (const auto standard : {QKeySequence::Cut, QKeySequence::Copy, QKeySequence::Paste,
+                                QKeySequence::SelectAll, QKeySequence::Undo}) {
+        if (key->matches(standard)) {
+            return true;
+        }
+    }
+    return false;
+}
+
 }  // namespace
 
 CVantrellDlg::CVantrellDlg(Prompt& prompt, PagePresenter& presenter, QWidget* parent)
@@ -75,6 +93,7 @@ CVantrellDlg::CVantrellDlg(Prompt& prompt, PagePresenter& presenter, QWidget* pa
     mState.mDecimalPlaces = 3;
     mState.mDisplayDuality = true;
     mState.mWorkDir = QDir::currentPath().toStdString();
+    MarkSaved();
 
     // The Ctrl+letter keys act wherever the focus is inside this window.
     qApp->installEventFilter(this);
@@ -89,8 +108,10 @@ void CVantrellDlg::BuildLayout() {
     mProblemNameEdit->setObjectName("problemNameEdit");
     mProblemNameEdit->setAccessibleName(QStringLiteral("Problem Name"));
     // What is typed here is the problem's name, as Save Text and the report use it.
-    connect(mProblemNameEdit, &QLineEdit::textEdited, this,
-            [this](const QString& text) { mState.mProblemName = text.toStdString(); });
+    connect(mProblemNameEdit, &QLineEdit::textEdited, this, [this](const QString& text) {
+        mState.mProblemName = text.toStdString();
+        ShowTitle();
+    });
     mFileNameEdit = new QLineEdit(this);
     mFileNameEdit->setObjectName("fileNameEdit");
     mFileNameEdit->setAccessibleName(QStringLiteral("Filename"));
@@ -101,6 +122,11 @@ void CVantrellDlg::BuildLayout() {
     mPrimalList->setSelectionMode(QAbstractItemView::SingleSelection);
     connect(mPrimalList, &QListWidget::itemDoubleClicked, this,
             [this] { RunCommand(MainCommand::Constraints); });
+    // Which way each objective is solved, beside it.
+    mPrimalSense = new QLabel(QString::fromUtf8(SenseText(false)), this);
+    mPrimalSense->setObjectName("primalSense");
+    mDualSense = new QLabel(QString::fromUtf8(SenseText(false)), this);
+    mDualSense->setObjectName("dualSense");
     mDualObjective = ReadOnlyEdit("dualObjective", this);
     mDualObjective->setAccessibleName(QStringLiteral("Dual objective"));
     mDualList = GeneratedLinesList("dualList", "Dual Constraints", this);
@@ -130,16 +156,18 @@ void CVantrellDlg::BuildLayout() {
     auto* primalLayout = new QGridLayout(primalGroup);
     primalLayout->addWidget(new QLabel(QStringLiteral("Z ="), primalGroup), 0, 0);
     primalLayout->addWidget(mPrimalObjective, 0, 1);
-    primalLayout->addWidget(new QLabel(QStringLiteral("Subject to:"), primalGroup), 1, 0, 1, 2);
-    primalLayout->addWidget(mPrimalList, 2, 0, 1, 2);
+    primalLayout->addWidget(mPrimalSense, 0, 2);
+    primalLayout->addWidget(new QLabel(QStringLiteral("Subject to:"), primalGroup), 1, 0, 1, 3);
+    primalLayout->addWidget(mPrimalList, 2, 0, 1, 3);
     primalLayout->addWidget(
-        new QLabel(QStringLiteral("All Variables are considered >= 0"), primalGroup), 3, 0, 1, 2);
+        new QLabel(QStringLiteral("All Variables are considered >= 0"), primalGroup), 3, 0, 1, 3);
 
     auto* dualGroup = new QGroupBox(QStringLiteral("Daul Constraints"), this);
     auto* dualLayout = new QGridLayout(dualGroup);
     dualLayout->addWidget(new QLabel(QStringLiteral("Z ="), dualGroup), 0, 0);
     dualLayout->addWidget(mDualObjective, 0, 1);
-    dualLayout->addWidget(mDualList, 1, 0, 1, 2);
+    dualLayout->addWidget(mDualSense, 0, 2);
+    dualLayout->addWidget(mDualList, 1, 0, 1, 3);
 
     auto* solutionLabel = new QLabel(QStringLiteral("Complete Solution"), this);
     solutionLabel->setBuddy(mSolutionList);
@@ -182,6 +210,7 @@ void CVantrellDlg::BuildLayout() {
 // ---- views ----
 
 void CVantrellDlg::ShowPrimalObjective() {
+    mPrimalSense->setText(QString::fromUtf8(SenseText(mState.mMinimize)));
     mPrimalObjective->setText(
         QString::fromStdString(PrimalObjectiveText(mState.mPrimal, mState.mDecimalPlaces)));
 }
@@ -192,12 +221,14 @@ void CVantrellDlg::ShowPrimalConstraints() {
 }
 
 void CVantrellDlg::ShowDualObjective() {
+    mDualSense->setVisible(mState.mDisplayDuality);
     mDualObjective->setText(QString::fromStdString(
         DualObjectiveText(mState.mDual, mState.mDecimalPlaces, mState.mDisplayDuality)));
 }
 
 void CVantrellDlg::ShowDualConstraints() {
     mDualList->clear();
+    mDualSense->setVisible(mState.mDisplayDuality);
     if (!mState.mDisplayDuality) {
         return;
     }
@@ -240,7 +271,7 @@ bool CVantrellDlg::eventFilter(QObject* watched, QEvent* event) {
         return QDialog::eventFilter(watched, event);
     }
     const auto* key = static_cast<QKeyEvent*>(event);
-    if (key->modifiers() != Qt::ControlModifier) {
+    if (key->modifiers() != Qt::ControlModifier || IsFieldEditingKey(widget, key)) {
         return QDialog::eventFilter(watched, event);
     }
     const auto command = CommandForControlKey(key->key());
@@ -268,6 +299,48 @@ void CVantrellDlg::reject() {
 // ---- commands ----
 
 void CVantrellDlg::RunCommand(MainCommand command) {
+    const SolvedProblem before{true, mState.mMinimize, mState.mPrimal};
+    RunCommandOnly(command);
+    AfterCommand(command, before);
+}
+
+void CVantrellDlg::AfterCommand(MainCommand command, const SolvedProblem& before) {
+    // Open and New show their own fields and set the saved mark themselves.
+    const bool replaces = command == MainCommand::Open || command == MainCommand::New;
+    if (!replaces && !SolvedThisProblem(before, mState.mPrimal, mState.mMinimize)) {
+        // The old problem's solution and counts are no answer to this one.
+        mState.mSolutionLines.clear();
+        mState.mSizeFields = SizeFields();
+        ShowSolutionList();
+        ShowSizeFields();
+    }
+    ShowTitle();
+    // A modal run or dialog may leave the focus with a window that is gone; the Ctrl keys
+    // must reach this one again. The plot is a window of its own and keeps it.
+    if (command != MainCommand::Plot2D && command != MainCommand::Exit && isVisible()) {
+        activateWindow();
+    }
+}
+
+void CVantrellDlg::MarkSaved() {
+    mSaved = SolvedProblem{true, mState.mMinimize, mState.mPrimal};
+    mSavedName = mState.mProblemName;
+    ShowTitle();
+}
+
+bool CVantrellDlg::HasUnsavedChanges() const {
+    return !SolvedThisProblem(mSaved, mState.mPrimal, mState.mMinimize) ||
+           mSavedName != mState.mProblemName;
+}
+
+void CVantrellDlg::ShowTitle() {
+    const QString file = QFileInfo(QString::fromStdString(mState.mFileName)).fileName();
+    setWindowTitle(file.isEmpty() ? QStringLiteral("Vantrell[*]")
+                                  : file + QStringLiteral("[*] - Vantrell"));
+    setWindowModified(HasUnsavedChanges());
+}
+
+void CVantrellDlg::RunCommandOnly(MainCommand command) {
     switch (command) {
         case MainCommand::New:
             return OnNew();
@@ -276,7 +349,10 @@ void CVantrellDlg::RunCommand(MainCommand command) {
         case MainCommand::SaveExcel:
             return OnSaveExcel();
         case MainCommand::SaveText:
-            return SaveText(mState, mPrompt);
+            if (SaveText(mState, mPrompt)) {
+                MarkSaved();
+            }
+            return;
         case MainCommand::ExportSolution:
             return OnExportSolution();
         case MainCommand::Exit:
@@ -306,8 +382,10 @@ void CVantrellDlg::RunCommand(MainCommand command) {
 
 void CVantrellDlg::OnNew() {
     NewProblem(mState, mPrompt);
-    mProblemNameEdit->clear();
-    mMField->clear();
+    MarkSaved();
+    ShowFileFields();
+    ShowSizeFields();
+    ShowSolutionList();
     ShowPrimalObjective();
     ShowPrimalConstraints();
     ShowDualConstraints();
@@ -320,6 +398,7 @@ void CVantrellDlg::OnOpen() {
         return;
     }
     if (result == OpenResult::Opened) {
+        MarkSaved();
         ShowFileFields();
         mMField->setText(QString::fromStdString(mState.mSizeFields.m));
         ShowPrimalObjective();
@@ -343,9 +422,15 @@ void CVantrellDlg::OnExportSolution() {
 }
 
 void CVantrellDlg::OnExit() {
-    if (mPrompt.AskYesNo("Do you really want to exit?")) {
-        QDialog::done(0);
+    if (!mPrompt.AskToDiscard("Do you really want to exit?")) {
+        return;
     }
+    // As Open and New do, a changed problem is offered for saving before it is lost.
+    if (HasUnsavedChanges() && mPrompt.AskYesNo("Do you want to save the current inputs?") &&
+        !SaveText(mState, mPrompt)) {
+        return;
+    }
+    QDialog::done(0);
 }
 
 void CVantrellDlg::OnObjectiveFunction() {
@@ -404,6 +489,9 @@ void CVantrellDlg::OnCalculate(bool dual) {
         CalculateDual(mState, mPrompt, mPresenter);
     } else {
         CalculatePrimal(mState, mPrompt, mPresenter);
+    }
+    if (const auto minimum = MinimumLine(mState)) {
+        mState.mSolutionLines.push_back(*minimum);
     }
     ShowSizeFields();
     ShowSolutionList();

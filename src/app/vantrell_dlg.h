@@ -13,6 +13,7 @@
 #include "simplex/page_presenter.h"
 
 class QAction;
+class QLabel;
 class QLineEdit;
 class QListWidget;
 class QListWidgetItem;
@@ -56,9 +57,14 @@ class CVantrellDlg : public QDialog, public MainViews {
 
   private:
     void BuildLayout();
+    void RunCommandOnly(MainCommand command);
     void ShowSolutionList();
     void ShowSizeFields();
     void ShowFileFields();
+    void AfterCommand(MainCommand command, const SolvedProblem& before);
+    void MarkSaved();
+    void ShowTitle();
+    bool HasUnsavedChanges() const;
 
     void OnNew();
     void OnOpen();
@@ -82,12 +88,17 @@ class CVantrellDlg : public QDialog, public MainViews {
     ModalRunner mRunModal;
     std::map<MainCommand, QAction*> mActions;
     QPointer<CGraphDlg> mGraphDlg;
+    // The problem as last opened, saved or started anew, for the unsaved-changes mark.
+    SolvedProblem mSaved;
+    std::string mSavedName;
 
     QLineEdit* mProblemNameEdit = nullptr;
     QLineEdit* mFileNameEdit = nullptr;
     QLineEdit* mPrimalObjective = nullptr;
     QListWidget* mPrimalList = nullptr;
     QLineEdit* mDualObjective = nullptr;
+    QLabel* mPrimalSense = nullptr;
+    QLabel* mDualSense = nullptr;
     QListWidget* mDualList = nullptr;
     QListWidget* mSolutionList = nullptr;
     QLineEdit* mNField = nullptr;

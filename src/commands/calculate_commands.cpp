@@ -14,6 +14,7 @@ struct KeptRun {
     std::vector<CostTerm>& basis;
     std::vector<double>& values;
     RunOutcome& outcome;
+    SolvedProblem& solved;
 };
 
 void Calculate(VantrellState& state, Prompt& prompt, PagePresenter& presenter, KeptRun kept) {
@@ -33,6 +34,8 @@ void Calculate(VantrellState& state, Prompt& prompt, PagePresenter& presenter, K
         kept.values.push_back(row.rhs);
     }
     kept.outcome = state.mRunOutcome;
+    kept.solved = SolvedProblem{true, state.mMinimize, state.mPrimal};
+    state.mLastSolved = kept.solved;
 }
 
 }  // namespace
@@ -41,7 +44,7 @@ void CalculatePrimal(VantrellState& state, Prompt& prompt, PagePresenter& presen
     state.mSolvingDual = false;
     Calculate(state, prompt, presenter,
               {state.mPrimalTableauCount, state.mPrimalPages, state.mPrimalBasis,
-               state.mPrimalValues, state.mPrimalOutcome});
+               state.mPrimalValues, state.mPrimalOutcome, state.mPrimalSolved});
 }
 
 void CalculateDual(VantrellState& state, Prompt& prompt, PagePresenter& presenter) {
@@ -52,7 +55,7 @@ void CalculateDual(VantrellState& state, Prompt& prompt, PagePresenter& presente
     state.mSolvingDual = true;
     Calculate(state, prompt, presenter,
               {state.mDualTableauCount, state.mDualPages, state.mDualBasis, state.mDualValues,
-               state.mDualOutcome});
+               state.mDualOutcome, state.mDualSolved});
 }
 
 }  // namespace vantrell

@@ -54,20 +54,11 @@ std::string ConstraintPreviewText(const ConstraintRow& row, std::string_view rel
     return text + CFormatDynamic(FillDecimals(" %%.%dlf", decimals), row.rhs);
 }
 
-void WidenObjectiveToFirstRow(ProblemSet& primal) {
-    if (primal.constraints.empty()) {
-        return;
-    }
-    const std::size_t columns = primal.constraints.front().ColumnCount();
-    while (primal.objective.size() < columns) {
-        primal.objective.push_back(MarkedZeroTerm(static_cast<int>(primal.objective.size())));
-    }
-}
-
 ConstraintEditor::ConstraintEditor(VantrellState& state, int selectedLine) : mState(state) {
     const bool valid = selectedLine >= 0 &&
                        static_cast<std::size_t>(selectedLine) < mState.mPrimal.constraints.size();
     mEditIndex = valid ? selectedLine : -1;
+    SetRelation(mPending, kLessEqual);
 }
 
 ConstraintOpenFields ConstraintEditor::OpenFields() const {
@@ -123,8 +114,7 @@ ConstraintEditor::VariableResult ConstraintEditor::AddVariable(int selectedLine,
         return {};
     }
     if (EditMode(selectedLine)) {
-        if (!TypedNumberValue(fields.coefficient)) {
-            prompt.ShowMessage(kNumberTooLargeMessage);
+        if (!TypedNumberValue(fields.coefficient, prompt)) {
             return {};
         }
         return AddEditedVariable(*item, fields);
@@ -135,9 +125,8 @@ ConstraintEditor::VariableResult ConstraintEditor::AddVariable(int selectedLine,
         prompt.ShowMessage(kChooseRelationMessage);
         return {};
     }
-    // ... and the right-hand side, so both numbers must be finite.
-    if (!TypedNumberValue(fields.coefficient) || !TypedNumberValue(fields.rhs)) {
-        prompt.ShowMessage(kNumberTooLargeMessage);
+    // ... and the right-hand side for the preview, so both must be numbers.
+    if (!TypedNumberValue(fields.coefficient, prompt) || !TypedNumberValue(fields.rhs, prompt)) {
         return {};
     }
     return AddPendingVariable(*item, *relation, fields);
@@ -187,6 +176,7 @@ ConstraintEditor::VariableResult ConstraintEditor::AddEditedVariable(
                 row.AppendMarkedZeroColumn(item);
             }
         }
+        CompleteRows(mState.mPrimal);
     }
 
     const std::optional<std::int32_t> relation = RelationItemIndex(fields.relation);
@@ -216,27 +206,35 @@ bool ConstraintEditor::AddPendingConstraint(const ConstraintFields& fields, Prom
         prompt.ShowMessage(kNoCoefficientsMessage);
         return false;
     }
-    // Only tested for text: the right-hand side stored is the one the last Add Var took.
     if (fields.rhs.empty()) {
         prompt.ShowMessage(kNoRhsMessage);
         return false;
     }
+    // The relation and right-hand side are the ones on screen now, not the ones the last
+    // Add Var saw: a student types the right-hand side last.
+    const std::optional<std::int32_t> relation = RelationItemIndex(fields.relation);
+    if (!relation) {
+        prompt.ShowMessage(kChooseRelationMessage);
+        return false;
+    }
+    const std::optional<double> rhs = TypedNumberValue(fields.rhs, prompt);
+    if (!rhs) {
+        return false;
+    }
+    SetRelation(mPending, *relation);
+    mPending.rhs = *rhs;
     mState.mPrimal.constraints.push_back(mPending);
     mState.mPrimal.constraintNames.push_back(fields.name);
     return true;
 }
 
 bool ConstraintEditor::StoreEditedConstraint(const ConstraintFields& fields, Prompt& prompt) {
-    const std::optional<double> typedRhs = TypedNumberValue(fields.rhs);
+    // A negative right-hand side is fine: the standard form turns such a row around.
+    const std::optional<double> typedRhs = TypedNumberValue(fields.rhs, prompt);
     if (!typedRhs) {
-        prompt.ShowMessage(kNumberTooLargeMessage);
         return false;
     }
     const double rhs = *typedRhs;
-    if (rhs < 0.0) {
-        prompt.ShowMessage(kNegativeRhsMessage);
-        return false;
-    }
     const std::optional<std::int32_t> relation = RelationItemIndex(fields.relation);
     if (!relation) {
         prompt.ShowMessage(kChooseRelationMessage);
@@ -254,8 +252,25 @@ bool ConstraintEditor::StoreEditedConstraint(const ConstraintFields& fields, Pro
 }
 
 void ConstraintEditor::FinishConstraint() {
-    WidenObjectiveToFirstRow(mState.mPrimal);
-    mPending.ClearColumns();
+    CompleteRows(mState.mPrimal);
+    mPending = ConstraintRow();
+    SetRelation(mPending, kLessEqual);
+}
+
+std::string ConstraintEditor::PendingPreview() const {
+    return ConstraintPreviewText(mPending, mPending.relationText, mState.mDecimalPlaces);
+}
+
+std::string ConstraintEditor::ModeText(int selectedLine) const {
+    if (!EditMode(selectedLine)) {
+        return CFormat("Adding constraint %d",
+                       static_cast<int>(mState.mPrimal.constraints.size()) + 1);
+    }
+    const auto index = static_cast<std::size_t>(mEditIndex);
+    const std::vector<std::string>& names = mState.mPrimal.constraintNames;
+    const std::string name = index < names.size() ? names[index] : std::string();
+    return CFormat("Editing constraint %d%s%s", mEditIndex + 1, name.empty() ? "" : ": ",
+                   name.c_str());
 }
 
 }  // namespace vantrell

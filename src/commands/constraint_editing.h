@@ -18,8 +18,6 @@ std::vector<std::string> RelationItems();
 inline constexpr const char* kChooseRelationMessage = "Choose a relation: <=, = or >=";
 inline constexpr const char* kNoCoefficientsMessage = "There are no coefficients";
 inline constexpr const char* kNoRhsMessage = "There is no RHS";
-inline constexpr const char* kNegativeRhsMessage =
-    "Numbers less than zero are not allowed. Try again";
 
 // The relation code a relation box's text names, blanks ignored; nothing for any other
 // text ("=<", "=>", "<"), so a row never gets a relation the solver does not know.
@@ -77,11 +75,16 @@ class ConstraintEditor {
     // store that is not finite gets a message and changes nothing.
     VariableResult AddVariable(int selectedLine, const ConstraintFields& fields, Prompt& prompt);
 
-    // Add Con. New mode appends the pending row with the typed name; edit mode stores the
-    // relation, right-hand side and name into the edited row. Either way the objective is
-    // then widened to the first row and the pending columns emptied. Returns false after a
-    // message, with nothing changed.
+    // Add Con. New mode appends the pending row with the typed name, relation and
+    // right-hand side; edit mode stores them into the edited row. Either way every row and
+    // the objective are then completed to one width and a new empty row is pending.
+    // Returns false after a message, with nothing changed.
     bool AddConstraint(int selectedLine, const ConstraintFields& fields, Prompt& prompt);
+
+    // The preview of the pending row: after Add Con, the new empty constraint.
+    std::string PendingPreview() const;
+    // Which constraint the presses go to: "Adding constraint 4" or "Editing constraint 2: C2".
+    std::string ModeText(int selectedLine) const;
 
   private:
     bool EditMode(int selectedLine) const;
@@ -97,9 +100,5 @@ class ConstraintEditor {
     ConstraintRow mPending;
     int mEditIndex = -1;
 };
-
-// Widens the objective to the column count of the first row with marked zero terms; an
-// objective that is longer already stays as it is.
-void WidenObjectiveToFirstRow(ProblemSet& primal);
 
 }  // namespace vantrell

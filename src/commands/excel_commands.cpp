@@ -15,7 +15,8 @@ std::optional<std::string> WriteExcelWorkbook(const VantrellState& state, const 
 }
 
 bool SaveExcel(const VantrellState& state, Prompt& prompt) {
-    if (!state.mSolved) {
+    // The sheet lays out the last run, which must be a run of this problem.
+    if (!state.mSolved || LastRunIsStale(state)) {
         prompt.ShowMessage(kSaveExcelNotSolvedMessage);
         return false;
     }

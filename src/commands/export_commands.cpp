@@ -9,7 +9,8 @@ FileDialogSpec ExportSolutionDialog() {
 }
 
 void ExportSolution(const VantrellState& state, Prompt& prompt, const ReportClock& now) {
-    if (!state.mSolved) {
+    // Kept runs of an earlier problem are no solution of this one.
+    if (!state.mSolved || NoKeptRunIsCurrent(state)) {
         prompt.ShowMessage(kNotSolvedMessage);
         return;
     }

@@ -79,14 +79,16 @@ OpenResult OpenProblem(VantrellState& state, Prompt& prompt) {
     return OpenResult::Opened;
 }
 
-void SaveText(const VantrellState& state, Prompt& prompt) {
+bool SaveText(const VantrellState& state, Prompt& prompt) {
     const auto path = prompt.ChooseFileToSave(SaveProblemDialog());
     if (!path) {
-        return;
+        return false;
     }
     if (const auto error = WriteTextFileAtomically(*path, BuildProblemText(state))) {
         prompt.ShowMessage(*error);
+        return false;
     }
+    return true;
 }
 
 }  // namespace vantrell

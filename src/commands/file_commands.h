@@ -30,7 +30,7 @@ OpenResult OpenProblem(VantrellState& state, Prompt& prompt);
 void ApplyProblemFile(VantrellState& state, ProblemFile file, const std::string& path);
 
 // Save Text: asks for a path and writes the problem there as a problem file. The old file
-// stays whole when the write fails. Changes no state.
-void SaveText(const VantrellState& state, Prompt& prompt);
+// stays whole when the write fails. Changes no state. Returns whether the file was written.
+bool SaveText(const VantrellState& state, Prompt& prompt);
 
 }  // namespace vantrell

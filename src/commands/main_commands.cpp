@@ -10,7 +10,10 @@ void NewProblem(VantrellState& state, Prompt& prompt) {
     }
     state.mPrimal.Clear();
     state.mDual.Clear();
-    state.mSizeFields.m.clear();
+    state.mProblemName.clear();
+    state.mFileName.clear();
+    state.mSolutionLines.clear();
+    state.mSizeFields = SizeFields();
     state.mSolved = false;
 }
 
@@ -20,7 +23,7 @@ bool DeleteConstraint(VantrellState& state, Prompt& prompt, int selected) {
         prompt.ShowMessage("Select a constraint to delete");
         return false;
     }
-    if (!prompt.AskYesNo("Are you sure you want to delete this entry?")) {
+    if (!prompt.AskToDiscard("Are you sure you want to delete this entry?")) {
         return false;
     }
     ProblemSet& primal = state.mPrimal;
@@ -35,7 +38,8 @@ std::optional<std::string> PlotRefusal(const VantrellState& state) {
     if (state.mPrimal.objective.size() != 2) {
         return "Size of Objective variables is not equal to 2";
     }
-    if (state.mPrimal.constraints.empty() || state.mPrimal.constraints[0].ColumnCount() < 2) {
+    // A row read from a file may be short; the plot reads its missing terms as 0.
+    if (state.mPrimal.constraints.empty()) {
         return "Size of Constraints should at least be 2";
     }
     return std::nullopt;

@@ -8,8 +8,9 @@
 
 namespace vantrell {
 
-// New: offers to save, then empties the primal and the dual and forgets that the problem
-// was solved. The problem name, file name, sense, options and earlier results stay.
+// New: offers to save, then empties the primal and the dual, the problem and file names,
+// the solution list and the counts, and forgets that the problem was solved. The sense and
+// options stay; the kept runs stay too, but as runs of another problem.
 void NewProblem(VantrellState& state, Prompt& prompt);
 
 // Delete Constraint on the selected line (-1 for none): asks first; true when deleted.

@@ -47,12 +47,33 @@ std::optional<int> VariableItemIndex(std::string_view text) {
     return number - 1;
 }
 
-std::optional<double> TypedNumberValue(std::string_view text) {
-    const double value = DecimalTextValue(text);
-    if (!std::isfinite(value)) {
-        return std::nullopt;
+TypedNumber ReadTypedNumber(std::string_view text) {
+    while (!text.empty() && IsBlank(text.back())) {
+        text.remove_suffix(1);
     }
-    return value;
+    std::size_t start = 0;
+    while (start < text.size() && IsBlank(text[start])) {
+        ++start;
+    }
+    if (start == text.size()) {
+        return {0.0, nullptr};
+    }
+    const auto parsed = ParseDecimalPrefix(text);
+    if (!parsed || parsed->length != text.size()) {
+        return {std::nullopt, kNotANumberMessage};
+    }
+    if (!std::isfinite(parsed->value) || std::fabs(parsed->value) > kLargestTypedMagnitude) {
+        return {std::nullopt, kNumberTooLargeMessage};
+    }
+    return {parsed->value, nullptr};
+}
+
+std::optional<double> TypedNumberValue(std::string_view text, Prompt& prompt) {
+    const TypedNumber number = ReadTypedNumber(text);
+    if (!number.value) {
+        prompt.ShowMessage(number.message);
+    }
+    return number.value;
 }
 
 bool IsZeroText(std::string_view text) {
@@ -121,21 +142,23 @@ VariablePress AddObjectiveTerm(ProblemSet& primal, std::string_view variableText
         prompt.ShowMessage(kChooseVariableMessage);
         return press;
     }
-    const std::optional<double> cost = TypedNumberValue(coefficientText);
+    const std::optional<double> cost = TypedNumberValue(coefficientText, prompt);
     if (!cost) {
-        prompt.ShowMessage(kNumberTooLargeMessage);
         return press;
     }
     SetObjectiveTerm(primal, *item, *cost, coefficientText);
-    WidenRowsToObjective(primal);
+    CompleteRows(primal);
     press.done = true;
     press.item = *item;
     press.nextItem = NextVariableItem(*item);
     return press;
 }
 
-void WidenRowsToObjective(ProblemSet& primal) {
-    const std::size_t terms = primal.objective.size();
+void CompleteRows(ProblemSet& primal) {
+    const std::size_t terms = primal.WidestColumnCount();
+    while (primal.objective.size() < terms) {
+        primal.objective.push_back(MarkedZeroTerm(static_cast<int>(primal.objective.size())));
+    }
     for (ConstraintRow& row : primal.constraints) {
         for (std::size_t j = row.ColumnCount(); j < terms; ++j) {
             row.AppendMarkedZeroColumn(static_cast<int>(j));
@@ -144,7 +167,7 @@ void WidenRowsToObjective(ProblemSet& primal) {
 }
 
 bool ClearObjective(ProblemSet& primal, Prompt& prompt) {
-    if (!prompt.AskYesNo(kClearQuestion)) {
+    if (!prompt.AskToDiscard(kClearQuestion)) {
         return false;
     }
     primal.objective.clear();

@@ -25,13 +25,20 @@ inline constexpr const char* kClearQuestion = "Do you really want to clear";
 // names none: a term or column outside X1..X9 is never made.
 std::optional<int> VariableItemIndex(std::string_view text);
 
-// A typed number beyond what a double holds, such as 1e999, reads as infinite; the
-// presses refuse it with this message rather than store it.
+// A number field holds one decimal number and nothing else ("3,5" and "abc" are no
+// numbers); the empty field reads 0. A magnitude beyond kLargestTypedMagnitude, 1e999
+// included, is refused too: such numbers only make the tableaus unreadable.
 inline constexpr const char* kNumberTooLargeMessage =
     "Numbers this large are not allowed. Try again";
-// The value of a typed number (0 for text that is no number), or nothing when it is not
-// finite.
-std::optional<double> TypedNumberValue(std::string_view text);
+inline constexpr const char* kNotANumberMessage = "Please enter a number.";
+inline constexpr double kLargestTypedMagnitude = 1e12;
+struct TypedNumber {
+    std::optional<double> value;    // nothing when refused
+    const char* message = nullptr;  // why it was refused
+};
+TypedNumber ReadTypedNumber(std::string_view text);
+// The value of a number field, or nothing after the refusal's message.
+std::optional<double> TypedNumberValue(std::string_view text, Prompt& prompt);
 
 // Whether a typed coefficient counts as zero: the empty text, "0", or a longer text that
 // starts with 0 not followed by a point. So "0" and "00" and "05" do; "0.0", "-0", "5" do not.
@@ -76,8 +83,9 @@ struct VariablePress {
 VariablePress AddObjectiveTerm(ProblemSet& primal, std::string_view variableText,
                                std::string_view coefficientText, Prompt& prompt);
 
-// Widens every row shorter than the objective with marked zero columns X(j+1).
-void WidenRowsToObjective(ProblemSet& primal);
+// Widens the objective and every row to the widest of them with marked zero terms X(j+1),
+// so that every part of the program reads a complete matrix.
+void CompleteRows(ProblemSet& primal);
 
 // Clear: asks first; Yes removes every term (the rows keep their columns). Returns whether
 // the terms were removed.

@@ -45,8 +45,7 @@ std::string OptionsHelpText() {
            CFormat("from %d to %d", kMinDecimalPlaces, kMaxDecimalPlaces) +
            ". A minus sign is ignored: -2 gives 2 places. Ok applies it.\n\n"
            "Display Duality: shows the dual problem below the primal. Calculate Dual and the "
-           "dual part of the report need it on. Clicking the box takes effect at once, even "
-           "if you then press Cancel.";
+           "dual part of the report need it on. Ok keeps the choice; Cancel puts it back.";
 }
 
 }  // namespace vantrell

@@ -1,12 +1,14 @@
 #include "dialogs/constraints_dialog.h"
 
 #include <QComboBox>
+#include <QGridLayout>
 #include <QHBoxLayout>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QVBoxLayout>
+#include <utility>
 
 #include "commands/objective_editing.h"
 #include "dialogs/input_widgets.h"
@@ -62,19 +64,33 @@ void CConstraintsDlg::BuildLayout() {
     nameRow->addWidget(new QLabel(QStringLiteral("Name"), this));
     nameRow->addWidget(mNameEdit, 1);
 
-    auto* termRow = new QHBoxLayout;
-    termRow->addWidget(mCoefficientEdit, 1);
-    termRow->addWidget(mVariableBox);
-    termRow->addWidget(mRelationBox);
-    termRow->addWidget(mRhsEdit, 1);
-    termRow->addWidget(addVarButton);
-    termRow->addWidget(addConButton);
+    // Each field has its label above it, so a student sees where the right-hand side goes.
+    auto* termRow = new QGridLayout;
+    const std::pair<const char*, QWidget*> labelled[] = {{"&Coefficient", mCoefficientEdit},
+                                                         {"&Variable", mVariableBox},
+                                                         {"R&elation", mRelationBox},
+                                                         {"&Right-hand side", mRhsEdit}};
+    int column = 0;
+    for (const auto& [caption, field] : labelled) {
+        auto* label = new QLabel(QString::fromUtf8(caption), this);
+        label->setBuddy(field);
+        termRow->addWidget(label, 0, column);
+        termRow->addWidget(field, 1, column);
+        ++column;
+    }
+    termRow->setColumnStretch(0, 1);
+    termRow->setColumnStretch(3, 1);
+    termRow->addWidget(addVarButton, 1, column++);
+    termRow->addWidget(addConButton, 1, column);
+    mModeLabel = new QLabel(this);
+    mModeLabel->setObjectName(QStringLiteral("modeLabel"));
 
     auto* previewRow = new QHBoxLayout;
     previewRow->addWidget(new QLabel(QStringLiteral("Constraint"), this));
     previewRow->addWidget(mPreviewText, 1);
 
     auto* layout = new QVBoxLayout(this);
+    layout->addWidget(mModeLabel);
     layout->addLayout(nameRow);
     layout->addLayout(termRow);
     layout->addLayout(previewRow);
@@ -87,6 +103,11 @@ void CConstraintsDlg::Open() {
     SetText(mRhsEdit, fields.rhs);
     SelectItem(mVariableBox, fields.variable);
     SelectItem(mRelationBox, fields.relation);
+    ShowMode();
+}
+
+void CConstraintsDlg::ShowMode() {
+    mModeLabel->setText(QString::fromStdString(mEditor.ModeText(mViews.SelectedConstraint())));
 }
 
 void CConstraintsDlg::ShowCoefficient(int item) {
@@ -124,6 +145,9 @@ void CConstraintsDlg::AddConstraint() {
     mCoefficientEdit->clear();
     mRhsEdit->clear();
     SelectItem(mVariableBox, 0);
+    SelectItem(mRelationBox, kLessEqual);
+    SetText(mPreviewText, mEditor.PendingPreview());
+    ShowMode();
 }
 
 void CConstraintsDlg::keyPressEvent(QKeyEvent* event) {

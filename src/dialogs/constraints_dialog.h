@@ -9,6 +9,7 @@
 
 class QComboBox;
 class QKeyEvent;
+class QLabel;
 class QLineEdit;
 
 namespace vantrell {
@@ -30,6 +31,7 @@ class CConstraintsDlg : public QDialog {
   private:
     void BuildLayout();
     void Open();
+    void ShowMode();
     void ShowCoefficient(int item);
     void AddVariable();
     void AddConstraint();
@@ -44,6 +46,7 @@ class CConstraintsDlg : public QDialog {
     QComboBox* mRelationBox = nullptr;
     QLineEdit* mRhsEdit = nullptr;
     QLineEdit* mPreviewText = nullptr;
+    QLabel* mModeLabel = nullptr;
 };
 
 }  // namespace vantrell

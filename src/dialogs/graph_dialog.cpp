@@ -16,6 +16,7 @@
 #include "dialogs/ms_chart.h"
 #include "dialogs/ui_fonts.h"
 #include "model/number_text.h"
+#include "plot/plot_marks.h"
 
 namespace vantrell {
 namespace {
@@ -189,6 +190,11 @@ void CGraphDlg::SendSeriesToChart() {
         const PlotSeries& series = mGeometry.mSeries[i];
         const int column = static_cast<int>(2 * i + 1);
         mChart->SetColumnLabel(column, QString::fromStdString(series.label));
+        if (static_cast<std::int32_t>(i) == mGeometry.mObjectiveSeries) {
+            mChart->SetSeriesRole(column, CMSChart::SeriesRole::Objective);
+        } else if (mMode == kRegion && i == 0) {
+            mChart->SetSeriesRole(column, CMSChart::SeriesRole::Region);
+        }
         if (series.points.empty()) {
             continue;
         }
@@ -199,6 +205,11 @@ void CGraphDlg::SendSeriesToChart() {
             mChart->SetData(static_cast<int>(row + 1), column + 1, point.y);
         }
     }
+    const auto optimum = BestFeasiblePoint(mGeometry, mState);
+    mChart->SetMarkedPoint(optimum
+                               ? std::optional<QPointF>(QPointF(optimum->point.x, optimum->point.y))
+                               : std::nullopt,
+                           optimum ? QString::fromStdString(optimum->label) : QString());
     mChart->Refresh();
 }
 
@@ -245,12 +256,13 @@ void CGraphDlg::hideEvent(QHideEvent* event) {
 
 void CGraphDlg::closeEvent(QCloseEvent* event) {
     mTimer.stop();
-    mState.mSolutionLines.clear();
+    // Only a sweep that reached a point has a solution to write; otherwise the main
+    // window's solution stays as it was.
     if (mState.mGraphPoint != -1) {
         mState.mSolutionLines = GraphPointSolutionLines(mGeometry, mState, mState.mGraphPoint);
-    }
-    if (mSolutionChanged) {
-        mSolutionChanged();
+        if (mSolutionChanged) {
+            mSolutionChanged();
+        }
     }
     event->accept();
     hide();

@@ -2,13 +2,31 @@
 
 #include <QChart>
 #include <QChartView>
+#include <QGraphicsPolygonItem>
 #include <QLegend>
 #include <QLegendMarker>
 #include <QLineSeries>
+#include <QPen>
+#include <QScatterSeries>
 #include <QVBoxLayout>
 #include <QValueAxis>
 
+#include "plot/plot_marks.h"
+
 namespace vantrell {
+namespace {
+
+// Constraint lines take these in turn; none of them is near the objective's red.
+const QColor kLineColours[] = {QColor(31, 119, 180), QColor(44, 160, 44),  QColor(148, 103, 189),
+                               QColor(140, 86, 75),  QColor(23, 190, 207), QColor(127, 127, 127),
+                               QColor(188, 189, 34), QColor(0, 0, 128),    QColor(255, 127, 14)};
+const QColor kRegionFill(70, 130, 220, 70);
+
+}  // namespace
+
+QColor CMSChart::ObjectiveColour() {
+    return QColor(214, 39, 40);
+}
 
 CMSChart::CMSChart(QWidget* parent) : QWidget(parent) {
     setObjectName("vantrellChart");
@@ -26,6 +44,12 @@ CMSChart::CMSChart(QWidget* parent) : QWidget(parent) {
     mView->setFocusPolicy(Qt::NoFocus);
     mView->viewport()->setFocusPolicy(Qt::NoFocus);
     mView->setAccessibleName(QStringLiteral("Chart"));
+    // The region is a polygon in the scene, under the lines; it follows the plot area.
+    mRegionItem = new QGraphicsPolygonItem(mChart);
+    mRegionItem->setBrush(kRegionFill);
+    mRegionItem->setPen(Qt::NoPen);
+    mRegionItem->setZValue(-1);
+    connect(mChart, &QChart::plotAreaChanged, this, [this] { PlaceRegion(); });
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addWidget(mView);
@@ -44,6 +68,23 @@ void CMSChart::SetColumnCount(int columns) {
     mColumns = std::max(columns, 0);
     mGrid.assign(static_cast<std::size_t>(mRows * mColumns), 0.0);
     mLabels.assign(static_cast<std::size_t>(mColumns), QString());
+    mRoles.assign(static_cast<std::size_t>(mColumns), SeriesRole::Line);
+}
+
+void CMSChart::SetSeriesRole(int column, SeriesRole role) {
+    if (column >= 1 && column <= mColumns) {
+        mRoles[static_cast<std::size_t>(column - 1)] = role;
+    }
+}
+
+CMSChart::SeriesRole CMSChart::Role(int column) const {
+    return column >= 1 && column <= mColumns ? mRoles[static_cast<std::size_t>(column - 1)]
+                                             : SeriesRole::Line;
+}
+
+void CMSChart::SetMarkedPoint(std::optional<QPointF> point, const QString& label) {
+    mMarked = point;
+    mMarkedLabel = label;
 }
 
 void CMSChart::SetColumnLabel(int column, const QString& label) {
@@ -80,23 +121,78 @@ void CMSChart::SetAxisMaximum(double maximum) {
 }
 
 void CMSChart::SetDivisions(int divisions) {
-    mAxisX->setTickCount(divisions + 1);
-    mAxisY->setTickCount(divisions + 1);
+    // Ticks at round numbers from 0 (1, 2 or 5 times a power of ten), about `divisions`
+    // of them over the axis.
+    const double step = RoundTickStep(mAxisX->max() - mAxisX->min(), divisions);
+    for (QValueAxis* axis : {mAxisX, mAxisY}) {
+        axis->setTickCount(divisions + 1);
+        axis->setTickType(QValueAxis::TicksDynamic);
+        axis->setTickAnchor(0.0);
+        axis->setTickInterval(step);
+        axis->setLabelFormat(QStringLiteral("%g"));
+    }
+}
+
+void CMSChart::PlaceRegion() {
+    if (mRegionItem == nullptr) {
+        return;
+    }
+    QPolygonF onScreen;
+    for (const QPointF& point : mRegion) {
+        onScreen << mChart->mapToPosition(point);
+    }
+    mRegionItem->setPolygon(onScreen);
 }
 
 void CMSChart::Refresh() {
     mChart->removeAllSeries();
+    mRegion.clear();
+    std::size_t nextColour = 0;
     for (int column = 1; column + 1 <= mColumns; column += 2) {
         auto* series = new QLineSeries;
         series->setName(ColumnLabel(column));
         for (int row = 1; row <= mRows; ++row) {
             series->append(Data(row, column), Data(row, column + 1));
         }
+        QPen pen(kLineColours[nextColour % std::size(kLineColours)]);
+        pen.setWidthF(2.0);
+        switch (Role(column)) {
+            case SeriesRole::Objective:
+                // Dashed as well as red: the colour is not its only sign.
+                pen.setColor(ObjectiveColour());
+                pen.setStyle(Qt::DashLine);
+                pen.setWidthF(2.5);
+                break;
+            case SeriesRole::Region:
+                mRegion = QPolygonF(series->points());
+                pen.setColor(kRegionFill.darker(200));
+                break;
+            case SeriesRole::Line:
+                ++nextColour;
+                break;
+        }
+        series->setPen(pen);
         mChart->addSeries(series);
         series->attachAxis(mAxisX);
         series->attachAxis(mAxisY);
     }
-    // The polygon of the region has no name; keep it out of the legend.
+    if (mMarked) {
+        auto* mark = new QScatterSeries;
+        mark->setObjectName(QStringLiteral("optimumMark"));
+        mark->setMarkerSize(12.0);
+        mark->setColor(ObjectiveColour());
+        mark->append(*mMarked);
+        // The label as given, with no @-tags to fill in.
+        mark->setPointLabelsFormat(mMarkedLabel);
+        mark->setPointLabelsVisible(true);
+        mark->setPointLabelsClipping(false);
+        mChart->addSeries(mark);
+        mark->attachAxis(mAxisX);
+        mark->attachAxis(mAxisY);
+    }
+    mRegionItem->setVisible(!mRegion.isEmpty());
+    PlaceRegion();
+    // The polygon of the region and the mark have no name; keep them out of the legend.
     for (QAbstractSeries* series : mChart->series()) {
         const auto markers = mChart->legend()->markers(series);
         for (auto* marker : markers) {

@@ -1,10 +1,15 @@
 #pragma once
 
+#include <QColor>
+#include <QPointF>
+#include <QPolygonF>
 #include <QString>
 #include <QWidget>
+#include <optional>
 #include <vector>
 
 class QChart;
+class QGraphicsPolygonItem;
 class QChartView;
 class QValueAxis;
 
@@ -27,6 +32,13 @@ class CMSChart : public QWidget {
     // The upper end of both axes, and the number of divisions each is split into.
     void SetAxisMaximum(double maximum);
     void SetDivisions(int divisions);
+    // What a column pair draws: a plain line, the feasible region (filled, semi-transparent)
+    // or the objective line (one colour that no other line has). Plain unless set; a new
+    // column count makes every pair plain again.
+    enum class SeriesRole { Line, Region, Objective };
+    void SetSeriesRole(int column, SeriesRole role);
+    // A marked point with its label, such as the optimum; nothing removes the mark.
+    void SetMarkedPoint(std::optional<QPointF> point, const QString& label);
     // Draws the grid: one line series per column pair, labelled by its first column.
     void Refresh();
 
@@ -36,9 +48,14 @@ class CMSChart : public QWidget {
     int ColumnCount() const { return mColumns; }
     double Data(int row, int column) const;
     QString ColumnLabel(int column) const;
+    static QColor ObjectiveColour();
+    // The region as drawn, in chart coordinates; empty when no pair is the region.
+    QPolygonF RegionPolygon() const { return mRegion; }
 
   private:
     std::size_t Index(int row, int column) const;
+    SeriesRole Role(int column) const;
+    void PlaceRegion();
 
     QChartView* mView = nullptr;
     QChart* mChart = nullptr;
@@ -48,6 +65,11 @@ class CMSChart : public QWidget {
     int mColumns = 0;
     std::vector<double> mGrid;
     std::vector<QString> mLabels;
+    std::vector<SeriesRole> mRoles;
+    std::optional<QPointF> mMarked;
+    QString mMarkedLabel;
+    QPolygonF mRegion;
+    QGraphicsPolygonItem* mRegionItem = nullptr;
 };
 
 }  // namespace vantrell

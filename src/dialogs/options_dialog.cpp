@@ -13,7 +13,8 @@
 namespace vantrell {
 
 COptionsDlg::COptionsDlg(VantrellState& state, Prompt& prompt, QWidget* parent)
-    : QDialog(parent), mState(state), mPrompt(prompt), mDecimalPlaces(state.mDecimalPlaces) {
+    : QDialog(parent), mState(state), mPrompt(prompt), mDecimalPlaces(state.mDecimalPlaces),
+      mOpenedDuality(state.mDisplayDuality) {
     setWindowTitle(QStringLiteral("Options Dialog"));
     setFont(FixedDialogFont());
     BuildLayout();
@@ -30,7 +31,7 @@ void COptionsDlg::BuildLayout() {
     mDualityBox = new QCheckBox(QStringLiteral("Display Duality"), this);
     mDualityBox->setObjectName(QStringLiteral("dualityBox"));
     mDualityBox->setChecked(mState.mDisplayDuality);
-    // The box mirrors the state: a click changes it at once, and Cancel does not undo it.
+    // The box mirrors the state: a click changes it at once; Cancel puts it back.
     connect(mDualityBox, &QCheckBox::toggled, this,
             [this](bool checked) { mState.mDisplayDuality = checked; });
 
@@ -76,6 +77,12 @@ void COptionsDlg::OnOk() {
     }
     mDecimalPlaces = *input.places;
     accept();
+}
+
+void COptionsDlg::reject() {
+    // The main window keeps showing the dual as it was, so the state must say the same.
+    mState.mDisplayDuality = mOpenedDuality;
+    QDialog::reject();
 }
 
 void COptionsDlg::OnHelp() {

@@ -11,7 +11,7 @@ class QLineEdit;
 namespace vantrell {
 
 // "Options Dialog": the number of decimal places and the dual display. The duality box
-// changes the state at the click, whatever button ends the dialog; the decimal count is
+// changes the state at the click and Cancel (or Escape) puts it back; the decimal count is
 // only handed back, through DecimalPlaces() after exec() returned Accepted, for the main
 // window to apply and redraw.
 class COptionsDlg : public QDialog {
@@ -24,6 +24,8 @@ class COptionsDlg : public QDialog {
     // count the dialog was opened with.
     int DecimalPlaces() const { return mDecimalPlaces; }
 
+    void reject() override;
+
   private:
     void BuildLayout();
     void OnOk();
@@ -32,6 +34,7 @@ class COptionsDlg : public QDialog {
     VantrellState& mState;
     Prompt& mPrompt;
     int mDecimalPlaces;
+    bool mOpenedDuality;
     QLineEdit* mDecimalEdit = nullptr;
     QCheckBox* mDualityBox = nullptr;
 };

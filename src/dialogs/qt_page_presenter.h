@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QByteArray>
 #include <QPointer>
 #include <QWidget>
 
@@ -9,7 +10,8 @@
 namespace vantrell {
 
 // Shows each page of a run in a modal Tableau dialog; the run waits inside ShowPage until
-// the user has left the page.
+// the user has left the page. The first page opens at the size the page needs; later pages
+// of the same run open where and as large as the student left the one before.
 class QtPagePresenter : public PagePresenter {
   public:
     explicit QtPagePresenter(Prompt& prompt) : mPrompt(prompt) {}
@@ -19,6 +21,8 @@ class QtPagePresenter : public PagePresenter {
   private:
     Prompt& mPrompt;
     QPointer<QWidget> mParent;
+    // The size and place the student gave the window, kept for the rest of the run.
+    QByteArray mGeometry;
 };
 
 }  // namespace vantrell

@@ -33,18 +33,33 @@ void QtPrompt::ShowMessage(const std::string& text) {
     QMessageBox::information(ActiveWindow(), Title(), QString::fromStdString(text));
 }
 
+std::unique_ptr<QMessageBox> MakeQuestionBox(const std::string& question, bool defaultNo,
+                                             QWidget* parent) {
+    auto box = std::make_unique<QMessageBox>(QMessageBox::Question, Title(),
+                                             QString::fromStdString(question),
+                                             QMessageBox::Yes | QMessageBox::No, parent);
+    box->setDefaultButton(defaultNo ? QMessageBox::No : QMessageBox::Yes);
+    return box;
+}
+
 bool QtPrompt::AskYesNo(const std::string& question) {
-    return QMessageBox::question(ActiveWindow(), Title(), QString::fromStdString(question),
-                                 QMessageBox::Yes | QMessageBox::No) == QMessageBox::Yes;
+    return MakeQuestionBox(question, false, ActiveWindow())->exec() == QMessageBox::Yes;
+}
+
+bool QtPrompt::AskToDiscard(const std::string& question) {
+    return MakeQuestionBox(question, true, ActiveWindow())->exec() == QMessageBox::Yes;
 }
 
 std::optional<std::string> QtPrompt::ChooseFileToOpen(const FileDialogSpec& request) {
-    const QString path = QFileDialog::getOpenFileName(ActiveWindow(), QStringLiteral("Open"),
-                                                      InitialFolder(request), FilterText(request));
-    if (path.isEmpty()) {
+    QFileDialog dialog(ActiveWindow(), QStringLiteral("Open"), InitialFolder(request),
+                       FilterText(request));
+    dialog.setAcceptMode(QFileDialog::AcceptOpen);
+    dialog.setFileMode(QFileDialog::ExistingFile);
+    dialog.resize(kFileDialogWidth, kFileDialogHeight);
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) {
         return std::nullopt;
     }
-    return QDir::toNativeSeparators(path).toStdString();
+    return QDir::toNativeSeparators(dialog.selectedFiles().constFirst()).toStdString();
 }
 
 std::optional<std::string> QtPrompt::ChooseFileToSave(const FileDialogSpec& request) {
@@ -52,6 +67,7 @@ std::optional<std::string> QtPrompt::ChooseFileToSave(const FileDialogSpec& requ
                        FilterText(request));
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     dialog.setFileMode(QFileDialog::AnyFile);
+    dialog.resize(kFileDialogWidth, kFileDialogHeight);
     // QFileDialog asks before overwriting an existing file unless told not to.
     if (!request.defaultExtension.empty()) {
         dialog.setDefaultSuffix(QString::fromStdString(request.defaultExtension));

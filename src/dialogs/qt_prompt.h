@@ -2,6 +2,9 @@
 
 #include <QPointer>
 #include <QWidget>
+#include <memory>
+
+class QMessageBox;
 
 #include "model/prompt.h"
 
@@ -13,9 +16,18 @@ class QtPrompt : public Prompt {
   public:
     void ShowMessage(const std::string& text) override;
     bool AskYesNo(const std::string& question) override;
+    bool AskToDiscard(const std::string& question) override;
     std::optional<std::string> ChooseFileToOpen(const FileDialogSpec& request) override;
     std::optional<std::string> ChooseFileToSave(const FileDialogSpec& request) override;
 };
+
+// The question box; defaultNo makes No the button Enter presses.
+std::unique_ptr<QMessageBox> MakeQuestionBox(const std::string& question, bool defaultNo,
+                                             QWidget* parent);
+
+// The size a file dialog opens at: wide enough for the name, size, type and date columns.
+inline constexpr int kFileDialogWidth = 900;
+inline constexpr int kFileDialogHeight = 560;
 
 // The folder a file dialog opens in: the folder of the initial name when it exists
 // (relative to the working directory), else the installed examples for a dialog that shows

@@ -5,10 +5,15 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QPoint>
 #include <QPushButton>
+#include <QScreen>
+#include <QStyle>
 #include <QVBoxLayout>
 #include <algorithm>
+#include <optional>
 
+#include "dialogs/tableau_marks.h"
 #include "dialogs/ui_fonts.h"
 #include "model/number_text.h"
 
@@ -62,7 +67,7 @@ void CTableauDlg::BuildLayout() {
     mTableauList->setSelectionMode(QAbstractItemView::SingleSelection);
     mTableauList->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     mTableauList->setMinimumSize(560, 180);
-    resize(820, 340);
+    mTableauList->setItemDelegate(new TableauMarksDelegate(mTableauList));
 
     auto* fields = new QGridLayout;
     fields->addWidget(mIterationField, 0, 0, 1, 4);
@@ -102,25 +107,54 @@ void CTableauDlg::FillFields(const TableauPage& page) {
     // measure it: all items take the widest line's size, measured once.
     const std::vector<std::string> lines = page.Lines();
     std::size_t widest = 0;
-    for (std::size_t line = 0; line < lines.size(); ++line) {
-        widest = std::max(widest, lines[line].size());
+    for (const std::string& line : lines) {
+        widest = std::max(widest, line.size());
     }
     const QFontMetrics metrics(mTableauList->font());
-    const QSize itemSize(
-        metrics.horizontalAdvance(QString(static_cast<qsizetype>(widest), u'0')) + kItemMargin,
-        metrics.height());
+    const int widestPixels =
+        metrics.horizontalAdvance(QString(static_cast<qsizetype>(widest), u'0'));
+    const QSize itemSize(widestPixels + kItemMargin, metrics.height());
     mTableauList->setUniformItemSizes(true);
-    for (const std::string& line : lines) {
-        auto* item = new QListWidgetItem(QString::fromStdString(line), mTableauList);
+
+    const std::optional<std::size_t> entering = page.EnteringColumn();
+    const std::optional<TableauPage::Span> span =
+        entering ? std::optional(page.ColumnSpan(*entering)) : std::nullopt;
+    // The first two lines are the Cj line and the headings; the pivot row follows.
+    const int pivotLine = mState.mLeavingRow != -1 ? mState.mLeavingRow + 2 : -1;
+    for (std::size_t line = 0; line < lines.size(); ++line) {
+        auto* item = new QListWidgetItem(QString::fromStdString(lines[line]));
         item->setSizeHint(itemSize);
+        if (span) {
+            item->setData(kEnteringSpanRole,
+                          QPoint(static_cast<int>(span->start), static_cast<int>(span->length)));
+            item->setData(kPivotRowRole, static_cast<int>(line) == pivotLine);
+        }
+        mTableauList->addItem(item);
     }
-    if (mState.mLeavingRow != -1) {
-        // The first two lines are the Cj line and the headings; the pivot row follows.
-        mTableauList->setCurrentRow(mState.mLeavingRow + 2);
+    if (pivotLine != -1) {
+        mTableauList->setCurrentRow(pivotLine);
     }
+    FitToPage(widestPixels);
     const char* format =
         mState.mSolvingDual ? "Solving Dual: Iteration: %d" : "Solving Primal: Iteration: %d";
     mIterationField->setText(QString::fromStdString(CFormat(format, mState.mTableauCount)));
+}
+
+void CTableauDlg::FitToPage(int longest) {
+    // Wide and tall enough for every line, Bi and Bi/Aij included, up to the screen.
+    const QFontMetrics metrics(mTableauList->font());
+    const int chrome = 2 * mTableauList->frameWidth() + 8 +
+                       style()->pixelMetric(QStyle::PM_ScrollBarExtent) +
+                       layout()->contentsMargins().left() + layout()->contentsMargins().right();
+    const int lines = mTableauList->count() + 1;
+    const int listHeight = lines * metrics.lineSpacing() + 2 * mTableauList->frameWidth() +
+                           style()->pixelMetric(QStyle::PM_ScrollBarExtent);
+    QSize wanted(std::max(820, longest + chrome),
+                 std::max(340, listHeight + layout()->itemAt(0)->sizeHint().height() + 40));
+    if (const QScreen* screen = this->screen()) {
+        wanted = wanted.boundedTo(screen->availableGeometry().size());
+    }
+    resize(wanted);
 }
 
 void CTableauDlg::OnNext() {

@@ -28,6 +28,8 @@ class CTableauDlg : public QDialog {
   private:
     void BuildLayout();
     void FillFields(const TableauPage& page);
+    // Sizes the window to the page; longest is the widest line in pixels.
+    void FitToPage(int longest);
 
     const VantrellState& mState;
     Prompt& mPrompt;

@@ -11,6 +11,9 @@ namespace vantrell {
 namespace {
 
 constexpr const char* kIndent = "    ";
+// In place of the tableaus and solution of a run kept from another problem.
+constexpr const char* kPrimalNotSolvedLine = "\n\n    Primal: not solved for this problem\n";
+constexpr const char* kDualNotSolvedLine = "\n\n    Dual: not solved for this problem\n";
 
 std::string ReportTerm(double coefficient, const std::string& name, int decimals) {
     std::string text = coefficient < 0.0 ? " - " : " + ";
@@ -138,12 +141,16 @@ std::string BuildReport(const VantrellState& state, const ReportClock& when) {
     for (std::size_t i = 0; i < state.mPrimal.constraints.size(); ++i) {
         report += kIndent + ReportPrimalConstraintText(state, i) + "\n";
     }
-    AppendPages(report, "Primal", state.mPrimalPages, state.mPrimalTableauCount);
-    report += "\n\nComplete Primal Solution:\n";
-    AppendSolution(report,
-                   {state.mPrimalPages, state.mPrimalTableauCount, state.mPrimalBasis,
-                    state.mPrimalValues, state.mPrimalOutcome},
-                   decimals, "    Primal Solution = ", "    Other Variables: 0.0\n");
+    if (KeptRunIsStale(state, false)) {
+        report += kPrimalNotSolvedLine;
+    } else {
+        AppendPages(report, "Primal", state.mPrimalPages, state.mPrimalTableauCount);
+        report += "\n\nComplete Primal Solution:\n";
+        AppendSolution(report,
+                       {state.mPrimalPages, state.mPrimalTableauCount, state.mPrimalBasis,
+                        state.mPrimalValues, state.mPrimalOutcome},
+                       decimals, "    Primal Solution = ", "    Other Variables: 0.0\n");
+    }
 
     if (!state.mDisplayDuality) {
         return report;
@@ -152,6 +159,10 @@ std::string BuildReport(const VantrellState& state, const ReportClock& when) {
     report += "\n\n\nDual Constraints:\n";
     for (std::size_t i = 0; i < state.mDual.constraints.size(); ++i) {
         report += kIndent + ReportDualConstraintText(state, i) + "\n";
+    }
+    if (KeptRunIsStale(state, true)) {
+        report += kDualNotSolvedLine;
+        return report;
     }
     AppendPages(report, "Dual", state.mDualPages, state.mDualTableauCount);
     report += "\n\nComplete Dual Solution:\n";

@@ -15,6 +15,8 @@ struct CostTerm {
     bool zero = false;
     bool hasM = false;
     double mCost = 0.0;
+
+    bool operator==(const CostTerm&) const = default;
 };
 
 enum RelationCode : std::int32_t {
@@ -40,6 +42,8 @@ struct ConstraintRow {
     // Column X(index+1) with a marked zero: a term the row does not have.
     void AppendMarkedZeroColumn(int index);
     void ClearColumns();
+
+    bool operator==(const ConstraintRow&) const = default;
 };
 
 // One problem. constraints and constraintNames are one unit and change together.

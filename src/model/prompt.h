@@ -24,6 +24,9 @@ class Prompt {
     virtual ~Prompt() = default;
     virtual void ShowMessage(const std::string& text) = 0;
     virtual bool AskYesNo(const std::string& question) = 0;
+    // A question whose Yes deletes or discards something: No is the answer a stray Enter
+    // gives. Front ends without a default answer ask it as any other question.
+    virtual bool AskToDiscard(const std::string& question) { return AskYesNo(question); }
     virtual std::optional<std::string> ChooseFileToOpen(const FileDialogSpec& request) = 0;
     // The dialog asks before overwriting an existing file.
     virtual std::optional<std::string> ChooseFileToSave(const FileDialogSpec& request) = 0;

@@ -72,6 +72,32 @@ std::vector<std::string> TableauPage::Lines() const {
     return lines;
 }
 
+TableauPage::Span TableauPage::ColumnSpan(std::size_t column) const {
+    const std::vector<std::int32_t> widths = ColumnWidths(mRows);
+    Span span;
+    for (std::size_t k = 0; k < column && k < widths.size(); ++k) {
+        span.start += static_cast<std::size_t>(widths[k]) + 1;  // the cell and its blank
+    }
+    if (column < widths.size()) {
+        span.length = static_cast<std::size_t>(widths[column]);
+    }
+    return span;
+}
+
+std::optional<std::size_t> TableauPage::EnteringColumn() const {
+    constexpr std::size_t kHeadingLine = 1;
+    if (mEntering.empty() || mRows.size() <= kHeadingLine) {
+        return std::nullopt;
+    }
+    const Line& headings = mRows[kHeadingLine];
+    for (std::size_t k = 0; k < headings.size(); ++k) {
+        if (headings[k] == mEntering) {
+            return k;
+        }
+    }
+    return std::nullopt;
+}
+
 void TableauPage::Clear() {
     mRows.clear();
     mColumnWidths.clear();

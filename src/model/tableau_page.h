@@ -3,6 +3,7 @@
 #include <array>
 #include <cstdint>
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -29,6 +30,15 @@ class TableauPage {
     // Every line aligned by this page's own widths, without touching the page: what the
     // report, the batch front end and the Tableau dialog print.
     std::vector<std::string> Lines() const;
+    // Where column k stands in every line of Lines(): its first character and its width.
+    struct Span {
+        std::size_t start = 0;
+        std::size_t length = 0;
+    };
+    Span ColumnSpan(std::size_t column) const;
+    // The column whose heading (the second line) is the entering variable; nothing when no
+    // variable enters, as on a run's last page.
+    std::optional<std::size_t> EnteringColumn() const;
     // Empties the text and every written member, so a reused page shows nothing stale.
     void Clear();
 

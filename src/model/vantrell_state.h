@@ -6,6 +6,7 @@
 
 #include "model/problem.h"
 #include "model/run_outcome.h"
+#include "model/solved_problem.h"
 #include "model/tableau_page.h"
 
 namespace vantrell {
@@ -54,10 +55,23 @@ struct VantrellState {
     RunOutcome mRunOutcome = RunOutcome::NotRun;
     RunOutcome mPrimalOutcome = RunOutcome::NotRun;
     RunOutcome mDualOutcome = RunOutcome::NotRun;
+    // The problem each kept run solved; Open, New and every edit leave the runs stale.
+    SolvedProblem mPrimalSolved;
+    SolvedProblem mDualSolved;
+    SolvedProblem mLastSolved;  // of the run in mPages
 
     // The "Complete Solution" list and the "n", "m", "n-m" fields of the main window.
     std::vector<std::string> mSolutionLines;
     SizeFields mSizeFields;
 };
+
+// Whether the kept primal (or dual) run is of the problem now in the primal.
+bool KeptRunIsCurrent(const VantrellState& state, bool dual);
+// Whether the last run, the one in mPages, was made for another problem.
+bool LastRunIsStale(const VantrellState& state);
+// Whether runs were kept but none of them is of the problem now in the primal.
+bool NoKeptRunIsCurrent(const VantrellState& state);
+// Whether a kept run was made for another problem than the one now in the primal.
+bool KeptRunIsStale(const VantrellState& state, bool dual);
 
 }  // namespace vantrell

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -10,5 +11,13 @@ namespace vantrell {
 // The "Complete Solution" lines of the run that just ended, by its outcome: the basis with
 // its values and the objective value, or the line that says why there is none.
 std::vector<std::string> SolutionLines(const VantrellState& state);
+
+// The sense an objective as shown is solved in: "Minimize" or "Maximize". The dual as the
+// main window shows it is always maximized (a maximization's dual shows its costs negated).
+const char* SenseText(bool minimize);
+
+// After the primal run of a minimization reached its optimum: "Minimum of Z = 9.000 (the
+// tableaus maximize -Z)", since the list's "Solution" is the value of -Z. Nothing otherwise.
+std::optional<std::string> MinimumLine(const VantrellState& state);
 
 }  // namespace vantrell

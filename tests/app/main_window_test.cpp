@@ -1,14 +1,17 @@
 // The main window driven as a student would: menu, keys, double-clicks, dialogs.
 #include <QAction>
 #include <QCheckBox>
+#include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QMessageBox>
 #include <QPushButton>
 #include <QTableWidget>
 #include <QtTest>
 
 #include "app/vantrell_dlg.h"
 #include "dialogs/graph_dialog.h"
+#include "dialogs/qt_prompt.h"
 #include "support/scripted_prompt.h"
 #include "support/temp_dir.h"
 
@@ -100,23 +103,36 @@ class MainWindowTest : public QObject {
         }
     }
 
-    // Ctrl+X in the name field deletes no text; Enter keeps the window; Escape asks first.
-    void nameFieldKeysEnterAndEscape() {
+    // In a text field the editing keys edit: Ctrl+X cuts. Elsewhere it deletes a constraint,
+    // asked with No as the default; Enter keeps the window; Escape asks first.
+    void editingKeysInAFieldAndDefaultNoOnDeleting() {
         Fixture f;
         auto* name = f.Find("problemNameEdit");
         QTest::keyClicks(name, "Diet");
         name->selectAll();
         QTest::keyClick(name, Qt::Key_X, Qt::ControlModifier);
+        QCOMPARE(name->text(), QString());
+        QTest::keyClick(name, Qt::Key_V, Qt::ControlModifier);
         QCOMPARE(name->text(), QStringLiteral("Diet"));
+        QVERIFY(f.Trace().isEmpty());
+        QTest::keyClick(f.Find<QListWidget>("primalList"), Qt::Key_X, Qt::ControlModifier);
         QTest::keyClick(name, Qt::Key_Return);
         QCOMPARE(f.Trace(), QStringList{"message Select a constraint to delete"});
 
+        // The name was changed: after Yes to leaving, saving is offered (answered No).
         f.prompt.answers = {false, true};
         QTest::keyClick(&f.window, Qt::Key_Escape);
         QVERIFY(f.window.isVisible());
         f.window.close();
         QVERIFY(!f.window.isVisible());
-        QCOMPARE(f.prompt.questions.size(), std::size_t{2});
+        QCOMPARE(
+            f.prompt.questions,
+            (std::vector<std::string>{"Do you really want to exit?", "Do you really want to exit?",
+                                      "Do you want to save the current inputs?"}));
+        QCOMPARE(f.prompt.discardQuestions.size(), std::size_t{2});
+        const auto box =
+            MakeQuestionBox("Are you sure you want to delete this entry?", true, nullptr);
+        QCOMPARE(box->defaultButton(), box->button(QMessageBox::No));
     }
 
     void openShowsProblemAndDualThenPrimalSolvesAndCancelEmpties() {
@@ -182,9 +198,13 @@ class MainWindowTest : public QObject {
         QCOMPARE(f.Trace(), (QStringList{"question Do you want to save the current inputs?",
                                          "dialog vantrell::CObjectiveDlg"}));
         QVERIFY(f.Lines("primalList").isEmpty());
-        QVERIFY(f.Text("problemNameEdit").isEmpty());
-        QVERIFY(f.Text("mField").isEmpty());
-        QCOMPARE(f.Text("fileNameEdit"), QString::fromStdString(Example("maximize.lp")));
+        // Nothing of the old problem stays in view.
+        for (const char* field :
+             {"problemNameEdit", "fileNameEdit", "nField", "mField", "nMinusMField"}) {
+            QVERIFY2(f.Text(field).isEmpty(), field);
+        }
+        QVERIFY(f.Lines("solutionList").isEmpty());
+        QCOMPARE(f.window.windowTitle(), QStringLiteral("Vantrell[*]"));
         QVERIFY(!f.window.State().mSolved);
     }
 
@@ -231,7 +251,7 @@ class MainWindowTest : public QObject {
         QCOMPARE(rowsShown, 13);  // two tableaus of six lines and the row between them
     }
 
-    // OK takes -2 as two places; Cancel drops the count but the duality click stays.
+    // OK takes -2 as two places; Cancel drops the count and the duality click alike.
     void optionsOkThenCancel() {
         Fixture f("maximize.lp");
         f.onDialog = [](QDialog& dialog) {
@@ -251,8 +271,49 @@ class MainWindowTest : public QObject {
         };
         f.Run(MainCommand::Options);
         QCOMPARE(f.window.State().mDecimalPlaces, 2);
-        QVERIFY(!f.window.State().mDisplayDuality);
-        QCOMPARE(f.Lines("dualList").size(), 2);  // redrawn only at the next refresh
+        QVERIFY(f.window.State().mDisplayDuality);
+        QCOMPARE(f.Lines("dualList").size(), 2);
+        f.Trace();
+        f.Run(MainCommand::CalculateDual);  // not refused: duality is on, as the list shows
+        QCOMPARE(f.Trace(), QStringList());
+    }
+
+    // A minimization says so, and its list says what the minimum is.
+    void minimizationShowsItsSenseAndTheMinimum() {
+        Fixture f("minimize.lp");
+        QCOMPARE(f.window.findChild<QLabel*>("primalSense")->text(), QStringLiteral("Minimize"));
+        QCOMPARE(f.window.findChild<QLabel*>("dualSense")->text(), QStringLiteral("Maximize"));
+        f.Run(MainCommand::CalculatePrimal);
+        const QStringList lines = f.Lines("solutionList");
+        QCOMPARE(lines.at(lines.size() - 3), QStringLiteral("Solution = -9.000"));
+        QCOMPARE(lines.last(), QStringLiteral("Minimum of Z = 9.000 (the tableaus maximize -Z)"));
+    }
+
+    // An edit makes the kept run stale: its solution and counts leave the window, the
+    // title marks the change, and the focus comes back after a modal dialog.
+    void anEditClearsTheOldSolutionAndMarksTheTitle() {
+        Fixture f("maximize.lp");
+        QCOMPARE(f.window.windowTitle(), QStringLiteral("maximize.lp[*] - Vantrell"));
+        QVERIFY(!f.window.isWindowModified());
+        f.Run(MainCommand::CalculatePrimal);
+        QVERIFY(!f.Lines("solutionList").isEmpty());
+        QWidget elsewhere;
+        f.onDialog = [&](QDialog&) {
+            elsewhere.show();
+            elsewhere.activateWindow();
+            QApplication::setActiveWindow(&elsewhere);
+            f.window.State().mPrimal.constraints.pop_back();
+            return int(QDialog::Accepted);
+        };
+        f.Run(MainCommand::Constraints);
+        f.Trace();
+        f.Run(MainCommand::SaveExcel);  // the kept run is of the old problem
+        QCOMPARE(f.Trace(), QStringList{"message The problem must be solved first."});
+        QVERIFY(f.Lines("solutionList").isEmpty());
+        QVERIFY(f.Text("nField").isEmpty());
+        QVERIFY(f.window.isWindowModified());
+        QCoreApplication::processEvents();  // delivers the activation the command asked for
+        QCOMPARE(QApplication::activeWindow(), &f.window);
     }
 
     void secondPlotReusesTheWindowAndClosingListsThePoint() {

@@ -203,12 +203,14 @@ TEST(CliPlot, RefusedProblemsAndSweepsThatCannotRun) {
     const char* const kYZero =
         "The Objective Y Component is zero. The Objective lines cannot be plotted\n";
     const std::vector<Case> cases = {
-        {"first row names X1 only",
+        {"first row names X1 only: its X2 reads 0",
          "1.000X1 + 1.000X2",
          {"1.000X1 <= 4.000", "1.000X1 + 1.000X2 <= 6.000"},
-         kExitRefused,
-         "",
-         "Size of Constraints should at least be 2\n"},
+         kExitSuccess,
+         "Plot check\nX1: 0.000, X2: 0.000, Z: 0.000\nX1: 4.000, X2: 0.000, Z: 4.000\n"
+         "X1: 0.000, X2: 6.000, Z: 6.000\nX1: 4.000, X2: 2.000, Z: 6.000\nExtent: 9.000\n"
+         "Slope: -1.000\nStops at line 2: X1: 0.000, X2: 6.000, Z: 6.000 after 34 steps\n",
+         ""},
         {"X2 cost written 0.000",
          "3.000X1 + 0.000X2",
          {"1.000X1 + 1.000X2 <= 4.000"},

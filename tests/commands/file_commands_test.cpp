@@ -64,7 +64,8 @@ TEST_F(FileCommands, OpenReplacesTheProblemAndRebuildsTheDual) {
     EXPECT_EQ(prompt.questions, Texts{"Do you want to save the current inputs?"});
 
     VantrellState expected = SolvedState();
-    expected.mPrimal = MakeProblem({3, 5}, {{{1, 0}, "<=", 4, "Plant1"}, {{0, 2}, "<=", 12, "Plant2"}});
+    expected.mPrimal =
+        MakeProblem({3, 5}, {{{1, 0}, "<=", 4, "Plant1"}, {{0, 2}, "<=", 12, "Plant2"}});
     for (ConstraintRow& row : expected.mPrimal.constraints) {
         row.zeroMarks.assign(2, false);
     }
@@ -104,14 +105,16 @@ TEST_F(FileCommands, FailedOpenKeepsEverythingIncludingTheFileName) {
         {dir.File("missing.lp"), {"Cannot open LP file"}, 0},
         {dir.path().string(), {"Cannot open LP file"}, 0},
         {Problem("bad.lp", "S#\n2\n0\n\n3X1 + 4X2\n\nC1#\n1X1 =< 4\n\nC2#\n1X1 +2X2 <= 4\n"),
-         {"Equality is unknown" + wrong, "Multiplier is unknown" + wrong}, 1},
+         {"Equality is unknown" + wrong, "Multiplier is unknown" + wrong},
+         1},
     };
     for (const auto& [path, messages, questions] : cases) {
         VantrellState opened = SolvedState();
         ScriptedPrompt answers;
         answers.openFiles.push_back(path);
         EXPECT_EQ(OpenProblem(opened, answers), OpenResult::Failed) << path;
-        EXPECT_EQ(std::tuple(answers.messages, answers.questions.size()), std::tuple(messages, questions));
+        EXPECT_EQ(std::tuple(answers.messages, answers.questions.size()),
+                  std::tuple(messages, questions));
         ExpectSameState(opened, SolvedState());
     }
 }
@@ -126,7 +129,8 @@ TEST_F(FileCommands, OpenAsksToSaveOnlyWhenThereIsSomethingToSave) {
         ScriptedPrompt answers;
         answers.openFiles.push_back(path);
         EXPECT_EQ(OpenProblem(current, answers), OpenResult::Opened);
-        EXPECT_EQ(std::tuple(answers.questions.size(), answers.saveSpecs.size()), std::tuple(questions, 0u));
+        EXPECT_EQ(std::tuple(answers.questions.size(), answers.saveSpecs.size()),
+                  std::tuple(questions, 0u));
     }
 }
 
@@ -139,7 +143,8 @@ TEST_F(FileCommands, YesSavesOverTheChosenFileWhichThenOpensWithItsOldContent) {
     ASSERT_EQ(prompt.saveSpecs.size(), 1u);
     EXPECT_EQ(prompt.saveSpecs[0].defaultExtension, "lp");
     EXPECT_EQ(testing::ReadWholeFile(path).rfind("Old problem# Problem Name\r\n3 #number", 0), 0u);
-    EXPECT_EQ(std::tuple(state.mProblemName, state.mPrimal.constraints.size()), std::tuple("Sample", 2u));
+    EXPECT_EQ(std::tuple(state.mProblemName, state.mPrimal.constraints.size()),
+              std::tuple("Sample", 2u));
 }
 
 TEST_F(FileCommands, SaveTextLeavesOnlyTheNewContentOrReportsWhyNot) {
@@ -154,7 +159,8 @@ TEST_F(FileCommands, SaveTextLeavesOnlyTheNewContentOrReportsWhyNot) {
     EXPECT_EQ(testing::ReadWholeFile(path),
               "Tiny# Problem Name\r\n1 #number of decimal places\r\n0 # minimize is 1\r\n\r\n"
               "1.0X1 #object function\r\n");
-    EXPECT_EQ(prompt.messages, Texts{"Cannot write \"" + missing + "\": No such file or directory"});
+    EXPECT_EQ(prompt.messages,
+              Texts{"Cannot write \"" + missing + "\": No such file or directory"});
 }
 
 }  // namespace

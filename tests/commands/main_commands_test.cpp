@@ -35,11 +35,12 @@ TEST(DeleteConstraint, AsksFirstAndRemovesRowAndNameTogether) {
     EXPECT_FALSE(DeleteConstraint(state, prompt, 1));
     EXPECT_EQ(state.mPrimal.constraints.size(), 3u);
     EXPECT_TRUE(DeleteConstraint(state, prompt, 1));
+    EXPECT_EQ(prompt.discardQuestions.size(), 2u);  // asked with No as the default
     EXPECT_EQ(state.mPrimal.constraintNames, (std::vector<std::string>{"Plant1", "Plant3"}));
     EXPECT_EQ(state.mPrimal.constraints[1].rhs, 18.0);
 }
 
-TEST(NewProblem, EmptiesTheProblemButKeepsNamesOptionsAndResults) {
+TEST(NewProblem, EmptiesTheProblemNamesAndViewsButKeepsOptionsAndRuns) {
     VantrellState state = ThreeRowState();
     state.mProblemName = "Sample";
     state.mFileName = "/tmp/sample.lp";
@@ -58,21 +59,23 @@ TEST(NewProblem, EmptiesTheProblemButKeepsNamesOptionsAndResults) {
     EXPECT_TRUE(state.mPrimal.objective.empty() && state.mPrimal.constraints.empty());
     EXPECT_TRUE(state.mDual.constraints.empty());
     EXPECT_FALSE(state.mSolved);
-    EXPECT_EQ(state.mProblemName + state.mFileName, "Sample/tmp/sample.lp");
+    EXPECT_EQ(state.mProblemName + state.mFileName, "");
     EXPECT_EQ(state.mDecimalPlaces, 2);
     EXPECT_EQ(state.mPrimalTableauCount, keptPages);
-    EXPECT_EQ(state.mSizeFields.m, "");
-    EXPECT_EQ(state.mSizeFields.n, "5");
+    EXPECT_TRUE(KeptRunIsStale(state, false));
+    EXPECT_EQ(state.mSizeFields.m + state.mSizeFields.n + state.mSizeFields.nMinusM, "");
+    EXPECT_TRUE(state.mSolutionLines.empty());
 }
 
-TEST(PlotRefusal, NeedsTwoObjectiveTermsAndATwoColumnFirstRow) {
+TEST(PlotRefusal, NeedsTwoObjectiveTermsAndARow) {
     VantrellState state = ThreeRowState();
     EXPECT_EQ(PlotRefusal(state), std::nullopt);
     state.mPrimal.objective.push_back(state.mPrimal.objective[0]);
     EXPECT_EQ(PlotRefusal(state), "Size of Objective variables is not equal to 2");
     state.mPrimal.objective.pop_back();
+    // A short row from a file is plotted with its missing terms as 0.
     state.mPrimal.constraints[0].ClearColumns();
-    EXPECT_EQ(PlotRefusal(state), "Size of Constraints should at least be 2");
+    EXPECT_EQ(PlotRefusal(state), std::nullopt);
     state.mPrimal.constraints.clear();
     EXPECT_EQ(PlotRefusal(state), "Size of Constraints should at least be 2");
 }
@@ -102,6 +105,33 @@ TEST(ExportSolution, RefusesUntilSolvedThenReplacesTheFileWholeOrSaysWhy) {
     ExportSolution(state, prompt, clock);
     ASSERT_EQ(prompt.messages.size(), 2u);
     EXPECT_NE(prompt.messages[1].find("no/such/folder/report.out"), std::string::npos);
+}
+
+// Kept runs belong to the problem they solved: a report never mixes two problems.
+TEST(KeptRuns, OnlyRunsOfTheCurrentProblemAreReported) {
+    VantrellState state = ThreeRowState();
+    ScriptedPrompt prompt;
+    SilentPresenter presenter;
+    const ReportClock clock{1, 2, 2027, 3, 4};
+    const auto has = [&](const std::string& part) {
+        return BuildReport(state, clock).find(part) != std::string::npos;
+    };
+    const std::string dualStale = "\n    Dual: not solved for this problem\n";
+    CalculateDual(state, prompt, presenter);
+    // Another problem, only its primal solved: the old dual is not reported beside it.
+    state.mPrimal = MakeProblem({2, 3}, {{{1, 1}, ">=", 4}, {{1, 0}, "<=", 3}});
+    state.mMinimize = true;
+    RebuildDual(state.mPrimal, true, state.mDual);
+    CalculatePrimal(state, prompt, presenter);
+    EXPECT_TRUE(has("Primal Tableau #1") && has(dualStale));
+    EXPECT_FALSE(has("Dual Tableau #1") || has("Complete Dual Solution"));
+    CalculateDual(state, prompt, presenter);
+    EXPECT_TRUE(has("Dual Tableau #1") && !has(dualStale));
+    // An edit leaves both runs stale: both sections replaced, and no export.
+    state.mPrimal.constraints[1].rhs = 2;
+    EXPECT_TRUE(has("\n    Primal: not solved for this problem\n") && has(dualStale));
+    ExportSolution(state, prompt, clock);
+    EXPECT_EQ(prompt.messages, std::vector<std::string>{kNotSolvedMessage});
 }
 
 }  // namespace

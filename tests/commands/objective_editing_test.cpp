@@ -56,17 +56,20 @@ TEST(AddObjectiveTerm, ALaterVariableFillsTermsAndWidensRowsAndReplacingKeepsThe
     ProblemSet primal = MakeProblem({}, {{{1, 2}, "<=", 4}, {{1, 2, 3, 4}, ">=", 1}});
     testing::ScriptedPrompt prompt;
     EXPECT_EQ(AddObjectiveTerm(primal, "X3", "5", prompt).nextItem, 3);
-    ExpectSameProblem(primal,
-                      MakeProblem({0, 0, 5}, {{{1, 2, 0}, "<=", 4}, {{1, 2, 3, 4}, ">=", 1}}));
+    // The objective and every row come out as wide as the widest row.
+    ExpectSameProblem(
+        primal, MakeProblem({0, 0, 5, 0}, {{{1, 2, 0, 0}, "<=", 4}, {{1, 2, 3, 4}, ">=", 1}}));
 
-    AddObjectiveTerm(primal, "X1", "abc", prompt);  // costs 0 but is not marked zero
-    EXPECT_EQ(primal.objective.size(), 3u);
+    AddObjectiveTerm(primal, "X1", "-0.5", prompt);
+    EXPECT_EQ(primal.objective.size(), 4u);
     EXPECT_FALSE(primal.objective.at(0).zero);
     EXPECT_EQ(AddObjectiveTerm(primal, "X9", "1", prompt).nextItem, -1);
 
     const ProblemSet before = primal;
     EXPECT_FALSE(AddObjectiveTerm(primal, "X10", "5", prompt).done);
-    EXPECT_EQ(prompt.messages, std::vector<std::string>{"Choose a variable from X1 to X9"});
+    EXPECT_FALSE(AddObjectiveTerm(primal, "X1", "abc", prompt).done);
+    EXPECT_EQ(prompt.messages, (std::vector<std::string>{"Choose a variable from X1 to X9",
+                                                         "Please enter a number."}));
     ExpectSameProblem(primal, before);
 }
 

@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QComboBox>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QtTest>
@@ -71,20 +72,39 @@ class ConstraintsDialogTest : public QObject {
         QCOMPARE(f.Text("previewText"), QStringLiteral(" + 0.000 X1 + 3.000 X2 >= 4.000"));
         QVERIFY(state.mPrimal.constraints.empty());
 
-        f.Type(f.Field("rhsEdit"), QStringLiteral("9"));  // only checked for text
+        // The right-hand side typed last, after the last Add Var, is the one stored.
+        QCOMPARE(f.dialog.findChild<QLabel*>("modeLabel")->text(), "Adding constraint 1");
+        f.Type(f.Field("rhsEdit"), QStringLiteral("9"));
         f.Type(f.Field("nameEdit"), QStringLiteral("Plant"));
         f.Click("addConButton");
         QCOMPARE(state.mPrimal.constraintNames, (Messages{"Plant"}));
-        QCOMPARE(state.mPrimal.constraints[0].rhs, 4.0);
+        QCOMPARE(state.mPrimal.constraints[0].rhs, 9.0);
         QCOMPARE(state.mPrimal.objective.size(), std::size_t{2});
         QCOMPARE(f.views.calls, testing::RefreshAfterChange());
         QCOMPARE(f.Box("variableBox")->currentText(), QStringLiteral("X1"));
+        QCOMPARE(f.Text("previewText"), QStringLiteral(" <= 0.000"));
+        QCOMPARE(f.dialog.findChild<QLabel*>("modeLabel")->text(), "Adding constraint 2");
     }
 
-    void editModeWidensEveryRowAndRefusesANegativeRhs() {
+    void everyNumberFieldHasItsLabel() {
+        VantrellState state;
+        ConstraintsFixture f(state, -1);
+        QStringList labelled;
+        for (const QLabel* label : f.dialog.findChildren<QLabel*>()) {
+            if (label->buddy() != nullptr) {
+                labelled << label->buddy()->objectName() + "=" + label->text();
+            }
+        }
+        labelled.sort();
+        QCOMPARE(labelled, (QStringList{"coefficientEdit=&Coefficient", "relationBox=R&elation",
+                                        "rhsEdit=&Right-hand side", "variableBox=&Variable"}));
+    }
+
+    void editModeWidensEveryRowAndTakesANegativeRhs() {
         VantrellState state;
         state.mPrimal = MakeProblem({1, 1}, {{{1, 2}, "<=", 4, "A"}, {{-3, 5}, "=", 8, "B"}});
         ConstraintsFixture f(state, 1);
+        QCOMPARE(f.dialog.findChild<QLabel*>("modeLabel")->text(), "Editing constraint 2: B");
         QCOMPARE(f.Text("coefficientEdit"), QStringLiteral("-3.000"));
         QCOMPARE(f.Box("relationBox")->currentText(), QStringLiteral("="));
 
@@ -94,21 +114,18 @@ class ConstraintsDialogTest : public QObject {
                  QStringLiteral(" - 3.000 X1 + 5.000 X2 + 0.000 X3 + 6.000 X4 = 8.000"));
         QVERIFY(f.views.calls.isEmpty());
 
-        f.Type(f.Field("rhsEdit"), QStringLiteral("-1"));
-        f.Click("addConButton");
-        QCOMPARE(f.prompt.messages,
-                 (Messages{"Numbers less than zero are not allowed. Try again"}));
-        f.Type(f.Field("rhsEdit"), QStringLiteral("5"));
+        f.Type(f.Field("rhsEdit"), QStringLiteral("-5"));
         f.Box("relationBox")->setCurrentIndex(2);
         f.Click("addConButton");
-        QCOMPARE(state.mPrimal.constraints[1].rhs, 5.0);
+        QVERIFY(f.prompt.messages.empty());
+        QCOMPARE(state.mPrimal.constraints[1].rhs, -5.0);
         QCOMPARE(state.mPrimal.constraints[1].relationText, std::string(">="));
         QCOMPARE(state.mPrimal.objective.size(), std::size_t{4});
         QCOMPARE(f.views.calls, testing::RefreshAfterChange());
 
         // The redrawn list has no selection: the next presses assemble a new row.
         f.AddVar(0, QStringLiteral("2"));
-        QCOMPARE(f.Text("previewText"), QStringLiteral(" + 2.000 X1 >= 0.000"));
+        QCOMPARE(f.Text("previewText"), QStringLiteral(" + 2.000 X1 <= 0.000"));
         QCOMPARE(state.mPrimal.constraints[1].coefficients[0], -3.0);
     }
 

@@ -4,9 +4,12 @@
 #include <QChart>
 #include <QLegend>
 #include <QLineEdit>
+#include <QLineSeries>
 #include <QListWidget>
 #include <QRadioButton>
+#include <QScatterSeries>
 #include <QSlider>
+#include <QValueAxis>
 #include <QtTest>
 
 #include "dialogs/ms_chart.h"
@@ -87,7 +90,9 @@ class GraphDialogTest : public QObject {
         f.state.mSolutionLines = {"old"};
         f.dialog.close();
         QVERIFY(!f.dialog.IsAnimating());  // the timer never outlives the window
-        QVERIFY(f.state.mSolutionLines.empty());
+        // No point was reached: the main window's solution stays as it was.
+        QCOMPARE(f.state.mSolutionLines, std::vector<std::string>{"old"});
+        QCOMPARE(f.solutionRedraws, 0);
     }
 
     void constraintsModeShowsLabelledSegmentsWithALegend() {
@@ -108,10 +113,40 @@ class GraphDialogTest : public QObject {
         QCOMPARE(chart->ColumnCount(), 8);
         QCOMPARE(chart->ColumnLabel(1), QStringLiteral("C1"));
         QCOMPARE(chart->ColumnLabel(7), QStringLiteral("Obj Function"));
-        QCOMPARE(chart->Chart()->series().size(), qsizetype(4));
+        QCOMPARE(chart->Chart()->series().size(), qsizetype(5));  // and the optimum's mark
 
         QTest::mouseClick(f.dialog.findChild<QRadioButton*>("regionButton"), Qt::LeftButton);
         QVERIFY(!chart->Chart()->legend()->isVisible());
+    }
+
+    // The region filled, the objective line in its own colour in both modes, the optimum
+    // marked with its coordinates and Z, ticks at round numbers.
+    void regionObjectiveOptimumAndTicks() {
+        Fixture f(ExampleState());
+        f.dialog.show();
+        CMSChart* chart = f.dialog.Chart();
+        const auto objectiveColoured = [chart] {
+            QStringList names;
+            for (QAbstractSeries* series : chart->Chart()->series()) {
+                auto* line = qobject_cast<QLineSeries*>(series);
+                if (line != nullptr && line->pen().color() == CMSChart::ObjectiveColour()) {
+                    names << line->name();
+                }
+            }
+            return names;
+        };
+        QCOMPARE(chart->RegionPolygon().size(), 6);  // five corners and the padded last
+        QCOMPARE(objectiveColoured(), QStringList{"Obj Function"});
+        const QList<QAbstractSeries*> series = chart->Chart()->series();
+        auto* mark = qobject_cast<QScatterSeries*>(series.last());
+        QVERIFY(mark != nullptr);
+        QCOMPARE(mark->pointLabelsFormat(), QStringLiteral("(2.000, 6.000) Z = 36.000"));
+        auto* axis = qobject_cast<QValueAxis*>(chart->Chart()->axes(Qt::Horizontal).first());
+        QCOMPARE(axis->tickInterval(), 2.0);
+
+        QTest::mouseClick(f.dialog.findChild<QRadioButton*>("constraintsButton"), Qt::LeftButton);
+        QVERIFY(chart->RegionPolygon().isEmpty());
+        QCOMPARE(objectiveColoured(), QStringList{"Obj Function"});
     }
 
     void negativeScaleIsRefused() {

@@ -63,7 +63,7 @@ class OptionsDialogTest : public QObject {
         }
     }
 
-    void dualityFlipsAtTheClickAndCancelKeepsIt() {
+    void dualityFlipsAtTheClickAndCancelPutsItBack() {
         VantrellState state;
         Shown shown(state);
         auto* box = shown.dialog.findChild<QCheckBox*>(QStringLiteral("dualityBox"));
@@ -72,7 +72,7 @@ class OptionsDialogTest : public QObject {
         QVERIFY(!state.mDisplayDuality);
         shown.Press("cancelButton");
         QCOMPARE(shown.dialog.result(), int(QDialog::Rejected));
-        QVERIFY(!state.mDisplayDuality);
+        QVERIFY(state.mDisplayDuality);
     }
 
     void helpExplainsAndChangesNothing() {

@@ -4,9 +4,11 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
+#include <QScreen>
 #include <QtTest>
 
 #include "commands/calculate_commands.h"
+#include "dialogs/tableau_marks.h"
 #include "support/problem_builders.h"
 #include "support/scripted_prompt.h"
 
@@ -98,6 +100,30 @@ class TableauDialogTest : public QObject {
         QTest::keyClick(&dialog, Qt::Key_Escape);
         QVERIFY(!dialog.isVisible());
         QVERIFY(prompt.questions.empty());
+    }
+
+    // The whole page is in view, Bi and Bi/Aij included (up to the screen), and the
+    // entering column and the pivot cell carry their marks.
+    void opensWideEnoughAndMarksTheEnteringColumnAndPivotCell() {
+        VantrellState state;
+        state.mLeavingRow = 0;
+        TableauPage page;
+        const std::string wide = "(-2.000, 1.000M)";
+        page.mRows = {{"", "Cj", wide, wide, wide, wide, wide},
+                      {"Cb", "Basis", "X1", "X2", "S1", "a1", "S2", "Bi", "Bi/Aij"},
+                      {wide, "a1", wide, "1.000", wide, wide, wide, "4.000", "4.000"}};
+        page.mEntering = "X2";
+        testing::ScriptedPrompt prompt;
+        CTableauDlg dialog(page, state, prompt);
+        dialog.show();
+        auto* list = dialog.findChild<QListWidget*>("tableauList");
+        const QString pivotLine = list->item(2)->text();
+        QVERIFY(list->viewport()->width() >= list->fontMetrics().horizontalAdvance(pivotLine) ||
+                dialog.width() >= dialog.screen()->availableGeometry().width());
+        const QPoint span = list->item(2)->data(kEnteringSpanRole).toPoint();
+        QCOMPARE(pivotLine.mid(span.x(), span.y()).trimmed(), QStringLiteral("1.000"));
+        QVERIFY(list->item(2)->data(kPivotRowRole).toBool());
+        QVERIFY(!list->item(1)->data(kPivotRowRole).toBool());
     }
 
     void listFillsTheResizedWindow() {

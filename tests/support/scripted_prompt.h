@@ -25,6 +25,11 @@ class ScriptedPrompt : public Prompt {
         return answer;
     }
 
+    bool AskToDiscard(const std::string& question) override {
+        discardQuestions.push_back(question);
+        return AskYesNo(question);
+    }
+
     std::optional<std::string> ChooseFileToOpen(const FileDialogSpec& request) override {
         openSpecs.push_back(request);
         return Next(openFiles);
@@ -37,6 +42,8 @@ class ScriptedPrompt : public Prompt {
 
     std::vector<std::string> messages;
     std::vector<std::string> questions;
+    // The questions asked with No as the default answer.
+    std::vector<std::string> discardQuestions;
     std::deque<bool> answers;
     std::deque<std::optional<std::string>> openFiles;
     std::deque<std::optional<std::string>> saveFiles;
