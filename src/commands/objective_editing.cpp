@@ -48,11 +48,11 @@ std::optional<int> VariableItemIndex(std::string_view text) {
 }
 
 TypedNumber ReadTypedNumber(std::string_view text) {
-    while (!text.empty() && IsBlank(text.back())) {
+    while (!text.empty() && IsSpaceOrTab(text.back())) {
         text.remove_suffix(1);
     }
     std::size_t start = 0;
-    while (start < text.size() && IsBlank(text[start])) {
+    while (start < text.size() && IsSpaceOrTab(text[start])) {
         ++start;
     }
     if (start == text.size()) {
