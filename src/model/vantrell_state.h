@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "model/display_options.h"
 #include "model/problem.h"
 #include "model/run_outcome.h"
 #include "model/tableau_page.h"
@@ -38,6 +39,7 @@ struct VantrellState {
     std::int32_t mTableauIndex = 0;
     std::int32_t mLeavingRow = 0;
     std::int32_t mDecimalPlaces = 3;
+    DisplayOptions mDisplay;
     std::int32_t mTableauCount = 0;
     std::int32_t mPrimalTableauCount = 0;
     std::int32_t mDualTableauCount = 0;
