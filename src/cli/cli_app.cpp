@@ -1,14 +1,18 @@
 #include "cli/cli_app.h"
 
+#include <utility>
+
 #include "cli/cli_options.h"
 #include "cli/stream_prompt.h"
 #include "commands/calculate_commands.h"
 #include "commands/excel_commands.h"
 #include "commands/file_commands.h"
 #include "commands/main_commands.h"
+#include "export/json_answer.h"
 #include "model/file_io.h"
 #include "model/number_text.h"
 #include "plot/plot_geometry.h"
+#include "teach/exact_page_text.h"
 
 namespace vantrell::cli {
 namespace {
@@ -21,6 +25,9 @@ bool OpenProblemFile(VantrellState& state, const CliOptions& options, std::ostre
     }
     if (options.decimals) {
         state.mDecimalPlaces = *options.decimals;
+    }
+    if (options.display) {
+        state.mDisplay = *options.display;
     }
     return true;
 }
@@ -73,17 +80,45 @@ int Pages(const CliOptions& options, std::ostream& out, std::ostream& err) {
     if (state.mRunOutcome == RunOutcome::NotRun) {
         return kExitRefused;  // refused before its first page; the message says why
     }
-    for (int p = 0; p < state.mTableauCount; ++p) {
-        TableauPage page = state.mPages[static_cast<std::size_t>(p)];
+    for (ShownPage& shown : DisplayedPages(state, options.dual, state.mPages, state.mTableauCount,
+                                           state.mRunOutcome)) {
+        TableauPage& page = shown.page;
         page.ComputeColumnWidths();
         for (std::size_t line = 0; line < page.mRows.size(); ++line) {
             out << page.LineText(line) << '\n';
         }
         out << '\n';
     }
-    for (const std::string& line : state.mSolutionLines) {
+    for (const std::string& line : DisplayedSolutionLines(state)) {
         out << line << '\n';
     }
+    return kExitSuccess;
+}
+
+// Passes messages on to the error stream and keeps the last one for the JSON answer.
+class RecordingStreamPrompt : public StreamPrompt {
+  public:
+    using StreamPrompt::StreamPrompt;
+    void ShowMessage(const std::string& text) override {
+        last = text;
+        StreamPrompt::ShowMessage(text);
+    }
+    std::string last;
+};
+
+int Solve(const CliOptions& options, std::ostream& out, std::ostream& err) {
+    VantrellState state;
+    if (!OpenProblemFile(state, options, err)) {
+        return kExitUsageOrUnreadable;
+    }
+    RecordingStreamPrompt prompt(err, options.problemFile, std::nullopt);
+    SilentPresenter presenter;
+    RunMessages messages;
+    CalculatePrimal(state, prompt, presenter);
+    messages.primal = std::exchange(prompt.last, {});
+    CalculateDual(state, prompt, presenter);
+    messages.dual = prompt.last;
+    out << SolveAnswer(state, messages).dump(2) << '\n';
     return kExitSuccess;
 }
 
@@ -157,6 +192,10 @@ int RunCli(const std::vector<std::string>& args, std::ostream& out, std::ostream
             return Pages(*options, out, err);
         case CliCommand::Plot:
             return Plot(*options, out, err);
+        case CliCommand::Solve:
+            return Solve(*options, out, err);
+        case CliCommand::Latex:
+            return kExitUsageOrUnreadable;
     }
     return kExitUsageOrUnreadable;
 }

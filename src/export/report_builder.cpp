@@ -3,31 +3,34 @@
 #include <algorithm>
 #include <cmath>
 #include <ctime>
+#include <optional>
 
 #include "model/number_text.h"
 #include "model/run_outcome.h"
+#include "teach/exact_page_text.h"
 
 namespace vantrell {
 namespace {
 
 constexpr const char* kIndent = "    ";
 
-std::string ReportTerm(double coefficient, const std::string& name, int decimals) {
+std::string ReportTerm(double coefficient, const std::string& name, const DisplayOptions& display,
+                       int decimals) {
     std::string text = coefficient < 0.0 ? " - " : " + ";
-    text += FixedText(std::fabs(coefficient), decimals);
+    text += ShownNumber(std::fabs(coefficient), display, decimals);
     text += CFormat(" %s ", name.c_str());
     return text;
 }
 
-std::string ConstraintText(const ConstraintRow& row, int decimals) {
+std::string ConstraintText(const ConstraintRow& row, const DisplayOptions& display, int decimals) {
     std::string text;
     // The vectors of a row share one length; the common part guards a malformed row.
     const std::size_t terms = std::min(row.coefficients.size(), row.columnNames.size());
     for (std::size_t k = 0; k < terms; ++k) {
-        text += ReportTerm(row.coefficients[k], row.columnNames[k], decimals);
+        text += ReportTerm(row.coefficients[k], row.columnNames[k], display, decimals);
     }
     text += CFormat("%s ", row.relationText.c_str());
-    text += FixedText(row.rhs, decimals);
+    text += ShownNumber(row.rhs, display, decimals);
     return text;
 }
 
@@ -36,22 +39,23 @@ std::size_t KeptPages(std::int32_t count) {
     return static_cast<std::size_t>(std::clamp<std::int32_t>(count, 0, kTableauPages));
 }
 
-void AppendPages(std::string& report, const char* kind, const PageStore& pages,
-                 std::int32_t count) {
-    const std::size_t kept = KeptPages(count);
-    for (std::size_t t = 0; t < kept; ++t) {
+void AppendPages(std::string& report, const char* kind, std::vector<ShownPage> pages) {
+    for (std::size_t t = 0; t < pages.size(); ++t) {
         report += CFormat("\n\n%s Tableau #%d", kind, static_cast<int>(t + 1));
         report += "\n";
-        // Kept pages are read-only; the copy carries its own widths, so each tableau is
-        // aligned on its own.
-        TableauPage page = pages[t];
+        // Each shown page carries its own widths, so each tableau is aligned on its own.
+        TableauPage& page = pages[t].page;
         page.ComputeColumnWidths();
         for (std::size_t line = 0; line < page.mRows.size(); ++line) {
             report += "\n";
             report += page.LineText(line);
         }
-        report += CFormat("\n\n%s: Leaves, %s Enters, PivotValue = %f\n", page.mLeaving.c_str(),
-                          page.mEntering.c_str(), page.mPivotValue);
+        report += CFormat("\n\n%s: Leaves, %s Enters, PivotValue = ", page.mLeaving.c_str(),
+                          page.mEntering.c_str());
+        report += pages[t].pivotText + "\n";
+        for (const std::string& note : pages[t].notes) {
+            report += "Note: " + note + "\n";
+        }
     }
 }
 
@@ -63,16 +67,45 @@ struct KeptRun {
     RunOutcome outcome;
 };
 
+// The solution entries and value in exact numbers, when the display asks for them and the
+// run can be replayed.
+struct ExactSolution {
+    std::vector<std::string> entries;
+    std::string value;
+};
+
+std::optional<ExactSolution> ExactSolutionOf(const VantrellState& state, bool dual) {
+    if (state.mDisplay.IsDefault()) {
+        return std::nullopt;
+    }
+    const auto run = ReplayKeptRun(state, dual);
+    if (!run || !run->complete || run->pages.empty()) {
+        return std::nullopt;
+    }
+    const ExactPage& last = run->pages.back();
+    ExactSolution solution;
+    for (std::size_t r = 0; r < last.basisNames.size(); ++r) {
+        solution.entries.push_back(
+            kIndent + last.basisNames[r] + " = " +
+            NumberText(last.bi[r], state.mDisplay.numbers, state.mDecimalPlaces) + "\n");
+    }
+    solution.value = NumberText(last.z, state.mDisplay.numbers, state.mDecimalPlaces);
+    return solution;
+}
+
 // The basis lines, then the objective value and the closing line, or the line that
 // says why the run has no solution.
-void AppendSolution(std::string& report, const KeptRun& run, int decimals, const char* valueLabel,
+void AppendSolution(std::string& report, const KeptRun& run,
+                    const std::optional<ExactSolution>& exact, int decimals, const char* valueLabel,
                     const char* closingLine) {
     const std::string entry = FillDecimals("    %%s = %%.%dlf\n", decimals);
     // A run stopped by an overflow keeps the values of the pivot that overflowed.
     const std::size_t entries =
         run.outcome == RunOutcome::TooLarge ? 0 : std::min(run.basis.size(), run.values.size());
     for (std::size_t i = 0; i < entries; ++i) {
-        report += CFormatDynamic(entry, run.basis[i].name.c_str(), run.values[i]);
+        report += exact && i < exact->entries.size()
+                      ? exact->entries[i]
+                      : CFormatDynamic(entry, run.basis[i].name.c_str(), run.values[i]);
     }
 
     const std::string failure = OutcomeSolutionText(run.outcome);
@@ -84,7 +117,7 @@ void AppendSolution(std::string& report, const KeptRun& run, int decimals, const
     const std::size_t kept = KeptPages(run.count);
     // With no run kept there is no last page to take the value from: it stays empty.
     if (run.outcome == RunOutcome::Optimal && kept > 0) {
-        report += FixedText(run.pages[kept - 1].mZ, decimals);
+        report += exact ? exact->value : FixedText(run.pages[kept - 1].mZ, decimals);
     }
     report += "\n";
     report += closingLine;
@@ -108,7 +141,7 @@ ReportClock ReportClockNow() {
 std::string ReportObjectiveText(const VantrellState& state) {
     std::string text;
     for (const CostTerm& term : state.mPrimal.objective) {
-        text += ReportTerm(term.cost, term.name, state.mDecimalPlaces);
+        text += ReportTerm(term.cost, term.name, state.mDisplay, state.mDecimalPlaces);
     }
     return text;
 }
@@ -117,14 +150,14 @@ std::string ReportPrimalConstraintText(const VantrellState& state, std::size_t i
     if (i >= state.mPrimal.constraints.size()) {
         return {};
     }
-    return ConstraintText(state.mPrimal.constraints[i], state.mDecimalPlaces);
+    return ConstraintText(state.mPrimal.constraints[i], state.mDisplay, state.mDecimalPlaces);
 }
 
 std::string ReportDualConstraintText(const VantrellState& state, std::size_t i) {
     if (i >= state.mDual.constraints.size()) {
         return {};
     }
-    return ConstraintText(state.mDual.constraints[i], state.mDecimalPlaces);
+    return ConstraintText(state.mDual.constraints[i], state.mDisplay, state.mDecimalPlaces);
 }
 
 std::string BuildReport(const VantrellState& state, const ReportClock& when) {
@@ -141,12 +174,13 @@ std::string BuildReport(const VantrellState& state, const ReportClock& when) {
     for (std::size_t i = 0; i < state.mPrimal.constraints.size(); ++i) {
         report += kIndent + ReportPrimalConstraintText(state, i) + "\n";
     }
-    AppendPages(report, "Primal", state.mPrimalPages, state.mPrimalTableauCount);
+    AppendPages(report, "Primal", DisplayedKeptPages(state, false));
     report += "\n\nComplete Primal Solution:\n";
     AppendSolution(report,
                    {state.mPrimalPages, state.mPrimalTableauCount, state.mPrimalBasis,
                     state.mPrimalValues, state.mPrimalOutcome},
-                   decimals, "    Primal Solution = ", "    Other Variables: 0.0\n");
+                   ExactSolutionOf(state, false), decimals,
+                   "    Primal Solution = ", "    Other Variables: 0.0\n");
 
     if (!state.mDisplayDuality) {
         return report;
@@ -156,12 +190,13 @@ std::string BuildReport(const VantrellState& state, const ReportClock& when) {
     for (std::size_t i = 0; i < state.mDual.constraints.size(); ++i) {
         report += kIndent + ReportDualConstraintText(state, i) + "\n";
     }
-    AppendPages(report, "Dual", state.mDualPages, state.mDualTableauCount);
+    AppendPages(report, "Dual", DisplayedKeptPages(state, true));
     report += "\n\nComplete Dual Solution:\n";
     AppendSolution(report,
                    {state.mDualPages, state.mDualTableauCount, state.mDualBasis, state.mDualValues,
                     state.mDualOutcome},
-                   decimals, "    Dual Solution = ", "    Other Dual Variables: 0.0\n");
+                   ExactSolutionOf(state, true), decimals,
+                   "    Dual Solution = ", "    Other Dual Variables: 0.0\n");
     return report;
 }
 

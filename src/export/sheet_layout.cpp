@@ -2,14 +2,17 @@
 
 #include <algorithm>
 
+#include "teach/exact_page_text.h"
+
 namespace vantrell {
 
 SheetLayout LayOutSheet(const VantrellState& state) {
     SheetLayout layout;
-    const int pages = std::clamp(state.mTableauCount, 0, kTableauPages);
+    const std::vector<ShownPage> pages = DisplayedPages(state, state.mSolvingDual, state.mPages,
+                                                        state.mTableauCount, state.mRunOutcome);
     int row = 1;
-    for (int p = 0; p < pages; ++p) {
-        for (const TableauPage::Line& line : state.mPages[static_cast<std::size_t>(p)].mRows) {
+    for (const ShownPage& page : pages) {
+        for (const TableauPage::Line& line : page.page.mRows) {
             int column = 2;
             for (const std::string& text : line) {
                 layout.cells.push_back(SheetCell{row, column, text});

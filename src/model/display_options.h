@@ -11,9 +11,7 @@ struct DisplayOptions {
     NumberStyle numbers = NumberStyle::Decimals;
     BigMStyle bigM = BigMStyle::Pairs;
 
-    bool IsDefault() const {
-        return numbers == NumberStyle::Decimals && bigM == BigMStyle::Pairs;
-    }
+    bool IsDefault() const { return numbers == NumberStyle::Decimals && bigM == BigMStyle::Pairs; }
     bool operator==(const DisplayOptions&) const = default;
 };
 

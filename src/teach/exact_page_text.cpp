@@ -54,10 +54,13 @@ TableauPage ExactTableauPage(const ExactPage& exact, const TableauPage& shown,
     return page;
 }
 
-std::vector<TableauPage> DisplayedPages(const VantrellState& state, bool dual,
-                                        const PageStore& pages, int count, RunOutcome outcome) {
+std::vector<ShownPage> DisplayedPages(const VantrellState& state, bool dual, const PageStore& pages,
+                                      int count, RunOutcome outcome) {
     const auto kept = static_cast<std::size_t>(std::clamp(count, 0, kTableauPages));
-    std::vector<TableauPage> shown(pages.begin(), pages.begin() + static_cast<long>(kept));
+    std::vector<ShownPage> shown;
+    for (std::size_t p = 0; p < kept; ++p) {
+        shown.push_back({pages[p], CFormat("%f", pages[p].mPivotValue), {}});
+    }
     if (state.mDisplay.IsDefault()) {
         return shown;
     }
@@ -65,13 +68,29 @@ std::vector<TableauPage> DisplayedPages(const VantrellState& state, bool dual,
     if (!run) {
         return shown;
     }
+    const int decimals = state.mDecimalPlaces;
     for (std::size_t p = 0; p < run->pages.size() && p < kept; ++p) {
-        shown[p] = ExactTableauPage(run->pages[p], shown[p], state.mDisplay, state.mDecimalPlaces);
+        const ExactPage& exact = run->pages[p];
+        shown[p].page = ExactTableauPage(exact, shown[p].page, state.mDisplay, decimals);
+        Rational pivot;
+        if (exact.entering >= 0 && exact.leaving >= 0) {
+            pivot = exact.cells[static_cast<std::size_t>(exact.leaving)]
+                               [static_cast<std::size_t>(exact.entering)];
+        }
+        shown[p].pivotText = CellText(pivot, state.mDisplay, decimals);
+        shown[p].notes = exact.notes;
     }
     return shown;
 }
 
-std::vector<TableauPage> DisplayedKeptPages(const VantrellState& state, bool dual) {
+std::string ShownNumber(double value, const DisplayOptions& options, int decimals) {
+    if (options.numbers == NumberStyle::Decimals) {
+        return FixedText(value, decimals);
+    }
+    return NumberText(ExactFromDouble(value), options.numbers, decimals);
+}
+
+std::vector<ShownPage> DisplayedKeptPages(const VantrellState& state, bool dual) {
     return dual ? DisplayedPages(state, true, state.mDualPages, state.mDualTableauCount,
                                  state.mDualOutcome)
                 : DisplayedPages(state, false, state.mPrimalPages, state.mPrimalTableauCount,

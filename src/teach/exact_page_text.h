@@ -15,11 +15,23 @@ namespace vantrell {
 TableauPage ExactTableauPage(const ExactPage& exact, const TableauPage& shown,
                              const DisplayOptions& options, int decimals);
 
+// A page as the display options show it, with its pivot in the same numbers and the notes
+// where exact arithmetic would have chosen otherwise.
+struct ShownPage {
+    TableauPage page;
+    std::string pivotText;
+    std::vector<std::string> notes;
+};
+
 // The pages of a run as the display options show them: the float pages themselves with
 // the default options or when no exact replay exists, the exact pages otherwise.
-std::vector<TableauPage> DisplayedPages(const VantrellState& state, bool dual,
-                                        const PageStore& pages, int count, RunOutcome outcome);
-std::vector<TableauPage> DisplayedKeptPages(const VantrellState& state, bool dual);
+std::vector<ShownPage> DisplayedPages(const VantrellState& state, bool dual, const PageStore& pages,
+                                      int count, RunOutcome outcome);
+std::vector<ShownPage> DisplayedKeptPages(const VantrellState& state, bool dual);
+
+// A number of the problem as typed, in the display options' numbers: the fixed decimal
+// text, or the exact fraction of the typed decimal.
+std::string ShownNumber(double value, const DisplayOptions& options, int decimals);
 
 // The Complete Solution lines of the run in the display options: "X1 = 3/2", then
 // "Solution = 12" and "Other Variables: 0.0", or the outcome's own line.

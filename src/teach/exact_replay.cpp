@@ -139,7 +139,8 @@ int ExactRatios(const ExactTableau& t, int entering, ExactPage& page) {
         }
         const Rational ratio = t.b[i] / t.a[i][j];
         page.ratios[i] = ratio;
-        if (ratio >= 0 && (leaving == -1 || ratio < *page.ratios[static_cast<std::size_t>(leaving)])) {
+        if (ratio >= 0 &&
+            (leaving == -1 || ratio < *page.ratios[static_cast<std::size_t>(leaving)])) {
             leaving = static_cast<int>(i);
         }
     }
@@ -212,8 +213,7 @@ void NoteDisagreements(const ExactTableau& t, ExactPage& page, bool exactInfeasi
     }
     if (exactInfeasible || exactEntering == -1) {
         page.notes.push_back("Exact arithmetic would end the run here; round-off chose " +
-                             t.columnNames[static_cast<std::size_t>(page.entering)] +
-                             " to enter");
+                             t.columnNames[static_cast<std::size_t>(page.entering)] + " to enter");
     } else if (exactEntering != page.entering) {
         page.notes.push_back("Exact arithmetic would let " +
                              t.columnNames[static_cast<std::size_t>(exactEntering)] +

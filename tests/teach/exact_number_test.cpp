@@ -1,9 +1,9 @@
 // Exact numbers as the student typed them, and their texts in every display.
+#include "teach/exact_number.h"
+
 #include <gtest/gtest.h>
 
 #include <limits>
-
-#include "teach/exact_number.h"
 
 namespace vantrell {
 namespace {

@@ -112,7 +112,9 @@ TEST(ExactReplay, StrongDualityAsExactStrings) {
     const struct {
         const char* name;
         const char* optimum;
-    } expected[] = {{"maximization", "12"}, {"minimization", "9"}, {"equality_blend", "28"},
+    } expected[] = {{"maximization", "12"},
+                    {"minimization", "9"},
+                    {"equality_blend", "28"},
                     {"tenths", "9/10"}};
     for (const auto& row : expected) {
         const auto example = std::find_if(Examples().begin(), Examples().end(),
@@ -137,18 +139,18 @@ TEST(ExactReplay, FractionPagesAndSolutionOfTheTenthsExample) {
     SilentPresenter presenter;
     CalculatePrimal(state, prompt, presenter);
 
-    const std::vector<TableauPage> pages = DisplayedKeptPages(state, false);
+    const std::vector<ShownPage> pages = DisplayedKeptPages(state, false);
     ASSERT_EQ(pages.size(), 2u);
-    EXPECT_EQ(pages[0].mRows[0], (Cells{"", "Cj", "3/10", "1/10", "0", "0"}));
-    EXPECT_EQ(pages[0].mRows[2], (Cells{"0", "S1", "1/10", "1/5", "1", "0", "7/10", "7"}));
-    EXPECT_EQ(pages[0].mEntering, "X1");
+    EXPECT_EQ(pages[0].page.mRows[0], (Cells{"", "Cj", "3/10", "1/10", "0", "0"}));
+    EXPECT_EQ(pages[0].page.mRows[2], (Cells{"0", "S1", "1/10", "1/5", "1", "0", "7/10", "7"}));
+    EXPECT_EQ(pages[0].page.mEntering, "X1");
     EXPECT_EQ(DisplayedSolutionLines(state),
               (Cells{"S1 = 2/5", "X1 = 3", "Solution = 9/10", "Other Variables: 0.0"}));
-    EXPECT_EQ(pages[1].mRows[3], (Cells{"3/10", "X1", "1", "1/3", "0", "10/3", "3", "-"}));
+    EXPECT_EQ(pages[1].page.mRows[3], (Cells{"3/10", "X1", "1", "1/3", "0", "10/3", "3", "-"}));
     // Unknown pages (the problem edited since the run) fall back to the float texts.
     state.mPrimal.constraints.pop_back();
     state.mPrimal.constraintNames.pop_back();
-    EXPECT_EQ(DisplayedKeptPages(state, false)[0].mRows, state.mPrimalPages[0].mRows);
+    EXPECT_EQ(DisplayedKeptPages(state, false)[0].page.mRows, state.mPrimalPages[0].mRows);
 }
 
 TEST(ExactReplay, BigMPagesAsExpressions) {
@@ -157,9 +159,9 @@ TEST(ExactReplay, BigMPagesAsExpressions) {
     ScriptedPrompt prompt;
     SilentPresenter presenter;
     CalculatePrimal(state, prompt, presenter);
-    const std::vector<TableauPage> pages = DisplayedKeptPages(state, false);
-    EXPECT_EQ(pages[0].mRows[0], (Cells{"", "Cj", "-2", "-3", "0", "-M", "0"}));
-    EXPECT_EQ(pages[0].mRows[5], (Cells{"", "Cj-Zj", "M - 2", "M - 3", "-M", "0", "0", "0"}));
+    const std::vector<ShownPage> pages = DisplayedKeptPages(state, false);
+    EXPECT_EQ(pages[0].page.mRows[0], (Cells{"", "Cj", "-2", "-3", "0", "-M", "0"}));
+    EXPECT_EQ(pages[0].page.mRows[5], (Cells{"", "Cj-Zj", "M - 2", "M - 3", "-M", "0", "0", "0"}));
 }
 
 }  // namespace
