@@ -17,6 +17,7 @@
 #include "commands/excel_commands.h"
 #include "commands/export_commands.h"
 #include "commands/file_commands.h"
+#include "commands/latex_commands.h"
 #include "commands/main_commands.h"
 #include "dialogs/about_dialog.h"
 #include "dialogs/constraints_dialog.h"
@@ -29,6 +30,7 @@
 #include "dialogs/ui_fonts.h"
 #include "model/equation_text.h"
 #include "simplex/dual_builder.h"
+#include "teach/exact_page_text.h"
 
 namespace vantrell {
 namespace {
@@ -182,17 +184,17 @@ void CVantrellDlg::BuildLayout() {
 
 void CVantrellDlg::ShowPrimalObjective() {
     mPrimalObjective->setText(
-        QString::fromStdString(PrimalObjectiveText(mState.mPrimal, mState.mDecimalPlaces)));
+        QString::fromStdString(PrimalObjectiveText(mState.mPrimal, ShownNumberText(mState))));
 }
 
 void CVantrellDlg::ShowPrimalConstraints() {
-    FillList(mPrimalList, PrimalConstraintLines(mState.mPrimal, mState.mDecimalPlaces));
+    FillList(mPrimalList, PrimalConstraintLines(mState.mPrimal, ShownNumberText(mState)));
     mPrimalList->setCurrentRow(-1);
 }
 
 void CVantrellDlg::ShowDualObjective() {
     mDualObjective->setText(QString::fromStdString(
-        DualObjectiveText(mState.mDual, mState.mDecimalPlaces, mState.mDisplayDuality)));
+        DualObjectiveText(mState.mDual, ShownNumberText(mState), mState.mDisplayDuality)));
 }
 
 void CVantrellDlg::ShowDualConstraints() {
@@ -201,7 +203,7 @@ void CVantrellDlg::ShowDualConstraints() {
         return;
     }
     ShowDualObjective();
-    FillList(mDualList, DualConstraintLines(mState.mDual, mState.mDecimalPlaces, true));
+    FillList(mDualList, DualConstraintLines(mState.mDual, ShownNumberText(mState), true));
 }
 
 void CVantrellDlg::RebuildDual() {
@@ -300,6 +302,8 @@ void CVantrellDlg::RunCommand(MainCommand command) {
             return OnAbout();
         case MainCommand::UserGuide:
             return OnUserGuide();
+        case MainCommand::ExportLatex:
+            return ExportLatex(mState, mPrompt);
     }
 }
 
@@ -414,6 +418,7 @@ void CVantrellDlg::OnOptions() {
         return;
     }
     mState.mDecimalPlaces = dialog.DecimalPlaces();
+    mState.mDisplay = dialog.Display();
     RebuildDual();
     ShowPrimalObjective();
     ShowDualObjective();

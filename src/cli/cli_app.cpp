@@ -9,6 +9,7 @@
 #include "commands/file_commands.h"
 #include "commands/main_commands.h"
 #include "export/json_answer.h"
+#include "export/latex_document.h"
 #include "model/file_io.h"
 #include "model/number_text.h"
 #include "plot/plot_geometry.h"
@@ -89,7 +90,7 @@ int Pages(const CliOptions& options, std::ostream& out, std::ostream& err) {
         }
         out << '\n';
     }
-    for (const std::string& line : DisplayedSolutionLines(state)) {
+    for (const std::string& line : state.mSolutionLines) {
         out << line << '\n';
     }
     return kExitSuccess;
@@ -172,6 +173,29 @@ int Plot(const CliOptions& options, std::ostream& out, std::ostream& err) {
     return kExitSuccess;
 }
 
+// The tableaus of one run as a LaTeX document, to standard output or to the -o file.
+int Latex(const CliOptions& options, std::ostream& out, std::ostream& err) {
+    VantrellState state;
+    if (!OpenProblemFile(state, options, err)) {
+        return kExitUsageOrUnreadable;
+    }
+    StreamPrompt prompt(err, options.problemFile, std::nullopt);
+    SilentPresenter presenter;
+    options.dual ? CalculateDual(state, prompt, presenter)
+                 : CalculatePrimal(state, prompt, presenter);
+    if ((options.dual ? state.mDualTableauCount : state.mPrimalTableauCount) <= 0) {
+        return kExitRefused;  // refused before its first page; the message says why
+    }
+    const std::string document = BuildLatexDocument(state, options.dual);
+    if (!options.reportFile) {
+        out << document;
+    } else if (const auto failure = WriteFileAtomically(*options.reportFile, document)) {
+        prompt.ShowMessage(*failure);
+        return kExitCannotWrite;
+    }
+    return kExitSuccess;
+}
+
 }  // namespace
 
 int RunCli(const std::vector<std::string>& args, std::ostream& out, std::ostream& err,
@@ -195,7 +219,7 @@ int RunCli(const std::vector<std::string>& args, std::ostream& out, std::ostream
         case CliCommand::Solve:
             return Solve(*options, out, err);
         case CliCommand::Latex:
-            return kExitUsageOrUnreadable;
+            return Latex(*options, out, err);
     }
     return kExitUsageOrUnreadable;
 }

@@ -44,28 +44,25 @@ Rational RationalFromDecimalText(std::string_view text) {
     return negative ? Rational(-value) : value;
 }
 
-bool IsInteger(const Rational& value) {
-    return value.get_den() == 1;
-}
-
 // The text of |value| as an M coefficient: "" for 1, "2", "(3/2)", "1.500".
-std::string MultiplierText(const Rational& magnitude, NumberStyle style, int decimals) {
+std::string MultiplierText(const Rational& magnitude, const RationalTextFn& number) {
     if (magnitude == 1) {
         return "";
     }
-    const std::string text = NumberText(magnitude, style, decimals);
-    return style == NumberStyle::Fractions && !IsInteger(magnitude) ? "(" + text + ")" : text;
+    // A fraction (or a marked decimal) before M reads as one factor only in parentheses.
+    const std::string text = number(magnitude);
+    return text.find_first_of("/\\~") == std::string::npos ? text : "(" + text + ")";
 }
 
-std::string ExpressionText(const ExactMValue& value, NumberStyle style, int decimals) {
+std::string ExpressionText(const ExactMValue& value, const RationalTextFn& number) {
     if (!value.hasM || value.m == 0) {
-        return NumberText(value.c, style, decimals);
+        return number(value.c);
     }
     std::string text = value.m < 0 ? "-" : "";
-    text += MultiplierText(abs(value.m), style, decimals) + "M";
+    text += MultiplierText(abs(value.m), number) + "M";
     if (value.c != 0) {
         text += value.c < 0 ? " - " : " + ";
-        text += NumberText(abs(value.c), style, decimals);
+        text += number(abs(value.c));
     }
     return text;
 }
@@ -101,14 +98,21 @@ std::string NumberText(const Rational& value, NumberStyle style, int decimals) {
 }
 
 std::string MValueText(const ExactMValue& value, const DisplayOptions& options, int decimals) {
+    const NumberStyle style = options.numbers;
+    return MValueText(value, options, [style, decimals](const Rational& number) {
+        return NumberText(number, style, decimals);
+    });
+}
+
+std::string MValueText(const ExactMValue& value, const DisplayOptions& options,
+                       const RationalTextFn& number) {
     if (options.bigM == BigMStyle::Expressions) {
-        return ExpressionText(value, options.numbers, decimals);
+        return ExpressionText(value, number);
     }
     if (!value.hasM) {
-        return NumberText(value.c, options.numbers, decimals);
+        return number(value.c);
     }
-    return "(" + NumberText(value.c, options.numbers, decimals) + ", " +
-           NumberText(value.m, options.numbers, decimals) + "M)";
+    return "(" + number(value.c) + ", " + number(value.m) + "M)";
 }
 
 }  // namespace vantrell

@@ -2,6 +2,7 @@
 
 #include <gmpxx.h>
 
+#include <functional>
 #include <string>
 
 #include "model/display_options.h"
@@ -33,6 +34,11 @@ std::string NumberText(const Rational& value, NumberStyle style, int decimals);
 // "(a, bM)" as pairs; "-M", "2M - 3/2", "M + 4", "(3/2)M" as expressions; the constant
 // alone when there is no M part.
 std::string MValueText(const ExactMValue& value, const DisplayOptions& options, int decimals);
+// The same rules with every number written by numberText: the LaTeX export passes \frac.
+using RationalTextFn = std::function<std::string(const Rational&)>;
+std::string MValueText(const ExactMValue& value, const DisplayOptions& options,
+                       const RationalTextFn& numberText);
+
 // Lowest terms "p/q" with q > 1, or "p": the form that tools read.
 std::string ExactString(const Rational& value);
 

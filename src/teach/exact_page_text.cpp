@@ -83,6 +83,24 @@ std::vector<ShownPage> DisplayedPages(const VantrellState& state, bool dual, con
     return shown;
 }
 
+ShownPage DisplayedCurrentPage(const VantrellState& state, const TableauPage& page) {
+    const ShownPage asShown{page, CFormat("%f", page.mPivotValue), {}};
+    if (state.mDisplay.IsDefault() || state.mTableauCount <= 0) {
+        return asShown;
+    }
+    // Mid-run there is no outcome yet; any finished one lets the replay read the pages.
+    const RunOutcome outcome = state.mDone ? state.mRunOutcome : RunOutcome::PageLimit;
+    std::vector<ShownPage> pages =
+        DisplayedPages(state, state.mSolvingDual, state.mPages, state.mTableauCount, outcome);
+    return pages.empty() ? asShown : pages.back();
+}
+
+std::function<std::string(double)> ShownNumberText(const VantrellState& state) {
+    return [display = state.mDisplay, decimals = state.mDecimalPlaces](double value) {
+        return ShownNumber(value, display, decimals);
+    };
+}
+
 std::string ShownNumber(double value, const DisplayOptions& options, int decimals) {
     if (options.numbers == NumberStyle::Decimals) {
         return FixedText(value, decimals);

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -29,9 +30,15 @@ std::vector<ShownPage> DisplayedPages(const VantrellState& state, bool dual, con
                                       int count, RunOutcome outcome);
 std::vector<ShownPage> DisplayedKeptPages(const VantrellState& state, bool dual);
 
+// The page a run is showing now (the last of mPages up to mTableauCount) in the display
+// options, for the tableau window.
+ShownPage DisplayedCurrentPage(const VantrellState& state, const TableauPage& page);
+
 // A number of the problem as typed, in the display options' numbers: the fixed decimal
 // text, or the exact fraction of the typed decimal.
 std::string ShownNumber(double value, const DisplayOptions& options, int decimals);
+// The same for the equation texts of the main window.
+std::function<std::string(double)> ShownNumberText(const VantrellState& state);
 
 // The Complete Solution lines of the run in the display options: "X1 = 3/2", then
 // "Solution = 12" and "Other Variables: 0.0", or the outcome's own line.
