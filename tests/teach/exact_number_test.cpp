@@ -5,6 +5,8 @@
 
 #include <limits>
 
+#include "support/temp_dir.h"
+
 namespace vantrell {
 namespace {
 
@@ -67,6 +69,17 @@ TEST(ExactNumber, LongFractionsFallBackToAMarkedDecimal) {
     EXPECT_EQ(NumberText(-longer, NumberStyle::Fractions, 4), "~-0.1613");
     // Tools get the exact value whatever its length.
     EXPECT_EQ(ExactString(longer), "1234567/7654321");
+}
+
+TEST(Guide, ExplainsBothDisplayOptions) {
+    const std::string guide =
+        testing::ReadWholeFile(std::string(VANTRELL_DATA_DIR) + "/../onlinehelp.txt");
+    for (const char* words :
+         {"Numbers:", "Decimals (the default)", "Fractions", "1/10", "0.12345678901234568",
+          "~0.161", "Big M values:", "Pairs (the default)", "Expressions", "2M - 3/2",
+          "Export Tableaus as LaTeX..."}) {
+        EXPECT_NE(guide.find(words), std::string::npos) << words;
+    }
 }
 
 }  // namespace
