@@ -4,6 +4,7 @@
 #include <cmath>
 
 #include "commands/calculate_commands.h"
+#include "model/equation_text.h"
 #include "simplex/dual_builder.h"
 #include "support/problem_builders.h"
 #include "support/scripted_prompt.h"
@@ -151,6 +152,41 @@ TEST(ExactReplay, FractionPagesAndSolutionOfTheTenthsExample) {
     state.mPrimal.constraints.pop_back();
     state.mPrimal.constraintNames.pop_back();
     EXPECT_EQ(DisplayedKeptPages(state, false)[0].page.mRows, state.mPrimalPages[0].mRows);
+}
+
+// Round-off decides: a tie of 3/1 and 0.3/0.1 that floats break for the second row, and a
+// reduced cost of 1e-10 that the float run's tolerance counts as zero.
+TEST(ExactReplay, NotesWhereExactArithmeticChoosesOtherwise) {
+    const struct {
+        const char* name;
+        ProblemSet primal;
+        std::vector<std::string> firstNotes;
+    } rows[] = {
+        {"leaving_tie",
+         MakeProblem({1, 1}, {{{1, 0}, "<=", 3}, {{0.1, 1}, "<=", 0.3}}),
+         {"Exact arithmetic would let S1 leave here; round-off chose S2"}},
+        {"tiny_reduced_cost",
+         MakeProblem({1e-10, 0}, {{{1, 1}, "<=", 4}, {{1, 3}, "<=", 6}}),
+         {"Exact arithmetic would let X1 enter here; round-off ended the run"}},
+    };
+    for (const auto& row : rows) {
+        VantrellState state = StateFor({row.name, row.primal, false, RunOutcome::Optimal});
+        ScriptedPrompt prompt;
+        SilentPresenter presenter;
+        CalculatePrimal(state, prompt, presenter);
+        const auto run = ReplayKeptRun(state, false);
+        ASSERT_TRUE(run && !run->pages.empty()) << row.name;
+        EXPECT_EQ(run->pages[0].notes, row.firstNotes) << row.name;
+    }
+}
+
+TEST(ExactReplay, EquationsInFractions) {
+    VantrellState state;
+    state.mPrimal = MakeProblem({0.5, -2}, {{{0.1, 1}, "<=", 0.3}, {{1, 0}, ">=", 2}});
+    state.mDisplay.numbers = NumberStyle::Fractions;
+    EXPECT_EQ(PrimalObjectiveText(state.mPrimal, ShownNumberText(state)), "1/2 X1 - 2 X2");
+    EXPECT_EQ(PrimalConstraintLines(state.mPrimal, ShownNumberText(state)),
+              (Cells{" + 1/10 X1 + 1 X2 <= 3/10; C1", " + 1 X1 + 0 X2 >= 2; C2"}));
 }
 
 TEST(ExactReplay, BigMPagesAsExpressions) {
