@@ -81,15 +81,15 @@ int Pages(const CliOptions& options, std::ostream& out, std::ostream& err) {
     if (state.mRunOutcome == RunOutcome::NotRun) {
         return kExitRefused;  // refused before its first page; the message says why
     }
-    for (ShownPage& shown : DisplayedPages(state, options.dual, state.mPages, state.mTableauCount,
-                                           state.mRunOutcome)) {
-        TableauPage& page = shown.page;
-        page.ComputeColumnWidths();
-        for (std::size_t line = 0; line < page.mRows.size(); ++line) {
-            out << page.LineText(line) << '\n';
-        }
-        out << '\n';
-    }
+    ForEachShownPage(state, options.dual, state.mPages, state.mTableauCount, state.mRunOutcome,
+                     [&out](ShownPage& shown) {
+                         TableauPage& page = shown.page;
+                         page.ComputeColumnWidths();
+                         for (std::size_t line = 0; line < page.mRows.size(); ++line) {
+                             out << page.LineText(line) << '\n';
+                         }
+                         out << '\n';
+                     });
     for (const std::string& line : state.mSolutionLines) {
         out << line << '\n';
     }

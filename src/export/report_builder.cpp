@@ -39,12 +39,16 @@ std::size_t KeptPages(std::int32_t count) {
     return static_cast<std::size_t>(std::clamp<std::int32_t>(count, 0, kTableauPages));
 }
 
-void AppendPages(std::string& report, const char* kind, std::vector<ShownPage> pages) {
-    for (std::size_t t = 0; t < pages.size(); ++t) {
-        report += CFormat("\n\n%s Tableau #%d", kind, static_cast<int>(t + 1));
+void AppendPages(std::string& report, const char* kind, const VantrellState& state, bool dual) {
+    const PageStore& pages = dual ? state.mDualPages : state.mPrimalPages;
+    const std::int32_t count = dual ? state.mDualTableauCount : state.mPrimalTableauCount;
+    const RunOutcome outcome = dual ? state.mDualOutcome : state.mPrimalOutcome;
+    int number = 0;
+    ForEachShownPage(state, dual, pages, count, outcome, [&](ShownPage& shown) {
+        report += CFormat("\n\n%s Tableau #%d", kind, ++number);
         report += "\n";
         // Each shown page carries its own widths, so each tableau is aligned on its own.
-        TableauPage& page = pages[t].page;
+        TableauPage& page = shown.page;
         page.ComputeColumnWidths();
         for (std::size_t line = 0; line < page.mRows.size(); ++line) {
             report += "\n";
@@ -52,11 +56,11 @@ void AppendPages(std::string& report, const char* kind, std::vector<ShownPage> p
         }
         report += CFormat("\n\n%s: Leaves, %s Enters, PivotValue = ", page.mLeaving.c_str(),
                           page.mEntering.c_str());
-        report += pages[t].pivotText + "\n";
-        for (const std::string& note : pages[t].notes) {
+        report += shown.pivotText + "\n";
+        for (const std::string& note : shown.notes) {
             report += "Note: " + note + "\n";
         }
-    }
+    });
 }
 
 struct KeptRun {
@@ -174,7 +178,7 @@ std::string BuildReport(const VantrellState& state, const ReportClock& when) {
     for (std::size_t i = 0; i < state.mPrimal.constraints.size(); ++i) {
         report += kIndent + ReportPrimalConstraintText(state, i) + "\n";
     }
-    AppendPages(report, "Primal", DisplayedKeptPages(state, false));
+    AppendPages(report, "Primal", state, false);
     report += "\n\nComplete Primal Solution:\n";
     AppendSolution(report,
                    {state.mPrimalPages, state.mPrimalTableauCount, state.mPrimalBasis,
@@ -190,7 +194,7 @@ std::string BuildReport(const VantrellState& state, const ReportClock& when) {
     for (std::size_t i = 0; i < state.mDual.constraints.size(); ++i) {
         report += kIndent + ReportDualConstraintText(state, i) + "\n";
     }
-    AppendPages(report, "Dual", DisplayedKeptPages(state, true));
+    AppendPages(report, "Dual", state, true);
     report += "\n\nComplete Dual Solution:\n";
     AppendSolution(report,
                    {state.mDualPages, state.mDualTableauCount, state.mDualBasis, state.mDualValues,

@@ -8,22 +8,21 @@ namespace vantrell {
 
 SheetLayout LayOutSheet(const VantrellState& state) {
     SheetLayout layout;
-    const std::vector<ShownPage> pages = DisplayedPages(state, state.mSolvingDual, state.mPages,
-                                                        state.mTableauCount, state.mRunOutcome);
     int row = 1;
-    for (const ShownPage& page : pages) {
-        for (const TableauPage::Line& line : page.page.mRows) {
-            int column = 2;
-            for (const std::string& text : line) {
-                layout.cells.push_back(SheetCell{row, column, text});
-                layout.columnCount = std::max(layout.columnCount, column);
-                ++column;
-            }
-            layout.rowCount = row;
-            ++row;
-        }
-        ++row;  // the empty row between tableaus
-    }
+    ForEachShownPage(state, state.mSolvingDual, state.mPages, state.mTableauCount,
+                     state.mRunOutcome, [&](const ShownPage& page) {
+                         for (const TableauPage::Line& line : page.page.mRows) {
+                             int column = 2;
+                             for (const std::string& text : line) {
+                                 layout.cells.push_back(SheetCell{row, column, text});
+                                 layout.columnCount = std::max(layout.columnCount, column);
+                                 ++column;
+                             }
+                             layout.rowCount = row;
+                             ++row;
+                         }
+                         ++row;  // the empty row between tableaus
+                     });
     return layout;
 }
 

@@ -54,32 +54,34 @@ TableauPage ExactTableauPage(const ExactPage& exact, const TableauPage& shown,
     return page;
 }
 
+void ForEachShownPage(const VantrellState& state, bool dual, const PageStore& pages, int count,
+                      RunOutcome outcome, const std::function<void(ShownPage&)>& visit) {
+    const auto kept = static_cast<std::size_t>(std::clamp(count, 0, kTableauPages));
+    const auto run =
+        state.mDisplay.IsDefault() ? std::nullopt : ReplayPages(state, dual, pages, count, outcome);
+    const int decimals = state.mDecimalPlaces;
+    for (std::size_t p = 0; p < kept; ++p) {
+        ShownPage shown{pages[p], CFormat("%f", pages[p].mPivotValue), {}};
+        if (run && p < run->pages.size()) {
+            const ExactPage& exact = run->pages[p];
+            shown.page = ExactTableauPage(exact, shown.page, state.mDisplay, decimals);
+            Rational pivot;
+            if (exact.entering >= 0 && exact.leaving >= 0) {
+                pivot = exact.cells[static_cast<std::size_t>(exact.leaving)]
+                                   [static_cast<std::size_t>(exact.entering)];
+            }
+            shown.pivotText = CellText(pivot, state.mDisplay, decimals);
+            shown.notes = exact.notes;
+        }
+        visit(shown);
+    }
+}
+
 std::vector<ShownPage> DisplayedPages(const VantrellState& state, bool dual, const PageStore& pages,
                                       int count, RunOutcome outcome) {
-    const auto kept = static_cast<std::size_t>(std::clamp(count, 0, kTableauPages));
     std::vector<ShownPage> shown;
-    for (std::size_t p = 0; p < kept; ++p) {
-        shown.push_back({pages[p], CFormat("%f", pages[p].mPivotValue), {}});
-    }
-    if (state.mDisplay.IsDefault()) {
-        return shown;
-    }
-    const auto run = ReplayPages(state, dual, pages, count, outcome);
-    if (!run) {
-        return shown;
-    }
-    const int decimals = state.mDecimalPlaces;
-    for (std::size_t p = 0; p < run->pages.size() && p < kept; ++p) {
-        const ExactPage& exact = run->pages[p];
-        shown[p].page = ExactTableauPage(exact, shown[p].page, state.mDisplay, decimals);
-        Rational pivot;
-        if (exact.entering >= 0 && exact.leaving >= 0) {
-            pivot = exact.cells[static_cast<std::size_t>(exact.leaving)]
-                               [static_cast<std::size_t>(exact.entering)];
-        }
-        shown[p].pivotText = CellText(pivot, state.mDisplay, decimals);
-        shown[p].notes = exact.notes;
-    }
+    ForEachShownPage(state, dual, pages, count, outcome,
+                     [&shown](ShownPage& page) { shown.push_back(std::move(page)); });
     return shown;
 }
 

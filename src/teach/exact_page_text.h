@@ -29,6 +29,9 @@ struct ShownPage {
 std::vector<ShownPage> DisplayedPages(const VantrellState& state, bool dual, const PageStore& pages,
                                       int count, RunOutcome outcome);
 std::vector<ShownPage> DisplayedKeptPages(const VantrellState& state, bool dual);
+// The same one page at a time, so that a long run is never held twice.
+void ForEachShownPage(const VantrellState& state, bool dual, const PageStore& pages, int count,
+                      RunOutcome outcome, const std::function<void(ShownPage&)>& visit);
 
 // The page a run is showing now (the last of mPages up to mTableauCount) in the display
 // options, for the tableau window.
