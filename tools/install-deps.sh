@@ -7,6 +7,7 @@ packages=(
   g++ clang libclang-rt-14-dev cmake ninja-build pkg-config clang-format
   libgtest-dev libgmock-dev libbenchmark-dev
   qt6-base-dev qt6-charts-dev libqt6opengl6-dev libxlsxwriter-dev
+  libgmp-dev nlohmann-json3-dev texlive-latex-base
   xvfb xauth locales python3 python3-openpyxl
   desktop-file-utils dpkg-dev file
 )

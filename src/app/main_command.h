@@ -22,6 +22,7 @@ enum class MainCommand {
     Options,
     About,
     UserGuide,
+    ExportLatex,
 };
 
 // The nine Ctrl+letter keys: Qt::Key_D and the rest, to their commands.

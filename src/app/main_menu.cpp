@@ -26,6 +26,8 @@ const MenuItem kFileItems[] = {
      "Save objective function and constraints as text file for inputting later", "actionSaveText"},
     {MainCommand::ExportSolution, "Export Solution to &File", nullptr,
      "Write the Problem and Solution to a file", "actionExportSolution"},
+    {MainCommand::ExportLatex, "Export Tableaus as &LaTeX...", nullptr,
+     "Write the tableaus of the last run as a LaTeX document", "actionExportLatex"},
 };
 const MenuItem kExitItem = {MainCommand::Exit, "E&xit", nullptr, "Exit without saving",
                             "actionExit"};

@@ -18,6 +18,7 @@
 #include "commands/excel_commands.h"
 #include "commands/export_commands.h"
 #include "commands/file_commands.h"
+#include "commands/latex_commands.h"
 #include "commands/main_commands.h"
 #include "dialogs/about_dialog.h"
 #include "dialogs/constraints_dialog.h"
@@ -32,6 +33,7 @@
 #include "model/equation_text.h"
 #include "simplex/dual_builder.h"
 #include "simplex/solution_lines.h"
+#include "teach/exact_page_text.h"
 
 namespace vantrell {
 namespace {
@@ -212,18 +214,18 @@ void CVantrellDlg::BuildLayout() {
 void CVantrellDlg::ShowPrimalObjective() {
     mPrimalSense->setText(QString::fromUtf8(SenseText(mState.mMinimize)));
     mPrimalObjective->setText(
-        QString::fromStdString(PrimalObjectiveText(mState.mPrimal, mState.mDecimalPlaces)));
+        QString::fromStdString(PrimalObjectiveText(mState.mPrimal, ShownNumberText(mState))));
 }
 
 void CVantrellDlg::ShowPrimalConstraints() {
-    FillList(mPrimalList, PrimalConstraintLines(mState.mPrimal, mState.mDecimalPlaces));
+    FillList(mPrimalList, PrimalConstraintLines(mState.mPrimal, ShownNumberText(mState)));
     mPrimalList->setCurrentRow(-1);
 }
 
 void CVantrellDlg::ShowDualObjective() {
     mDualSense->setVisible(mState.mDisplayDuality);
     mDualObjective->setText(QString::fromStdString(
-        DualObjectiveText(mState.mDual, mState.mDecimalPlaces, mState.mDisplayDuality)));
+        DualObjectiveText(mState.mDual, ShownNumberText(mState), mState.mDisplayDuality)));
 }
 
 void CVantrellDlg::ShowDualConstraints() {
@@ -233,7 +235,7 @@ void CVantrellDlg::ShowDualConstraints() {
         return;
     }
     ShowDualObjective();
-    FillList(mDualList, DualConstraintLines(mState.mDual, mState.mDecimalPlaces, true));
+    FillList(mDualList, DualConstraintLines(mState.mDual, ShownNumberText(mState), true));
 }
 
 void CVantrellDlg::RebuildDual() {
@@ -377,6 +379,8 @@ void CVantrellDlg::RunCommandOnly(MainCommand command) {
             return OnAbout();
         case MainCommand::UserGuide:
             return OnUserGuide();
+        case MainCommand::ExportLatex:
+            return ExportLatex(mState, mPrompt);
     }
 }
 
@@ -503,6 +507,7 @@ void CVantrellDlg::OnOptions() {
         return;
     }
     mState.mDecimalPlaces = dialog.DecimalPlaces();
+    mState.mDisplay = dialog.Display();
     RebuildDual();
     ShowPrimalObjective();
     ShowDualObjective();

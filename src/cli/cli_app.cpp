@@ -8,10 +8,13 @@
 #include "commands/excel_commands.h"
 #include "commands/file_commands.h"
 #include "commands/main_commands.h"
+#include "export/json_answer.h"
+#include "export/latex_document.h"
 #include "model/file_io.h"
 #include "model/number_text.h"
 #include "model/program_version.h"
 #include "plot/plot_geometry.h"
+#include "teach/exact_page_text.h"
 
 namespace vantrell::cli {
 namespace {
@@ -24,6 +27,9 @@ bool OpenProblemFile(VantrellState& state, const CliOptions& options, std::ostre
     }
     if (options.decimals) {
         state.mDecimalPlaces = *options.decimals;
+    }
+    if (options.display) {
+        state.mDisplay = *options.display;
     }
     return true;
 }
@@ -76,16 +82,43 @@ int Pages(const CliOptions& options, std::ostream& out, std::ostream& err) {
     if (state.mRunOutcome == RunOutcome::NotRun) {
         return kExitRefused;  // refused before its first page; the message says why
     }
-    for (int p = 0; p < state.mTableauCount; ++p) {
-        for (const std::string& line :
-             std::as_const(state.mPages)[static_cast<std::size_t>(p)].Lines()) {
-            out << line << '\n';
-        }
-        out << '\n';
-    }
+    ForEachShownPage(state, options.dual, state.mPages, state.mTableauCount, state.mRunOutcome,
+                     [&out](const ShownPage& shown) {
+                         for (const std::string& line : shown.Page().Lines()) {
+                             out << line << '\n';
+                         }
+                         out << '\n';
+                     });
     for (const std::string& line : state.mSolutionLines) {
         out << line << '\n';
     }
+    return kExitSuccess;
+}
+
+// Passes messages on to the error stream and keeps the last one for the JSON answer.
+class RecordingStreamPrompt : public StreamPrompt {
+  public:
+    using StreamPrompt::StreamPrompt;
+    void ShowMessage(const std::string& text) override {
+        last = text;
+        StreamPrompt::ShowMessage(text);
+    }
+    std::string last;
+};
+
+int Solve(const CliOptions& options, std::ostream& out, std::ostream& err) {
+    VantrellState state;
+    if (!OpenProblemFile(state, options, err)) {
+        return kExitUsageOrUnreadable;
+    }
+    RecordingStreamPrompt prompt(err, options.problemFile, std::nullopt);
+    SilentPresenter presenter;
+    RunMessages messages;
+    CalculatePrimal(state, prompt, presenter);
+    messages.primal = std::exchange(prompt.last, {});
+    CalculateDual(state, prompt, presenter);
+    messages.dual = prompt.last;
+    out << SolveAnswer(state, messages).dump(2) << '\n';
     return kExitSuccess;
 }
 
@@ -139,6 +172,29 @@ int Plot(const CliOptions& options, std::ostream& out, std::ostream& err) {
     return kExitSuccess;
 }
 
+// The tableaus of one run as a LaTeX document, to standard output or to the -o file.
+int Latex(const CliOptions& options, std::ostream& out, std::ostream& err) {
+    VantrellState state;
+    if (!OpenProblemFile(state, options, err)) {
+        return kExitUsageOrUnreadable;
+    }
+    StreamPrompt prompt(err, options.problemFile, std::nullopt);
+    SilentPresenter presenter;
+    options.dual ? CalculateDual(state, prompt, presenter)
+                 : CalculatePrimal(state, prompt, presenter);
+    if ((options.dual ? state.mDualTableauCount : state.mPrimalTableauCount) <= 0) {
+        return kExitRefused;  // refused before its first page; the message says why
+    }
+    const std::string document = BuildLatexDocument(state, options.dual);
+    if (!options.reportFile) {
+        out << document;
+    } else if (const auto failure = WriteFileAtomically(*options.reportFile, document)) {
+        prompt.ShowMessage(*failure);
+        return kExitCannotWrite;
+    }
+    return kExitSuccess;
+}
+
 }  // namespace
 
 int RunCli(const std::vector<std::string>& args, std::ostream& out, std::ostream& err,
@@ -162,6 +218,10 @@ int RunCli(const std::vector<std::string>& args, std::ostream& out, std::ostream
             return Pages(*options, out, err);
         case CliCommand::Plot:
             return Plot(*options, out, err);
+        case CliCommand::Solve:
+            return Solve(*options, out, err);
+        case CliCommand::Latex:
+            return Latex(*options, out, err);
     }
     return kExitUsageOrUnreadable;
 }

@@ -7,7 +7,10 @@ namespace vantrell::cli {
 const char* const kUsageText =
     "Usage:\n"
     "  vantrell-cli report FILE.lp [-o OUT.out] [--xlsx OUT.xlsx] [--decimals N]\n"
-    "  vantrell-cli pages FILE.lp [--dual] [--decimals N]\n"
+    "                   [--numbers fractions|decimals] [--big-m pairs|expressions]\n"
+    "  vantrell-cli pages FILE.lp [--dual] [--decimals N] [--numbers ...] [--big-m ...]\n"
+    "  vantrell-cli latex FILE.lp [--dual] [-o OUT.tex] [--numbers ...] [--big-m ...]\n"
+    "  vantrell-cli solve FILE.lp --json\n"
     "  vantrell-cli plot FILE.lp [--decimals N]\n"
     "  vantrell-cli --help\n"
     "  vantrell-cli --version\n"
@@ -25,8 +28,15 @@ const char* const kUsageText =
     "        title, the Feasible Points lines, the extent and the slope, then the line\n"
     "        where Play stops the objective line and after how many steps, or\n"
     "        \"No sweep: \" and why it cannot run.\n"
+    "latex   writes the tableaus of the primal run (of the dual run with --dual) as\n"
+    "        a LaTeX document for pdflatex, to standard output or to OUT.tex.\n"
+    "solve   with --json prints one JSON document: the problem, then the primal and\n"
+    "        the dual run with outcome, message, exact optimum, variable values and\n"
+    "        every page in exact numbers (\"p/q\", {\"m\": ..., \"c\": ...} with M).\n"
     "--decimals N  shows every number with N decimal places instead of the file's\n"
     "        count (0 to 10).\n"
+    "--numbers fractions|decimals  numbers as exact fractions (3/2) or as decimals.\n"
+    "--big-m pairs|expressions  big-M values as \"(a, bM)\" or as \"2M - 3/2\".\n"
     "\n"
     "Messages the program would show in a box go to standard error.\n"
     "Exit status: 0 success; 1 the report is refused because no run reached a\n"
@@ -55,6 +65,10 @@ std::optional<CliOptions> ParseCliOptions(const std::vector<std::string>& args,
         options.command = CliCommand::Pages;
     } else if (command == "plot") {
         options.command = CliCommand::Plot;
+    } else if (command == "solve") {
+        options.command = CliCommand::Solve;
+    } else if (command == "latex") {
+        options.command = CliCommand::Latex;
     } else {
         error = "unknown command \"" + command + "\"";
         return std::nullopt;
@@ -67,7 +81,11 @@ std::optional<CliOptions> ParseCliOptions(const std::vector<std::string>& args,
             options.command = CliCommand::Help;
             return options;
         }
-        if (arg == "-o" && options.command == CliCommand::Report) {
+        const bool showsPages = options.command == CliCommand::Report ||
+                                options.command == CliCommand::Pages ||
+                                options.command == CliCommand::Latex;
+        if (arg == "-o" &&
+            (options.command == CliCommand::Report || options.command == CliCommand::Latex)) {
             if (!hasValue) {
                 error = "-o needs a file name";
                 return std::nullopt;
@@ -79,8 +97,25 @@ std::optional<CliOptions> ParseCliOptions(const std::vector<std::string>& args,
                 return std::nullopt;
             }
             options.workbookFile = args[++i];
-        } else if (arg == "--dual" && options.command == CliCommand::Pages) {
+        } else if (arg == "--dual" &&
+                   (options.command == CliCommand::Pages || options.command == CliCommand::Latex)) {
             options.dual = true;
+        } else if (arg == "--json" && options.command == CliCommand::Solve) {
+            options.json = true;
+        } else if ((arg == "--numbers" || arg == "--big-m") && showsPages) {
+            const std::string value = hasValue ? args[++i] : std::string();
+            DisplayOptions display = options.display.value_or(DisplayOptions{});
+            if (arg == "--numbers" && (value == "fractions" || value == "decimals")) {
+                display.numbers =
+                    value == "fractions" ? NumberStyle::Fractions : NumberStyle::Decimals;
+            } else if (arg == "--big-m" && (value == "pairs" || value == "expressions")) {
+                display.bigM = value == "pairs" ? BigMStyle::Pairs : BigMStyle::Expressions;
+            } else {
+                error = arg == "--numbers" ? "--numbers needs fractions or decimals"
+                                           : "--big-m needs pairs or expressions";
+                return std::nullopt;
+            }
+            options.display = display;
         } else if (arg == "--decimals") {
             const auto parsed = hasValue ? ParseIntegerPrefix(args[i + 1]) : std::nullopt;
             if (!parsed || parsed->length != args[i + 1].size() ||
@@ -104,6 +139,10 @@ std::optional<CliOptions> ParseCliOptions(const std::vector<std::string>& args,
     }
     if (options.problemFile.empty()) {
         error = "a problem file is needed";
+        return std::nullopt;
+    }
+    if (options.command == CliCommand::Solve && !options.json) {
+        error = "solve needs --json";
         return std::nullopt;
     }
     return options;

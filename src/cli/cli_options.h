@@ -4,17 +4,21 @@
 #include <string>
 #include <vector>
 
+#include "model/display_options.h"
+
 namespace vantrell::cli {
 
-enum class CliCommand { Help, Version, Report, Pages, Plot };
+enum class CliCommand { Help, Version, Report, Pages, Plot, Solve, Latex };
 
 struct CliOptions {
     CliCommand command = CliCommand::Help;
     std::string problemFile;
-    std::optional<std::string> reportFile;    // -o: write the report there instead
+    std::optional<std::string> reportFile;    // -o: write the report (or the LaTeX) there instead
     std::optional<std::string> workbookFile;  // --xlsx: also write the last run's tableaus
     std::optional<int> decimals;              // --decimals: overrides the file's count
-    bool dual = false;                        // pages --dual
+    bool dual = false;                        // pages --dual, latex --dual
+    bool json = false;                        // solve --json
+    std::optional<DisplayOptions> display;    // --numbers, --big-m
 };
 
 // Reads the arguments after the program name. Nothing, with error set, when they do

@@ -4,6 +4,7 @@
 
 #include "simplex/iteration.h"
 #include "simplex/standard_form.h"
+#include "teach/exact_page_text.h"
 
 namespace vantrell {
 namespace {
@@ -23,6 +24,9 @@ void Calculate(VantrellState& state, Prompt& prompt, PagePresenter& presenter, K
         return;
     }
     RunIteration(state, prompt, presenter);
+    if (!state.mDisplay.IsDefault()) {
+        state.mSolutionLines = DisplayedSolutionLines(state);
+    }
 
     kept.count = state.mTableauCount;
     const auto pageCount =

@@ -45,7 +45,14 @@ std::string OptionsHelpText() {
            CFormat("from %d to %d", kMinDecimalPlaces, kMaxDecimalPlaces) +
            ". A minus sign is ignored: -2 gives 2 places. Ok applies it.\n\n"
            "Display Duality: shows the dual problem below the primal. Calculate Dual and the "
-           "dual part of the report need it on. Ok keeps the choice; Cancel puts it back.";
+           "dual part of the report need it on. Ok keeps the choice; Cancel puts it back.\n\n"
+           "Numbers: Decimals shows every number with the decimal places above; Fractions "
+           "shows the exact values of the tableaus (3/2, -1/3, 4), worked out from the numbers "
+           "as typed. A fraction too long to read is shown as a decimal after \"~\".\n\n"
+           "Big M values: Pairs shows a value with an M part as (a, bM); Expressions writes it "
+           "as a textbook does: -M, 2M - 3/2, M + 4. Ok applies both to the tableaus, the "
+           "Complete Solution list, the equations, the report, the workbook and the LaTeX "
+           "export.";
 }
 
 }  // namespace vantrell

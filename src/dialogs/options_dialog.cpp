@@ -1,6 +1,7 @@
 #include "dialogs/options_dialog.h"
 
 #include <QCheckBox>
+#include <QComboBox>
 #include <QGridLayout>
 #include <QLabel>
 #include <QLineEdit>
@@ -13,8 +14,12 @@
 namespace vantrell {
 
 COptionsDlg::COptionsDlg(VantrellState& state, Prompt& prompt, QWidget* parent)
-    : QDialog(parent), mState(state), mPrompt(prompt), mDecimalPlaces(state.mDecimalPlaces),
-      mOpenedDuality(state.mDisplayDuality) {
+    : QDialog(parent),
+      mState(state),
+      mPrompt(prompt),
+      mDecimalPlaces(state.mDecimalPlaces),
+      mOpenedDuality(state.mDisplayDuality),
+      mDisplay(state.mDisplay) {
     setWindowTitle(QStringLiteral("Options Dialog"));
     setFont(FixedDialogFont());
     BuildLayout();
@@ -35,6 +40,22 @@ void COptionsDlg::BuildLayout() {
     connect(mDualityBox, &QCheckBox::toggled, this,
             [this](bool checked) { mState.mDisplayDuality = checked; });
 
+    // Labels with mnemonics give each box a key; the items keep the enums' order.
+    auto* numbersLabel = new QLabel(QStringLiteral("&Numbers"), this);
+    mNumbersBox = new QComboBox(this);
+    mNumbersBox->setObjectName(QStringLiteral("numbersBox"));
+    mNumbersBox->setAccessibleName(QStringLiteral("Numbers"));
+    mNumbersBox->addItems({QStringLiteral("Decimals"), QStringLiteral("Fractions")});
+    mNumbersBox->setCurrentIndex(static_cast<int>(mDisplay.numbers));
+    numbersLabel->setBuddy(mNumbersBox);
+    auto* bigMLabel = new QLabel(QStringLiteral("&Big M values"), this);
+    mBigMBox = new QComboBox(this);
+    mBigMBox->setObjectName(QStringLiteral("bigMBox"));
+    mBigMBox->setAccessibleName(QStringLiteral("Big M values"));
+    mBigMBox->addItems({QStringLiteral("Pairs"), QStringLiteral("Expressions")});
+    mBigMBox->setCurrentIndex(static_cast<int>(mDisplay.bigM));
+    bigMLabel->setBuddy(mBigMBox);
+
     auto* okButton = new QPushButton(QStringLiteral("Ok"), this);
     okButton->setObjectName(QStringLiteral("okButton"));
     okButton->setDefault(true);
@@ -53,7 +74,11 @@ void COptionsDlg::BuildLayout() {
     fields->addWidget(mDecimalEdit, 1, 0);
     fields->addWidget(hint, 1, 1);
     fields->addWidget(mDualityBox, 2, 0, 1, 2);
-    fields->setRowStretch(3, 1);
+    fields->addWidget(numbersLabel, 3, 0);
+    fields->addWidget(mNumbersBox, 3, 1);
+    fields->addWidget(bigMLabel, 4, 0);
+    fields->addWidget(mBigMBox, 4, 1);
+    fields->setRowStretch(5, 1);
 
     auto* buttons = new QVBoxLayout;
     buttons->addWidget(okButton);
@@ -76,6 +101,8 @@ void COptionsDlg::OnOk() {
         return;
     }
     mDecimalPlaces = *input.places;
+    mDisplay.numbers = static_cast<NumberStyle>(mNumbersBox->currentIndex());
+    mDisplay.bigM = static_cast<BigMStyle>(mBigMBox->currentIndex());
     accept();
 }
 

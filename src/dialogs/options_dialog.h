@@ -6,14 +6,16 @@
 #include "model/vantrell_state.h"
 
 class QCheckBox;
+class QComboBox;
 class QLineEdit;
 
 namespace vantrell {
 
-// "Options Dialog": the number of decimal places and the dual display. The duality box
-// changes the state at the click and Cancel (or Escape) puts it back; the decimal count is
-// only handed back, through DecimalPlaces() after exec() returned Accepted, for the main
-// window to apply and redraw.
+// "Options Dialog": the number of decimal places, the dual display, and how numbers and
+// big-M values are shown. The duality box changes the state at the click and Cancel (or
+// Escape) puts it back; the decimal count and the display are only handed back, through
+// DecimalPlaces() and Display() after exec() returned Accepted, for the main window to apply
+// and redraw.
 class COptionsDlg : public QDialog {
     Q_OBJECT
 
@@ -23,6 +25,8 @@ class COptionsDlg : public QDialog {
     // The count accepted by Ok (never negative, at most kMaxDecimalPlaces); before Ok the
     // count the dialog was opened with.
     int DecimalPlaces() const { return mDecimalPlaces; }
+    // The number and big-M display accepted by Ok; before Ok the one it was opened with.
+    DisplayOptions Display() const { return mDisplay; }
 
     void reject() override;
 
@@ -37,6 +41,9 @@ class COptionsDlg : public QDialog {
     bool mOpenedDuality;
     QLineEdit* mDecimalEdit = nullptr;
     QCheckBox* mDualityBox = nullptr;
+    DisplayOptions mDisplay;
+    QComboBox* mNumbersBox = nullptr;
+    QComboBox* mBigMBox = nullptr;
 };
 
 }  // namespace vantrell

@@ -1,11 +1,13 @@
 #include "dialogs/qt_page_presenter.h"
 
 #include "dialogs/tableau_dialog.h"
+#include "teach/exact_page_text.h"
 
 namespace vantrell {
 
 void QtPagePresenter::ShowPage(const VantrellState& state, const TableauPage& page) {
-    CTableauDlg dialog(page, state, mPrompt, mParent);
+    const ShownPage shown = DisplayedCurrentPage(state, page);
+    CTableauDlg dialog(shown.Page(), state, mPrompt, mParent);
     if (state.mTableauCount <= 1) {
         mGeometry.clear();  // a new run
     }

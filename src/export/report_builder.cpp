@@ -3,9 +3,11 @@
 #include <algorithm>
 #include <cmath>
 #include <ctime>
+#include <optional>
 
 #include "model/number_text.h"
 #include "model/run_outcome.h"
+#include "teach/exact_page_text.h"
 
 namespace vantrell {
 namespace {
@@ -15,22 +17,23 @@ constexpr const char* kIndent = "    ";
 constexpr const char* kPrimalNotSolvedLine = "\n\n    Primal: not solved for this problem\n";
 constexpr const char* kDualNotSolvedLine = "\n\n    Dual: not solved for this problem\n";
 
-std::string ReportTerm(double coefficient, const std::string& name, int decimals) {
+std::string ReportTerm(double coefficient, const std::string& name, const DisplayOptions& display,
+                       int decimals) {
     std::string text = coefficient < 0.0 ? " - " : " + ";
-    text += FixedText(std::fabs(coefficient), decimals);
+    text += ShownNumber(std::fabs(coefficient), display, decimals);
     text += CFormat(" %s ", name.c_str());
     return text;
 }
 
-std::string ConstraintText(const ConstraintRow& row, int decimals) {
+std::string ConstraintText(const ConstraintRow& row, const DisplayOptions& display, int decimals) {
     std::string text;
     // The vectors of a row share one length; the common part guards a malformed row.
     const std::size_t terms = std::min(row.coefficients.size(), row.columnNames.size());
     for (std::size_t k = 0; k < terms; ++k) {
-        text += ReportTerm(row.coefficients[k], row.columnNames[k], decimals);
+        text += ReportTerm(row.coefficients[k], row.columnNames[k], display, decimals);
     }
     text += CFormat("%s ", row.relationText.c_str());
-    text += FixedText(row.rhs, decimals);
+    text += ShownNumber(row.rhs, display, decimals);
     return text;
 }
 
@@ -39,20 +42,26 @@ std::size_t KeptPages(std::int32_t count) {
     return static_cast<std::size_t>(std::clamp<std::int32_t>(count, 0, kTableauPages));
 }
 
-void AppendPages(std::string& report, const char* kind, const PageStore& pages,
-                 std::int32_t count) {
-    const std::size_t kept = KeptPages(count);
-    for (std::size_t t = 0; t < kept; ++t) {
-        report += CFormat("\n\n%s Tableau #%d", kind, static_cast<int>(t + 1));
+void AppendPages(std::string& report, const char* kind, const VantrellState& state, bool dual) {
+    const PageStore& pages = dual ? state.mDualPages : state.mPrimalPages;
+    const std::int32_t count = dual ? state.mDualTableauCount : state.mPrimalTableauCount;
+    const RunOutcome outcome = dual ? state.mDualOutcome : state.mPrimalOutcome;
+    int number = 0;
+    ForEachShownPage(state, dual, pages, count, outcome, [&](ShownPage& shown) {
+        report += CFormat("\n\n%s Tableau #%d", kind, ++number);
         report += "\n";
-        const TableauPage& page = pages[t];
+        const TableauPage& page = shown.Page();
         for (const std::string& line : page.Lines()) {
             report += "\n";
             report += line;
         }
-        report += CFormat("\n\n%s: Leaves, %s Enters, PivotValue = %f\n", page.mLeaving.c_str(),
-                          page.mEntering.c_str(), page.mPivotValue);
-    }
+        report += CFormat("\n\n%s: Leaves, %s Enters, PivotValue = ", page.mLeaving.c_str(),
+                          page.mEntering.c_str());
+        report += shown.pivotText + "\n";
+        for (const std::string& note : shown.notes) {
+            report += "Note: " + note + "\n";
+        }
+    });
 }
 
 struct KeptRun {
@@ -63,16 +72,45 @@ struct KeptRun {
     RunOutcome outcome;
 };
 
+// The solution entries and value in exact numbers, when the display asks for them and the
+// run can be replayed.
+struct ExactSolution {
+    std::vector<std::string> entries;
+    std::string value;
+};
+
+std::optional<ExactSolution> ExactSolutionOf(const VantrellState& state, bool dual) {
+    if (state.mDisplay.IsDefault()) {
+        return std::nullopt;
+    }
+    const auto run = ReplayKeptRun(state, dual);
+    if (!run || !run->complete || run->pages.empty()) {
+        return std::nullopt;
+    }
+    const ExactPage& last = run->pages.back();
+    ExactSolution solution;
+    for (std::size_t r = 0; r < last.basisNames.size(); ++r) {
+        solution.entries.push_back(
+            kIndent + last.basisNames[r] + " = " +
+            NumberText(last.bi[r], state.mDisplay.numbers, state.mDecimalPlaces) + "\n");
+    }
+    solution.value = NumberText(last.z, state.mDisplay.numbers, state.mDecimalPlaces);
+    return solution;
+}
+
 // The basis lines, then the objective value and the closing line, or the line that
 // says why the run has no solution.
-void AppendSolution(std::string& report, const KeptRun& run, int decimals, const char* valueLabel,
+void AppendSolution(std::string& report, const KeptRun& run,
+                    const std::optional<ExactSolution>& exact, int decimals, const char* valueLabel,
                     const char* closingLine) {
     const std::string entry = FillDecimals("    %%s = %%.%dlf\n", decimals);
     // A run stopped by an overflow keeps the values of the pivot that overflowed.
     const std::size_t entries =
         run.outcome == RunOutcome::TooLarge ? 0 : std::min(run.basis.size(), run.values.size());
     for (std::size_t i = 0; i < entries; ++i) {
-        report += CFormatDynamic(entry, run.basis[i].name.c_str(), run.values[i]);
+        report += exact && i < exact->entries.size()
+                      ? exact->entries[i]
+                      : CFormatDynamic(entry, run.basis[i].name.c_str(), run.values[i]);
     }
 
     const std::string failure = OutcomeSolutionText(run.outcome);
@@ -84,7 +122,7 @@ void AppendSolution(std::string& report, const KeptRun& run, int decimals, const
     const std::size_t kept = KeptPages(run.count);
     // With no run kept there is no last page to take the value from: it stays empty.
     if (run.outcome == RunOutcome::Optimal && kept > 0) {
-        report += FixedText(run.pages[kept - 1].mZ, decimals);
+        report += exact ? exact->value : FixedText(run.pages[kept - 1].mZ, decimals);
     }
     report += "\n";
     report += closingLine;
@@ -108,7 +146,7 @@ ReportClock ReportClockNow() {
 std::string ReportObjectiveText(const VantrellState& state) {
     std::string text;
     for (const CostTerm& term : state.mPrimal.objective) {
-        text += ReportTerm(term.cost, term.name, state.mDecimalPlaces);
+        text += ReportTerm(term.cost, term.name, state.mDisplay, state.mDecimalPlaces);
     }
     return text;
 }
@@ -117,14 +155,14 @@ std::string ReportPrimalConstraintText(const VantrellState& state, std::size_t i
     if (i >= state.mPrimal.constraints.size()) {
         return {};
     }
-    return ConstraintText(state.mPrimal.constraints[i], state.mDecimalPlaces);
+    return ConstraintText(state.mPrimal.constraints[i], state.mDisplay, state.mDecimalPlaces);
 }
 
 std::string ReportDualConstraintText(const VantrellState& state, std::size_t i) {
     if (i >= state.mDual.constraints.size()) {
         return {};
     }
-    return ConstraintText(state.mDual.constraints[i], state.mDecimalPlaces);
+    return ConstraintText(state.mDual.constraints[i], state.mDisplay, state.mDecimalPlaces);
 }
 
 std::string BuildReport(const VantrellState& state, const ReportClock& when) {
@@ -144,12 +182,13 @@ std::string BuildReport(const VantrellState& state, const ReportClock& when) {
     if (KeptRunIsStale(state, false)) {
         report += kPrimalNotSolvedLine;
     } else {
-        AppendPages(report, "Primal", state.mPrimalPages, state.mPrimalTableauCount);
+        AppendPages(report, "Primal", state, false);
         report += "\n\nComplete Primal Solution:\n";
         AppendSolution(report,
                        {state.mPrimalPages, state.mPrimalTableauCount, state.mPrimalBasis,
                         state.mPrimalValues, state.mPrimalOutcome},
-                       decimals, "    Primal Solution = ", "    Other Variables: 0.0\n");
+                       ExactSolutionOf(state, false), decimals,
+                       "    Primal Solution = ", "    Other Variables: 0.0\n");
     }
 
     if (!state.mDisplayDuality) {
@@ -164,12 +203,13 @@ std::string BuildReport(const VantrellState& state, const ReportClock& when) {
         report += kDualNotSolvedLine;
         return report;
     }
-    AppendPages(report, "Dual", state.mDualPages, state.mDualTableauCount);
+    AppendPages(report, "Dual", state, true);
     report += "\n\nComplete Dual Solution:\n";
     AppendSolution(report,
                    {state.mDualPages, state.mDualTableauCount, state.mDualBasis, state.mDualValues,
                     state.mDualOutcome},
-                   decimals, "    Dual Solution = ", "    Other Dual Variables: 0.0\n");
+                   ExactSolutionOf(state, true), decimals,
+                   "    Dual Solution = ", "    Other Dual Variables: 0.0\n");
     return report;
 }
 

@@ -2,25 +2,27 @@
 
 #include <algorithm>
 
+#include "teach/exact_page_text.h"
+
 namespace vantrell {
 
 SheetLayout LayOutSheet(const VantrellState& state) {
     SheetLayout layout;
-    const int pages = std::clamp(state.mTableauCount, 0, kTableauPages);
     int row = 1;
-    for (int p = 0; p < pages; ++p) {
-        for (const TableauPage::Line& line : state.mPages[static_cast<std::size_t>(p)].mRows) {
-            int column = 2;
-            for (const std::string& text : line) {
-                layout.cells.push_back(SheetCell{row, column, text});
-                layout.columnCount = std::max(layout.columnCount, column);
-                ++column;
-            }
-            layout.rowCount = row;
-            ++row;
-        }
-        ++row;  // the empty row between tableaus
-    }
+    ForEachShownPage(state, state.mSolvingDual, state.mPages, state.mTableauCount,
+                     state.mRunOutcome, [&](const ShownPage& page) {
+                         for (const TableauPage::Line& line : page.Page().mRows) {
+                             int column = 2;
+                             for (const std::string& text : line) {
+                                 layout.cells.push_back(SheetCell{row, column, text});
+                                 layout.columnCount = std::max(layout.columnCount, column);
+                                 ++column;
+                             }
+                             layout.rowCount = row;
+                             ++row;
+                         }
+                         ++row;  // the empty row between tableaus
+                     });
     return layout;
 }
 

@@ -16,34 +16,31 @@ const char* Joiner(double coefficient) {
     return coefficient < 0.0 ? " - " : " + ";
 }
 
-std::string SignedTerm(double coefficient, const std::string& name, int decimals) {
-    return CFormatDynamic(FillDecimals("%%.%dlf %%s", decimals), coefficient, name.c_str());
+std::string SignedTerm(double coefficient, const std::string& name, const NumberTextFn& number) {
+    return number(coefficient) + " " + name;
 }
 
-std::string JoinedTerm(double coefficient, const std::string& name, int decimals) {
-    return Joiner(coefficient) + SignedTerm(std::fabs(coefficient), name, decimals);
+std::string JoinedTerm(double coefficient, const std::string& name, const NumberTextFn& number) {
+    return Joiner(coefficient) + SignedTerm(std::fabs(coefficient), name, number);
+}
+
+NumberTextFn Decimals(int decimals) {
+    return [decimals](double value) { return FixedText(value, decimals); };
 }
 
 // An unknown relation code adds neither a relation nor the right-hand side.
-std::string RelationAndRhs(const ConstraintRow& row, int decimals) {
-    const char* templ = nullptr;
+std::string RelationAndRhs(const ConstraintRow& row, const NumberTextFn& number) {
     switch (row.relation) {
         case kLessEqual:
-            templ = " <= %%.%dlf";
-            break;
         case kEqual:
-            templ = " = %%.%dlf";
-            break;
         case kGreaterEqual:
-            templ = " >= %%.%dlf";
-            break;
+            return std::string(" ") + RelationSymbol(row.relation) + " " + number(row.rhs);
         default:
             return {};
     }
-    return CFormatDynamic(FillDecimals(templ, decimals), row.rhs);
 }
 
-std::string ConstraintText(const ConstraintRow& row, int decimals) {
+std::string ConstraintText(const ConstraintRow& row, const NumberTextFn& decimals) {
     std::string text;
     // The vectors of a row share one length; reading only the common part keeps a
     // malformed row from reading past the shorter one.
@@ -57,6 +54,23 @@ std::string ConstraintText(const ConstraintRow& row, int decimals) {
 }  // namespace
 
 std::string PrimalObjectiveText(const ProblemSet& primal, int decimals) {
+    return PrimalObjectiveText(primal, Decimals(decimals));
+}
+
+std::vector<std::string> PrimalConstraintLines(const ProblemSet& primal, int decimals) {
+    return PrimalConstraintLines(primal, Decimals(decimals));
+}
+
+std::string DualObjectiveText(const ProblemSet& dual, int decimals, bool displayDuality) {
+    return DualObjectiveText(dual, Decimals(decimals), displayDuality);
+}
+
+std::vector<std::string> DualConstraintLines(const ProblemSet& dual, int decimals,
+                                             bool displayDuality) {
+    return DualConstraintLines(dual, Decimals(decimals), displayDuality);
+}
+
+std::string PrimalObjectiveText(const ProblemSet& primal, const NumberTextFn& decimals) {
     std::string text;
     for (std::size_t k = 0; k < primal.objective.size(); ++k) {
         const CostTerm& term = primal.objective[k];
@@ -66,7 +80,8 @@ std::string PrimalObjectiveText(const ProblemSet& primal, int decimals) {
     return text;
 }
 
-std::vector<std::string> PrimalConstraintLines(const ProblemSet& primal, int decimals) {
+std::vector<std::string> PrimalConstraintLines(const ProblemSet& primal,
+                                               const NumberTextFn& decimals) {
     std::vector<std::string> lines;
     lines.reserve(primal.constraints.size());
     for (std::size_t i = 0; i < primal.constraints.size(); ++i) {
@@ -77,7 +92,8 @@ std::vector<std::string> PrimalConstraintLines(const ProblemSet& primal, int dec
     return lines;
 }
 
-std::string DualObjectiveText(const ProblemSet& dual, int decimals, bool displayDuality) {
+std::string DualObjectiveText(const ProblemSet& dual, const NumberTextFn& decimals,
+                              bool displayDuality) {
     std::string text;
     if (!displayDuality) {
         return text;
@@ -88,7 +104,7 @@ std::string DualObjectiveText(const ProblemSet& dual, int decimals, bool display
     return text;
 }
 
-std::vector<std::string> DualConstraintLines(const ProblemSet& dual, int decimals,
+std::vector<std::string> DualConstraintLines(const ProblemSet& dual, const NumberTextFn& decimals,
                                              bool displayDuality) {
     std::vector<std::string> lines;
     if (!displayDuality) {

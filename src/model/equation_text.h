@@ -1,5 +1,6 @@
 #pragma once
 
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -19,6 +20,17 @@ std::vector<std::string> PrimalConstraintLines(const ProblemSet& primal, int dec
 std::string DualObjectiveText(const ProblemSet& dual, int decimals, bool displayDuality);
 // As the primal lines without "; " and a name; none while the dual display is off.
 std::vector<std::string> DualConstraintLines(const ProblemSet& dual, int decimals,
+                                             bool displayDuality);
+
+// The same texts with every number written by numberText instead of the decimal count:
+// the fraction display passes its own.
+using NumberTextFn = std::function<std::string(double)>;
+std::string PrimalObjectiveText(const ProblemSet& primal, const NumberTextFn& numberText);
+std::vector<std::string> PrimalConstraintLines(const ProblemSet& primal,
+                                               const NumberTextFn& numberText);
+std::string DualObjectiveText(const ProblemSet& dual, const NumberTextFn& numberText,
+                              bool displayDuality);
+std::vector<std::string> DualConstraintLines(const ProblemSet& dual, const NumberTextFn& numberText,
                                              bool displayDuality);
 
 // Horizontal scroll extent of a list of generated lines: 12 pixels per character of

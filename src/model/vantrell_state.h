@@ -4,6 +4,7 @@
 #include <string>
 #include <vector>
 
+#include "model/display_options.h"
 #include "model/problem.h"
 #include "model/run_outcome.h"
 #include "model/solved_problem.h"
@@ -35,6 +36,7 @@ struct VantrellState {
     std::int32_t mTableauIndex = 0;
     std::int32_t mLeavingRow = 0;
     std::int32_t mDecimalPlaces = 3;
+    DisplayOptions mDisplay;
     std::int32_t mTableauCount = 0;
     std::int32_t mPrimalTableauCount = 0;
     std::int32_t mDualTableauCount = 0;

@@ -137,7 +137,7 @@ TEST(CliUsage, BadArgumentsAndUnreadableFiles) {
     };
     const std::vector<Case> cases = {
         {{}, kExitUsageOrUnreadable, "Usage:"},
-        {{"solve", "x.lp"}, kExitUsageOrUnreadable, "unknown command"},
+        {{"simplify", "x.lp"}, kExitUsageOrUnreadable, "unknown command"},
         {{"report"}, kExitUsageOrUnreadable, "a problem file is needed"},
         {{"report", "a.lp", "b.lp"}, kExitUsageOrUnreadable, "only one problem file"},
         {{"pages", "a.lp", "-o", "x"}, kExitUsageOrUnreadable, "unknown option"},

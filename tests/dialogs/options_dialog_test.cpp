@@ -1,6 +1,7 @@
 #include "dialogs/options_dialog.h"
 
 #include <QCheckBox>
+#include <QComboBox>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTest>
@@ -73,6 +74,27 @@ class OptionsDialogTest : public QObject {
         shown.Press("cancelButton");
         QCOMPARE(shown.dialog.result(), int(QDialog::Rejected));
         QVERIFY(state.mDisplayDuality);
+    }
+
+    // The two display boxes start from the state and are handed back by Ok only.
+    void displayBoxesAreHandedBackByOk() {
+        for (const bool ok : {true, false}) {
+            VantrellState state;
+            state.mDisplay.bigM = BigMStyle::Expressions;
+            Shown shown(state);
+            auto* numbers = shown.dialog.findChild<QComboBox*>(QStringLiteral("numbersBox"));
+            auto* bigM = shown.dialog.findChild<QComboBox*>(QStringLiteral("bigMBox"));
+            QCOMPARE(numbers->currentText(), QStringLiteral("Decimals"));
+            QCOMPARE(bigM->currentText(), QStringLiteral("Expressions"));
+            numbers->setFocus();
+            QTest::keyClick(numbers, Qt::Key_Down);
+            shown.Press(ok ? "okButton" : "cancelButton");
+            const DisplayOptions expected{ok ? NumberStyle::Fractions : NumberStyle::Decimals,
+                                          BigMStyle::Expressions};
+            QVERIFY(shown.dialog.Display() == expected);
+            QVERIFY(state.mDisplay ==
+                    (DisplayOptions{NumberStyle::Decimals, BigMStyle::Expressions}));
+        }
     }
 
     void helpExplainsAndChangesNothing() {

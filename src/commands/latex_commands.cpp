@@ -1,0 +1,30 @@
+#include "commands/latex_commands.h"
+
+#include "export/latex_document.h"
+#include "export/report_builder.h"
+#include "model/file_io.h"
+
+namespace vantrell {
+
+FileDialogSpec ExportLatexDialog() {
+    return FileDialogSpec{"../Vantrell/out/*.tex", "LaTeX File (*.tex)", "*.tex", "tex"};
+}
+
+void ExportLatex(const VantrellState& state, Prompt& prompt) {
+    const std::int32_t kept =
+        state.mSolvingDual ? state.mDualTableauCount : state.mPrimalTableauCount;
+    if (kept <= 0) {
+        prompt.ShowMessage(kNotSolvedMessage);
+        return;
+    }
+    const auto path = prompt.ChooseFileToSave(ExportLatexDialog());
+    if (!path) {
+        return;
+    }
+    if (const auto error =
+            WriteFileAtomically(*path, BuildLatexDocument(state, state.mSolvingDual))) {
+        prompt.ShowMessage(*error);
+    }
+}
+
+}  // namespace vantrell

@@ -1,0 +1,153 @@
+#include "export/json_answer.h"
+
+#include "teach/exact_replay.h"
+
+namespace vantrell {
+namespace {
+
+using json = nlohmann::ordered_json;
+
+json Exact(const Rational& value) {
+    return ExactString(value);
+}
+
+json Exact(const ExactMValue& value) {
+    if (!value.hasM) {
+        return ExactString(value.c);
+    }
+    return {{"m", ExactString(value.m)}, {"c", ExactString(value.c)}};
+}
+
+template <typename T>
+json ExactList(const std::vector<T>& values) {
+    json list = json::array();
+    for (const T& value : values) {
+        list.push_back(Exact(value));
+    }
+    return list;
+}
+
+json Terms(const std::vector<std::string>& names, const std::vector<double>& values) {
+    json terms = json::object();
+    for (std::size_t k = 0; k < names.size() && k < values.size(); ++k) {
+        terms[names[k]] = Exact(ExactFromDouble(values[k]));
+    }
+    return terms;
+}
+
+json ProblemJson(const VantrellState& state) {
+    std::vector<std::string> names;
+    std::vector<double> costs;
+    for (const CostTerm& term : state.mPrimal.objective) {
+        names.push_back(term.name);
+        costs.push_back(term.cost);
+    }
+    json constraints = json::array();
+    for (std::size_t i = 0; i < state.mPrimal.constraints.size(); ++i) {
+        const ConstraintRow& row = state.mPrimal.constraints[i];
+        constraints.push_back(
+            {{"name", i < state.mPrimal.constraintNames.size() ? state.mPrimal.constraintNames[i]
+                                                               : std::string()},
+             {"coefficients", Terms(row.columnNames, row.coefficients)},
+             {"relation", RelationSymbol(row.relation)},
+             {"rhs", Exact(ExactFromDouble(row.rhs))}});
+    }
+    return {{"name", state.mProblemName},
+            {"sense", state.mMinimize ? "min" : "max"},
+            {"objective", Terms(names, costs)},
+            {"constraints", constraints}};
+}
+
+json NameOrNull(const std::vector<std::string>& names, int index) {
+    return index < 0 ? json(nullptr) : json(names[static_cast<std::size_t>(index)]);
+}
+
+json PageJson(const ExactPage& page) {
+    json ratios = json::array();
+    for (const auto& ratio : page.ratios) {
+        ratios.push_back(ratio ? Exact(*ratio) : json(nullptr));
+    }
+    json rows = json::array();
+    for (const auto& row : page.cells) {
+        rows.push_back(ExactList(row));
+    }
+    const bool pivots = page.entering >= 0 && page.leaving >= 0;
+    return {{"columns", page.columnNames},
+            {"cj", ExactList(page.cj)},
+            {"basis", page.basisNames},
+            {"cb", ExactList(page.cb)},
+            {"entering", NameOrNull(page.columnNames, page.entering)},
+            {"leaving", NameOrNull(page.basisNames, page.leaving)},
+            {"pivot", pivots ? Exact(page.cells[static_cast<std::size_t>(page.leaving)]
+                                               [static_cast<std::size_t>(page.entering)])
+                             : json(nullptr)},
+            {"rows", rows},
+            {"bi", ExactList(page.bi)},
+            {"ratios", ratios},
+            {"zj", ExactList(page.zj)},
+            {"cj_zj", ExactList(page.cjzj)},
+            {"z", Exact(page.z)},
+            {"notes", page.notes}};
+}
+
+const char* OutcomeKey(RunOutcome outcome) {
+    switch (outcome) {
+        case RunOutcome::Optimal:
+            return "optimal";
+        case RunOutcome::Infeasible:
+            return "infeasible";
+        case RunOutcome::Unbounded:
+            return "unbounded";
+        case RunOutcome::PageLimit:
+            return "cycling";
+        case RunOutcome::TooLarge:
+            return "too_large";
+        case RunOutcome::NotRun:
+            break;
+    }
+    return "refused";
+}
+
+// The box the run raised, else the words of its last page.
+std::string RunMessage(RunOutcome outcome, const std::string& shown) {
+    if (!shown.empty() || outcome == RunOutcome::NotRun) {
+        return shown;
+    }
+    if (outcome == RunOutcome::Optimal) {
+        return "Optimal Solution Found";
+    }
+    return OutcomeSolutionText(outcome);
+}
+
+json RunJson(const VantrellState& state, bool dual, const std::string& shown) {
+    const RunOutcome outcome = dual ? state.mDualOutcome : state.mPrimalOutcome;
+    json run = {{"outcome", OutcomeKey(outcome)},
+                {"message", RunMessage(outcome, shown)},
+                {"objective", nullptr},
+                {"variables", json::object()},
+                {"pages", json::array()}};
+    const auto replay = ReplayKeptRun(state, dual);
+    if (!replay) {
+        return run;
+    }
+    if (const auto optimum = StatedObjective(*replay); optimum && replay->complete) {
+        run["objective"] = Exact(*optimum);
+        for (const auto& [name, value] : VariableValues(*replay)) {
+            run["variables"][name] = Exact(value);
+        }
+    }
+    for (const ExactPage& page : replay->pages) {
+        run["pages"].push_back(PageJson(page));
+    }
+    return run;
+}
+
+}  // namespace
+
+json SolveAnswer(const VantrellState& state, const RunMessages& messages) {
+    return {{"problem", ProblemJson(state)},
+            {"primal", RunJson(state, false, messages.primal)},
+            {"dual", RunJson(state, true, messages.dual)}};
+}
+
+}  // namespace vantrell

@@ -1,0 +1,217 @@
+#include "export/latex_document.h"
+
+#include <cmath>
+
+#include "model/number_text.h"
+#include "teach/exact_page_text.h"
+
+namespace vantrell {
+namespace {
+
+// One number in math mode: the decimal text, an integer, \frac{p}{q}, or \approx and the
+// decimal for a fraction past the cut-off.
+std::string LatexNumber(const Rational& value, NumberStyle style, int decimals) {
+    const std::string plain = NumberText(value, style, decimals);
+    if (style == NumberStyle::Decimals || plain.find('/') == std::string::npos) {
+        return plain[0] == '~' ? "\\approx " + plain.substr(1) : plain;
+    }
+    const Rational magnitude = abs(value);
+    return std::string(value < 0 ? "-" : "") + "\\frac{" + magnitude.get_num().get_str() + "}{" +
+           magnitude.get_den().get_str() + "}";
+}
+
+class LatexWriter {
+  public:
+    explicit LatexWriter(const VantrellState& state)
+        : state_(state), decimals_(state.mDecimalPlaces) {}
+
+    std::string Number(const Rational& value) const {
+        return "$" + LatexNumber(value, state_.mDisplay.numbers, decimals_) + "$";
+    }
+    std::string Value(const ExactMValue& value) const {
+        const NumberStyle style = state_.mDisplay.numbers;
+        const int decimals = decimals_;
+        return "$" +
+               MValueText(value, state_.mDisplay,
+                          [style, decimals](const Rational& number) {
+                              return LatexNumber(number, style, decimals);
+                          }) +
+               "$";
+    }
+    // A problem number as typed.
+    std::string Typed(double value) const { return Number(ExactFromDouble(value)); }
+
+    std::string Terms(const std::vector<std::string>& names, const std::vector<double>& values,
+                      bool firstJoined) const {
+        std::string text;
+        for (std::size_t k = 0; k < names.size() && k < values.size(); ++k) {
+            const bool negative = values[k] < 0.0;
+            if (k > 0 || firstJoined || negative) {
+                text += negative ? " $-$ " : (k > 0 ? " $+$ " : "");
+            }
+            text += Typed(std::fabs(values[k])) + "\\," + LatexEscaped(names[k]);
+        }
+        return text;
+    }
+
+    // negate: the dual of a maximization is kept as a maximization of the negated costs;
+    // a textbook writes it as the minimization it is.
+    std::string Problem(const ProblemSet& problem, const char* sense, bool negate) const {
+        std::vector<std::string> names;
+        std::vector<double> costs;
+        for (const CostTerm& term : problem.objective) {
+            names.push_back(term.name);
+            costs.push_back(negate ? -term.cost : term.cost);
+        }
+        std::string text = std::string(sense) + " $Z$ = " + Terms(names, costs, false) +
+                           "\n\n\\noindent subject to\n\\begin{quote}\n";
+        for (std::size_t i = 0; i < problem.constraints.size(); ++i) {
+            const ConstraintRow& row = problem.constraints[i];
+            const char* relation = row.relation == kLessEqual ? "$\\le$"
+                                   : row.relation == kEqual   ? "$=$"
+                                                              : "$\\ge$";
+            text += Terms(row.columnNames, row.coefficients, false) + " " + relation + " " +
+                    Typed(row.rhs);
+            if (i < problem.constraintNames.size() && !problem.constraintNames[i].empty()) {
+                text += " \\quad (" + LatexEscaped(problem.constraintNames[i]) + ")";
+            }
+            text += "\\\\\n";
+        }
+        return text + "\\end{quote}\n";
+    }
+
+    std::string Table(const ExactPage& page, int number, const char* kind) const {
+        const std::size_t columns = page.columnNames.size();
+        std::string text = "\\section*{" + std::string(kind) + " Tableau " +
+                           std::to_string(number) + "}\n{\\small\\begin{tabular}{rr|" +
+                           std::string(columns, 'r') + "|rrl}\n";
+        text += " & $C_j$";
+        for (const ExactMValue& cj : page.cj) {
+            text += " & " + Value(cj);
+        }
+        text += " & & & \\\\\n$C_b$ & Basis";
+        for (std::size_t k = 0; k < columns; ++k) {
+            const bool entering = static_cast<int>(k) == page.entering;
+            text += " & " + std::string(entering ? "$\\downarrow$\\," : "") +
+                    LatexEscaped(page.columnNames[k]);
+        }
+        text += " & $B_i$ & $B_i/A_{ij}$ & \\\\\n\\hline\n";
+        for (std::size_t r = 0; r < page.cells.size(); ++r) {
+            const bool leaving = static_cast<int>(r) == page.leaving;
+            text += Value(page.cb[r]) + " & " + LatexEscaped(page.basisNames[r]);
+            for (std::size_t k = 0; k < columns; ++k) {
+                const std::string cell = Number(page.cells[r][k]);
+                const bool pivot = leaving && static_cast<int>(k) == page.entering;
+                text += " & " + (pivot ? "\\fbox{" + cell + "}" : cell);
+            }
+            text += " & " + Number(page.bi[r]) + " & " +
+                    (page.ratios[r] ? Number(*page.ratios[r]) : std::string("--")) + " & " +
+                    (leaving ? "$\\leftarrow$" : "") + " \\\\\n";
+        }
+        text += "\\hline\n & $Z_j$";
+        for (const ExactMValue& zj : page.zj) {
+            text += " & " + Value(zj);
+        }
+        text += " & & & \\\\\n & $C_j - Z_j$";
+        for (const ExactMValue& reduced : page.cjzj) {
+            text += " & " + Value(reduced);
+        }
+        text += " & " + Number(page.z) + " & & \\\\\n\\end{tabular}}\n\n";
+        if (page.entering >= 0 && page.leaving >= 0) {
+            text += "\\medskip\\noindent " +
+                    LatexEscaped(page.columnNames[static_cast<std::size_t>(page.entering)]) +
+                    " enters, " +
+                    LatexEscaped(page.basisNames[static_cast<std::size_t>(page.leaving)]) +
+                    " leaves, pivot " +
+                    Number(page.cells[static_cast<std::size_t>(page.leaving)]
+                                     [static_cast<std::size_t>(page.entering)]) +
+                    ".\n\n";
+        }
+        for (const std::string& note : page.notes) {
+            text += "\\noindent Note: " + LatexEscaped(note) + "\n\n";
+        }
+        return text;
+    }
+
+    std::string Solution(const ExactRun& run) const {
+        std::string text = "\\section*{Solution}\n";
+        if (run.outcome != RunOutcome::Optimal && run.outcome != RunOutcome::Infeasible) {
+            return text + LatexEscaped(OutcomeSolutionText(run.outcome)) + "\n";
+        }
+        const ExactPage& last = run.pages.back();
+        text += "\\begin{quote}\n";
+        for (std::size_t r = 0; r < last.basisNames.size(); ++r) {
+            text += LatexEscaped(last.basisNames[r]) + " $=$ " + Number(last.bi[r]) + "\\\\\n";
+        }
+        text += "\\end{quote}\n";
+        if (run.outcome == RunOutcome::Infeasible) {
+            return text + LatexEscaped(OutcomeSolutionText(run.outcome)) + "\n";
+        }
+        const auto optimum = StatedObjective(run);
+        return text + "Optimum $Z$ = " + (optimum ? Number(*optimum) : std::string("--")) +
+               "; the other variables are 0.\n";
+    }
+
+  private:
+    const VantrellState& state_;
+    int decimals_;
+};
+
+}  // namespace
+
+std::string LatexEscaped(const std::string& text) {
+    std::string escaped;
+    for (const char c : text) {
+        switch (c) {
+            case '\\':
+                escaped += "\\textbackslash{}";
+                break;
+            case '~':
+                escaped += "\\textasciitilde{}";
+                break;
+            case '^':
+                escaped += "\\textasciicircum{}";
+                break;
+            case '#':
+            case '$':
+            case '%':
+            case '&':
+            case '_':
+            case '{':
+            case '}':
+                escaped += '\\';
+                escaped += c;
+                break;
+            default:
+                // Problem files are 8-bit text: anything outside ASCII prints as "?".
+                escaped += static_cast<unsigned char>(c) < 0x80 ? c : '?';
+        }
+    }
+    return escaped;
+}
+
+std::string BuildLatexDocument(const VantrellState& state, bool dual) {
+    const LatexWriter writer(state);
+    std::string text =
+        "\\documentclass[10pt]{article}\n"
+        "\\usepackage[a4paper,landscape,margin=1.5cm]{geometry}\n"
+        "\\usepackage{amsmath}\n"
+        "\\setlength{\\parindent}{0pt}\n"
+        "\\begin{document}\n";
+    text += "\\section*{" + LatexEscaped(state.mProblemName) + "}\n";
+    const bool maximizes = dual ? state.mMinimize : !state.mMinimize;
+    const char* kind = dual ? "Dual" : "Primal";
+    text += writer.Problem(dual ? state.mDual : state.mPrimal, maximizes ? "Maximize" : "Minimize",
+                           dual && !state.mMinimize);
+    const auto run = ReplayKeptRun(state, dual);
+    if (!run) {
+        return text + "\nThe problem must be solved first.\n\\end{document}\n";
+    }
+    for (std::size_t p = 0; p < run->pages.size(); ++p) {
+        text += "\\clearpage\n" + writer.Table(run->pages[p], static_cast<int>(p + 1), kind);
+    }
+    text += writer.Solution(*run);
+    return text + "\\end{document}\n";
+}
+
+}  // namespace vantrell

@@ -1,0 +1,54 @@
+#pragma once
+
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "model/run_outcome.h"
+#include "model/vantrell_state.h"
+#include "teach/exact_number.h"
+
+namespace vantrell {
+
+// One tableau of a run in exact numbers, laid out as the float page is.
+struct ExactPage {
+    std::vector<std::string> columnNames;
+    std::vector<ExactMValue> cj;
+    std::vector<std::string> basisNames;
+    std::vector<ExactMValue> cb;
+    std::vector<std::vector<Rational>> cells;
+    std::vector<Rational> bi;
+    std::vector<std::optional<Rational>> ratios;  // nothing where the page shows "-"
+    std::vector<ExactMValue> zj;
+    std::vector<ExactMValue> cjzj;
+    Rational z;
+    int entering = -1;  // the float run's column and row, -1 where it had none
+    int leaving = -1;
+    // Where an exact sign test would have chosen otherwise than the float run did.
+    std::vector<std::string> notes;
+};
+
+struct ExactRun {
+    bool dual = false;
+    bool minimize = false;
+    RunOutcome outcome = RunOutcome::NotRun;
+    std::vector<ExactPage> pages;
+    std::vector<std::string> variableNames;  // the problem's own columns, in order
+    bool complete = true;                    // false when round-off pivoted on an exact zero
+};
+
+// Replays the float run's pages in exact arithmetic: the start is the problem's standard
+// form, and every pivot is the one the page records. Nothing when the pages do not belong
+// to the problem as it stands (edited since the run) or the run was refused.
+std::optional<ExactRun> ReplayPages(const VantrellState& state, bool dual, const PageStore& pages,
+                                    int count, RunOutcome outcome);
+// The kept primal or dual run.
+std::optional<ExactRun> ReplayKeptRun(const VantrellState& state, bool dual);
+
+// The optimum of the problem as it is stated (a minimization gives its minimum, the dual
+// the optimum of the dual as written); nothing unless the run ended optimal.
+std::optional<Rational> StatedObjective(const ExactRun& run);
+// Value of each of the problem's own variables at the run's last page.
+std::vector<std::pair<std::string, Rational>> VariableValues(const ExactRun& run);
+
+}  // namespace vantrell

@@ -1,0 +1,64 @@
+// The LaTeX export as the File menu runs it; pdflatex itself runs in latex_compiles.
+#include "export/latex_document.h"
+
+#include <gtest/gtest.h>
+
+#include "commands/calculate_commands.h"
+#include "commands/latex_commands.h"
+#include "export/report_builder.h"
+#include "simplex/dual_builder.h"
+#include "support/problem_builders.h"
+#include "support/scripted_prompt.h"
+#include "support/temp_dir.h"
+
+namespace vantrell {
+namespace {
+
+TEST(LatexDocument, SpecialCharactersPrintAsThemselves) {
+    const struct {
+        const char* name;
+        const char* text;
+        const char* escaped;
+    } rows[] = {
+        {"plain", "Machine 1", "Machine 1"},
+        {"money_and_percent", "$5 & 10%", "\\$5 \\& 10\\%"},
+        {"braces_and_underscore", "{a_b}", "\\{a\\_b\\}"},
+        {"tilde_caret_backslash", "~^\\", "\\textasciitilde{}\\textasciicircum{}\\textbackslash{}"},
+        {"hash", "#1", "\\#1"},
+        {"eight_bit", "Gr\xFC\xDF", "Gr??"},
+    };
+    for (const auto& row : rows) {
+        EXPECT_EQ(LatexEscaped(row.text), row.escaped) << row.name;
+    }
+}
+
+TEST(LatexExport, RefusesBeforeARunThenWritesTheLastRun) {
+    VantrellState state;
+    state.mPrimal = testing::MakeProblem({3, 2}, {{{1, 1}, "<=", 4}, {{1, 3}, "<=", 6}});
+    RebuildDual(state.mPrimal, state.mMinimize, state.mDual);
+    state.mProblemName = "Two_products";
+    state.mDisplay = {NumberStyle::Fractions, BigMStyle::Expressions};
+    testing::TempDir dir;
+    testing::ScriptedPrompt prompt;
+    prompt.saveFiles.push_back(dir.File("handout.tex"));
+
+    ExportLatex(state, prompt);
+    EXPECT_EQ(prompt.messages, std::vector<std::string>{kNotSolvedMessage});
+    EXPECT_TRUE(prompt.saveSpecs.empty());
+
+    SilentPresenter presenter;
+    CalculatePrimal(state, prompt, presenter);
+    ExportLatex(state, prompt);
+    ASSERT_EQ(prompt.saveSpecs.size(), 1u);
+    EXPECT_EQ(prompt.saveSpecs[0].pattern, "*.tex");
+    const std::string tex = testing::ReadWholeFile(dir.File("handout.tex"));
+    for (const char* part : {"\\section*{Two\\_products}", "Maximize $Z$ = $3$\\,X1 $+$ $2$\\,X2",
+                             "\\section*{Primal Tableau 2}", "$\\downarrow$\\,X1",
+                             "\\fbox{$1$} & $1$ & $1$ & $0$ & $4$ & $4$ & $\\leftarrow$",
+                             "Optimum $Z$ = $12$", "\\end{document}\n"}) {
+        EXPECT_NE(tex.find(part), std::string::npos) << part;
+    }
+}
+
+}  // namespace
+}  // namespace vantrell

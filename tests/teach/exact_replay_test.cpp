@@ -1,0 +1,205 @@
+// The exact replay follows the float run page for page and agrees with it.
+#include <gtest/gtest.h>
+
+#include <cmath>
+
+#include "commands/calculate_commands.h"
+#include "model/equation_text.h"
+#include "simplex/dual_builder.h"
+#include "support/problem_builders.h"
+#include "support/scripted_prompt.h"
+#include "teach/exact_page_text.h"
+
+namespace vantrell {
+namespace {
+
+using testing::MakeProblem;
+using testing::ScriptedPrompt;
+using Cells = std::vector<std::string>;
+
+// The float tableau at each shown page, before the pivot that follows it.
+class SnapshotPresenter : public PagePresenter {
+  public:
+    void ShowPage(const VantrellState& state, const TableauPage&) override {
+        snapshots.push_back({state.mWork, state.mZj, state.mCjZj});
+    }
+    struct Snapshot {
+        ProblemSet work;
+        std::vector<BigMValue> zj;
+        std::vector<BigMValue> cjzj;
+    };
+    std::vector<Snapshot> snapshots;
+};
+
+struct Example {
+    const char* name;
+    ProblemSet primal;
+    bool minimize;
+    RunOutcome primalOutcome;
+};
+
+const std::vector<Example>& Examples() {
+    static const std::vector<Example> examples = {
+        {"maximization", MakeProblem({3, 2}, {{{1, 1}, "<=", 4}, {{1, 3}, "<=", 6}}), false,
+         RunOutcome::Optimal},
+        {"minimization", MakeProblem({2, 3}, {{{1, 1}, ">=", 4}, {{1, 0}, "<=", 3}}), true,
+         RunOutcome::Optimal},
+        {"equality_blend",
+         MakeProblem({4, 3, 2}, {{{1, 1, 1}, "=", 10}, {{2, 1, 0}, ">=", 8}, {{0, 0, 1}, "<=", 6}}),
+         true, RunOutcome::Optimal},
+        {"tenths", MakeProblem({0.3, 0.1}, {{{0.1, 0.2}, "<=", 0.7}, {{0.3, 0.1}, "<=", 0.9}}),
+         false, RunOutcome::Optimal},
+        {"infeasible", MakeProblem({1, 1}, {{{1, 1}, "<=", 2}, {{1, 1}, ">=", 5}}), false,
+         RunOutcome::Infeasible},
+        {"unbounded", MakeProblem({1, 1}, {{{1, -1}, "<=", 2}, {{-1, 1}, "<=", 3}}), false,
+         RunOutcome::Unbounded},
+    };
+    return examples;
+}
+
+VantrellState StateFor(const Example& example) {
+    VantrellState state;
+    state.mPrimal = example.primal;
+    state.mMinimize = example.minimize;
+    RebuildDual(state.mPrimal, state.mMinimize, state.mDual);
+    return state;
+}
+
+bool Near(const Rational& exact, double value) {
+    return std::fabs(exact.get_d() - value) <= 1e-9;
+}
+
+bool NearM(const ExactMValue& exact, const BigMValue& value) {
+    return exact.hasM == value.hasM && Near(exact.c, value.constPart) &&
+           (!value.hasM || Near(exact.m, value.mPart));
+}
+
+void ExpectPagesAgree(const Example& example, bool dual) {
+    VantrellState state = StateFor(example);
+    ScriptedPrompt prompt;
+    SnapshotPresenter presenter;
+    dual ? CalculateDual(state, prompt, presenter) : CalculatePrimal(state, prompt, presenter);
+    const auto run = ReplayKeptRun(state, dual);
+    ASSERT_TRUE(run) << example.name;
+    ASSERT_EQ(run->pages.size(), presenter.snapshots.size()) << example.name;
+    for (std::size_t p = 0; p < run->pages.size(); ++p) {
+        const ExactPage& exact = run->pages[p];
+        const auto& shot = presenter.snapshots[p];
+        const std::string where = std::string(example.name) + " page " + std::to_string(p);
+        EXPECT_TRUE(exact.notes.empty()) << where;
+        for (std::size_t r = 0; r < exact.cells.size(); ++r) {
+            EXPECT_TRUE(Near(exact.bi[r], shot.work.constraints[r].rhs)) << where;
+            for (std::size_t k = 0; k < exact.cells[r].size(); ++k) {
+                EXPECT_TRUE(Near(exact.cells[r][k], shot.work.constraints[r].coefficients[k]))
+                    << where << " row " << r << " column " << k;
+            }
+        }
+        for (std::size_t k = 0; k < exact.zj.size(); ++k) {
+            EXPECT_TRUE(NearM(exact.zj[k], shot.zj[k]) && NearM(exact.cjzj[k], shot.cjzj[k]))
+                << where << " column " << k;
+        }
+        EXPECT_TRUE(Near(exact.z, state.mPages[p].mZ)) << where;
+    }
+}
+
+TEST(ExactReplay, EveryPageAgreesWithTheFloatRun) {
+    for (const Example& example : Examples()) {
+        ExpectPagesAgree(example, false);
+        ExpectPagesAgree(example, true);
+    }
+}
+
+TEST(ExactReplay, StrongDualityAsExactStrings) {
+    const struct {
+        const char* name;
+        const char* optimum;
+    } expected[] = {{"maximization", "12"},
+                    {"minimization", "9"},
+                    {"equality_blend", "28"},
+                    {"tenths", "9/10"}};
+    for (const auto& row : expected) {
+        const auto example = std::find_if(Examples().begin(), Examples().end(),
+                                          [&](const Example& e) { return e.name == row.name; });
+        VantrellState state = StateFor(*example);
+        ScriptedPrompt prompt;
+        SilentPresenter presenter;
+        CalculatePrimal(state, prompt, presenter);
+        CalculateDual(state, prompt, presenter);
+        const auto primal = StatedObjective(*ReplayKeptRun(state, false));
+        const auto dual = StatedObjective(*ReplayKeptRun(state, true));
+        ASSERT_TRUE(primal && dual) << row.name;
+        EXPECT_EQ(ExactString(*primal), row.optimum) << row.name;
+        EXPECT_EQ(ExactString(*dual), row.optimum) << row.name;
+    }
+}
+
+TEST(ExactReplay, FractionPagesAndSolutionOfTheTenthsExample) {
+    VantrellState state = StateFor(Examples()[3]);
+    state.mDisplay = {NumberStyle::Fractions, BigMStyle::Expressions};
+    ScriptedPrompt prompt;
+    SilentPresenter presenter;
+    CalculatePrimal(state, prompt, presenter);
+
+    const std::vector<ShownPage> pages = DisplayedKeptPages(state, false);
+    ASSERT_EQ(pages.size(), 2u);
+    EXPECT_EQ(pages[0].Page().mRows[0], (Cells{"", "Cj", "3/10", "1/10", "0", "0"}));
+    EXPECT_EQ(pages[0].Page().mRows[2], (Cells{"0", "S1", "1/10", "1/5", "1", "0", "7/10", "7"}));
+    EXPECT_EQ(pages[0].Page().mEntering, "X1");
+    EXPECT_EQ(DisplayedSolutionLines(state),
+              (Cells{"S1 = 2/5", "X1 = 3", "Solution = 9/10", "Other Variables: 0.0"}));
+    EXPECT_EQ(pages[1].Page().mRows[3], (Cells{"3/10", "X1", "1", "1/3", "0", "10/3", "3", "-"}));
+    // Unknown pages (the problem edited since the run) fall back to the float texts.
+    state.mPrimal.constraints.pop_back();
+    state.mPrimal.constraintNames.pop_back();
+    EXPECT_EQ(DisplayedKeptPages(state, false)[0].Page().mRows, state.mPrimalPages[0].mRows);
+}
+
+// Round-off decides: a tie of 3/1 and 0.3/0.1 that floats break for the second row, and a
+// reduced cost of 1e-10 that the float run's tolerance counts as zero.
+TEST(ExactReplay, NotesWhereExactArithmeticChoosesOtherwise) {
+    const struct {
+        const char* name;
+        ProblemSet primal;
+        std::vector<std::string> firstNotes;
+    } rows[] = {
+        {"leaving_tie",
+         MakeProblem({1, 1}, {{{1, 0}, "<=", 3}, {{0.1, 1}, "<=", 0.3}}),
+         {"Exact arithmetic would let S1 leave here; round-off chose S2"}},
+        {"tiny_reduced_cost",
+         MakeProblem({1e-10, 0}, {{{1, 1}, "<=", 4}, {{1, 3}, "<=", 6}}),
+         {"Exact arithmetic would let X1 enter here; round-off ended the run"}},
+    };
+    for (const auto& row : rows) {
+        VantrellState state = StateFor({row.name, row.primal, false, RunOutcome::Optimal});
+        ScriptedPrompt prompt;
+        SilentPresenter presenter;
+        CalculatePrimal(state, prompt, presenter);
+        const auto run = ReplayKeptRun(state, false);
+        ASSERT_TRUE(run && !run->pages.empty()) << row.name;
+        EXPECT_EQ(run->pages[0].notes, row.firstNotes) << row.name;
+    }
+}
+
+TEST(ExactReplay, EquationsInFractions) {
+    VantrellState state;
+    state.mPrimal = MakeProblem({0.5, -2}, {{{0.1, 1}, "<=", 0.3}, {{1, 0}, ">=", 2}});
+    state.mDisplay.numbers = NumberStyle::Fractions;
+    EXPECT_EQ(PrimalObjectiveText(state.mPrimal, ShownNumberText(state)), "1/2 X1 - 2 X2");
+    EXPECT_EQ(PrimalConstraintLines(state.mPrimal, ShownNumberText(state)),
+              (Cells{" + 1/10 X1 + 1 X2 <= 3/10; C1", " + 1 X1 + 0 X2 >= 2; C2"}));
+}
+
+TEST(ExactReplay, BigMPagesAsExpressions) {
+    VantrellState state = StateFor(Examples()[1]);
+    state.mDisplay = {NumberStyle::Fractions, BigMStyle::Expressions};
+    ScriptedPrompt prompt;
+    SilentPresenter presenter;
+    CalculatePrimal(state, prompt, presenter);
+    const std::vector<ShownPage> pages = DisplayedKeptPages(state, false);
+    EXPECT_EQ(pages[0].Page().mRows[0], (Cells{"", "Cj", "-2", "-3", "0", "-M", "0"}));
+    EXPECT_EQ(pages[0].Page().mRows[5],
+              (Cells{"", "Cj-Zj", "M - 2", "M - 3", "-M", "0", "0", "0"}));
+}
+
+}  // namespace
+}  // namespace vantrell
