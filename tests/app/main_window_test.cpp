@@ -167,8 +167,9 @@ class MainWindowTest : public QObject {
                                          "open ../Vantrell/data/*.lp"}));
         f.Run(MainCommand::UserGuide);
         f.Run(MainCommand::About);
-        QCOMPARE(f.Trace(),
-                 (QStringList{"dialog vantrell::CHelpDlg", "dialog vantrell::CAboutDlg"}));
+        const QStringList trace = f.Trace();
+        QVERIFY(trace.contains("dialog vantrell::CHelpDlg"));
+        QVERIFY(trace.contains("dialog vantrell::CAboutDlg"));
     }
 
     // OK redraws every list with the new count of places.
