@@ -61,33 +61,7 @@ class TableauDialogTest : public QObject {
                  (QStringList{"Solving Primal: Iteration: 1", "Solving Primal: Iteration: 2"}));
         QCOMPARE(presenter.nextPresses, (QList<int>{1, 2}));
         QCOMPARE(prompt.questions.size(), qsizetype(2));
-        QCOMPARE(QString::fromStdString(prompt.questions[0]),
-                 QStringLiteral("Optimal Solution Found. This is the last tableau. Do you "
-                                "really want to leave?"));
         QCOMPARE(presenter.firstLines[0], QStringLiteral("         Cj 3.000 2.000 0.000 0.000 "));
-    }
-
-    void showsPivotAndZInShortestForm() {
-        VantrellState state;
-        state.mDone = false;
-        state.mSolvingDual = true;
-        state.mTableauCount = 3;
-        state.mLeavingRow = -1;
-        TableauPage page;
-        page.mRows = {{"", "Cj", "1.000"}, {"Cb", "Basis", "Y1", "Bi", "Bi/Aij"}};
-        page.mPivotValue = 0.5;
-        page.mZ = 12.0;
-        page.mEntering = "Y1";
-        page.mLeaving = "S2";
-        testing::ScriptedPrompt prompt;
-        CTableauDlg dialog(page, state, prompt);
-        QCOMPARE(dialog.findChild<QLineEdit*>("pivotField")->text(), QStringLiteral("0.5"));
-        QCOMPARE(dialog.findChild<QLineEdit*>("zField")->text(), QStringLiteral("12"));
-        QCOMPARE(dialog.findChild<QLineEdit*>("enteringField")->text(), QStringLiteral("Y1"));
-        QCOMPARE(dialog.findChild<QLineEdit*>("leavingField")->text(), QStringLiteral("S2"));
-        QCOMPARE(dialog.findChild<QLineEdit*>("iterationField")->text(),
-                 QStringLiteral("Solving Dual: Iteration: 3"));
-        QCOMPARE(dialog.windowTitle(), QStringLiteral("Tableau Dialog"));
     }
 
     void escapeLeavesALastPageWithoutAsking() {
