@@ -14,6 +14,7 @@
 
 #include "app/main_menu.h"
 #include "commands/calculate_commands.h"
+#include "commands/command_guard.h"
 #include "commands/excel_commands.h"
 #include "commands/export_commands.h"
 #include "commands/file_commands.h"
@@ -267,6 +268,11 @@ void CVantrellDlg::reject() {
 // ---- commands ----
 
 void CVantrellDlg::RunCommand(MainCommand command) {
+    // Running out of memory inside a command is a message, not the end of the user's work.
+    RunGuarded(mPrompt, [this, command] { DispatchCommand(command); });
+}
+
+void CVantrellDlg::DispatchCommand(MainCommand command) {
     switch (command) {
         case MainCommand::New:
             return OnNew();

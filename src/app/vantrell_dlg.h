@@ -60,6 +60,7 @@ class CVantrellDlg : public QDialog, public MainViews {
     void ShowSizeFields();
     void ShowFileFields();
 
+    void DispatchCommand(MainCommand command);
     void OnNew();
     void OnOpen();
     void OnSaveExcel();

@@ -6,8 +6,8 @@ namespace vantrell {
 
 std::vector<std::string> SolutionLines(const VantrellState& state) {
     const RunOutcome outcome = state.mRunOutcome;
-    if (outcome == RunOutcome::Unbounded || outcome == RunOutcome::PageLimit ||
-        outcome == RunOutcome::TooLarge) {
+    if (outcome == RunOutcome::Unbounded || outcome == RunOutcome::Cycling ||
+        outcome == RunOutcome::PageLimit || outcome == RunOutcome::TooLarge) {
         return {OutcomeSolutionText(outcome)};
     }
     std::vector<std::string> lines;

@@ -2,6 +2,9 @@
 
 #include <gtest/gtest.h>
 
+#include <filesystem>
+
+#include "model/problem_limits.h"
 #include "model/same_problem.h"
 #include "simplex/dual_builder.h"
 #include "support/problem_builders.h"
@@ -64,7 +67,8 @@ TEST_F(FileCommands, OpenReplacesTheProblemAndRebuildsTheDual) {
     EXPECT_EQ(prompt.questions, Texts{"Do you want to save the current inputs?"});
 
     VantrellState expected = SolvedState();
-    expected.mPrimal = MakeProblem({3, 5}, {{{1, 0}, "<=", 4, "Plant1"}, {{0, 2}, "<=", 12, "Plant2"}});
+    expected.mPrimal =
+        MakeProblem({3, 5}, {{{1, 0}, "<=", 4, "Plant1"}, {{0, 2}, "<=", 12, "Plant2"}});
     for (ConstraintRow& row : expected.mPrimal.constraints) {
         row.zeroMarks.assign(2, false);
     }
@@ -100,18 +104,30 @@ TEST_F(FileCommands, CancelledOpenStillRebuildsTheDualAndEmptiesTheSolution) {
 
 TEST_F(FileCommands, FailedOpenKeepsEverythingIncludingTheFileName) {
     const std::string wrong = ": File must have the wrong format";
+    const std::string large = dir.File("large.lp");
+    std::filesystem::resize_file(Problem("large.lp", ""), kMaxProblemFileBytes + 1);
+    const auto cannotOpen = [](const std::string& path, const std::string& reason) {
+        return Texts{"Cannot open LP file \"" + path + "\": " + reason};
+    };
     const std::tuple<std::string, Texts, std::size_t> cases[] = {
-        {dir.File("missing.lp"), {"Cannot open LP file"}, 0},
-        {dir.path().string(), {"Cannot open LP file"}, 0},
+        {dir.File("missing.lp"), cannotOpen(dir.File("missing.lp"), "No such file or directory"),
+         0},
+        {dir.path().string(), cannotOpen(dir.path().string(), "Is a directory"), 0},
+        {"/dev/null", cannotOpen("/dev/null", "Not a regular file"), 0},
+        {large,
+         cannotOpen(large, "File too large: 4000001 bytes, more than the 4000000 that are read"),
+         0},
         {Problem("bad.lp", "S#\n2\n0\n\n3X1 + 4X2\n\nC1#\n1X1 =< 4\n\nC2#\n1X1 +2X2 <= 4\n"),
-         {"Equality is unknown" + wrong, "Multiplier is unknown" + wrong}, 1},
+         {"Equality \"=<\" of constraint 1 is unknown" + wrong},
+         1},
     };
     for (const auto& [path, messages, questions] : cases) {
         VantrellState opened = SolvedState();
         ScriptedPrompt answers;
         answers.openFiles.push_back(path);
         EXPECT_EQ(OpenProblem(opened, answers), OpenResult::Failed) << path;
-        EXPECT_EQ(std::tuple(answers.messages, answers.questions.size()), std::tuple(messages, questions));
+        EXPECT_EQ(std::tuple(answers.messages, answers.questions.size()),
+                  std::tuple(messages, questions));
         ExpectSameState(opened, SolvedState());
     }
 }
@@ -126,7 +142,8 @@ TEST_F(FileCommands, OpenAsksToSaveOnlyWhenThereIsSomethingToSave) {
         ScriptedPrompt answers;
         answers.openFiles.push_back(path);
         EXPECT_EQ(OpenProblem(current, answers), OpenResult::Opened);
-        EXPECT_EQ(std::tuple(answers.questions.size(), answers.saveSpecs.size()), std::tuple(questions, 0u));
+        EXPECT_EQ(std::tuple(answers.questions.size(), answers.saveSpecs.size()),
+                  std::tuple(questions, 0u));
     }
 }
 
@@ -139,7 +156,8 @@ TEST_F(FileCommands, YesSavesOverTheChosenFileWhichThenOpensWithItsOldContent) {
     ASSERT_EQ(prompt.saveSpecs.size(), 1u);
     EXPECT_EQ(prompt.saveSpecs[0].defaultExtension, "lp");
     EXPECT_EQ(testing::ReadWholeFile(path).rfind("Old problem# Problem Name\r\n3 #number", 0), 0u);
-    EXPECT_EQ(std::tuple(state.mProblemName, state.mPrimal.constraints.size()), std::tuple("Sample", 2u));
+    EXPECT_EQ(std::tuple(state.mProblemName, state.mPrimal.constraints.size()),
+              std::tuple("Sample", 2u));
 }
 
 TEST_F(FileCommands, SaveTextLeavesOnlyTheNewContentOrReportsWhyNot) {
@@ -154,7 +172,8 @@ TEST_F(FileCommands, SaveTextLeavesOnlyTheNewContentOrReportsWhyNot) {
     EXPECT_EQ(testing::ReadWholeFile(path),
               "Tiny# Problem Name\r\n1 #number of decimal places\r\n0 # minimize is 1\r\n\r\n"
               "1.0X1 #object function\r\n");
-    EXPECT_EQ(prompt.messages, Texts{"Cannot write \"" + missing + "\": No such file or directory"});
+    EXPECT_EQ(prompt.messages,
+              Texts{"Cannot write \"" + missing + "\": No such file or directory"});
 }
 
 }  // namespace

@@ -17,7 +17,6 @@ using testing::MakeProblem;
 using Texts = std::vector<std::string>;
 
 const std::string kWrong = ": File must have the wrong format";
-const std::string kEquality = "Equality is unknown" + kWrong;
 const std::string kNegativeRhs =
     "Constraints with RHS numbers less than zero are not allowed. Change file";
 const std::string kSampleText =
@@ -94,8 +93,8 @@ TEST(ProblemFileReader, ContentThatCannotBeReadGivesNoProblemButEveryMessage) {
         {"S#\n99999999999\n0\n", {"Number of decimal places \"99999999999\" is unknown" + kWrong}},
         {"S#\n2\n", {"Minimize flag is missing" + kWrong}},
         {WithHeader("\nC1#\n1X0 <= 4\n"), {"Term \"1X0\" is unknown" + kWrong}},
-        {WithHeader("\nC1#\n1X1 =< -2\n\nC2#\n1X1 +2X2 <= 4\n"),
-         {kEquality, kNegativeRhs, "Multiplier is unknown" + kWrong}},
+        {WithHeader("\nC1#\n1X1 <= -2\n\nC2#\n1X1 +2X2 <= 4\n"),
+         {"Multiplier is unknown" + kWrong}},
     };
     for (const auto& [content, messages] : cases) {
         const ProblemFileReading reading = ReadProblemText(content);
@@ -107,12 +106,16 @@ TEST(ProblemFileReader, ContentThatCannotBeReadGivesNoProblemButEveryMessage) {
 TEST(ProblemFileReader, OddRowsAndHeadersReadWithAMessage) {
     using Row = std::tuple<std::string, Texts, int, std::size_t, std::int32_t, std::string, double>;
     const Row cases[] = {
-        {"S#\n-3\n1\n\n3X1\n\nC1#\n1X1 =< 4\n", {kEquality}, 0, 1, kUnknownRelation, "=<", 4},
-        {"S#\n99\n1\n\n3X1\n\nC1#\n1X1 + 2X2\n", {kEquality}, 10, 2, kUnknownRelation, "", 0},
-        {"S#\n2.5\n7\n\n3X1\n\nC1#\n1X1 <= -2.5 words\n", {kNegativeRhs}, 2, 1, kLessEqual, "<=",
+        {"S#\n-3\n1\n\n3X1\n\nC1#\n1X1 = 4\n", {}, 0, 1, kEqual, "=", 4},
+        {"S#\n99\n1\n\n3X1\n\nC1#\n1X1 + 2X2 >= 0 #c\n", {}, 10, 2, kGreaterEqual, ">=", 0},
+        {"S#\n2.5\n7\n\n3X1\n\nC1#\n1X1 <= -2.5 words\n",
+         {kNegativeRhs},
+         2,
+         1,
+         kLessEqual,
+         "<=",
          -2.5},
         {"S#\n  4\n1\n\n3X1\n\nC1#\n<= 4.00\n", {}, 4, 0, kLessEqual, "<=", 4},
-        {"S#\n4\n1\n\n3X1\n\nC1#\n3x1 >= 4\n", {kEquality}, 4, 0, kUnknownRelation, "3x1", 0},
     };
     for (const Row& c : cases) {
         const ProblemFileReading reading = ReadProblemText(std::get<0>(c));
@@ -123,10 +126,6 @@ TEST(ProblemFileReader, OddRowsAndHeadersReadWithAMessage) {
                       row.ColumnCount(), row.relation, row.relationText, row.rhs),
                   c);
     }
-    const ProblemFile numbered = ReadClean(WithHeader("\nC1#\n2.5X12 + 0X2 <= 4\n"));
-    const ConstraintRow& row = numbered.problem.constraints.at(0);
-    EXPECT_EQ(std::tie(row.columnIds, row.columnNames, row.zeroMarks),
-              std::tuple(std::vector<std::int32_t>{11, 1}, Texts{"X12", "X2"}, std::vector<bool>{false, true}));
 }
 
 TEST(ProblemFileReader, NamesRunOnToTheNextHashAndAnIncompleteLastBlockIsLeftOut) {
@@ -135,7 +134,8 @@ TEST(ProblemFileReader, NamesRunOnToTheNextHashAndAnIncompleteLastBlockIsLeftOut
     EXPECT_EQ(runOn.problemName, "Long\nname ");
     EXPECT_EQ(runOn.problem.constraintNames, Texts{"First\npart"});
     for (const char* last : {"\nP2 without hash\n2X2 <= 12\n", "\nP2#c 2\n"}) {
-        const ProblemFileReading reading = ReadProblemText(WithHeader("\nP1#c\n1X1 <= 4\n" + std::string(last)));
+        const ProblemFileReading reading =
+            ReadProblemText(WithHeader("\nP1#c\n1X1 <= 4\n" + std::string(last)));
         ASSERT_TRUE(reading.file.has_value());
         EXPECT_EQ(reading.messages, Texts{"Constraint 2 is incomplete and was not read" + kWrong});
         EXPECT_EQ(reading.file->problem.constraintNames, Texts{"P1"});
@@ -151,7 +151,8 @@ TEST(ProblemFileReader, BinaryGarbageEndsWithAConsistentResult) {
         std::string content = round % 2 == 0 ? WithHeader("") : std::string();
         for (int i = 0; i < round * 3; ++i) {
             const auto byte = static_cast<unsigned char>(random());
-            content += round % 4 < 2 ? static_cast<char>(byte) : kFormat[byte % (sizeof kFormat - 1)];
+            content +=
+                round % 4 < 2 ? static_cast<char>(byte) : kFormat[byte % (sizeof kFormat - 1)];
         }
         const ProblemFileReading reading = ReadProblemText(content);
         ASSERT_TRUE(reading.file.has_value() || !reading.messages.empty());

@@ -83,7 +83,7 @@ TEST(DualBuilder, EqualitySplitsIntoTwoInterleavedVariables) {
     RebuildDual(MakeProblem({1, 1}, {{{1, 0}, "<=", 3}, {{1, 1}, "=", 4}, {{0, 1}, "<=", 2}}),
                 false, dual);
     EXPECT_EQ(Names(dual.objective), (std::vector<std::string>{"Y1", "Y2", "Y4", "Y3"}));
-    EXPECT_EQ(Ids(dual.objective), (std::vector<int>{0, -1, -4, -2}));
+    EXPECT_EQ(Ids(dual.objective), (std::vector<int>{0, 1, 3, 2}));
     EXPECT_EQ(dual.objective[1].cost, -4.0);
     EXPECT_EQ(dual.objective[2].cost, 4.0);
     EXPECT_EQ(dual.constraints[0].coefficients, (std::vector<double>{1, 1, -1, 0}));
