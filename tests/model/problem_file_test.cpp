@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <clocale>
 #include <cmath>
 #include <random>
@@ -79,7 +80,10 @@ TEST(ProblemFileReader, LineEndsBlanksAndTrailingEmptyLinesDoNotMatter) {
     const std::string spaced =  // no line break at the end
         "Sample# Problem Name\n  2   #places\n 0\n\n   3.00X1    +   5.00X2   #object function\n"
         "\nPlant1#c\n  1.00X1  +  0.00X2   <=   4.00  \n\nPlant2#c\n0.00X1 + 2.00X2 <= 12.00";
-    for (const std::string& text : {crlf, spaced, crlf + "\r\n", kSampleText + "\n\n  \n\n"}) {
+    std::string crOnly = kSampleText;
+    std::replace(crOnly.begin(), crOnly.end(), '\n', '\r');
+    for (const std::string& text :
+         {crlf, spaced, crlf + "\r\n", kSampleText + "\n\n  \n\n", crOnly}) {
         const ProblemFile file = ReadClean(text);
         EXPECT_EQ(file.problemName, "Sample");
         ExpectSameProblem(file.problem, Unmarked(Sample()));
