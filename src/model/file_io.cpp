@@ -104,16 +104,17 @@ struct PendingSlot {
 };
 PendingSlot gPending[4];
 
-// Keeps a temporary file's path where RemovePendingTemporaries finds it, for as long as
-// the file may exist. A path that finds no free slot is simply not kept.
+// Owns a temporary file until it has been renamed over its target: removes it on every
+// other way out, exceptions included, and keeps its path where RemovePendingTemporaries
+// finds it meanwhile. A path that finds no free slot is only not seen by the handler.
 class PendingTemporary {
   public:
-    explicit PendingTemporary(const std::string& path) {
+    explicit PendingTemporary(std::string path) : path_(std::move(path)) {
         for (PendingSlot& slot : gPending) {
             bool expected = false;
-            if (path.size() < PATH_MAX && slot.claimed.compare_exchange_strong(expected, true)) {
-                path.copy(slot.path, path.size());
-                slot.path[path.size()] = '\0';
+            if (path_.size() < PATH_MAX && slot.claimed.compare_exchange_strong(expected, true)) {
+                path_.copy(slot.path, path_.size());
+                slot.path[path_.size()] = '\0';
                 slot.ready.store(true);
                 slot_ = &slot;
                 return;
@@ -121,16 +122,23 @@ class PendingTemporary {
         }
     }
     ~PendingTemporary() {
+        if (!renamed_) {
+            ::unlink(path_.c_str());
+        }
         if (slot_ != nullptr) {
             slot_->ready.store(false);
             slot_->claimed.store(false);
         }
     }
+    const std::string& path() const { return path_; }
+    void Renamed() { renamed_ = true; }
     PendingTemporary(const PendingTemporary&) = delete;
     PendingTemporary& operator=(const PendingTemporary&) = delete;
 
   private:
+    std::string path_;
     PendingSlot* slot_ = nullptr;
+    bool renamed_ = false;
 };
 
 // Claims a fresh name in the target's folder, where the rename stays on one file system
@@ -280,27 +288,24 @@ std::optional<std::string> ReplaceFile(const std::string& path, const FileProduc
         return WriteError(path, errno);
     }
 
-    std::string temporaryPath;
-    if (const int error = ReserveTemporary(target, temporaryPath); error != 0) {
+    std::string reserved;
+    if (const int error = ReserveTemporary(target, reserved); error != 0) {
         return WriteError(path, error);
     }
-    const PendingTemporary pending(temporaryPath);
-    const auto fail = [&](const std::string& reason) -> std::optional<std::string> {
-        ::unlink(temporaryPath.c_str());
-        return WriteError(path, reason);
-    };
-    if (const auto reason = produce(temporaryPath)) {
-        return fail(*reason);
+    PendingTemporary temporary(std::move(reserved));
+    if (const auto reason = produce(temporary.path())) {
+        return WriteError(path, *reason);
     }
     if (exists) {
-        ::chmod(temporaryPath.c_str(), existing.st_mode & 07777);
+        ::chmod(temporary.path().c_str(), existing.st_mode & 07777);
     }
-    if (const int error = SyncFile(temporaryPath); error != 0) {
-        return fail(Reason(error));
+    if (const int error = SyncFile(temporary.path()); error != 0) {
+        return WriteError(path, error);
     }
-    if (::rename(temporaryPath.c_str(), target.c_str()) != 0) {
-        return fail(Reason(errno));
+    if (::rename(temporary.path().c_str(), target.c_str()) != 0) {
+        return WriteError(path, errno);
     }
+    temporary.Renamed();
     SyncFolder(FolderOf(target));
     return std::nullopt;
 }

@@ -9,10 +9,12 @@
 #include <unistd.h>
 
 #include <filesystem>
+#include <fstream>
 #include <sstream>
 
 #include "cli/cli_app.h"
 #include "cli/signal_cleanup.h"
+#include "commands/command_guard.h"
 #include "model/file_io.h"
 #include "support/temp_dir.h"
 
@@ -147,6 +149,33 @@ TEST(CliSignals, TerminationRemovesTheHalfWrittenOutput) {
 #endif
 #endif
 
+// Runs the batch front end in a child process whose address space may grow by `room`
+// bytes at most; returns its exit status (-1 when it did not exit) and standard error.
+std::pair<int, std::string> RunUnderMemoryLimit(const std::vector<std::string>& args,
+                                                std::size_t room, const std::string& errFile) {
+    WriteWholeFile(errFile, "");
+    const int status = InChild([&] {
+        std::size_t pages = 0;
+        std::ifstream("/proc/self/statm") >> pages;
+        const rlim_t bytes = pages * static_cast<rlim_t>(::sysconf(_SC_PAGESIZE)) + room;
+        const rlimit limit{bytes, bytes};
+        ::setrlimit(RLIMIT_AS, &limit);
+        const CliRun run = RunCliWith(args);
+        WriteWholeFile(errFile, run.err);
+        return run.status;
+    });
+    return {WIFEXITED(status) ? WEXITSTATUS(status) : -1, ReadWholeFile(errFile)};
+}
+
+std::string DenseEqualities(int rows, int variables) {
+    std::string row;
+    for (int j = 1; j <= variables; ++j) {
+        row += (j > 1 ? " + " : "") + std::to_string(1 + j % 7) + ".5X" + std::to_string(j);
+    }
+    return ProblemText(row,
+                       std::vector<std::string>(static_cast<std::size_t>(rows), row + " = 900"));
+}
+
 // A problem just above each limit, opened where memory runs short long before such a
 // problem could be solved: the refusal comes first, with the sizes in its message.
 TEST(CliSizeLimits, AProblemJustAboveALimitIsRefusedUnderAMemoryLimit) {
@@ -154,31 +183,36 @@ TEST(CliSizeLimits, AProblemJustAboveALimitIsRefusedUnderAMemoryLimit) {
     GTEST_SKIP() << "AddressSanitizer reserves more address space than the limit allows";
 #else
     TempDir dir;
-    std::string wideRow;
-    for (int j = 1; j <= 101; ++j) {
-        wideRow += (j > 1 ? " + " : "") + std::to_string(j) + ".5X" + std::to_string(j);
-    }
     const std::pair<std::string, std::string> cases[] = {
-        {ProblemText("1X1 + 1X2", std::vector<std::string>(101, "1X1 + 1X2 = 1")),
+        {DenseEqualities(101, 2),
          "The problem has 101 constraints, more than the 100 this program solves\n"},
-        {ProblemText(wideRow, {"1X1 <= 1", "1X2 <= 1"}),
+        {DenseEqualities(2, 101),
          "X101 in the objective function is beyond the 100 variables this program solves\n"},
     };
     for (const auto& [problem, message] : cases) {
         WriteWholeFile(dir.File("big.lp"), problem);
-        WriteWholeFile(dir.File("err.txt"), "");
-        const int status = InChild([&] {
-            const rlimit limit{256u << 20, 256u << 20};
-            ::setrlimit(RLIMIT_AS, &limit);
-            const CliRun run =
-                RunCliWith({"report", dir.File("big.lp"), "--xlsx", dir.File("b.xlsx")});
-            WriteWholeFile(dir.File("err.txt"), run.err);
-            return run.status;
-        });
-        ASSERT_TRUE(WIFEXITED(status)) << status;
-        EXPECT_EQ(WEXITSTATUS(status), kExitUsageOrUnreadable);
-        EXPECT_EQ(ReadWholeFile(dir.File("err.txt")), message);
+        const auto [status, err] =
+            RunUnderMemoryLimit({"report", dir.File("big.lp"), "--xlsx", dir.File("b.xlsx")},
+                                64u << 20, dir.File("err.txt"));
+        EXPECT_EQ(status, kExitUsageOrUnreadable);
+        EXPECT_EQ(err, message);
     }
+#endif
+}
+
+// Within the limits, but with too little memory left to solve it: a message and its own
+// exit status instead of an abort, and no half-written output left behind.
+TEST(CliSizeLimits, RunningOutOfMemoryEndsWithAMessage) {
+#ifdef VANTRELL_UNDER_ASAN
+    GTEST_SKIP() << "AddressSanitizer reserves more address space than the limit allows";
+#else
+    TempDir dir;
+    WriteWholeFile(dir.File("full.lp"), DenseEqualities(100, 100));
+    const auto [status, err] = RunUnderMemoryLimit(
+        {"report", dir.File("full.lp"), "-o", dir.File("r.out")}, 24u << 20, dir.File("err.txt"));
+    EXPECT_EQ(status, kExitOutOfMemory);
+    EXPECT_EQ(err, std::string(kOutOfMemoryMessage) + "\n");
+    EXPECT_FALSE(fs::exists(dir.File("r.out")));
 #endif
 }
 
