@@ -37,6 +37,10 @@ VantrellState SolvedState() {
     return state;
 }
 
+Texts CannotOpen(const std::string& path, const std::string& reason) {
+    return {"Cannot open LP file \"" + path + "\": " + reason};
+}
+
 void ExpectSameState(const VantrellState& a, const VantrellState& e) {
     testing::ExpectSameProblem(a.mPrimal, e.mPrimal);
     testing::ExpectSameProblem(a.mDual, e.mDual);
@@ -67,8 +71,7 @@ TEST_F(FileCommands, OpenReplacesTheProblemAndRebuildsTheDual) {
     EXPECT_EQ(prompt.questions, Texts{"Do you want to save the current inputs?"});
 
     VantrellState expected = SolvedState();
-    expected.mPrimal =
-        MakeProblem({3, 5}, {{{1, 0}, "<=", 4, "Plant1"}, {{0, 2}, "<=", 12, "Plant2"}});
+    expected.mPrimal = MakeProblem({3, 5}, {{{1, 0}, "<=", 4, "Plant1"}, {{0, 2}, "<=", 12, "Plant2"}});
     for (ConstraintRow& row : expected.mPrimal.constraints) {
         row.zeroMarks.assign(2, false);
     }
@@ -104,18 +107,15 @@ TEST_F(FileCommands, CancelledOpenStillRebuildsTheDualAndEmptiesTheSolution) {
 
 TEST_F(FileCommands, FailedOpenKeepsEverythingIncludingTheFileName) {
     const std::string wrong = ": File must have the wrong format";
-    const std::string large = dir.File("large.lp");
-    std::filesystem::resize_file(Problem("large.lp", ""), kMaxProblemFileBytes + 1);
-    const auto cannotOpen = [](const std::string& path, const std::string& reason) {
-        return Texts{"Cannot open LP file \"" + path + "\": " + reason};
-    };
+    const std::string large = Problem("large.lp", "");
+    std::filesystem::resize_file(large, kMaxProblemFileBytes + 1);
     const std::tuple<std::string, Texts, std::size_t> cases[] = {
-        {dir.File("missing.lp"), cannotOpen(dir.File("missing.lp"), "No such file or directory"),
+        {dir.File("missing.lp"), CannotOpen(dir.File("missing.lp"), "No such file or directory"),
          0},
-        {dir.path().string(), cannotOpen(dir.path().string(), "Is a directory"), 0},
-        {"/dev/null", cannotOpen("/dev/null", "Not a regular file"), 0},
+        {dir.path().string(), CannotOpen(dir.path().string(), "Is a directory"), 0},
+        {"/dev/null", CannotOpen("/dev/null", "Not a regular file"), 0},
         {large,
-         cannotOpen(large, "File too large: 4000001 bytes, more than the 4000000 that are read"),
+         CannotOpen(large, "File too large: 4000001 bytes, more than the 4000000 that are read"),
          0},
         {Problem("bad.lp", "S#\n2\n0\n\n3X1 + 4X2\n\nC1#\n1X1 =< 4\n\nC2#\n1X1 +2X2 <= 4\n"),
          {"Equality \"=<\" of constraint 1 is unknown" + wrong},
@@ -126,8 +126,7 @@ TEST_F(FileCommands, FailedOpenKeepsEverythingIncludingTheFileName) {
         ScriptedPrompt answers;
         answers.openFiles.push_back(path);
         EXPECT_EQ(OpenProblem(opened, answers), OpenResult::Failed) << path;
-        EXPECT_EQ(std::tuple(answers.messages, answers.questions.size()),
-                  std::tuple(messages, questions));
+        EXPECT_EQ(std::tuple(answers.messages, answers.questions.size()), std::tuple(messages, questions));
         ExpectSameState(opened, SolvedState());
     }
 }
@@ -142,8 +141,7 @@ TEST_F(FileCommands, OpenAsksToSaveOnlyWhenThereIsSomethingToSave) {
         ScriptedPrompt answers;
         answers.openFiles.push_back(path);
         EXPECT_EQ(OpenProblem(current, answers), OpenResult::Opened);
-        EXPECT_EQ(std::tuple(answers.questions.size(), answers.saveSpecs.size()),
-                  std::tuple(questions, 0u));
+        EXPECT_EQ(std::tuple(answers.questions.size(), answers.saveSpecs.size()), std::tuple(questions, 0u));
     }
 }
 
@@ -156,8 +154,7 @@ TEST_F(FileCommands, YesSavesOverTheChosenFileWhichThenOpensWithItsOldContent) {
     ASSERT_EQ(prompt.saveSpecs.size(), 1u);
     EXPECT_EQ(prompt.saveSpecs[0].defaultExtension, "lp");
     EXPECT_EQ(testing::ReadWholeFile(path).rfind("Old problem# Problem Name\r\n3 #number", 0), 0u);
-    EXPECT_EQ(std::tuple(state.mProblemName, state.mPrimal.constraints.size()),
-              std::tuple("Sample", 2u));
+    EXPECT_EQ(std::tuple(state.mProblemName, state.mPrimal.constraints.size()), std::tuple("Sample", 2u));
 }
 
 TEST_F(FileCommands, SaveTextLeavesOnlyTheNewContentOrReportsWhyNot) {
@@ -172,8 +169,7 @@ TEST_F(FileCommands, SaveTextLeavesOnlyTheNewContentOrReportsWhyNot) {
     EXPECT_EQ(testing::ReadWholeFile(path),
               "Tiny# Problem Name\r\n1 #number of decimal places\r\n0 # minimize is 1\r\n\r\n"
               "1.0X1 #object function\r\n");
-    EXPECT_EQ(prompt.messages,
-              Texts{"Cannot write \"" + missing + "\": No such file or directory"});
+    EXPECT_EQ(prompt.messages, Texts{"Cannot write \"" + missing + "\": No such file or directory"});
 }
 
 }  // namespace

@@ -62,22 +62,6 @@ TEST(WriteTextFileAtomically, ReplacesTheWholeFileOrNothingKeepingModeAndLink) {
     EXPECT_EQ(EntryCount(dir.path()), 3);  // nothing half-written left beside
 }
 
-TEST(ReplaceFile, TheTemporaryNamesItsTargetAndASignalHandlerCanRemoveIt) {
-    TempDir dir;
-    const std::string target = dir.File("report.out");
-    std::string temporary;
-    const auto error = ReplaceFile(target, [&](const std::string& file) {
-        temporary = file;
-        WriteWholeFile(file, "half");
-        RemovePendingTemporaries();  // as the batch front end's handler does on Ctrl+C
-        return fs::exists(file) ? std::optional<std::string>("kept") : std::nullopt;
-    });
-    EXPECT_EQ(fs::path(temporary).filename().string().rfind(".report.out.vantrell-", 0), 0u)
-        << temporary;
-    EXPECT_TRUE(error.has_value());  // the rename finds nothing left to rename
-    EXPECT_EQ(EntryCount(dir.path()), 0);
-}
-
 TEST(ReplaceFile, AReadOnlyTargetIsRefusedAndKept) {
     TempDir dir;
     const std::string target = dir.File("answer.out");
@@ -87,23 +71,6 @@ TEST(ReplaceFile, AReadOnlyTargetIsRefusedAndKept) {
               "Cannot write \"" + target + "\": Permission denied");
     EXPECT_EQ(ReadWholeFile(target), "keep me");
     EXPECT_EQ(EntryCount(dir.path()), 1);
-}
-
-TEST(SameFile, TellsOneFileByAnyOfItsNames) {
-    TempDir dir;
-    WriteWholeFile(dir.File("x.lp"), "x");
-    fs::create_symlink(dir.File("x.lp"), dir.File("link.lp"));
-    const std::string folder = dir.path().string();
-    const std::tuple<std::string, std::string, bool> cases[] = {
-        {folder + "/x.lp", folder + "/./x.lp", true},
-        {folder + "/x.lp", folder + "/link.lp", true},
-        {folder + "/new.out", folder + "/../" + dir.path().filename().string() + "/new.out", true},
-        {folder + "/new.out", folder + "/new.xlsx", false},
-        {folder + "/x.lp", folder + "/new.out", false},
-    };
-    for (const auto& [first, second, same] : cases) {
-        EXPECT_EQ(SameFile(first, second), same) << first << " " << second;
-    }
 }
 
 TEST(ReadFileContent, ReadsEveryByteButOnlyOfRegularFiles) {

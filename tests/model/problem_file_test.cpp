@@ -138,8 +138,7 @@ TEST(ProblemFileReader, NamesRunOnToTheNextHashAndAnIncompleteLastBlockIsLeftOut
     EXPECT_EQ(runOn.problemName, "Long\nname ");
     EXPECT_EQ(runOn.problem.constraintNames, Texts{"First\npart"});
     for (const char* last : {"\nP2 without hash\n2X2 <= 12\n", "\nP2#c 2\n"}) {
-        const ProblemFileReading reading =
-            ReadProblemText(WithHeader("\nP1#c\n1X1 <= 4\n" + std::string(last)));
+        const ProblemFileReading reading = ReadProblemText(WithHeader("\nP1#c\n1X1 <= 4\n" + std::string(last)));
         ASSERT_TRUE(reading.file.has_value());
         EXPECT_EQ(reading.messages, Texts{"Constraint 2 is incomplete and was not read" + kWrong});
         EXPECT_EQ(reading.file->problem.constraintNames, Texts{"P1"});
@@ -155,8 +154,7 @@ TEST(ProblemFileReader, BinaryGarbageEndsWithAConsistentResult) {
         std::string content = round % 2 == 0 ? WithHeader("") : std::string();
         for (int i = 0; i < round * 3; ++i) {
             const auto byte = static_cast<unsigned char>(random());
-            content +=
-                round % 4 < 2 ? static_cast<char>(byte) : kFormat[byte % (sizeof kFormat - 1)];
+            content += round % 4 < 2 ? static_cast<char>(byte) : kFormat[byte % (sizeof kFormat - 1)];
         }
         const ProblemFileReading reading = ReadProblemText(content);
         ASSERT_TRUE(reading.file.has_value() || !reading.messages.empty());

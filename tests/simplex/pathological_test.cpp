@@ -129,7 +129,8 @@ TEST(DenseProblem, FortyByFortyFromAFileReachesTheTrueOptimum) {
 }
 
 TEST(DenseProblem, RunsLongerThanThePageStoreStopAtItsEnd) {
-    // Every variable must enter once: forty pivots, more than thirty pages.
+    // Every variable must enter once: forty pivots, more than thirty pages, and no basis
+    // comes back, so the stop does not call it cycling.
     SolverRun run(DenseProblemText([](int i, int j) { return i == j ? 10 : 1; },
                                    [](int) { return 100; }, [](int) { return 1; }));
     run.Primal();
