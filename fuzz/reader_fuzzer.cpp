@@ -13,6 +13,7 @@
 #include "model/number_text.h"
 #include "model/problem_file_reader.h"
 #include "model/problem_file_writer.h"
+#include "model/problem_limits.h"
 #include "model/row_parser.h"
 
 namespace vantrell {
@@ -42,9 +43,11 @@ void CheckProblem(const ProblemFile& file) {
     FUZZ_CHECK(file.decimalPlaces <= kMaxDecimalPlaces);
     const ProblemSet& problem = file.problem;
     FUZZ_CHECK(problem.constraintNames.size() == problem.constraints.size());
+    FUZZ_CHECK(problem.constraints.size() <= static_cast<std::size_t>(kMaxConstraints));
+    FUZZ_CHECK(problem.objective.size() <= static_cast<std::size_t>(kMaxVariables));
     for (const CostTerm& term : problem.objective) {
         FUZZ_CHECK(std::isfinite(term.cost));
-        FUZZ_CHECK(term.id >= 0);
+        FUZZ_CHECK(term.id == &term - problem.objective.data());
         FUZZ_CHECK(!term.hasM);
     }
     for (const ConstraintRow& row : problem.constraints) {
@@ -56,10 +59,16 @@ void CheckProblem(const ProblemFile& file) {
         for (const double coefficient : row.coefficients) {
             FUZZ_CHECK(std::isfinite(coefficient));
         }
-        const bool known =
-            row.relation == kLessEqual || row.relation == kEqual || row.relation == kGreaterEqual;
-        FUZZ_CHECK(known || row.relation == kUnknownRelation);
-        FUZZ_CHECK(!known || row.relationText == RelationSymbol(row.relation));
+        // A row the run could not use is refused at open.
+        FUZZ_CHECK(row.relation == kLessEqual || row.relation == kEqual ||
+                   row.relation == kGreaterEqual);
+        FUZZ_CHECK(row.relationText == RelationSymbol(row.relation));
+        // Column k is always variable k + 1, whatever order the file wrote the terms in.
+        FUZZ_CHECK(columns <= static_cast<std::size_t>(kMaxVariables));
+        for (std::size_t k = 0; k < columns; ++k) {
+            FUZZ_CHECK(row.columnIds[k] == static_cast<std::int32_t>(k));
+            FUZZ_CHECK(row.columnNames[k] == "X" + std::to_string(k + 1));
+        }
     }
 }
 
@@ -112,11 +121,7 @@ void CheckRoundTrip(const ProblemFile& file) {
     for (std::size_t i = 0; i < before.constraints.size(); ++i) {
         FUZZ_CHECK(after.constraints[i].ColumnCount() == before.constraints[i].ColumnCount());
         FUZZ_CHECK(after.constraints[i].relation == before.constraints[i].relation);
-        // A row read without a relation token is written with none, so its right-hand side
-        // reads back in the relation's place; both are refused by the run all the same.
-        if (!before.constraints[i].relationText.empty()) {
-            FUZZ_CHECK(after.constraints[i].relationText == before.constraints[i].relationText);
-        }
+        FUZZ_CHECK(after.constraints[i].relationText == before.constraints[i].relationText);
     }
     // Each saving keeps a CR LF inside a name as it is, and each reading takes one CR off
     // a run of CRs before a line end, so only the CRs may still change.

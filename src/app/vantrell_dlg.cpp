@@ -15,6 +15,7 @@
 
 #include "app/main_menu.h"
 #include "commands/calculate_commands.h"
+#include "commands/command_guard.h"
 #include "commands/excel_commands.h"
 #include "commands/export_commands.h"
 #include "commands/file_commands.h"
@@ -302,7 +303,8 @@ void CVantrellDlg::reject() {
 
 void CVantrellDlg::RunCommand(MainCommand command) {
     const SolvedProblem before{true, mState.mMinimize, mState.mPrimal};
-    RunCommandOnly(command);
+    // Running out of memory inside a command is a message, not the end of the user's work.
+    RunGuarded(mPrompt, [this, command] { RunCommandOnly(command); });
     AfterCommand(command, before);
 }
 

@@ -66,6 +66,7 @@ class CVantrellDlg : public QDialog, public MainViews {
     void ShowTitle();
     bool HasUnsavedChanges() const;
 
+    void DispatchCommand(MainCommand command);
     void OnNew();
     void OnOpen();
     void OnSaveExcel();

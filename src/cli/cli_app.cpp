@@ -5,6 +5,7 @@
 #include "cli/cli_options.h"
 #include "cli/stream_prompt.h"
 #include "commands/calculate_commands.h"
+#include "commands/command_guard.h"
 #include "commands/excel_commands.h"
 #include "commands/file_commands.h"
 #include "commands/main_commands.h"
@@ -34,13 +35,41 @@ bool OpenProblemFile(VantrellState& state, const CliOptions& options, std::ostre
     return true;
 }
 
+// A run that was refused, or stopped because its numbers overflowed, gave no answer; an
+// infeasible or unbounded problem is an answer.
+bool GaveNoAnswer(RunOutcome outcome) {
+    return outcome == RunOutcome::NotRun || outcome == RunOutcome::TooLarge;
+}
+
+// Why an output may not be written where it is asked for: over the problem file, or over
+// the other output. Checked before anything runs, so nothing is lost.
+std::optional<std::string> OutputClash(const CliOptions& options) {
+    const auto clash = [](const std::string& output, const char* what) {
+        return "Cannot write \"" + output + "\": it is " + what;
+    };
+    for (const auto& output : {options.reportFile, options.workbookFile}) {
+        if (output && SameFile(*output, options.problemFile)) {
+            return clash(*output, "the problem file");
+        }
+    }
+    if (options.reportFile && options.workbookFile &&
+        SameFile(*options.reportFile, *options.workbookFile)) {
+        return clash(*options.workbookFile, "the report file as well");
+    }
+    return std::nullopt;
+}
+
 int Report(const CliOptions& options, std::ostream& out, std::ostream& err,
            const ReportClock& now) {
+    StreamPrompt prompt(err, options.problemFile, std::nullopt);
+    if (const auto clash = OutputClash(options)) {
+        prompt.ShowMessage(*clash);
+        return kExitCannotWrite;
+    }
     VantrellState state;
     if (!OpenProblemFile(state, options, err)) {
         return kExitUsageOrUnreadable;
     }
-    StreamPrompt prompt(err, options.problemFile, std::nullopt);
     SilentPresenter presenter;
     CalculatePrimal(state, prompt, presenter);
     CalculateDual(state, prompt, presenter);
@@ -48,7 +77,9 @@ int Report(const CliOptions& options, std::ostream& out, std::ostream& err,
         prompt.ShowMessage(kNotSolvedMessage);
         return kExitRefused;
     }
-    int status = kExitSuccess;
+    int status = GaveNoAnswer(state.mPrimalOutcome) || GaveNoAnswer(state.mDualOutcome)
+                     ? kExitRefused
+                     : kExitSuccess;
     const std::string report = BuildReport(state, now);
     if (!options.reportFile) {
         out << report;
@@ -92,7 +123,7 @@ int Pages(const CliOptions& options, std::ostream& out, std::ostream& err) {
     for (const std::string& line : state.mSolutionLines) {
         out << line << '\n';
     }
-    return kExitSuccess;
+    return GaveNoAnswer(state.mRunOutcome) ? kExitRefused : kExitSuccess;
 }
 
 // Passes messages on to the error stream and keeps the last one for the JSON answer.
@@ -195,10 +226,8 @@ int Latex(const CliOptions& options, std::ostream& out, std::ostream& err) {
     return kExitSuccess;
 }
 
-}  // namespace
-
-int RunCli(const std::vector<std::string>& args, std::ostream& out, std::ostream& err,
-           const ReportClock& now) {
+int RunCommandLine(const std::vector<std::string>& args, std::ostream& out, std::ostream& err,
+                   const ReportClock& now) {
     std::string error;
     const auto options = ParseCliOptions(args, error);
     if (!options) {
@@ -224,6 +253,16 @@ int RunCli(const std::vector<std::string>& args, std::ostream& out, std::ostream
             return Latex(*options, out, err);
     }
     return kExitUsageOrUnreadable;
+}
+
+}  // namespace
+
+int RunCli(const std::vector<std::string>& args, std::ostream& out, std::ostream& err,
+           const ReportClock& now) {
+    StreamPrompt prompt(err, "", std::nullopt);
+    int status = kExitOutOfMemory;
+    RunGuarded(prompt, [&] { status = RunCommandLine(args, out, err, now); });
+    return status;
 }
 
 }  // namespace vantrell::cli

@@ -13,6 +13,7 @@ enum ExitStatus : int {
     kExitRefused = 1,
     kExitUsageOrUnreadable = 2,
     kExitCannotWrite = 3,
+    kExitOutOfMemory = 4,
 };
 
 // The whole batch front end: args are the arguments after the program name. The clock

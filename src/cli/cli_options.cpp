@@ -39,10 +39,15 @@ const char* const kUsageText =
     "--big-m pairs|expressions  big-M values as \"(a, bM)\" or as \"2M - 3/2\".\n"
     "\n"
     "Messages the program would show in a box go to standard error.\n"
-    "Exit status: 0 success; 1 the report is refused because no run reached a\n"
-    "solution, or the run or the plot was refused; 2 a usage error or a problem\n"
-    "file that cannot be read; 3 the report file or the workbook cannot be\n"
-    "written.\n";
+    "Exit status:\n"
+    "  0  success, also when a run ends infeasible or unbounded: that is an answer\n"
+    "  1  a requested run was refused or its numbers were too large to solve, the\n"
+    "     report is refused because no run reached a solution, or the plot was\n"
+    "     refused\n"
+    "  2  a usage error, or a problem file that cannot be read or is refused\n"
+    "  3  the report file or the workbook cannot be written: also one that names\n"
+    "     the problem file or the other output, or a file that may not be written\n"
+    "  4  there was not enough memory\n";
 
 std::optional<CliOptions> ParseCliOptions(const std::vector<std::string>& args,
                                           std::string& error) {

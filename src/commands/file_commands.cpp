@@ -4,6 +4,7 @@
 #include "model/number_text.h"
 #include "model/problem_file_reader.h"
 #include "model/problem_file_writer.h"
+#include "model/problem_limits.h"
 #include "simplex/dual_builder.h"
 
 namespace vantrell {
@@ -13,22 +14,19 @@ bool HasInputs(const ProblemSet& problem) {
     return !problem.objective.empty() || !problem.constraints.empty();
 }
 
-void ReplacePrimal(VantrellState& state, ProblemFile& file, const std::string& path) {
+// Moves only, so it cannot fail half-way.
+void ReplacePrimal(VantrellState& state, ProblemFile& file, std::string path,
+                   std::string sizeField) noexcept {
     state.mProblemName = std::move(file.problemName);
-    state.mFileName = path;
+    state.mFileName = std::move(path);
     state.mMinimize = file.minimize;
     state.mDecimalPlaces = file.decimalPlaces;
     // The slope belongs to the Objective Function dialog and is not in the file.
     state.mPrimal.objective = std::move(file.problem.objective);
     state.mPrimal.constraints = std::move(file.problem.constraints);
     state.mPrimal.constraintNames = std::move(file.problem.constraintNames);
-    // Emptied here because rebuilding the dual of a problem without rows leaves its
-    // constraints alone, and the old problem's dual rows must not survive.
-    state.mDual.objective.clear();
-    state.mDual.constraints.clear();
-    state.mDual.constraintNames.clear();
     state.mSolved = false;
-    state.mSizeFields.m = CFormat("%d", static_cast<int>(state.mPrimal.constraints.size()));
+    state.mSizeFields.m = std::move(sizeField);
 }
 
 void RefreshDual(VantrellState& state) {
@@ -39,8 +37,15 @@ void RefreshDual(VantrellState& state) {
 }  // namespace
 
 void ApplyProblemFile(VantrellState& state, ProblemFile file, const std::string& path) {
-    ReplacePrimal(state, file, path);
-    RefreshDual(state);
+    // Everything that allocates happens before the first member changes, so running out
+    // of memory here leaves the previous problem whole.
+    ProblemSet dual;
+    RebuildDual(file.problem, file.minimize, dual);
+    std::string fileName = path;
+    std::string sizeField = CFormat("%d", static_cast<int>(file.problem.constraints.size()));
+    ReplacePrimal(state, file, std::move(fileName), std::move(sizeField));
+    state.mDual = std::move(dual);
+    state.mSolutionLines.clear();
 }
 
 FileDialogSpec OpenProblemDialog() {
@@ -60,9 +65,10 @@ OpenResult OpenProblem(VantrellState& state, Prompt& prompt) {
     }
     // Read before the save question: the user gets the file as it was when chosen, even
     // when the current inputs are then saved over it.
-    const auto content = ReadFileContent(*path);
+    std::string reason;
+    const auto content = ReadRegularFile(*path, kMaxProblemFileBytes, reason);
     if (!content) {
-        prompt.ShowMessage("Cannot open LP file");
+        prompt.ShowMessage("Cannot open LP file \"" + *path + "\": " + reason);
         return OpenResult::Failed;
     }
     if (HasInputs(state.mPrimal) && prompt.AskYesNo("Do you want to save the current inputs?")) {

@@ -1,6 +1,7 @@
 #include "commands/main_commands.h"
 
 #include "commands/file_commands.h"
+#include "model/problem_limits.h"
 
 namespace vantrell {
 
@@ -35,6 +36,11 @@ bool DeleteConstraint(VantrellState& state, Prompt& prompt, int selected) {
 }
 
 std::optional<std::string> PlotRefusal(const VantrellState& state) {
+    // Every pair of lines gives a candidate corner, each checked against every line.
+    if (auto refusal = ProblemSizeRefusal(state.mPrimal.WidestColumnCount(),
+                                          state.mPrimal.constraints.size())) {
+        return refusal;
+    }
     if (state.mPrimal.objective.size() != 2) {
         return "Size of Objective variables is not equal to 2";
     }

@@ -98,8 +98,10 @@ const char* OutcomeKey(RunOutcome outcome) {
             return "infeasible";
         case RunOutcome::Unbounded:
             return "unbounded";
-        case RunOutcome::PageLimit:
+        case RunOutcome::Cycling:
             return "cycling";
+        case RunOutcome::PageLimit:
+            return "page_limit";
         case RunOutcome::TooLarge:
             return "too_large";
         case RunOutcome::NotRun:

@@ -8,6 +8,7 @@
 
 #include <atomic>
 #include <cerrno>
+#include <limits>
 #include <string>
 #include <system_error>
 
@@ -16,10 +17,6 @@ namespace {
 
 std::string Reason(int error) {
     return std::system_category().message(error);
-}
-
-std::string ReadError(const std::string& path, int error) {
-    return "Cannot read \"" + path + "\": " + Reason(error);
 }
 
 std::string WriteError(const std::string& path, const std::string& reason) {
@@ -98,13 +95,60 @@ std::string BaseNameOf(const std::string& path) {
     return slash == std::string::npos ? path : path.substr(slash + 1);
 }
 
+// The temporary files being produced right now, for a signal handler to remove. Plain
+// arrays and lock-free atomics only: the handler may read them at any moment.
+struct PendingSlot {
+    std::atomic<bool> claimed{false};  // owned by one write
+    std::atomic<bool> ready{false};    // path names a file to remove
+    char path[PATH_MAX] = {};
+};
+PendingSlot gPending[4];
+
+// Owns a temporary file until it has been renamed over its target: removes it on every
+// other way out, exceptions included, and keeps its path where RemovePendingTemporaries
+// finds it meanwhile. A path that finds no free slot is only not seen by the handler.
+class PendingTemporary {
+  public:
+    explicit PendingTemporary(std::string path) : path_(std::move(path)) {
+        for (PendingSlot& slot : gPending) {
+            bool expected = false;
+            if (path_.size() < PATH_MAX && slot.claimed.compare_exchange_strong(expected, true)) {
+                path_.copy(slot.path, path_.size());
+                slot.path[path_.size()] = '\0';
+                slot.ready.store(true);
+                slot_ = &slot;
+                return;
+            }
+        }
+    }
+    ~PendingTemporary() {
+        if (!renamed_) {
+            ::unlink(path_.c_str());
+        }
+        if (slot_ != nullptr) {
+            slot_->ready.store(false);
+            slot_->claimed.store(false);
+        }
+    }
+    const std::string& path() const { return path_; }
+    void Renamed() { renamed_ = true; }
+    PendingTemporary(const PendingTemporary&) = delete;
+    PendingTemporary& operator=(const PendingTemporary&) = delete;
+
+  private:
+    std::string path_;
+    PendingSlot* slot_ = nullptr;
+    bool renamed_ = false;
+};
+
 // Claims a fresh name in the target's folder, where the rename stays on one file system
-// and a missing or closed folder shows before any work is done. The mode 0666 lets the
+// and a missing or closed folder shows before any work is done. The name tells whose it
+// is: ".report.out.vantrell-4711-0.tmp" belongs to report.out. The mode 0666 lets the
 // umask decide, as for any new file. 0 or errno.
 int ReserveTemporary(const std::string& target, std::string& temporaryPath) {
     static std::atomic<unsigned> counter{0};
-    const std::string stem =
-        FolderOf(target) + "/." + BaseNameOf(target) + "." + std::to_string(::getpid()) + ".";
+    const std::string stem = FolderOf(target) + "/." + BaseNameOf(target) + ".vantrell-" +
+                             std::to_string(::getpid()) + "-";
     for (int attempt = 0; attempt < 100; ++attempt) {
         temporaryPath = stem + std::to_string(counter++) + ".tmp";
         const int fd = ::open(temporaryPath.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
@@ -161,29 +205,36 @@ std::optional<std::string> WriteContent(const std::string& file, std::string_vie
 
 }  // namespace
 
-std::optional<std::string> ReadFileContent(const std::string& path, std::string* error) {
-    const auto fail = [&](int code) -> std::optional<std::string> {
-        if (error != nullptr) {
-            *error = ReadError(path, code);
-        }
+std::optional<std::string> ReadRegularFile(const std::string& path, std::size_t maxBytes,
+                                           std::string& reason) {
+    const auto fail = [&](const std::string& why) -> std::optional<std::string> {
+        reason = why;
         return std::nullopt;
     };
     FileDescriptor fd(::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC));
     if (!fd.valid()) {
-        return fail(errno);
+        return fail(Reason(errno));
     }
     struct stat info {};
     if (::fstat(fd.get(), &info) != 0) {
-        return fail(errno);
+        return fail(Reason(errno));
     }
     if (S_ISDIR(info.st_mode)) {
-        return fail(EISDIR);
+        return fail(Reason(EISDIR));
     }
     if (!S_ISREG(info.st_mode)) {
-        return fail(EINVAL);
+        return fail("Not a regular file");
+    }
+    const auto tooLarge = [&](std::size_t size) {
+        return fail(Reason(EFBIG) + ": " + std::to_string(size) + " bytes, more than the " +
+                    std::to_string(maxBytes) + " that are read");
+    };
+    const auto size = static_cast<std::size_t>(info.st_size);
+    if (size > maxBytes) {
+        return tooLarge(size);
     }
     std::string content;
-    content.reserve(static_cast<std::size_t>(info.st_size));
+    content.reserve(size);
     char buffer[65536];
     for (;;) {
         const ssize_t count = ::read(fd.get(), buffer, sizeof buffer);
@@ -191,12 +242,25 @@ std::optional<std::string> ReadFileContent(const std::string& path, std::string*
             if (errno == EINTR) {
                 continue;
             }
-            return fail(errno);
+            return fail(Reason(errno));
         }
         if (count == 0) {
             break;
         }
         content.append(buffer, static_cast<std::size_t>(count));
+        // A file that grows while it is read is held to the same limit.
+        if (content.size() > maxBytes) {
+            return tooLarge(content.size());
+        }
+    }
+    return content;
+}
+
+std::optional<std::string> ReadFileContent(const std::string& path, std::string* error) {
+    std::string reason;
+    auto content = ReadRegularFile(path, std::numeric_limits<std::size_t>::max(), reason);
+    if (!content && error != nullptr) {
+        *error = "Cannot read \"" + path + "\": " + reason;
     }
     return content;
 }
@@ -215,29 +279,61 @@ std::optional<std::string> ReplaceFile(const std::string& path, const FileProduc
         }
         return std::nullopt;
     }
+    // A rename asks only the folder, not the file, so a read-only file would be replaced.
+    // A file without any write bit counts as read-only even for the superuser.
+    if (exists && (existing.st_mode & 0222) == 0) {
+        return WriteError(path, EACCES);
+    }
+    if (exists && ::access(target.c_str(), W_OK) != 0) {
+        return WriteError(path, errno);
+    }
 
-    std::string temporaryPath;
-    if (const int error = ReserveTemporary(target, temporaryPath); error != 0) {
+    std::string reserved;
+    if (const int error = ReserveTemporary(target, reserved); error != 0) {
         return WriteError(path, error);
     }
-    const auto fail = [&](const std::string& reason) -> std::optional<std::string> {
-        ::unlink(temporaryPath.c_str());
-        return WriteError(path, reason);
-    };
-    if (const auto reason = produce(temporaryPath)) {
-        return fail(*reason);
+    PendingTemporary temporary(std::move(reserved));
+    if (const auto reason = produce(temporary.path())) {
+        return WriteError(path, *reason);
     }
     if (exists) {
-        ::chmod(temporaryPath.c_str(), existing.st_mode & 07777);
+        ::chmod(temporary.path().c_str(), existing.st_mode & 07777);
     }
-    if (const int error = SyncFile(temporaryPath); error != 0) {
-        return fail(Reason(error));
+    if (const int error = SyncFile(temporary.path()); error != 0) {
+        return WriteError(path, error);
     }
-    if (::rename(temporaryPath.c_str(), target.c_str()) != 0) {
-        return fail(Reason(errno));
+    if (::rename(temporary.path().c_str(), target.c_str()) != 0) {
+        return WriteError(path, errno);
     }
+    temporary.Renamed();
     SyncFolder(FolderOf(target));
     return std::nullopt;
+}
+
+bool SameFile(const std::string& first, const std::string& second) {
+    struct stat a {};
+    struct stat b {};
+    if (::stat(first.c_str(), &a) == 0 && ::stat(second.c_str(), &b) == 0) {
+        return a.st_dev == b.st_dev && a.st_ino == b.st_ino;
+    }
+    // A file yet to be made is named by its real folder and its name there.
+    const auto where = [](const std::string& path) {
+        const std::string target = ResolveTarget(path);
+        char folder[PATH_MAX];
+        if (::realpath(FolderOf(target).c_str(), folder) == nullptr) {
+            return target;
+        }
+        return std::string(folder) + "/" + BaseNameOf(target);
+    };
+    return where(first) == where(second);
+}
+
+void RemovePendingTemporaries() noexcept {
+    for (PendingSlot& slot : gPending) {
+        if (slot.ready.load()) {
+            ::unlink(slot.path);
+        }
+    }
 }
 
 std::optional<std::string> WriteFileAtomically(const std::string& path, std::string_view content) {

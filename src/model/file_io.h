@@ -1,11 +1,19 @@
 #pragma once
 
+#include <cstddef>
 #include <functional>
 #include <optional>
 #include <string>
 #include <string_view>
 
 namespace vantrell {
+
+// The whole content of a regular file of at most maxBytes, byte for byte. Nothing, with
+// reason set to the system's reason ("No such file or directory", "Is a directory",
+// "Permission denied", "Not a regular file", or "File too large" with the size), when it
+// cannot be read. A larger file is refused before its content is read.
+std::optional<std::string> ReadRegularFile(const std::string& path, std::size_t maxBytes,
+                                           std::string& reason);
 
 // The whole content of a regular file, byte for byte. Nothing, with error set to
 // "Cannot read \"PATH\": reason", when it cannot be read. Devices and pipes are refused
@@ -16,12 +24,22 @@ std::optional<std::string> ReadFileContent(const std::string& path, std::string*
 // and returns the reason when it cannot. The file is produced beside the target, flushed
 // to disk and renamed over it, so the target holds either its old or its new content,
 // never a part, and an existing target keeps its permission bits; a symbolic link is
-// written through. A target that exists and is no regular file (a device such as
+// written through. A target the user may not write, or one without any write bit, is
+// refused rather than renamed over. A target that exists and is no regular file (a device such as
 // /dev/full) is produced directly, as nothing can be renamed over it.
 // Returns "Cannot write \"PATH\": reason" on failure, nothing on success.
 using FileProducer = std::function<std::optional<std::string>(const std::string& file)>;
 [[nodiscard]] std::optional<std::string> ReplaceFile(const std::string& path,
                                                      const FileProducer& produce);
+
+// Whether two paths name the same file: the same file on disk for files that exist
+// (through links, "./" and the like), the same name in the same real folder otherwise.
+bool SameFile(const std::string& first, const std::string& second);
+
+// Removes the temporary files that writes of this process are producing at this moment.
+// Safe to call from a signal handler, which is what it is for: a batch run stopped with
+// Ctrl+C leaves no half-written file beside its target.
+void RemovePendingTemporaries() noexcept;
 
 // Replaces the file at path with content, or creates it. The content goes into a temporary
 // file beside the target, is flushed to disk and then renamed over it, so the target holds

@@ -23,7 +23,8 @@ enum RelationCode : std::int32_t {
     kLessEqual = 0,
     kEqual = 1,
     kGreaterEqual = 2,
-    // A relation token that is none of the three, as read from a file.
+    // None of the three. The file reader refuses such a row and both runs refuse a primal
+    // that has one.
     kUnknownRelation = -1,
 };
 

@@ -23,13 +23,15 @@ struct ProblemFileReading {
     // Nothing when the content could not be read; the last message says why.
     std::optional<ProblemFile> file;
     // Every message for the user, in the order the reading met them. A file can be read
-    // and still carry messages: an unknown relation, a negative right-hand side, an
-    // incomplete last constraint.
+    // and still carry messages: negative right-hand sides (one message for all such rows),
+    // an incomplete last constraint.
     std::vector<std::string> messages;
 };
 
-// Reads the content of a problem file. CR LF and LF line ends are read alike. Reading
-// stops at the end of the content, whatever the content holds.
+// Reads the content of a problem file. CR LF, LF and (in a file without any LF) CR line
+// ends are read alike. Every term goes to the column of its variable number. Reading stops
+// at the end of the content, whatever the content holds; a problem beyond the size limits
+// is refused as soon as the reading meets its first variable or row too many.
 ProblemFileReading ReadProblemText(std::string_view content);
 
 }  // namespace vantrell

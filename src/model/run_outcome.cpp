@@ -12,6 +12,8 @@ const char* ToString(RunOutcome outcome) {
             return "infeasible";
         case RunOutcome::Unbounded:
             return "unbounded";
+        case RunOutcome::Cycling:
+            return "cycling";
         case RunOutcome::PageLimit:
             return "page limit";
         case RunOutcome::TooLarge:
@@ -26,8 +28,10 @@ std::string OutcomeSolutionText(RunOutcome outcome) {
             return "No Feasible Solution: an artificial variable is still positive";
         case RunOutcome::Unbounded:
             return "Unbounded: no row limits the entering variable";
-        case RunOutcome::PageLimit:
+        case RunOutcome::Cycling:
             return "Stopped after 30 tableaus: the problem may be cycling";
+        case RunOutcome::PageLimit:
+            return "Stopped after 30 tableaus: the problem needs more tableaus than can be shown";
         case RunOutcome::TooLarge:
             return "The numbers of this problem are too large to solve";
         case RunOutcome::NotRun:

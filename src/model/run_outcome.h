@@ -10,7 +10,8 @@ enum class RunOutcome {
     Optimal,     // no column can enter: the last tableau is optimal
     Infeasible,  // an artificial variable stays positive and nothing can drive it out
     Unbounded,   // no row limits the entering variable
-    PageLimit,   // the page store filled up before the run ended
+    Cycling,     // the page store filled up and a basis had come back: it would never end
+    PageLimit,   // the page store filled up with every basis new: the run needs more pages
     TooLarge,    // a tableau number overflowed, or a ratio reached the "no ratio" mark
 };
 

@@ -5,7 +5,8 @@
 
 namespace vantrell {
 
-// Column ids. Decision variable Xk has id k-1; dual variables have ids 0, -1, -2, ...
+// Column ids. Decision variable Xk and dual variable Yk have id k-1; the added columns
+// share negative ids, so no size of problem makes them meet.
 inline constexpr std::int32_t kSlackId = -1000;
 inline constexpr std::int32_t kSurplusId = -2000;
 inline constexpr std::int32_t kArtificialId = -3000;

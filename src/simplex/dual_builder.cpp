@@ -10,9 +10,15 @@ bool AgainstTheSense(const ConstraintRow& row, bool minimize) {
     return minimize ? row.relation == kLessEqual : row.relation == kGreaterEqual;
 }
 
-CostTerm DualTerm(std::int32_t id, int number, double cost) {
+// Dual variable Yk has id k-1, like a decision variable: never one of the negative ids of
+// slack, surplus and artificial columns, however many rows the primal has.
+std::int32_t DualId(std::int32_t number) {
+    return number - 1;
+}
+
+CostTerm DualTerm(std::int32_t number, double cost) {
     CostTerm term;
-    term.id = id;
+    term.id = DualId(number);
     term.name = DualName(number);
     term.cost = cost;
     return term;
@@ -33,11 +39,10 @@ void RebuildDual(const ProblemSet& primal, bool minimize, ProblemSet& dual) {
         const double b = row.rhs;
         const bool against = AgainstTheSense(row, minimize);
         const double cost = minimize ? (against ? -b : b) : (against ? b : -b);
-        dual.objective.push_back(DualTerm(-i, i + 1, cost));
+        dual.objective.push_back(DualTerm(i + 1, cost));
         if (row.relation == kEqual) {
             ++equalities;
-            dual.objective.push_back(
-                DualTerm(-(m + equalities), m + equalities, minimize ? -b : b));
+            dual.objective.push_back(DualTerm(m + equalities, minimize ? -b : b));
         }
     }
 
@@ -54,10 +59,10 @@ void RebuildDual(const ProblemSet& primal, bool minimize, ProblemSet& dual) {
             const double a = present ? row.coefficients[j] : 0.0;
             const bool zeroMark = present ? static_cast<bool>(row.zeroMarks[j]) : true;
             const bool against = AgainstTheSense(row, minimize);
-            dualRow.AppendColumn(-i, DualName(i + 1), against ? -a : a, zeroMark);
+            dualRow.AppendColumn(DualId(i + 1), DualName(i + 1), against ? -a : a, zeroMark);
             if (row.relation == kEqual) {
                 ++equality;
-                dualRow.AppendColumn(-(m + equality), DualName(m + equality), -a, zeroMark);
+                dualRow.AppendColumn(DualId(m + equality), DualName(m + equality), -a, zeroMark);
             }
         }
         dualRow.relation = minimize ? kLessEqual : kGreaterEqual;

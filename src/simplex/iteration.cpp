@@ -1,6 +1,9 @@
 #include "simplex/iteration.h"
 
+#include <algorithm>
 #include <cmath>
+#include <string>
+#include <vector>
 
 #include "simplex/solution_lines.h"
 #include "simplex/tableau_steps.h"
@@ -24,6 +27,23 @@ void StopBeforePage(VantrellState& state, Prompt& prompt, TableauPage& page,
     EndRun(state, outcome);
 }
 
+// A basis is a set of columns, whatever rows they stand in; the names tell columns apart.
+std::vector<std::string> BasisKey(const std::vector<CostTerm>& basis) {
+    std::vector<std::string> key;
+    for (const CostTerm& term : basis) {
+        key.push_back(term.name);
+    }
+    std::sort(key.begin(), key.end());
+    return key;
+}
+
+// The rules choose by the tableau alone, so a basis that comes back brings the same
+// pivots again: the run would cycle for ever.
+bool AnyBasisRepeats(std::vector<std::vector<std::string>> keys) {
+    std::sort(keys.begin(), keys.end());
+    return std::adjacent_find(keys.begin(), keys.end()) != keys.end();
+}
+
 }  // namespace
 
 void RunIteration(VantrellState& state, Prompt& prompt, PagePresenter& presenter) {
@@ -34,6 +54,7 @@ void RunIteration(VantrellState& state, Prompt& prompt, PagePresenter& presenter
     state.mCjZj.assign(work.objective.size(), BigMValue{});
     state.mRatios.assign(state.mBasis.size(), 0.0);
     state.mTableauIndex = 0;
+    std::vector<std::vector<std::string>> shownBases;
 
     while (!state.mDone) {
         const auto pageIndex = static_cast<std::size_t>(state.mTableauIndex);
@@ -82,13 +103,16 @@ void RunIteration(VantrellState& state, Prompt& prompt, PagePresenter& presenter
                          state.mDecimalPlaces);
         state.mTableauCount = state.mTableauIndex + 1;
         presenter.ShowPage(state, page);
+        shownBases.push_back(BasisKey(state.mBasis));
         ++state.mTableauIndex;
 
         if (!state.mDone) {
             // The next pivot would need a page the store does not have.
             if (state.mTableauIndex == kTableauPages) {
-                prompt.ShowMessage(OutcomeSolutionText(RunOutcome::PageLimit));
-                EndRun(state, RunOutcome::PageLimit);
+                const bool cycling = AnyBasisRepeats(std::move(shownBases));
+                const RunOutcome outcome = cycling ? RunOutcome::Cycling : RunOutcome::PageLimit;
+                prompt.ShowMessage(OutcomeSolutionText(outcome));
+                EndRun(state, outcome);
                 return;
             }
             Pivot(work, state.mBasis, state.mLeavingRow, entering);

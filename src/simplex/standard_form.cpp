@@ -1,10 +1,15 @@
 #include "simplex/standard_form.h"
 
 #include "model/number_text.h"
+#include "model/problem_limits.h"
 #include "model/variable_names.h"
 
 namespace vantrell {
 namespace {
+
+std::string UnknownRelationMessage(std::size_t row) {
+    return CFormat("The relation of constraint %zu is unknown: use <=, = or >=", row);
+}
 
 // Reads the objective and every row as if filled up with zero columns to the widest of
 // them, so that column k of every row belongs to objective term k.
@@ -58,9 +63,40 @@ void AddColumn(ProblemSet& work, std::size_t own, const CostTerm& term, double c
     }
 }
 
+// The first row whose relation is none of the three, as a 1-based number; 0 when none.
+std::size_t FirstUnknownRelation(const ProblemSet& problem) {
+    for (std::size_t t = 0; t < problem.constraints.size(); ++t) {
+        const std::int32_t relation = problem.constraints[t].relation;
+        if (relation != kLessEqual && relation != kEqual && relation != kGreaterEqual) {
+            return t + 1;
+        }
+    }
+    return 0;
+}
+
+// Both runs are refused for a primal beyond the size limits: the dual is built from it
+// and is as large again.
+bool RefuseBadPrimal(const VantrellState& state, Prompt& prompt) {
+    const ProblemSet& primal = state.mPrimal;
+    if (const auto refusal =
+            ProblemSizeRefusal(primal.WidestColumnCount(), primal.constraints.size())) {
+        prompt.ShowMessage(*refusal);
+        return true;
+    }
+    // The dual of a row without a relation would be solved as if the row had one.
+    if (const std::size_t row = state.mSolvingDual ? FirstUnknownRelation(primal) : 0) {
+        prompt.ShowMessage(UnknownRelationMessage(row));
+        return true;
+    }
+    return false;
+}
+
 }  // namespace
 
 bool BuildStandardForm(VantrellState& state, Prompt& prompt) {
+    if (RefuseBadPrimal(state, prompt)) {
+        return false;
+    }
     ProblemSet& work = state.mWork;
     work = state.mSolvingDual ? state.mDual : state.mPrimal;
 
@@ -72,13 +108,9 @@ bool BuildStandardForm(VantrellState& state, Prompt& prompt) {
         prompt.ShowMessage("The constraint functions are empty");
         return false;
     }
-    for (std::size_t t = 0; t < work.constraints.size(); ++t) {
-        const std::int32_t relation = work.constraints[t].relation;
-        if (relation != kLessEqual && relation != kEqual && relation != kGreaterEqual) {
-            prompt.ShowMessage(
-                CFormat("The relation of constraint %zu is unknown: use <=, = or >=", t + 1));
-            return false;
-        }
+    if (const std::size_t row = FirstUnknownRelation(work)) {
+        prompt.ShowMessage(UnknownRelationMessage(row));
+        return false;
     }
 
     if (state.mMinimize && !state.mSolvingDual) {

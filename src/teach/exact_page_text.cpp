@@ -121,8 +121,8 @@ std::vector<ShownPage> DisplayedKeptPages(const VantrellState& state, bool dual)
 std::vector<std::string> ExactSolutionLines(const ExactRun& run, const DisplayOptions& options,
                                             int decimals) {
     const RunOutcome outcome = run.outcome;
-    if (outcome == RunOutcome::Unbounded || outcome == RunOutcome::PageLimit ||
-        outcome == RunOutcome::TooLarge || run.pages.empty()) {
+    if (outcome == RunOutcome::Unbounded || outcome == RunOutcome::Cycling ||
+        outcome == RunOutcome::PageLimit || outcome == RunOutcome::TooLarge || run.pages.empty()) {
         return {OutcomeSolutionText(outcome)};
     }
     std::vector<std::string> lines;

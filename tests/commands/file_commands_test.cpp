@@ -2,6 +2,9 @@
 
 #include <gtest/gtest.h>
 
+#include <filesystem>
+
+#include "model/problem_limits.h"
 #include "model/same_problem.h"
 #include "simplex/dual_builder.h"
 #include "support/problem_builders.h"
@@ -32,6 +35,10 @@ VantrellState SolvedState() {
     state.mSolutionLines = {"X1 = 9.000"};
     state.mSizeFields.m = "1";
     return state;
+}
+
+Texts CannotOpen(const std::string& path, const std::string& reason) {
+    return {"Cannot open LP file \"" + path + "\": " + reason};
 }
 
 void ExpectSameState(const VantrellState& a, const VantrellState& e) {
@@ -101,11 +108,18 @@ TEST_F(FileCommands, CancelledOpenStillRebuildsTheDualAndEmptiesTheSolution) {
 
 TEST_F(FileCommands, FailedOpenKeepsEverythingIncludingTheFileName) {
     const std::string wrong = ": File must have the wrong format";
+    const std::string large = Problem("large.lp", "");
+    std::filesystem::resize_file(large, kMaxProblemFileBytes + 1);
     const std::tuple<std::string, Texts, std::size_t> cases[] = {
-        {dir.File("missing.lp"), {"Cannot open LP file"}, 0},
-        {dir.path().string(), {"Cannot open LP file"}, 0},
+        {dir.File("missing.lp"), CannotOpen(dir.File("missing.lp"), "No such file or directory"),
+         0},
+        {dir.path().string(), CannotOpen(dir.path().string(), "Is a directory"), 0},
+        {"/dev/null", CannotOpen("/dev/null", "Not a regular file"), 0},
+        {large,
+         CannotOpen(large, "File too large: 4000001 bytes, more than the 4000000 that are read"),
+         0},
         {Problem("bad.lp", "S#\n2\n0\n\n3X1 + 4X2\n\nC1#\n1X1 =< 4\n\nC2#\n1X1 +2X2 <= 4\n"),
-         {"Equality is unknown" + wrong, "Multiplier is unknown" + wrong},
+         {"Equality \"=<\" of constraint 1 is unknown" + wrong},
          1},
     };
     for (const auto& [path, messages, questions] : cases) {

@@ -62,6 +62,17 @@ TEST(WriteTextFileAtomically, ReplacesTheWholeFileOrNothingKeepingModeAndLink) {
     EXPECT_EQ(EntryCount(dir.path()), 3);  // nothing half-written left beside
 }
 
+TEST(ReplaceFile, AReadOnlyTargetIsRefusedAndKept) {
+    TempDir dir;
+    const std::string target = dir.File("answer.out");
+    WriteWholeFile(target, "keep me");
+    ASSERT_EQ(::chmod(target.c_str(), 0444), 0);
+    EXPECT_EQ(WriteTextFileAtomically(target, "new"),
+              "Cannot write \"" + target + "\": Permission denied");
+    EXPECT_EQ(ReadWholeFile(target), "keep me");
+    EXPECT_EQ(EntryCount(dir.path()), 1);
+}
+
 TEST(ReadFileContent, ReadsEveryByteButOnlyOfRegularFiles) {
     TempDir dir;
     const std::string bytes("a\0b\r\n\xff", 6);

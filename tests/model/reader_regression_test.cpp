@@ -28,9 +28,9 @@ TEST(NonFiniteFileNumbers, AreRefusedWithAMessageNamingTheToken) {
         {File("1X1 + 1X2", "-1e400X1 + 1X2 <= 4"), "Term \"-1e400X1\" is unknown" + kWrongFormat},
         {File("1X1 + 1X2", "1X1 + nanX2 <= 4"), "Term \"nanX2\" is unknown" + kWrongFormat},
         {File("1X1 + 1X2", "1X1 + 1X2 <= 1e999"),
-         "Right-hand side \"1e999\" is unknown" + kWrongFormat},
+         "Right-hand side \"1e999\" of constraint 1 is unknown" + kWrongFormat},
         {File("1X1 + 1X2", "1X1 + 1X2 >= -1e999"),
-         "Right-hand side \"-1e999\" is unknown" + kWrongFormat},
+         "Right-hand side \"-1e999\" of constraint 1 is unknown" + kWrongFormat},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.content);

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include "simplex/dual_builder.h"
 #include "support/problem_builders.h"
 #include "support/scripted_prompt.h"
@@ -59,6 +61,21 @@ TEST(StandardForm, SlackSurplusAndArtificialColumns) {
               (std::vector<std::string>{"X1", "X2", "S1", "a2", "S3", "a3"}));
 }
 
+// The window can build what a file may not hold; both runs refuse it before any copy.
+TEST(StandardForm, BothRunsRefuseAPrimalBeyondTheSizeLimits) {
+    for (const bool dual : {false, true}) {
+        VantrellState state;
+        state.mPrimal = MakeProblem({1, 1}, std::vector<testing::RowSpec>(101, {{1, 1}, "<=", 1}));
+        state.mSolvingDual = dual;
+        testing::ScriptedPrompt prompt;
+        EXPECT_FALSE(BuildStandardForm(state, prompt));
+        EXPECT_EQ(prompt.messages,
+                  std::vector<std::string>{"The problem has 2 variables and 101 constraints, more "
+                                           "than the 100 variables and 100 constraints this "
+                                           "program solves"});
+    }
+}
+
 TEST(DualBuilder, SignsFollowTheSenseOfEachRow) {
     ProblemSet dual;
     RebuildDual(MakeProblem({3, 2}, {{{1, 1}, "<=", 4}, {{1, 3}, "<=", 6}}), false, dual);
@@ -83,11 +100,28 @@ TEST(DualBuilder, EqualitySplitsIntoTwoInterleavedVariables) {
     RebuildDual(MakeProblem({1, 1}, {{{1, 0}, "<=", 3}, {{1, 1}, "=", 4}, {{0, 1}, "<=", 2}}),
                 false, dual);
     EXPECT_EQ(Names(dual.objective), (std::vector<std::string>{"Y1", "Y2", "Y4", "Y3"}));
-    EXPECT_EQ(Ids(dual.objective), (std::vector<int>{0, -1, -4, -2}));
+    EXPECT_EQ(Ids(dual.objective), (std::vector<int>{0, 1, 3, 2}));
     EXPECT_EQ(dual.objective[1].cost, -4.0);
     EXPECT_EQ(dual.objective[2].cost, 4.0);
     EXPECT_EQ(dual.constraints[0].coefficients, (std::vector<double>{1, 1, -1, 0}));
     EXPECT_EQ(dual.constraints[0].columnNames, (std::vector<std::string>{"Y1", "Y2", "Y4", "Y3"}));
+}
+
+// Ids once counted down from 0, so Y1001, or the second variable of the 500th equality,
+// took the slack id -1000 and its value was read from a slack's row.
+TEST(DualBuilder, IdsNeverMeetThoseOfAddedColumnsAtAnySize) {
+    std::vector<testing::RowSpec> rows;
+    for (int i = 0; i < 1501; ++i) {
+        rows.emplace_back(std::vector<double>{1, 1}, i % 2 == 0 ? "=" : "<=", 1);
+    }
+    ProblemSet dual;
+    RebuildDual(MakeProblem({1, 1}, rows), false, dual);
+    std::vector<int> ids = Ids(dual.objective);
+    ASSERT_EQ(ids.size(), 2252u);
+    EXPECT_EQ(dual.constraints[0].columnIds, ids);
+    std::sort(ids.begin(), ids.end());
+    EXPECT_EQ(std::adjacent_find(ids.begin(), ids.end()), ids.end());
+    EXPECT_GE(ids.front(), 0);  // added columns have negative ids
 }
 
 TEST(DualBuilder, OneVariableStillHasADualAndNoRowsOnlyEmptyTheObjective) {

@@ -22,7 +22,9 @@ using testing::MakeProblem;
 using testing::RowSpec;
 using Lines = std::vector<std::string>;
 
-constexpr const char* kPageLimitText = "Stopped after 30 tableaus: the problem may be cycling";
+constexpr const char* kCyclingText = "Stopped after 30 tableaus: the problem may be cycling";
+constexpr const char* kPageLimitText =
+    "Stopped after 30 tableaus: the problem needs more tableaus than can be shown";
 constexpr const char* kTooLargeText = "The numbers of this problem are too large to solve";
 constexpr const char* kUnboundedText = "Unbounded: no row limits the entering variable";
 
@@ -124,8 +126,8 @@ std::vector<Textbook> TextbookProblems() {
         {"BealeCycles", MakeProblem({0.75, -20, 0.5, -6}, {{{0.25, -8, -1, 9}, "<=", 0},
                                                            {{0.5, -12, -0.5, 3}, "<=", 0},
                                                            {{0, 0, 1, 0}, "<=", 1}}), false,
-         RunOutcome::PageLimit, {kPageLimitText}, 30,
-         RunOutcome::Optimal, "Solution = -1.250", {kPageLimitText}},
+         RunOutcome::Cycling, {kCyclingText}, 30,
+         RunOutcome::Optimal, "Solution = -1.250", {kCyclingText}},
         // Klee and Minty's cube in three dimensions: the largest-coefficient rule visits all
         // eight corners.
         {"KleeMinty3", MakeProblem({4, 2, 1}, {{{1, 0, 0}, "<=", 5}, {{4, 1, 0}, "<=", 25},
