@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A whole Calculate Primal run with its page texts, on problems of growing size.
 #include <benchmark/benchmark.h>
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Differential check of the engine against the duality theorem: makes a problem file from
 // the input bytes (small numbers, any relation, terms in any order, now and then a size
 // beyond the limits), opens it as the Open command does and solves the primal and the dual.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Feeds arbitrary bytes to the problem-file reader and the row parser, and checks that
 // what they accept is well formed and survives being written and read again.
 #include <algorithm>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Runs whatever the problem-file reader accepts through everything that follows an Open:
 // Calculate Primal and Calculate Dual, the solution report, and the plot's geometry with
 // a sweep of the objective line.

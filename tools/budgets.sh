@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Measures the program's budgets under Xvfb, with a bare Qt Widgets window as the floor:
 # time from start to the window shown (median of N runs), memory after a 30-tableau run,
 # and the cost of one animation tick of the plot.

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Builds the libFuzzer targets and runs each for a bounded time on the example problems.
 # New corpus entries and any crash, timeout or leak input go under build/fuzz/ only.
 # Usage: tools/fuzz.sh [seconds per target]   (default 60; FUZZ_SECONDS works too)

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Installs everything the program, its tests and its tools need from Debian's
 # packages. Safe to run again: it does nothing (and says nothing) when all is there.
 set -euo pipefail

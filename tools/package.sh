@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Builds the Debian package of the program into build/package/ (a release build for
 # /usr, without tests or benchmarks) and lists what it holds.
 # Install it with: sudo apt install ./build/package/vantrell_*.deb

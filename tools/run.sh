@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Builds the program and starts it from its build folder, where it finds its user's guide
 # and its example problems. Without a display it runs the batch front end on an example.
 set -euo pipefail

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Takes screenshots of the real windows under Xvfb: the main window with the minimization
 # example loaded and solved, its tableaus, every input dialog, and the plot of the sample
 # problem at the end of its sweep in both display modes. Output: screenshots/.

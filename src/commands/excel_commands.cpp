@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "commands/excel_commands.h"
 
 #include "commands/main_commands.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "commands/latex_commands.h"
 
 #include "export/latex_document.h"

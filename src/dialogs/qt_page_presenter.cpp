@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "dialogs/qt_page_presenter.h"
 
 #include "dialogs/tableau_dialog.h"

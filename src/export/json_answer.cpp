@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "export/json_answer.h"
 
 #include "teach/exact_replay.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "export/workbook_writer.h"
 
 #include <xlsxwriter.h>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "simplex/big_m_text.h"
 
 #include "model/number_text.h"

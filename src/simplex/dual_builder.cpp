@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "simplex/dual_builder.h"
 
 #include "model/variable_names.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "simplex/solution_lines.h"
 
 #include "model/number_text.h"

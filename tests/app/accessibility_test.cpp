@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Every window can be worked from the keyboard and read by a screen reader: Tab reaches
 // every control in reading order, and every control has a name.
 #include <QtTest>

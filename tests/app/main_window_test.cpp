@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The main window driven as a student would: menu, keys, double-clicks, dialogs.
 #include <QAction>
 #include <QCheckBox>

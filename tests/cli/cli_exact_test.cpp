@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Exact answers from the batch front end: the JSON document read back, and the report
 // in fractions and M expressions.
 #include <gtest/gtest.h>

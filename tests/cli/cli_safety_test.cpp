@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The batch front end destroys no file it was not told to write, fails when a requested
 // run gives no answer, and ends with a message, not an abort, when a problem is too large.
 #include <gtest/gtest.h>

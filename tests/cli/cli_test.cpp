@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The batch front end, driven in-process as a teacher would from a shell.
 #include <gtest/gtest.h>
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A number field's text that is no whole number ("abc", "3,5") or too large a magnitude
 // ("1e999", "2e12") is refused by every press that would store it, with its message, and
 // the problem stays as it was.

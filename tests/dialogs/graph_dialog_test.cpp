@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The plot window, with the animation driven tick by tick.
 #include "dialogs/graph_dialog.h"
 

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The LaTeX export of the worked examples compiles with pdflatex alone. No pdflatex is a
 # failure, not a skip: tools/install-deps.sh installs it.
 set -euo pipefail

@@ -1,4 +1,5 @@
 #!/usr/bin/python3
+# SPDX-License-Identifier: GPL-3.0-or-later
 """Writes the workbook of a problem with vantrell-cli and reads it back with openpyxl.
 
 Usage: check_workbook.py VANTRELL_CLI PROBLEM.lp, with PROBLEM.lp the example

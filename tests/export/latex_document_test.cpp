@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The LaTeX export as the File menu runs it; pdflatex itself runs in latex_compiles.
 #include "export/latex_document.h"
 

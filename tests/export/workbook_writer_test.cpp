@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Save Excel and the workbook writer against real files in a temporary folder. What the
 // workbook holds is read back by an independent reader in check_workbook.py.
 #include "export/workbook_writer.h"

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The folders above the Qt line build into the Qt-free core: a Qt include there is a fault.
 set -euo pipefail
 cd "$1/src"

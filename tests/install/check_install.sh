@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Installs a build into a temporary prefix and checks what landed there; then moves the
 # prefix and runs the installed batch front end on an installed example, as a user would.
 # Usage: check_install.sh BUILD_DIR SOURCE_DIR gui|nogui

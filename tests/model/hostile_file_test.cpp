@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Files that were once read into a problem other than the one they state, and then solved
 // without a word: each is now refused with a message that names the culprit, or read as
 // what it says.

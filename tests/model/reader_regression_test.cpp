@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Numbers in a problem file that a double cannot hold: the reader refuses them with a
 // message, so no run ever starts from a coefficient or right-hand side that is not finite.
 #include <gtest/gtest.h>

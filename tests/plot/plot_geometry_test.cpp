@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The geometry of the graphical solution over named problems: corners, feasible points,
 // series, sweep stops, refusals and the guards that keep non-finite values out.
 #include "plot/plot_geometry.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The named problems of a simplex course, each with the outcome and solution both runs
 // must reach, then what a run keeps and shows along the way.
 #include <gtest/gtest.h>

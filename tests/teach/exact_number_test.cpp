@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Exact numbers as the student typed them, and their texts in every display.
 #include "teach/exact_number.h"
 

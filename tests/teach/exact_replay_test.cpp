@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The exact replay follows the float run page for page and agrees with it.
 #include <gtest/gtest.h>
 

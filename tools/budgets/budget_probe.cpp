@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Measures the program's budgets on a real display (tools/budgets.sh runs it under Xvfb):
 //   bare     a plain Qt Widgets dialog, shown, then the process ends: the floor
 //   startup  the main window, shown, then the process ends

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 """Hand-made mutants: each changes one rule the program must keep.
 
 A mutant is (name, file, the text it replaces, the text it puts there). The text must occur

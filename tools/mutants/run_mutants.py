@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 """Runs the hand-made mutants against the tests: killed, survived, stillborn or stale."""
 import pathlib
 import subprocess

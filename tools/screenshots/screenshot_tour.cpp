@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Shows the program's windows on a real X display, one after the other, and saves what the
 // screen shows of each as a PNG: the main window with a solved example, a tableau, and every
 // input dialog. tools/screenshots.sh runs it under Xvfb.
