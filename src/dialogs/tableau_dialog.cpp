@@ -118,16 +118,15 @@ void CTableauDlg::FillFields(const TableauPage& page) {
     mTableauList->setUniformItemSizes(true);
 
     const std::optional<std::size_t> entering = page.EnteringColumn();
-    const std::optional<TableauPage::Span> span =
-        entering ? std::optional(page.ColumnSpan(*entering)) : std::nullopt;
+    const TableauPage::Span span = entering ? page.ColumnSpan(*entering) : TableauPage::Span{};
     // The first two lines are the Cj line and the headings; the pivot row follows.
     const int pivotLine = mState.mLeavingRow != -1 ? mState.mLeavingRow + 2 : -1;
     for (std::size_t line = 0; line < lines.size(); ++line) {
         auto* item = new QListWidgetItem(QString::fromStdString(lines[line]));
         item->setSizeHint(itemSize);
-        if (span) {
+        if (entering) {
             item->setData(kEnteringSpanRole,
-                          QPoint(static_cast<int>(span->start), static_cast<int>(span->length)));
+                          QPoint(static_cast<int>(span.start), static_cast<int>(span.length)));
             item->setData(kPivotRowRole, static_cast<int>(line) == pivotLine);
         }
         mTableauList->addItem(item);
