@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <string>
 #include <tuple>
 #include <vector>
@@ -56,6 +57,13 @@ TEST(ParseRow, JoinersSignTheNextTermAndTheRestIsLeftOverOrTheErrorNamed) {
             EXPECT_EQ(row.rest, rest);
         }
     }
+}
+
+// "- 0X2" is a plain zero: a negative zero would show as "-0.000" in every tableau.
+TEST(ParseRow, MinusZeroReadsAsPlainZero) {
+    const ParsedRow row = ParseRow("1X1 - 0X2 <= 4");
+    ASSERT_EQ(row.terms.size(), 2u);
+    EXPECT_FALSE(std::signbit(row.terms[1].coefficient));
 }
 
 }  // namespace

@@ -78,6 +78,17 @@ TEST(RatioTest, NoPositiveEntryMeansNoLeavingRow) {
     EXPECT_EQ(ChooseLeavingRow(work, 0, ratios), -1);
 }
 
+// A row whose right-hand side ends up negative is turned around, the pivot row first.
+TEST(Pivot, NegativeRightHandSidesAreTurnedAround) {
+    ProblemSet work = testing::MakeProblem({1, 1}, {{{2, 1}, "<=", -4}, {{1, 1}, "<=", 1}});
+    std::vector<CostTerm> basis(2);
+    Pivot(work, basis, 0, 0);
+    EXPECT_EQ(work.constraints[0].coefficients, (std::vector<double>{-1.0, -0.5}));
+    EXPECT_EQ(work.constraints[0].rhs, 2.0);
+    EXPECT_EQ(work.constraints[1].coefficients, (std::vector<double>{-2.0, -1.5}));
+    EXPECT_EQ(work.constraints[1].rhs, 1.0);
+}
+
 TEST(Pivot, PivotRowWithARoundOffNegativeRightHandSideIsNotFlipped) {
     ProblemSet work = testing::MakeProblem({1, 1}, {{{2, 1}, "<=", -1e-12}, {{1, 1}, "<=", 1}});
     std::vector<CostTerm> basis(2);
