@@ -16,14 +16,6 @@
 namespace vantrell {
 namespace {
 
-class QuietPrompt : public Prompt {
-  public:
-    void ShowMessage(const std::string&) override {}
-    bool AskYesNo(const std::string&) override { return false; }
-    std::optional<std::string> ChooseFileToOpen(const FileDialogSpec&) override { return {}; }
-    std::optional<std::string> ChooseFileToSave(const FileDialogSpec&) override { return {}; }
-};
-
 ConstraintRow DenseRow(const std::vector<double>& coefficients, double rhs) {
     ConstraintRow row;
     for (std::size_t k = 0; k < coefficients.size(); ++k) {
@@ -57,7 +49,7 @@ ProblemSet DenseProblem(int variables, int constraints, unsigned seed) {
 }
 
 void RunPrimal(benchmark::State& bench, VantrellState& state) {
-    QuietPrompt prompt;
+    SilentPrompt prompt;
     SilentPresenter presenter;
     for (auto _ : bench) {
         CalculatePrimal(state, prompt, presenter);
@@ -119,7 +111,7 @@ void Dense9By200(benchmark::State& bench, bool report) {
         return;
     }
     state.mPrimal = *problem;
-    QuietPrompt prompt;
+    SilentPrompt prompt;
     SilentPresenter presenter;
     CalculatePrimal(state, prompt, presenter);
     bench.counters["first_run_peak_MB"] = PeakMegabytes();

@@ -33,4 +33,14 @@ class Prompt {
     virtual std::optional<std::string> ChooseFileToSave(const FileDialogSpec& request) = 0;
 };
 
+// Says nothing and answers No to every question: for work that must not talk to the user,
+// such as replaying a run that was already shown.
+class SilentPrompt : public Prompt {
+  public:
+    void ShowMessage(const std::string&) override {}
+    bool AskYesNo(const std::string&) override { return false; }
+    std::optional<std::string> ChooseFileToOpen(const FileDialogSpec&) override { return {}; }
+    std::optional<std::string> ChooseFileToSave(const FileDialogSpec&) override { return {}; }
+};
+
 }  // namespace vantrell

@@ -9,14 +9,6 @@
 namespace vantrell {
 namespace {
 
-class QuietPrompt : public Prompt {
-  public:
-    void ShowMessage(const std::string&) override {}
-    bool AskYesNo(const std::string&) override { return false; }
-    std::optional<std::string> ChooseFileToOpen(const FileDialogSpec&) override { return {}; }
-    std::optional<std::string> ChooseFileToSave(const FileDialogSpec&) override { return {}; }
-};
-
 // The tableau between pages: the standard form read exactly, then pivoted.
 struct ExactTableau {
     std::vector<CostTerm> objective;
@@ -270,7 +262,7 @@ std::optional<ExactRun> ReplayPages(const VantrellState& state, bool dual, const
     scratch.mDual = state.mDual;
     scratch.mMinimize = state.mMinimize;
     scratch.mSolvingDual = dual;
-    QuietPrompt quiet;
+    SilentPrompt quiet;
     if (!BuildStandardForm(scratch, quiet)) {
         return std::nullopt;
     }
