@@ -7,29 +7,14 @@
 #include <sstream>
 
 #include "cli/cli_app.h"
+#include "cli/cli_run.h"
 
 namespace vantrell::cli {
 namespace {
 
-struct CliRun {
-    int status = -1;
-    std::string out;
-    std::string err;
-};
-
-CliRun RunVantrellCli(const std::vector<std::string>& args) {
-    std::ostringstream out;
-    std::ostringstream err;
-    CliRun run;
-    run.status = RunCli(args, out, err, ReportClock{12, 5, 2026, 9, 7});
-    run.out = out.str();
-    run.err = err.str();
-    return run;
-}
-
-std::string Example(const std::string& name) {
-    return std::string(VANTRELL_DATA_DIR) + "/" + name;
-}
+using testing::CliRun;
+using testing::Example;
+using testing::RunVantrellCli;
 
 nlohmann::json SolveJson(const std::string& example) {
     const CliRun run = RunVantrellCli({"solve", Example(example), "--json"});

@@ -5,32 +5,15 @@
 #include <sstream>
 
 #include "cli/cli_app.h"
+#include "cli/cli_run.h"
 #include "support/temp_dir.h"
 
 namespace vantrell::cli {
 namespace {
 
-const ReportClock kFixedClock{12, 5, 2026, 9, 7};
-
-struct CliRun {
-    int status = -1;
-    std::string out;
-    std::string err;
-};
-
-CliRun RunVantrellCli(const std::vector<std::string>& args) {
-    std::ostringstream out;
-    std::ostringstream err;
-    CliRun run;
-    run.status = RunCli(args, out, err, kFixedClock);
-    run.out = out.str();
-    run.err = err.str();
-    return run;
-}
-
-std::string Example(const std::string& name) {
-    return std::string(VANTRELL_DATA_DIR) + "/" + name;
-}
+using testing::CliRun;
+using testing::Example;
+using testing::RunVantrellCli;
 
 // The whole report of both runs of the textbook maximization, checked by hand once: four
 // dual tableaus ending at S2 = 1, Y1 = 3 and -12, the negated primal optimum.
