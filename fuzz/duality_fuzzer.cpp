@@ -20,7 +20,7 @@
 #include "fuzz_check.h"
 #include "model/problem_file_reader.h"
 #include "model/problem_limits.h"
-#include "quiet_prompt.h"
+#include "model/prompt.h"
 
 namespace vantrell {
 namespace {
@@ -108,7 +108,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* bytes, std::size_t siz
     }
 
     VantrellState state;
-    fuzz::QuietPrompt prompt;
+    SilentPrompt prompt;
     SilentPresenter presenter;
     ApplyProblemFile(state, std::move(*reading.file), "fuzz.lp");
     CalculatePrimal(state, prompt, presenter);

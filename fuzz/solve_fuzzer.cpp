@@ -14,8 +14,8 @@
 #include "export/report_builder.h"
 #include "fuzz_check.h"
 #include "model/problem_file_reader.h"
+#include "model/prompt.h"
 #include "plot/plot_geometry.h"
-#include "quiet_prompt.h"
 
 namespace vantrell {
 namespace {
@@ -51,7 +51,7 @@ void CheckRun(const VantrellState& state, const PageStore& kept, std::int32_t ke
     }
 }
 
-void Plot(VantrellState& state, fuzz::QuietPrompt& prompt) {
+void Plot(VantrellState& state, SilentPrompt& prompt) {
     if (PlotRefusal(state)) {
         return;
     }
@@ -95,7 +95,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         return 0;
     }
     VantrellState state;
-    fuzz::QuietPrompt prompt;
+    SilentPrompt prompt;
     SilentPresenter presenter;
     ApplyProblemFile(state, std::move(*reading.file), "fuzz.lp");
 
