@@ -101,8 +101,8 @@ std::optional<CliOptions> ParseCliOptions(const std::vector<std::string>& args,
             if (taken == OptionParse::Failed) {
                 return std::nullopt;
             }
-        } else if (arg == "-o" &&
-            (options.command == CliCommand::Report || options.command == CliCommand::Latex)) {
+        } else if (arg == "-o" && (options.command == CliCommand::Report ||
+                                   options.command == CliCommand::Latex)) {
             if (!hasValue) {
                 error = "-o needs a file name";
                 return std::nullopt;

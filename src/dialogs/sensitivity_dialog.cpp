@@ -56,14 +56,15 @@ QTableWidget* CSensitivityDlg::AddTable(const SensitivityTable& table, const QSt
     widget->verticalHeader()->hide();
     widget->horizontalHeader()->setStretchLastSection(true);
     for (int k = 0; k < columns; ++k) {
-        widget->setHorizontalHeaderItem(
-            k, new QTableWidgetItem(QString::fromStdString(table.front()[static_cast<std::size_t>(k)])));
+        widget->setHorizontalHeaderItem(k, new QTableWidgetItem(QString::fromStdString(
+                                               table.front()[static_cast<std::size_t>(k)])));
     }
     for (int r = 0; r < rows; ++r) {
         const auto& line = table[static_cast<std::size_t>(r) + 1];
         for (int k = 0; k < columns; ++k) {
-            widget->setItem(r, k,
-                            new QTableWidgetItem(QString::fromStdString(line[static_cast<std::size_t>(k)])));
+            widget->setItem(
+                r, k,
+                new QTableWidgetItem(QString::fromStdString(line[static_cast<std::size_t>(k)])));
         }
     }
     widget->resizeColumnsToContents();

@@ -65,7 +65,8 @@ std::string ReportRunExplanation(const VantrellState& state, bool dual) {
     text += TableText(ConstraintTable(*explanation.sensitivity, numbers)) + "\n";
     text += TableText(VariableTable(*explanation.sensitivity, numbers));
     if (explanation.sensitivity->degenerate) {
-        text += std::string(kIndent) + "The optimum is degenerate: the ranges belong to this basis.\n";
+        text +=
+            std::string(kIndent) + "The optimum is degenerate: the ranges belong to this basis.\n";
     }
     return text;
 }

@@ -76,7 +76,8 @@ void RunIteration(VantrellState& state, Prompt& prompt, PagePresenter& presenter
         }
 
         const bool infeasible = HasNoFeasibleSolution(work, state.mBasis, state.mCjZj);
-        const int entering = infeasible ? -1 : ChooseEnteringColumn(work.objective, state.mCjZj, state.mPivotRule);
+        const int entering =
+            infeasible ? -1 : ChooseEnteringColumn(work.objective, state.mCjZj, state.mPivotRule);
         state.mLeavingRow = -1;
 
         if (entering == -1) {
@@ -84,7 +85,8 @@ void RunIteration(VantrellState& state, Prompt& prompt, PagePresenter& presenter
             state.mRunOutcome = infeasible ? RunOutcome::Infeasible : RunOutcome::Optimal;
         } else {
             page.mEntering = work.constraints[0].columnNames[static_cast<std::size_t>(entering)];
-            const int leavingRow = ChooseLeavingRow(work, state.mBasis, entering, state.mRatios, state.mPivotRule);
+            const int leavingRow =
+                ChooseLeavingRow(work, state.mBasis, entering, state.mRatios, state.mPivotRule);
             if (leavingRow == kRatioTooLarge) {
                 StopBeforePage(state, prompt, page, OutcomeSolutionText(RunOutcome::TooLarge),
                                RunOutcome::TooLarge);

@@ -68,8 +68,8 @@ double ObjectiveValue(const ProblemSet& work, const std::vector<CostTerm>& basis
     return z;
 }
 
-int ChooseEnteringColumn(const std::vector<CostTerm>& objective,
-                         const std::vector<BigMValue>& cjzj, PivotRule rule) {
+int ChooseEnteringColumn(const std::vector<CostTerm>& objective, const std::vector<BigMValue>& cjzj,
+                         PivotRule rule) {
     if (rule == PivotRule::SmallestIndex) {
         for (std::size_t k = 0; k < cjzj.size(); ++k) {
             const BigMValue& value = cjzj[k];

@@ -29,8 +29,7 @@ double ObjectiveValue(const ProblemSet& work, const std::vector<CostTerm>& basis
 // part first (above zero), then with a zero M part the number part (above zero). Every
 // improving column competes in one pass, so this is Bland's rule for the big-M problem
 // and no basis can come back.
-int ChooseEnteringColumn(const std::vector<CostTerm>& objective,
-                         const std::vector<BigMValue>& cjzj,
+int ChooseEnteringColumn(const std::vector<CostTerm>& objective, const std::vector<BigMValue>& cjzj,
                          PivotRule rule = PivotRule::LargestCjZj);
 
 // An artificial variable is basic at a positive value and no column can lower its

@@ -157,7 +157,8 @@ int ExactRatios(const ExactTableau& t, int entering, ExactPage& page) {
         if (ratio < 0) {
             continue;
         }
-        const auto best = leaving == -1 ? std::nullopt : page.ratios[static_cast<std::size_t>(leaving)];
+        const auto best =
+            leaving == -1 ? std::nullopt : page.ratios[static_cast<std::size_t>(leaving)];
         if (!best || ratio < *best || (ratio == *best && WinsTie(t, page.rule, i, leaving))) {
             leaving = static_cast<int>(i);
         }

@@ -61,8 +61,8 @@ bool CompetingColumn(const ExactPage& page, std::size_t k) {
     return !basic && page.cj[k].m == 0 && (!page.cjzj[k].hasM || page.cjzj[k].m == 0);
 }
 
-ConstraintSensitivity ConstraintOf(const ExactPage& page, const ProblemSet& problem,
-                                   std::size_t i, int sign) {
+ConstraintSensitivity ConstraintOf(const ExactPage& page, const ProblemSet& problem, std::size_t i,
+                                   int sign) {
     const auto unit = static_cast<std::size_t>(UnitColumn(page, i));
     const Rational rhs = ExactFromDouble(problem.constraints[i].rhs);
     // A row with a negative right-hand side was solved times -1.

@@ -15,8 +15,7 @@ bool IsZero(const ExactMValue& value) {
 }
 
 bool IsBasic(const ExactPage& page, const std::string& name) {
-    return std::find(page.basisNames.begin(), page.basisNames.end(), name) !=
-           page.basisNames.end();
+    return std::find(page.basisNames.begin(), page.basisNames.end(), name) != page.basisNames.end();
 }
 
 std::string Tableau(std::size_t index) {
@@ -68,8 +67,10 @@ std::optional<std::string> AlternativeOptima(const ExactRun& run, const NoteNumb
         const auto l = static_cast<std::size_t>(leaving);
         values[l] = theta;
         next.basisNames[l] = name;
-        text += "; letting it enter (" + page.basisNames[l] + " leaves) gives another optimal "
-                "solution: " + PointText(run, next, values, numbers);
+        text += "; letting it enter (" + page.basisNames[l] +
+                " leaves) gives another optimal "
+                "solution: " +
+                PointText(run, next, values, numbers);
         return text + (theta == 0 ? ", the same point, since the ratio is 0." : ".");
     }
     return std::nullopt;
@@ -145,8 +146,8 @@ std::optional<std::string> Infeasible(const ExactRun& run, const ProblemSet& pro
                 owner = ConstraintLabel(problem, i);
             }
         }
-        return "Infeasible: " + page.basisNames[r] + " stays basic at " +
-               numbers.Text(page.bi[r]) + " > 0; it belongs to constraint " + owner +
+        return "Infeasible: " + page.basisNames[r] + " stays basic at " + numbers.Text(page.bi[r]) +
+               " > 0; it belongs to constraint " + owner +
                ", which cannot hold together with the others.";
     }
     return std::nullopt;

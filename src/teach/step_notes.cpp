@@ -33,26 +33,24 @@ std::string EnteringNote(const ExactPage& page, const NoteNumbers& numbers) {
                ".";
     }
     const bool mPhase = chosen.hasM && chosen.m > 0;
-    // The columns that tie with the chosen one on what the rule compares first.
+    // The columns that tie with the chosen one on what the rule compares first, and whether
+    // one of them ties on the number part as well.
     std::vector<std::string> ties;
+    bool fullTie = false;
     for (std::size_t k = 0; k < page.cjzj.size(); ++k) {
         const ExactMValue& v = page.cjzj[k];
         const bool same = mPhase ? v.hasM && v.m == chosen.m : !v.hasM && v.c == chosen.c;
         if (k != j && same && Improves(v) && page.cj[k].m == 0) {
             ties.push_back(page.columnNames[k]);
+            fullTie = fullTie || v.c == chosen.c;
         }
     }
-    if (mPhase) {
-        note += "has the largest M part, " + numbers.Text(chosen.m) + "M";
-        if (!ties.empty()) {
-            note += "; " + NameList(ties) + " share it, and the number part, " +
-                    numbers.Text(chosen.c) + ", decides (the first column on a full tie)";
-        }
-    } else {
-        note += "is the largest positive";
-        if (!ties.empty()) {
-            note += "; " + NameList(ties) + " tie with it, and the first column is taken";
-        }
+    note += mPhase ? "has the largest M part, " + numbers.Text(chosen.m) + "M"
+                   : std::string("is the largest positive");
+    if (!ties.empty()) {
+        note += "; " + NameList(ties) + (ties.size() == 1 ? " ties" : " tie") + " with it";
+        note += mPhase && !fullTie ? ", and the larger number part decides"
+                                   : ", and the first column is taken";
     }
     return note + RuleSuffix(page.rule) + ".";
 }
@@ -61,9 +59,13 @@ std::string LeavingNote(const ExactPage& page, const NoteNumbers& numbers) {
     const auto l = static_cast<std::size_t>(page.leaving);
     const auto j = static_cast<std::size_t>(page.entering);
     const Rational& ratio = *page.ratios[l];
+    // A fraction below the division line reads as one number only in parentheses.
+    std::string pivot = numbers.Text(page.cells[l][j]);
+    if (pivot.find('/') != std::string::npos) {
+        pivot = "(" + pivot + ")";
+    }
     std::string note = " " + page.basisNames[l] + " leaves: " + numbers.Text(page.bi[l]) + "/" +
-                       numbers.Text(page.cells[l][j]) + " = " + numbers.Text(ratio) +
-                       " is the smallest ratio";
+                       pivot + " = " + numbers.Text(ratio) + " is the smallest ratio";
     std::vector<std::string> ties;
     std::vector<std::string> unlimited;
     for (std::size_t r = 0; r < page.ratios.size(); ++r) {
@@ -148,7 +150,8 @@ std::vector<std::string> StepNotes(const ExactRun& run, const std::optional<Exac
                                    const NoteNumbers& numbers) {
     std::vector<std::string> notes;
     for (const ExactPage& page : run.pages) {
-        if (page.entering >= 0 && page.leaving >= 0 && page.ratios[static_cast<std::size_t>(page.leaving)]) {
+        if (page.entering >= 0 && page.leaving >= 0 &&
+            page.ratios[static_cast<std::size_t>(page.leaving)]) {
             notes.push_back(EnteringNote(page, numbers) + LeavingNote(page, numbers));
         } else {
             notes.push_back(ConclusionNote(run, page, numbers));
@@ -165,11 +168,10 @@ std::vector<std::string> KeptRunNotes(const VantrellState& state, bool dual) {
     if (!run) {
         return {};
     }
-    const auto stopped =
-        dual ? ReplayStoppedPage(state, true, state.mDualPages, state.mDualTableauCount,
-                                 state.mDualOutcome)
-             : ReplayStoppedPage(state, false, state.mPrimalPages, state.mPrimalTableauCount,
-                                 state.mPrimalOutcome);
+    const auto stopped = dual ? ReplayStoppedPage(state, true, state.mDualPages,
+                                                  state.mDualTableauCount, state.mDualOutcome)
+                              : ReplayStoppedPage(state, false, state.mPrimalPages,
+                                                  state.mPrimalTableauCount, state.mPrimalOutcome);
     return StepNotes(*run, stopped, NoteNumbersOf(state));
 }
 
@@ -183,7 +185,8 @@ std::string CurrentPageNote(const VantrellState& state) {
     }
     ExactRun last = *run;
     last.pages.erase(last.pages.begin(), last.pages.end() - 1);
-    if (!state.mDone) {
+    // The last page the store holds ends the run at the limit whatever it shows.
+    if (!state.mDone && state.mTableauCount < kTableauPages) {
         last.outcome = RunOutcome::NotRun;
     }
     const std::vector<std::string> notes = StepNotes(last, std::nullopt, NoteNumbersOf(state));
