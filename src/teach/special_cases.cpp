@@ -3,7 +3,6 @@
 
 #include <algorithm>
 
-#include "model/number_text.h"
 #include "model/variable_names.h"
 #include "teach/sensitivity.h"
 

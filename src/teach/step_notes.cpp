@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "teach/step_notes.h"
 
-#include "model/variable_names.h"
+#include "teach/special_cases.h"
 
 namespace vantrell {
 namespace {
@@ -190,7 +190,16 @@ std::string CurrentPageNote(const VantrellState& state) {
         last.outcome = RunOutcome::NotRun;
     }
     const std::vector<std::string> notes = StepNotes(last, std::nullopt, NoteNumbersOf(state));
-    return notes.empty() ? std::string() : notes.back();
+    std::string note = notes.empty() ? std::string() : notes.back();
+    // The last page of a finished run also names its special cases, one to a line.
+    if (state.mDone) {
+        const ProblemSet& problem = state.mSolvingDual ? state.mDual : state.mPrimal;
+        for (const std::string& special :
+             SpecialCases(*run, std::nullopt, problem, NoteNumbersOf(state))) {
+            note += "\n" + special;
+        }
+    }
+    return note;
 }
 
 }  // namespace vantrell

@@ -34,7 +34,8 @@ std::vector<std::string> StepNotes(const ExactRun& run, const std::optional<Exac
 // The notes of the kept primal or dual run; empty when it cannot be replayed.
 std::vector<std::string> KeptRunNotes(const VantrellState& state, bool dual);
 
-// The note of the page the current run is showing (the last of mPages up to mTableauCount).
+// The note of the page the current run is showing (the last of mPages up to mTableauCount);
+// on a finished run's last page followed by its special cases, one to a line.
 std::string CurrentPageNote(const VantrellState& state);
 
 }  // namespace vantrell

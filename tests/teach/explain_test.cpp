@@ -242,5 +242,14 @@ TEST(Sensitivity, FromTheFinalTableauAsTheProblemIsStated) {
     EXPECT_FALSE(ExplainKeptRun(infeasible.state, false).sensitivity);
 }
 
+TEST(Sensitivity, WindowShowsTheLastOptimalRunOfTheProblemInTheWindow) {
+    Solved solved(ThreePlants(), false, kLargest);
+    ASSERT_TRUE(SensitivityOfCurrentRun(solved.state));
+    EXPECT_FALSE(SensitivityOfCurrentRun(solved.state)->dual);
+    solved.state.mPrimal.constraints.pop_back();  // edited since: the run answers another
+    EXPECT_FALSE(SensitivityOfCurrentRun(solved.state));
+    EXPECT_FALSE(SensitivityOfCurrentRun(VantrellState{}));
+}
+
 }  // namespace
 }  // namespace vantrell
