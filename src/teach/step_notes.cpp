@@ -163,18 +163,6 @@ std::vector<std::string> StepNotes(const ExactRun& run, const std::optional<Exac
     return notes;
 }
 
-std::vector<std::string> KeptRunNotes(const VantrellState& state, bool dual) {
-    const auto run = ReplayKeptRun(state, dual);
-    if (!run) {
-        return {};
-    }
-    const auto stopped = dual ? ReplayStoppedPage(state, true, state.mDualPages,
-                                                  state.mDualTableauCount, state.mDualOutcome)
-                              : ReplayStoppedPage(state, false, state.mPrimalPages,
-                                                  state.mPrimalTableauCount, state.mPrimalOutcome);
-    return StepNotes(*run, stopped, NoteNumbersOf(state));
-}
-
 std::string CurrentPageNote(const VantrellState& state) {
     // Mid-run there is no outcome yet: the page explains its pivot and nothing more.
     const RunOutcome outcome = state.mDone ? state.mRunOutcome : RunOutcome::PageLimit;

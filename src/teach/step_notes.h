@@ -31,9 +31,6 @@ int StatedSign(const ExactRun& run);
 std::vector<std::string> StepNotes(const ExactRun& run, const std::optional<ExactPage>& stopped,
                                    const NoteNumbers& numbers);
 
-// The notes of the kept primal or dual run; empty when it cannot be replayed.
-std::vector<std::string> KeptRunNotes(const VantrellState& state, bool dual);
-
 // The note of the page the current run is showing (the last of mPages up to mTableauCount);
 // on a finished run's last page followed by its special cases, one to a line.
 std::string CurrentPageNote(const VantrellState& state);
