@@ -23,6 +23,8 @@ std::optional<MainCommand> CommandForControlKey(int qtKey) {
             return MainCommand::CalculatePrimal;
         case Qt::Key_S:
             return MainCommand::Constraints;
+        case Qt::Key_T:
+            return MainCommand::Sensitivity;
         case Qt::Key_X:
             return MainCommand::DeleteConstraint;
         default:

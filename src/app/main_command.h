@@ -24,9 +24,10 @@ enum class MainCommand {
     About,
     UserGuide,
     ExportLatex,
+    Sensitivity,
 };
 
-// The nine Ctrl+letter keys: Qt::Key_D and the rest, to their commands.
+// The Ctrl+letter keys: Qt::Key_D and the rest, to their commands.
 std::optional<MainCommand> CommandForControlKey(int qtKey);
 
 }  // namespace vantrell

@@ -45,6 +45,8 @@ const MenuItem kViewItems[] = {
      "View the 2D plot and watch intersection being calculated", "actionPlot2D"},
     {MainCommand::DeselectConstraint, "Deselect &Constraint", nullptr,
      "Deselect the Listbox that contains the constraints", "actionDeselectConstraint"},
+    {MainCommand::Sensitivity, "&Sensitivity", "Ctrl+T",
+     "Shadow prices, reduced costs and ranges of the optimal run", "actionSensitivity"},
 };
 const MenuItem kCalculateItems[] = {
     {MainCommand::CalculatePrimal, "Calculate &Primal", "Ctrl+P",

@@ -31,6 +31,7 @@
 #include "dialogs/options_dialog.h"
 #include "dialogs/program_folder.h"
 #include "dialogs/program_icon.h"
+#include "dialogs/sensitivity_dialog.h"
 #include "dialogs/ui_fonts.h"
 #include "model/equation_text.h"
 #include "simplex/dual_builder.h"
@@ -384,6 +385,8 @@ void CVantrellDlg::RunCommandOnly(MainCommand command) {
             return OnUserGuide();
         case MainCommand::ExportLatex:
             return ExportLatex(mState, mPrompt);
+        case MainCommand::Sensitivity:
+            return OnSensitivity();
     }
 }
 
@@ -511,11 +514,23 @@ void CVantrellDlg::OnOptions() {
     }
     mState.mDecimalPlaces = dialog.DecimalPlaces();
     mState.mDisplay = dialog.Display();
+    mState.mExplain = dialog.Explain();
+    mState.mPivotRule = dialog.Rule();
     RebuildDual();
     ShowPrimalObjective();
     ShowDualObjective();
     ShowPrimalConstraints();
     ShowDualConstraints();
+}
+
+void CVantrellDlg::OnSensitivity() {
+    const auto current = SensitivityOfCurrentRun(mState);
+    if (!current) {
+        mPrompt.ShowMessage(kNoOptimalRunMessage);
+        return;
+    }
+    CSensitivityDlg dialog(*current, NoteNumbersOf(mState), this);
+    mRunModal(dialog);
 }
 
 void CVantrellDlg::OnAbout() {

@@ -80,6 +80,7 @@ class CVantrellDlg : public QDialog, public MainViews {
     void OnDeselectConstraint();
     void OnCalculate(bool dual);
     void OnOptions();
+    void OnSensitivity();
     void OnAbout();
     void OnUserGuide();
     void OnDualListDoubleClicked();

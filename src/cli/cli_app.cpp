@@ -4,6 +4,7 @@
 #include <utility>
 
 #include "cli/cli_options.h"
+#include "cli/explain_options.h"
 #include "cli/stream_prompt.h"
 #include "commands/calculate_commands.h"
 #include "commands/command_guard.h"
@@ -33,6 +34,7 @@ bool OpenProblemFile(VantrellState& state, const CliOptions& options, std::ostre
     if (options.display) {
         state.mDisplay = *options.display;
     }
+    ApplyExplainOptions(state, options);
     return true;
 }
 

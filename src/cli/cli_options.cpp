@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "cli/cli_options.h"
 
+#include "cli/explain_options.h"
 #include "model/number_text.h"
 
 namespace vantrell::cli {
@@ -9,6 +10,7 @@ const char* const kUsageText =
     "Usage:\n"
     "  vantrell-cli report FILE.lp [-o OUT.out] [--xlsx OUT.xlsx] [--decimals N]\n"
     "                   [--numbers fractions|decimals] [--big-m pairs|expressions]\n"
+    "                   [--explain] [--rule largest|bland]\n"
     "  vantrell-cli pages FILE.lp [--dual] [--decimals N] [--numbers ...] [--big-m ...]\n"
     "  vantrell-cli latex FILE.lp [--dual] [-o OUT.tex] [--numbers ...] [--big-m ...]\n"
     "  vantrell-cli solve FILE.lp --json\n"
@@ -38,6 +40,10 @@ const char* const kUsageText =
     "        count (0 to 10).\n"
     "--numbers fractions|decimals  numbers as exact fractions (3/2) or as decimals.\n"
     "--big-m pairs|expressions  big-M values as \"(a, bM)\" or as \"2M - 3/2\".\n"
+    "--explain  (report) adds each tableau's note, the special cases and the\n"
+    "        sensitivity of each optimal run.\n"
+    "--rule largest|bland  the pivot rule of report, pages, solve and latex: the\n"
+    "        largest Cj-Zj (the default) or the smallest index (Bland's rule).\n"
     "\n"
     "Messages the program would show in a box go to standard error.\n"
     "Exit status:\n"
@@ -90,8 +96,13 @@ std::optional<CliOptions> ParseCliOptions(const std::vector<std::string>& args,
         const bool showsPages = options.command == CliCommand::Report ||
                                 options.command == CliCommand::Pages ||
                                 options.command == CliCommand::Latex;
-        if (arg == "-o" &&
-            (options.command == CliCommand::Report || options.command == CliCommand::Latex)) {
+        if (const OptionParse taken = ParseExplainOption(options, args, i, error);
+            taken != OptionParse::NotMine) {
+            if (taken == OptionParse::Failed) {
+                return std::nullopt;
+            }
+        } else if (arg == "-o" && (options.command == CliCommand::Report ||
+                                   options.command == CliCommand::Latex)) {
             if (!hasValue) {
                 error = "-o needs a file name";
                 return std::nullopt;

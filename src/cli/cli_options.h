@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "model/display_options.h"
+#include "model/pivot_rule.h"
 
 namespace vantrell::cli {
 
@@ -20,6 +21,8 @@ struct CliOptions {
     bool dual = false;                        // pages --dual, latex --dual
     bool json = false;                        // solve --json
     std::optional<DisplayOptions> display;    // --numbers, --big-m
+    bool explain = false;                     // report --explain
+    std::optional<PivotRule> rule;            // --rule largest|bland
 };
 
 // Reads the arguments after the program name. Nothing, with error set, when they do

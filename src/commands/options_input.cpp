@@ -53,7 +53,12 @@ std::string OptionsHelpText() {
            "Big M values: Pairs shows a value with an M part as (a, bM); Expressions writes it "
            "as a textbook does: -M, 2M - 3/2, M + 4. Ok applies both to the tableaus, the "
            "Complete Solution list, the equations, the report, the workbook and the LaTeX "
-           "export.";
+           "export.\n\n"
+           "Explain each step: the report writes each tableau's note, the special cases and "
+           "the sensitivity of each run.\n\n"
+           "Pivot rule: Largest Cj-Zj lets the column with the largest Cj-Zj enter; Smallest "
+           "index (Bland's rule) the leftmost column with a positive Cj-Zj, and a ratio tie "
+           "goes to the basic variable of smallest index. Bland's rule never cycles.";
 }
 
 }  // namespace vantrell

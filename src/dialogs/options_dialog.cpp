@@ -20,7 +20,9 @@ COptionsDlg::COptionsDlg(VantrellState& state, Prompt& prompt, QWidget* parent)
       mPrompt(prompt),
       mDecimalPlaces(state.mDecimalPlaces),
       mOpenedDuality(state.mDisplayDuality),
-      mDisplay(state.mDisplay) {
+      mDisplay(state.mDisplay),
+      mExplain(state.mExplain),
+      mRule(state.mPivotRule) {
     setWindowTitle(QStringLiteral("Options Dialog"));
     setFont(FixedDialogFont());
     BuildLayout();
@@ -57,6 +59,20 @@ void COptionsDlg::BuildLayout() {
     mBigMBox->setCurrentIndex(static_cast<int>(mDisplay.bigM));
     bigMLabel->setBuddy(mBigMBox);
 
+    mExplainBox = new QCheckBox(QStringLiteral("&Explain each step"), this);
+    mExplainBox->setObjectName(QStringLiteral("explainBox"));
+    mExplainBox->setAccessibleName(QStringLiteral("Explain each step"));
+    mExplainBox->setChecked(mExplain);
+    auto* ruleLabel = new QLabel(QStringLiteral("Pivot &rule"), this);
+    mRuleBox = new QComboBox(this);
+    mRuleBox->setObjectName(QStringLiteral("ruleBox"));
+    mRuleBox->setAccessibleName(QStringLiteral("Pivot rule"));
+    for (const PivotRule rule : {PivotRule::LargestCjZj, PivotRule::SmallestIndex}) {
+        mRuleBox->addItem(QString::fromUtf8(PivotRuleName(rule)));
+    }
+    mRuleBox->setCurrentIndex(static_cast<int>(mRule));
+    ruleLabel->setBuddy(mRuleBox);
+
     auto* okButton = new QPushButton(QStringLiteral("Ok"), this);
     okButton->setObjectName(QStringLiteral("okButton"));
     okButton->setDefault(true);
@@ -79,7 +95,10 @@ void COptionsDlg::BuildLayout() {
     fields->addWidget(mNumbersBox, 3, 1);
     fields->addWidget(bigMLabel, 4, 0);
     fields->addWidget(mBigMBox, 4, 1);
-    fields->setRowStretch(5, 1);
+    fields->addWidget(mExplainBox, 5, 0, 1, 2);
+    fields->addWidget(ruleLabel, 6, 0);
+    fields->addWidget(mRuleBox, 6, 1);
+    fields->setRowStretch(7, 1);
 
     auto* buttons = new QVBoxLayout;
     buttons->addWidget(okButton);
@@ -104,6 +123,8 @@ void COptionsDlg::OnOk() {
     mDecimalPlaces = *input.places;
     mDisplay.numbers = static_cast<NumberStyle>(mNumbersBox->currentIndex());
     mDisplay.bigM = static_cast<BigMStyle>(mBigMBox->currentIndex());
+    mExplain = mExplainBox->isChecked();
+    mRule = static_cast<PivotRule>(mRuleBox->currentIndex());
     accept();
 }
 

@@ -28,6 +28,10 @@ class COptionsDlg : public QDialog {
     int DecimalPlaces() const { return mDecimalPlaces; }
     // The number and big-M display accepted by Ok; before Ok the one it was opened with.
     DisplayOptions Display() const { return mDisplay; }
+    // The explain mode and the pivot rule accepted by Ok; before Ok the ones it was opened
+    // with.
+    bool Explain() const { return mExplain; }
+    PivotRule Rule() const { return mRule; }
 
     void reject() override;
 
@@ -45,6 +49,10 @@ class COptionsDlg : public QDialog {
     DisplayOptions mDisplay;
     QComboBox* mNumbersBox = nullptr;
     QComboBox* mBigMBox = nullptr;
+    bool mExplain;
+    PivotRule mRule;
+    QCheckBox* mExplainBox = nullptr;
+    QComboBox* mRuleBox = nullptr;
 };
 
 }  // namespace vantrell

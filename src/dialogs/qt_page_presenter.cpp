@@ -3,12 +3,14 @@
 
 #include "dialogs/tableau_dialog.h"
 #include "teach/exact_page_text.h"
+#include "teach/step_notes.h"
 
 namespace vantrell {
 
 void QtPagePresenter::ShowPage(const VantrellState& state, const TableauPage& page) {
     const ShownPage shown = DisplayedCurrentPage(state, page);
     CTableauDlg dialog(shown.Page(), state, mPrompt, mParent);
+    dialog.SetNote(QString::fromStdString(CurrentPageNote(state)));
     if (state.mTableauCount <= 1) {
         mGeometry.clear();  // a new run
     }

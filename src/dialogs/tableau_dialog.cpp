@@ -93,9 +93,25 @@ void CTableauDlg::BuildLayout() {
     QWidget::setTabOrder(mEnteringField, mPivotField);
     QWidget::setTabOrder(mPivotField, mTableauList);
 
+    // The note reads as text; Tab reaches it after the tableau so a screen reader can too.
+    mNoteLabel = new QLabel(this);
+    mNoteLabel->setObjectName(QStringLiteral("noteLabel"));
+    mNoteLabel->setAccessibleName(QStringLiteral("Step note"));
+    mNoteLabel->setWordWrap(true);
+    mNoteLabel->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
+    mNoteLabel->setFocusPolicy(Qt::TabFocus);
+    mNoteLabel->hide();
+    QWidget::setTabOrder(mTableauList, mNoteLabel);
+
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(fields);
     layout->addWidget(mTableauList, 1);
+    layout->addWidget(mNoteLabel);
+}
+
+void CTableauDlg::SetNote(const QString& note) {
+    mNoteLabel->setText(note);
+    mNoteLabel->setVisible(!note.isEmpty());
 }
 
 void CTableauDlg::FillFields(const TableauPage& page) {

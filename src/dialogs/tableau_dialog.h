@@ -7,6 +7,7 @@
 #include "model/tableau_page.h"
 #include "model/vantrell_state.h"
 
+class QLabel;
 class QLineEdit;
 class QListWidget;
 class QPushButton;
@@ -25,6 +26,8 @@ class CTableauDlg : public QDialog {
 
     // Next: closes the page, after the last-page question when the run has ended.
     void OnNext();
+    // The page's note, shown under the table; empty hides it.
+    void SetNote(const QString& note);
 
   private:
     void BuildLayout();
@@ -41,6 +44,7 @@ class CTableauDlg : public QDialog {
     QLineEdit* mPivotField = nullptr;
     QListWidget* mTableauList = nullptr;
     QPushButton* mNextButton = nullptr;
+    QLabel* mNoteLabel = nullptr;
 };
 
 }  // namespace vantrell

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "export/json_answer.h"
 
+#include "export/json_explain.h"
 #include "teach/exact_replay.h"
 
 namespace vantrell {
@@ -131,6 +132,7 @@ json RunJson(const VantrellState& state, bool dual, const std::string& shown) {
                 {"pages", json::array()}};
     const auto replay = ReplayKeptRun(state, dual);
     if (!replay) {
+        AddRunExplanations(run, state, dual);
         return run;
     }
     if (const auto optimum = StatedObjective(*replay); optimum && replay->complete) {
@@ -142,6 +144,7 @@ json RunJson(const VantrellState& state, bool dual, const std::string& shown) {
     for (const ExactPage& page : replay->pages) {
         run["pages"].push_back(PageJson(page));
     }
+    AddRunExplanations(run, state, dual);
     return run;
 }
 

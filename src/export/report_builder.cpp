@@ -6,6 +6,7 @@
 #include <ctime>
 #include <optional>
 
+#include "export/report_explain.h"
 #include "model/number_text.h"
 #include "model/run_outcome.h"
 #include "teach/exact_page_text.h"
@@ -48,6 +49,7 @@ void AppendPages(std::string& report, const char* kind, const VantrellState& sta
     const std::int32_t count = dual ? state.mDualTableauCount : state.mPrimalTableauCount;
     const RunOutcome outcome = dual ? state.mDualOutcome : state.mPrimalOutcome;
     int number = 0;
+    const std::vector<std::string> explained = ReportNotes(state, dual);
     ForEachShownPage(state, dual, pages, count, outcome, [&](ShownPage& shown) {
         report += CFormat("\n\n%s Tableau #%d", kind, ++number);
         report += "\n";
@@ -62,6 +64,7 @@ void AppendPages(std::string& report, const char* kind, const VantrellState& sta
         for (const std::string& note : shown.notes) {
             report += "Note: " + note + "\n";
         }
+        report += ReportPageNote(explained, static_cast<std::size_t>(number - 1));
     });
 }
 
@@ -190,6 +193,7 @@ std::string BuildReport(const VantrellState& state, const ReportClock& when) {
                         state.mPrimalValues, state.mPrimalOutcome},
                        ExactSolutionOf(state, false), decimals,
                        "    Primal Solution = ", "    Other Variables: 0.0\n");
+        report += ReportRunExplanation(state, false);
     }
 
     if (!state.mDisplayDuality) {
@@ -211,6 +215,7 @@ std::string BuildReport(const VantrellState& state, const ReportClock& when) {
                     state.mDualOutcome},
                    ExactSolutionOf(state, true), decimals,
                    "    Dual Solution = ", "    Other Dual Variables: 0.0\n");
+    report += ReportRunExplanation(state, true);
     return report;
 }
 

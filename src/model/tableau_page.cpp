@@ -10,7 +10,8 @@ TableauPage::TableauPage(const TableauPage& other)
       mEntering(other.mEntering),
       mLeaving(other.mLeaving),
       mPivotValue(other.mPivotValue),
-      mZ(other.mZ) {}
+      mZ(other.mZ),
+      mRule(other.mRule) {}
 
 TableauPage& TableauPage::operator=(const TableauPage& other) {
     if (this != &other) {
@@ -19,6 +20,7 @@ TableauPage& TableauPage::operator=(const TableauPage& other) {
         mLeaving = other.mLeaving;
         mPivotValue = other.mPivotValue;
         mZ = other.mZ;
+        mRule = other.mRule;
     }
     return *this;
 }
@@ -106,6 +108,7 @@ void TableauPage::Clear() {
     mLeaving.clear();
     mPivotValue = 0.0;
     mZ = 0.0;
+    mRule = PivotRule::LargestCjZj;
 }
 
 PageStore::PageStore() {

@@ -8,6 +8,8 @@
 #include <string>
 #include <vector>
 
+#include "model/pivot_rule.h"
+
 namespace vantrell {
 
 // The stored text of one tableau, with the column rule that the Tableau dialog and the
@@ -49,6 +51,7 @@ class TableauPage {
     std::string mLeaving;
     double mPivotValue = 0.0;
     double mZ = 0.0;
+    PivotRule mRule = PivotRule::LargestCjZj;  // the rule that chose this page's pivot
 };
 
 inline constexpr int kTableauPages = 30;

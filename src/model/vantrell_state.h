@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "model/display_options.h"
+#include "model/pivot_rule.h"
 #include "model/problem.h"
 #include "model/run_outcome.h"
 #include "model/solved_problem.h"
@@ -38,6 +39,8 @@ struct VantrellState {
     std::int32_t mLeavingRow = 0;
     std::int32_t mDecimalPlaces = 3;
     DisplayOptions mDisplay;
+    PivotRule mPivotRule = PivotRule::LargestCjZj;
+    bool mExplain = false;  // the report adds each page's note, special cases, sensitivity
     std::int32_t mTableauCount = 0;
     std::int32_t mPrimalTableauCount = 0;
     std::int32_t mDualTableauCount = 0;

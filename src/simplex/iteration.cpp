@@ -62,6 +62,7 @@ void RunIteration(VantrellState& state, Prompt& prompt, PagePresenter& presenter
         // A new page: nothing of an earlier run shows, and a kept run sharing the old one
         // keeps it.
         TableauPage& page = state.mPages.Fresh(pageIndex);
+        page.mRule = state.mPivotRule;
 
         ComputeReducedCosts(work, state.mBasis, state.mZj, state.mCjZj);
         page.mZ = ObjectiveValue(work, state.mBasis);
@@ -75,7 +76,8 @@ void RunIteration(VantrellState& state, Prompt& prompt, PagePresenter& presenter
         }
 
         const bool infeasible = HasNoFeasibleSolution(work, state.mBasis, state.mCjZj);
-        const int entering = infeasible ? -1 : ChooseEnteringColumn(work.objective, state.mCjZj);
+        const int entering =
+            infeasible ? -1 : ChooseEnteringColumn(work.objective, state.mCjZj, state.mPivotRule);
         state.mLeavingRow = -1;
 
         if (entering == -1) {
@@ -83,7 +85,8 @@ void RunIteration(VantrellState& state, Prompt& prompt, PagePresenter& presenter
             state.mRunOutcome = infeasible ? RunOutcome::Infeasible : RunOutcome::Optimal;
         } else {
             page.mEntering = work.constraints[0].columnNames[static_cast<std::size_t>(entering)];
-            const int leavingRow = ChooseLeavingRow(work, entering, state.mRatios);
+            const int leavingRow =
+                ChooseLeavingRow(work, state.mBasis, entering, state.mRatios, state.mPivotRule);
             if (leavingRow == kRatioTooLarge) {
                 StopBeforePage(state, prompt, page, OutcomeSolutionText(RunOutcome::TooLarge),
                                RunOutcome::TooLarge);

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "simplex/tableau_steps.h"
 
+#include <algorithm>
 #include <cmath>
 
 #include "model/variable_names.h"
@@ -67,8 +68,18 @@ double ObjectiveValue(const ProblemSet& work, const std::vector<CostTerm>& basis
     return z;
 }
 
-int ChooseEnteringColumn(const std::vector<CostTerm>& objective,
-                         const std::vector<BigMValue>& cjzj) {
+int ChooseEnteringColumn(const std::vector<CostTerm>& objective, const std::vector<BigMValue>& cjzj,
+                         PivotRule rule) {
+    if (rule == PivotRule::SmallestIndex) {
+        for (std::size_t k = 0; k < cjzj.size(); ++k) {
+            const BigMValue& value = cjzj[k];
+            const bool improves = value.hasM ? ImprovesWithM(value) : IsPositive(value.constPart);
+            if (objective[k].id != kArtificialId && improves) {
+                return static_cast<int>(k);
+            }
+        }
+        return -1;
+    }
     // M pass: the largest M part wins, ties go to the larger constant part.
     double best = -1.0;
     int chosen = -1;
@@ -178,6 +189,27 @@ int ChooseLeavingRow(const ProblemSet& work, int entering, std::vector<double>& 
         }
         if (ratios[i] > -kZeroTolerance && ratios[i] < best) {
             best = ratios[i];
+            leaving = static_cast<int>(i);
+        }
+    }
+    return leaving;
+}
+
+int ChooseLeavingRow(const ProblemSet& work, const std::vector<CostTerm>& basis, int entering,
+                     std::vector<double>& ratios, PivotRule rule) {
+    const int first = ChooseLeavingRow(work, entering, ratios);
+    if (rule != PivotRule::SmallestIndex || first < 0) {
+        return first;
+    }
+    const auto columnOf = [&work](const CostTerm& term) {
+        const std::vector<std::string>& names = work.constraints.front().columnNames;
+        return std::find(names.begin(), names.end(), term.name) - names.begin();
+    };
+    const double best = ratios[static_cast<std::size_t>(first)];
+    int leaving = first;
+    for (std::size_t i = 0; i < ratios.size() && i < basis.size(); ++i) {
+        const bool tie = ratios[i] < kNoRatio && std::fabs(ratios[i] - best) <= kZeroTolerance;
+        if (tie && columnOf(basis[i]) < columnOf(basis[static_cast<std::size_t>(leaving)])) {
             leaving = static_cast<int>(i);
         }
     }

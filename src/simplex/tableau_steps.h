@@ -3,6 +3,7 @@
 
 #include <vector>
 
+#include "model/pivot_rule.h"
 #include "model/problem.h"
 
 namespace vantrell {
@@ -22,8 +23,14 @@ void ComputeReducedCosts(const ProblemSet& work, const std::vector<CostTerm>& ba
 double ObjectiveValue(const ProblemSet& work, const std::vector<CostTerm>& basis);
 
 // The column to enter, or -1 when none improves. Artificial columns never enter.
-int ChooseEnteringColumn(const std::vector<CostTerm>& objective,
-                         const std::vector<BigMValue>& cjzj);
+// Largest Cj-Zj: the largest M part among columns with one, ties to the larger number
+// part; then, without M, the largest positive number part, first on ties.
+// Smallest index: the first column whose Cj-Zj is positive read in big-M order, the M
+// part first (above zero), then with a zero M part the number part (above zero). Every
+// improving column competes in one pass, so this is Bland's rule for the big-M problem
+// and no basis can come back.
+int ChooseEnteringColumn(const std::vector<CostTerm>& objective, const std::vector<BigMValue>& cjzj,
+                         PivotRule rule = PivotRule::LargestCjZj);
 
 // An artificial variable is basic at a positive value and no column can lower its
 // penalty any more: the constraints cannot all hold.
@@ -42,6 +49,10 @@ inline constexpr int kRatioTooLarge = -2;
 // Fills ratios (kNoRatio for excluded rows) and returns the leaving row, -1 when no row
 // limits the entering column, or kRatioTooLarge. Ties keep the first row.
 int ChooseLeavingRow(const ProblemSet& work, int entering, std::vector<double>& ratios);
+// The same ratio test under a rule: with the smallest index, a tie goes to the row whose
+// basic variable stands in the leftmost column.
+int ChooseLeavingRow(const ProblemSet& work, const std::vector<CostTerm>& basis, int entering,
+                     std::vector<double>& ratios, PivotRule rule);
 
 // Pivots on (leaving, entering): the entering variable becomes basic in the leaving row.
 void Pivot(ProblemSet& work, std::vector<CostTerm>& basis, int leaving, int entering);

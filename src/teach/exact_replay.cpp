@@ -79,8 +79,17 @@ bool Improves(const ExactMValue& value) {
 }
 
 // The entering rule of the float run with exact sign tests.
-int ExactEntering(const ExactTableau& t, const std::vector<ExactMValue>& cjzj) {
+int ExactEntering(const ExactTableau& t, const std::vector<ExactMValue>& cjzj, PivotRule rule) {
     int chosen = -1;
+    if (rule == PivotRule::SmallestIndex) {
+        for (std::size_t k = 0; k < cjzj.size(); ++k) {
+            const ExactMValue& v = cjzj[k];
+            if (t.objective[k].id != kArtificialId && (v.hasM ? Improves(v) : v.c > 0)) {
+                return static_cast<int>(k);
+            }
+        }
+        return -1;
+    }
     for (std::size_t k = 0; k < cjzj.size(); ++k) {
         const ExactMValue& v = cjzj[k];
         if (t.objective[k].id == kArtificialId || !v.hasM || !Improves(v)) {
@@ -122,7 +131,20 @@ bool ExactInfeasible(const ExactTableau& t, const std::vector<ExactMValue>& cjzj
     return true;
 }
 
-// Fills the page's ratios for the column; returns the row with the least one, first on ties.
+int ColumnNamed(const ExactTableau& t, const std::string& name) {
+    const auto it = std::find(t.columnNames.begin(), t.columnNames.end(), name);
+    return it == t.columnNames.end() ? -1 : static_cast<int>(it - t.columnNames.begin());
+}
+
+// Whether row i's basic variable breaks a ratio tie against the row chosen so far.
+bool WinsTie(const ExactTableau& t, PivotRule rule, std::size_t i, int chosen) {
+    return rule == PivotRule::SmallestIndex &&
+           ColumnNamed(t, t.basis[i].name) <
+               ColumnNamed(t, t.basis[static_cast<std::size_t>(chosen)].name);
+}
+
+// Fills the page's ratios for the column; returns the row with the least one, ties broken
+// by the rule: the first row, or the leftmost basic variable.
 int ExactRatios(const ExactTableau& t, int entering, ExactPage& page) {
     const auto j = static_cast<std::size_t>(entering);
     int leaving = -1;
@@ -132,8 +154,12 @@ int ExactRatios(const ExactTableau& t, int entering, ExactPage& page) {
         }
         const Rational ratio = t.b[i] / t.a[i][j];
         page.ratios[i] = ratio;
-        if (ratio >= 0 &&
-            (leaving == -1 || ratio < *page.ratios[static_cast<std::size_t>(leaving)])) {
+        if (ratio < 0) {
+            continue;
+        }
+        const auto best =
+            leaving == -1 ? std::nullopt : page.ratios[static_cast<std::size_t>(leaving)];
+        if (!best || ratio < *best || (ratio == *best && WinsTie(t, page.rule, i, leaving))) {
             leaving = static_cast<int>(i);
         }
     }
@@ -173,11 +199,6 @@ void ExactPivot(ExactTableau& t, std::size_t l, std::size_t j) {
             FlipRow(t, i);
         }
     }
-}
-
-int ColumnNamed(const ExactTableau& t, const std::string& name) {
-    const auto it = std::find(t.columnNames.begin(), t.columnNames.end(), name);
-    return it == t.columnNames.end() ? -1 : static_cast<int>(it - t.columnNames.begin());
 }
 
 int BasisRowNamed(const ExactTableau& t, const std::string& name) {
@@ -224,6 +245,7 @@ void NoteDisagreements(const ExactTableau& t, ExactPage& page, bool exactInfeasi
 // The page as the float run showed it, its notes included. False when the page names a
 // column or row that this tableau does not have.
 bool BuildPage(const ExactTableau& t, const TableauPage& shown, ExactPage& page) {
+    page.rule = shown.mRule;
     page.columnNames = t.columnNames;
     page.cj = t.cj;
     for (const CostTerm& term : t.basis) {
@@ -237,7 +259,7 @@ bool BuildPage(const ExactTableau& t, const TableauPage& shown, ExactPage& page)
     page.z = ExactObjective(t);
 
     const bool infeasible = ExactInfeasible(t, page.cjzj);
-    const int exactEntering = infeasible ? -1 : ExactEntering(t, page.cjzj);
+    const int exactEntering = infeasible ? -1 : ExactEntering(t, page.cjzj, page.rule);
     if (!shown.mEntering.empty()) {
         page.entering = ColumnNamed(t, shown.mEntering);
         page.leaving = BasisRowNamed(t, shown.mLeaving);
@@ -250,13 +272,10 @@ bool BuildPage(const ExactTableau& t, const TableauPage& shown, ExactPage& page)
     return true;
 }
 
-}  // namespace
-
-std::optional<ExactRun> ReplayPages(const VantrellState& state, bool dual, const PageStore& pages,
-                                    int count, RunOutcome outcome) {
-    if (outcome == RunOutcome::NotRun || count <= 0) {
-        return std::nullopt;
-    }
+// The replay, with the tableau as it stands after the last kept page (pivoted once more
+// when that page names a pivot and pivotLast is set). count may be 0: the start alone.
+std::optional<ExactRun> Replay(const VantrellState& state, bool dual, const PageStore& pages,
+                               int count, RunOutcome outcome, ExactTableau& t, bool pivotLast) {
     VantrellState scratch;
     scratch.mPrimal = state.mPrimal;
     scratch.mDual = state.mDual;
@@ -266,7 +285,7 @@ std::optional<ExactRun> ReplayPages(const VantrellState& state, bool dual, const
     if (!BuildStandardForm(scratch, quiet)) {
         return std::nullopt;
     }
-    ExactTableau t = FromStandardForm(scratch.mWork, scratch.mBasis);
+    t = FromStandardForm(scratch.mWork, scratch.mBasis);
 
     ExactRun run;
     run.dual = dual;
@@ -283,7 +302,7 @@ std::optional<ExactRun> ReplayPages(const VantrellState& state, bool dual, const
         if (!BuildPage(t, pages[static_cast<std::size_t>(p)], page)) {
             return std::nullopt;
         }
-        const bool pivots = p + 1 < kept && page.entering != -1;
+        const bool pivots = (p + 1 < kept || pivotLast) && page.entering != -1;
         const auto l = static_cast<std::size_t>(page.leaving);
         const auto j = static_cast<std::size_t>(page.entering);
         // Round-off can pivot on a cell that is exactly zero; no exact page follows it.
@@ -301,6 +320,43 @@ std::optional<ExactRun> ReplayPages(const VantrellState& state, bool dual, const
         }
     }
     return run;
+}
+
+}  // namespace
+
+std::optional<ExactRun> ReplayPages(const VantrellState& state, bool dual, const PageStore& pages,
+                                    int count, RunOutcome outcome) {
+    if (outcome == RunOutcome::NotRun || count <= 0) {
+        return std::nullopt;
+    }
+    ExactTableau t;
+    return Replay(state, dual, pages, count, outcome, t, false);
+}
+
+std::optional<ExactPage> ReplayStoppedPage(const VantrellState& state, bool dual,
+                                           const PageStore& pages, int count, RunOutcome outcome) {
+    if (outcome != RunOutcome::Unbounded || count < 0) {
+        return std::nullopt;
+    }
+    ExactTableau t;
+    const auto run = Replay(state, dual, pages, count, outcome, t, true);
+    if (!run || !run->complete) {
+        return std::nullopt;
+    }
+    TableauPage unshown;
+    unshown.mRule = run->pages.empty() ? state.mPivotRule : run->pages.back().rule;
+    ExactPage page;
+    BuildPage(t, unshown, page);
+    page.notes.clear();
+    const int entering = ExactEntering(t, page.cjzj, page.rule);
+    if (entering == -1) {
+        return std::nullopt;
+    }
+    page.entering = entering;
+    if (ExactRatios(t, entering, page) != -1) {
+        return std::nullopt;
+    }
+    return page;
 }
 
 std::optional<ExactRun> ReplayKeptRun(const VantrellState& state, bool dual) {

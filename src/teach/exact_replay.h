@@ -25,6 +25,7 @@ struct ExactPage {
     Rational z;
     int entering = -1;  // the float run's column and row, -1 where it had none
     int leaving = -1;
+    PivotRule rule = PivotRule::LargestCjZj;  // the rule that chose, as the page records it
     // Where an exact sign test would have chosen otherwise than the float run did.
     std::vector<std::string> notes;
 };
@@ -43,6 +44,12 @@ struct ExactRun {
 // to the problem as it stands (edited since the run) or the run was refused.
 std::optional<ExactRun> ReplayPages(const VantrellState& state, bool dual, const PageStore& pages,
                                     int count, RunOutcome outcome);
+// The tableau an unbounded run computed after its last kept page but did not show: its
+// entering column is the one no row limits (its ratios all empty). Nothing for any other
+// run, or when the pages cannot be replayed.
+std::optional<ExactPage> ReplayStoppedPage(const VantrellState& state, bool dual,
+                                           const PageStore& pages, int count, RunOutcome outcome);
+
 // The kept primal or dual run.
 std::optional<ExactRun> ReplayKeptRun(const VantrellState& state, bool dual);
 

@@ -11,6 +11,7 @@
 #include "dialogs/help_dialog.h"
 #include "dialogs/objective_dialog.h"
 #include "dialogs/options_dialog.h"
+#include "dialogs/sensitivity_dialog.h"
 #include "dialogs/tableau_dialog.h"
 #include "support/focus_chain.h"
 #include "support/problem_builders.h"
@@ -74,6 +75,11 @@ class AccessibilityTest : public QObject {
         ExpectAllNamed(excel);
         CGraphDlg graph(state, prompt, [] {});
         ExpectAllNamed(graph);
+        CurrentSensitivity current;
+        current.sensitivity.constraints.push_back({"C1", 1, {}});
+        current.sensitivity.variables.push_back({"X1", 0, {}});
+        CSensitivityDlg sensitivity(current, NoteNumbersOf(state));
+        ExpectAllNamed(sensitivity);
     }
 };
 

@@ -84,6 +84,31 @@ TEST(CliReport, FractionsAndExpressions) {
     }
 }
 
+TEST(CliExplain, NotesSpecialCasesAndSensitivityInTheReportAndTheJson) {
+    const CliRun report =
+        RunVantrellCli({"report", Example("maximize.lp"), "--explain", "--rule", "bland"});
+    ASSERT_EQ(report.status, kExitSuccess) << report.err;
+    for (const char* text :
+         {"PivotValue = 1.000000\nStep: X1 enters: its Cj-Zj, 3.000, is positive and it is the "
+          "leftmost such column (rule: Smallest index (Bland's rule)).",
+          "    Other Variables: 0.0\n\nSpecial Cases:\n    None\n\nSensitivity:\n"
+          "    Constraint  Shadow Price  RHS Low  RHS High\n    Machine     3.000         0.000    "
+          "6.000\n"}) {
+        EXPECT_NE(report.out.find(text), std::string::npos) << text;
+    }
+    const nlohmann::json primal = SolveJson("maximize.lp")["primal"];
+    EXPECT_EQ(primal["pages"][1]["note"],
+              "No Cj-Zj is positive: no column can improve Z, so this tableau is optimal with "
+              "Z = 12.000.");
+    EXPECT_EQ(primal["special"], nlohmann::json::array());
+    EXPECT_EQ(primal["sensitivity"]["shadow_prices"],
+              (nlohmann::json{{"Machine", "3"}, {"Labour", "0"}}));
+    EXPECT_EQ(primal["sensitivity"]["cost_ranges"]["X2"], (nlohmann::json{"-inf", "3"}));
+    EXPECT_EQ(primal["sensitivity"]["rhs_ranges"]["Labour"], (nlohmann::json{"4", "inf"}));
+    EXPECT_EQ(primal["sensitivity"]["reduced_costs"]["X2"], "-1");
+    EXPECT_TRUE(SolveJson("unbounded.lp")["primal"]["sensitivity"].is_null());
+}
+
 TEST(CliExactOptions, RefusedArguments) {
     const struct {
         const char* name;
@@ -94,6 +119,8 @@ TEST(CliExactOptions, RefusedArguments) {
         {"big_m_missing", {"pages", "x.lp", "--big-m"}, "--big-m needs pairs or expressions"},
         {"solve_without_json", {"solve", "x.lp"}, "solve needs --json"},
         {"json_on_report", {"report", "x.lp", "--json"}, "unknown option \"--json\""},
+        {"rule_word", {"report", "x.lp", "--rule", "dantzig"}, "--rule needs largest or bland"},
+        {"explain_on_pages", {"pages", "x.lp", "--explain"}, "unknown option \"--explain\""},
     };
     for (const auto& row : rows) {
         const CliRun run = RunVantrellCli(row.args);

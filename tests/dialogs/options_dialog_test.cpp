@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "dialogs/options_dialog.h"
 
+#include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QLineEdit>
@@ -94,6 +95,27 @@ class OptionsDialogTest : public QObject {
             QVERIFY(state.mDisplay ==
                     (DisplayOptions{NumberStyle::Decimals, BigMStyle::Expressions}));
         }
+    }
+
+    // Alt+E reaches the explain box, Space ticks it, Alt+R reaches the rule; both come back
+    // through Ok only.
+    void explainAndRuleByKeyboardAreHandedBackByOk() {
+        VantrellState state;
+        Shown shown(state);
+        QApplication::setActiveWindow(&shown.dialog);
+        QTest::keyClick(&shown.dialog, Qt::Key_E, Qt::AltModifier);
+        auto* explain = shown.dialog.findChild<QCheckBox*>(QStringLiteral("explainBox"));
+        QCOMPARE(QApplication::focusWidget(), explain);
+        QTest::keyClick(explain, Qt::Key_Space);
+        QTest::keyClick(&shown.dialog, Qt::Key_R, Qt::AltModifier);
+        auto* rule = shown.dialog.findChild<QComboBox*>(QStringLiteral("ruleBox"));
+        QCOMPARE(QApplication::focusWidget(), rule);
+        QTest::keyClick(rule, Qt::Key_Down);
+        QCOMPARE(rule->currentText(), QStringLiteral("Smallest index (Bland's rule)"));
+        shown.Press("okButton");
+        QVERIFY(shown.dialog.Explain());
+        QVERIFY(shown.dialog.Rule() == PivotRule::SmallestIndex);
+        QVERIFY(!state.mExplain && state.mPivotRule == PivotRule::LargestCjZj);
     }
 };
 

@@ -29,13 +29,15 @@ struct EnteringCase {
     std::vector<BigMValue> cjzj;
     int artificialAt;
     int expected;
+    PivotRule rule = PivotRule::LargestCjZj;
 };
 
 class EnteringRule : public ::testing::TestWithParam<EnteringCase> {};
 
 TEST_P(EnteringRule, ChoosesOnlyImprovingColumns) {
     const EnteringCase& c = GetParam();
-    EXPECT_EQ(ChooseEnteringColumn(Columns(c.cjzj.size(), c.artificialAt), c.cjzj), c.expected);
+    EXPECT_EQ(ChooseEnteringColumn(Columns(c.cjzj.size(), c.artificialAt), c.cjzj, c.rule),
+              c.expected);
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -52,7 +54,22 @@ INSTANTIATE_TEST_SUITE_P(
         EnteringCase{"ArtificialNeverEnters", {WithM(5, 5), WithM(1, 0)}, 0, 1},
         EnteringCase{"ConstantPassLargestWins", {Plain(1), Plain(3), Plain(3)}, -1, 1},
         EnteringCase{"RoundOffConstantDoesNotEnter", {Plain(1e-12), Plain(0)}, -1, -1},
-        EnteringCase{"MPassBeatsConstantPass", {Plain(100), WithM(0, 1)}, -1, 1}),
+        EnteringCase{"MPassBeatsConstantPass", {Plain(100), WithM(0, 1)}, -1, 1},
+        EnteringCase{"BlandTakesTheLeftmostImproving",
+                     {WithM(1, 0), WithM(3, -5)},
+                     -1,
+                     0,
+                     PivotRule::SmallestIndex},
+        EnteringCase{"BlandReadsTheMPartFirst",
+                     {WithM(-1, 5), WithM(0, 1), WithM(2, 0)},
+                     -1,
+                     1,
+                     PivotRule::SmallestIndex},
+        EnteringCase{"BlandSkipsArtificialAndRoundOff",
+                     {WithM(5, 5), Plain(1e-12), Plain(2)},
+                     0,
+                     2,
+                     PivotRule::SmallestIndex}),
     [](const auto& testInfo) { return std::string(testInfo.param.name); });
 
 TEST(RatioTest, ExcludesTinyAndMarkedEntriesAndAcceptsRoundOffZero) {
@@ -70,6 +87,14 @@ TEST(RatioTest, TiesGoToTheFirstRow) {
     ProblemSet work = testing::MakeProblem({1, 1}, {{{2, 1}, "<=", 4}, {{1, 1}, "<=", 2}});
     std::vector<double> ratios;
     EXPECT_EQ(ChooseLeavingRow(work, 0, ratios), 0);
+}
+
+TEST(RatioTest, BlandBreaksTiesByTheSmallestBasicIndex) {
+    ProblemSet work = testing::MakeProblem({1, 1}, {{{2, 1}, "<=", 4}, {{1, 1}, "<=", 2}});
+    const std::vector<CostTerm> basis = {work.objective[1], work.objective[0]};
+    std::vector<double> ratios;
+    EXPECT_EQ(ChooseLeavingRow(work, basis, 0, ratios, PivotRule::LargestCjZj), 0);
+    EXPECT_EQ(ChooseLeavingRow(work, basis, 0, ratios, PivotRule::SmallestIndex), 1);
 }
 
 TEST(RatioTest, NoPositiveEntryMeansNoLeavingRow) {

@@ -94,6 +94,7 @@ struct Textbook {
     RunOutcome dual;
     std::string dualValue;  // the dual's "Solution = " line, or its verdict line
     Lines messages;         // everything both runs said, in order
+    PivotRule rule = PivotRule::LargestCjZj;
 };
 
 std::vector<Textbook> TextbookProblems() {
@@ -129,6 +130,15 @@ std::vector<Textbook> TextbookProblems() {
                                                            {{0, 0, 1, 0}, "<=", 1}}), false,
          RunOutcome::Cycling, {kCyclingText}, 30,
          RunOutcome::Optimal, "Solution = -1.250", {kCyclingText}},
+        {"BealeWithBlandsRule", MakeProblem({0.75, -20, 0.5, -6}, {{{0.25, -8, -1, 9}, "<=", 0},
+                                                                   {{0.5, -12, -0.5, 3}, "<=", 0},
+                                                                   {{0, 0, 1, 0}, "<=", 1}}), false,
+         RunOutcome::Optimal, optimal("1.250"), 7,
+         RunOutcome::Optimal, "Solution = -1.250", none, PivotRule::SmallestIndex},
+        {"KleeMinty3WithBlandsRule", MakeProblem({4, 2, 1}, {{{1, 0, 0}, "<=", 5}, {{4, 1, 0}, "<=", 25},
+                                                             {{8, 4, 1}, "<=", 125}}), false,
+         RunOutcome::Optimal, optimal("125.000"), 6,
+         RunOutcome::Optimal, "Solution = -125.000", none, PivotRule::SmallestIndex},
         // Klee and Minty's cube in three dimensions: the largest-coefficient rule visits all
         // eight corners.
         {"KleeMinty3", MakeProblem({4, 2, 1}, {{{1, 0, 0}, "<=", 5}, {{4, 1, 0}, "<=", 25},
@@ -170,6 +180,7 @@ TEST(TextbookProblems, BothRunsReachTheirOutcome) {
     for (const Textbook& t : TextbookProblems()) {
         SCOPED_TRACE(t.name);
         SolverRun run(t.problem, t.minimize);
+        run.state.mPivotRule = t.rule;
         const Lines primal = run.Primal();
         ASSERT_GE(primal.size(), t.primalLines.size());
         EXPECT_EQ(Lines(primal.end() - static_cast<long>(t.primalLines.size()), primal.end()),

@@ -13,6 +13,7 @@
 #include "app/vantrell_dlg.h"
 #include "dialogs/graph_dialog.h"
 #include "dialogs/tableau_dialog.h"
+#include "teach/step_notes.h"
 
 namespace {
 
@@ -56,6 +57,7 @@ class CapturingPresenter : public vantrell::PagePresenter {
     void ShowPage(const vantrell::VantrellState& state,
                   const vantrell::TableauPage& page) override {
         vantrell::CTableauDlg dialog(page, state, mPrompt);
+        dialog.SetNote(QString::fromStdString(vantrell::CurrentPageNote(state)));
         Capture(dialog, QStringLiteral("tableau-%1").arg(state.mTableauCount));
     }
 
@@ -104,6 +106,8 @@ int main(int argc, char** argv) {
     window.RunCommand(vantrell::MainCommand::UserGuide);
     dialogName = QStringLiteral("about-dialog");
     window.RunCommand(vantrell::MainCommand::About);
+    dialogName = QStringLiteral("sensitivity-dialog");
+    window.RunCommand(vantrell::MainCommand::Sensitivity);
 
     if (argc > 3) {
         // The plot of a second problem, at the end of its sweep in both display modes.

@@ -1,0 +1,35 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "cli/explain_options.h"
+
+namespace vantrell::cli {
+
+OptionParse ParseExplainOption(CliOptions& options, const std::vector<std::string>& args,
+                               std::size_t& i, std::string& error) {
+    const std::string& arg = args[i];
+    if (arg == "--explain" && options.command == CliCommand::Report) {
+        options.explain = true;
+        return OptionParse::Taken;
+    }
+    const bool runs = options.command == CliCommand::Report ||
+                      options.command == CliCommand::Pages ||
+                      options.command == CliCommand::Solve || options.command == CliCommand::Latex;
+    if (arg != "--rule" || !runs) {
+        return OptionParse::NotMine;
+    }
+    const std::string value = i + 1 < args.size() ? args[++i] : std::string();
+    if (value == "largest" || value == "bland") {
+        options.rule = value == "bland" ? PivotRule::SmallestIndex : PivotRule::LargestCjZj;
+        return OptionParse::Taken;
+    }
+    error = "--rule needs largest or bland";
+    return OptionParse::Failed;
+}
+
+void ApplyExplainOptions(VantrellState& state, const CliOptions& options) {
+    state.mExplain = options.explain;
+    if (options.rule) {
+        state.mPivotRule = *options.rule;
+    }
+}
+
+}  // namespace vantrell::cli

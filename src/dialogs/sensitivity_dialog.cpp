@@ -1,0 +1,74 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "dialogs/sensitivity_dialog.h"
+
+#include <QHeaderView>
+#include <QLabel>
+#include <QPushButton>
+#include <QTableWidget>
+#include <QVBoxLayout>
+
+namespace vantrell {
+
+CSensitivityDlg::CSensitivityDlg(const CurrentSensitivity& current, const NoteNumbers& numbers,
+                                 QWidget* parent)
+    : QDialog(parent) {
+    setWindowTitle(QStringLiteral("Sensitivity"));
+    auto* layout = new QVBoxLayout(this);
+    const QString run = current.dual ? QStringLiteral("Dual") : QStringLiteral("Primal");
+    auto* heading = new QLabel(run + QStringLiteral(" run, read off its final tableau"), this);
+    layout->addWidget(heading);
+
+    auto* constraintsLabel = new QLabel(QStringLiteral("&Constraints"), this);
+    QTableWidget* constraints =
+        AddTable(ConstraintTable(current.sensitivity, numbers), QStringLiteral("Constraints"));
+    constraintsLabel->setBuddy(constraints);
+    layout->addWidget(constraintsLabel);
+    layout->addWidget(constraints, 1);
+
+    auto* variablesLabel = new QLabel(QStringLiteral("&Variables"), this);
+    QTableWidget* variables =
+        AddTable(VariableTable(current.sensitivity, numbers), QStringLiteral("Variables"));
+    variablesLabel->setBuddy(variables);
+    layout->addWidget(variablesLabel);
+    layout->addWidget(variables, 1);
+
+    if (current.sensitivity.degenerate) {
+        auto* note = new QLabel(
+            QStringLiteral("The optimum is degenerate: the ranges belong to this basis."), this);
+        note->setObjectName(QStringLiteral("degenerateNote"));
+        layout->addWidget(note);
+    }
+    auto* close = new QPushButton(QStringLiteral("Close"), this);
+    close->setObjectName(QStringLiteral("closeButton"));
+    close->setDefault(true);
+    connect(close, &QPushButton::clicked, this, &QDialog::accept);
+    layout->addWidget(close, 0, Qt::AlignRight);
+    resize(560, 420);
+}
+
+QTableWidget* CSensitivityDlg::AddTable(const SensitivityTable& table, const QString& name) {
+    const int rows = static_cast<int>(table.size()) - 1;
+    const int columns = table.empty() ? 0 : static_cast<int>(table.front().size());
+    auto* widget = new QTableWidget(rows, columns, this);
+    widget->setObjectName(name.toLower() + QStringLiteral("Table"));
+    widget->setAccessibleName(name);
+    widget->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    widget->verticalHeader()->hide();
+    widget->horizontalHeader()->setStretchLastSection(true);
+    for (int k = 0; k < columns; ++k) {
+        widget->setHorizontalHeaderItem(k, new QTableWidgetItem(QString::fromStdString(
+                                               table.front()[static_cast<std::size_t>(k)])));
+    }
+    for (int r = 0; r < rows; ++r) {
+        const auto& line = table[static_cast<std::size_t>(r) + 1];
+        for (int k = 0; k < columns; ++k) {
+            widget->setItem(
+                r, k,
+                new QTableWidgetItem(QString::fromStdString(line[static_cast<std::size_t>(k)])));
+        }
+    }
+    widget->resizeColumnsToContents();
+    return widget;
+}
+
+}  // namespace vantrell

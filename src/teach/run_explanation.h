@@ -1,0 +1,22 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "teach/sensitivity.h"
+
+namespace vantrell {
+
+// Everything that explains a kept run, from one replay: a note per page, the special
+// cases, and the sensitivity of an optimal run.
+struct RunExplanation {
+    std::vector<std::string> notes;
+    std::vector<std::string> special;
+    std::optional<Sensitivity> sensitivity;
+};
+
+RunExplanation ExplainKeptRun(const VantrellState& state, bool dual);
+
+}  // namespace vantrell

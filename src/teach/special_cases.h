@@ -1,0 +1,24 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "model/vantrell_state.h"
+#include "teach/exact_replay.h"
+#include "teach/step_notes.h"
+
+namespace vantrell {
+
+// The special cases of a run, one sentence each: alternative optima (with the second
+// optimal solution one pivot away), a degenerate optimum, degenerate steps, an unbounded
+// direction, the artificial variable that keeps a problem infeasible, and the page whose
+// basis repeats an earlier one. problem is the problem the run solved, as stated.
+std::vector<std::string> SpecialCases(const ExactRun& run, const std::optional<ExactPage>& stopped,
+                                      const ProblemSet& problem, const NoteNumbers& numbers);
+
+// The special cases of the kept primal or dual run.
+std::vector<std::string> KeptRunSpecialCases(const VantrellState& state, bool dual);
+
+}  // namespace vantrell

@@ -1,0 +1,193 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "teach/step_notes.h"
+
+#include "teach/special_cases.h"
+
+namespace vantrell {
+namespace {
+
+bool Improves(const ExactMValue& value) {
+    return value.hasM ? value.m > 0 || (value.m == 0 && value.c > 0) : value.c > 0;
+}
+
+// "X1", "X1 and X2", "S1, S2 and S3".
+std::string NameList(const std::vector<std::string>& names) {
+    std::string text;
+    for (std::size_t k = 0; k < names.size(); ++k) {
+        text += (k == 0 ? "" : k + 1 == names.size() ? " and " : ", ") + names[k];
+    }
+    return text;
+}
+
+std::string RuleSuffix(PivotRule rule) {
+    return std::string(" (rule: ") + PivotRuleName(rule) + ")";
+}
+
+std::string EnteringNote(const ExactPage& page, const NoteNumbers& numbers) {
+    const auto j = static_cast<std::size_t>(page.entering);
+    const ExactMValue& chosen = page.cjzj[j];
+    const std::string& name = page.columnNames[j];
+    std::string note = name + " enters: its Cj-Zj, " + numbers.Text(chosen) + ", ";
+    if (page.rule == PivotRule::SmallestIndex) {
+        return note + "is positive and it is the leftmost such column" + RuleSuffix(page.rule) +
+               ".";
+    }
+    const bool mPhase = chosen.hasM && chosen.m > 0;
+    // The columns that tie with the chosen one on what the rule compares first, and whether
+    // one of them ties on the number part as well.
+    std::vector<std::string> ties;
+    bool fullTie = false;
+    for (std::size_t k = 0; k < page.cjzj.size(); ++k) {
+        const ExactMValue& v = page.cjzj[k];
+        const bool same = mPhase ? v.hasM && v.m == chosen.m : !v.hasM && v.c == chosen.c;
+        if (k != j && same && Improves(v) && page.cj[k].m == 0) {
+            ties.push_back(page.columnNames[k]);
+            fullTie = fullTie || v.c == chosen.c;
+        }
+    }
+    note += mPhase ? "has the largest M part, " + numbers.Text(chosen.m) + "M"
+                   : std::string("is the largest positive");
+    if (!ties.empty()) {
+        note += "; " + NameList(ties) + (ties.size() == 1 ? " ties" : " tie") + " with it";
+        note += mPhase && !fullTie ? ", and the larger number part decides"
+                                   : ", and the first column is taken";
+    }
+    return note + RuleSuffix(page.rule) + ".";
+}
+
+std::string LeavingNote(const ExactPage& page, const NoteNumbers& numbers) {
+    const auto l = static_cast<std::size_t>(page.leaving);
+    const auto j = static_cast<std::size_t>(page.entering);
+    const Rational& ratio = *page.ratios[l];
+    // A fraction below the division line reads as one number only in parentheses.
+    std::string pivot = numbers.Text(page.cells[l][j]);
+    if (pivot.find('/') != std::string::npos) {
+        pivot = "(" + pivot + ")";
+    }
+    std::string note = " " + page.basisNames[l] + " leaves: " + numbers.Text(page.bi[l]) + "/" +
+                       pivot + " = " + numbers.Text(ratio) + " is the smallest ratio";
+    std::vector<std::string> ties;
+    std::vector<std::string> unlimited;
+    for (std::size_t r = 0; r < page.ratios.size(); ++r) {
+        if (!page.ratios[r]) {
+            unlimited.push_back(page.basisNames[r]);
+        } else if (r != l && *page.ratios[r] == ratio) {
+            ties.push_back(page.basisNames[r]);
+        }
+    }
+    if (!unlimited.empty()) {
+        note += "; " + NameList(unlimited) + (unlimited.size() == 1 ? " has" : " have") +
+                " no positive entry in the column";
+    }
+    note += ".";
+    if (!ties.empty()) {
+        note += " " + NameList(ties) + (ties.size() == 1 ? " ties" : " tie") +
+                " with it; the tie goes to " +
+                (page.rule == PivotRule::SmallestIndex ? "the basic variable of smallest index."
+                                                       : "the first row.");
+    }
+    if (ratio == 0) {
+        note += " The ratio is 0: a degenerate step; the basis changes, the point does not.";
+    }
+    return note;
+}
+
+std::string ConclusionNote(const ExactRun& run, const ExactPage& page, const NoteNumbers& numbers) {
+    if (run.outcome == RunOutcome::Infeasible) {
+        for (std::size_t r = 0; r < page.basisNames.size(); ++r) {
+            if (page.cb[r].m < 0 && page.bi[r] > 0) {
+                return page.basisNames[r] + " stays in the basis at " + numbers.Text(page.bi[r]) +
+                       " and no column has a positive M part left: the constraints cannot "
+                       "all hold.";
+            }
+        }
+    }
+    if (run.outcome == RunOutcome::Optimal) {
+        const Rational z = StatedSign(run) * page.z;
+        return "No Cj-Zj is positive: no column can improve Z, so this tableau is optimal with "
+               "Z = " +
+               numbers.Text(z) + ".";
+    }
+    return {};
+}
+
+std::string StopNote(const ExactRun& run, const std::optional<ExactPage>& stopped,
+                     const NoteNumbers& numbers) {
+    if (run.outcome == RunOutcome::Unbounded && stopped) {
+        const auto j = static_cast<std::size_t>(stopped->entering);
+        return " Next " + stopped->columnNames[j] + " would enter (Cj-Zj " +
+               numbers.Text(stopped->cjzj[j]) +
+               "), but no row has a positive entry in its column: Z grows without limit.";
+    }
+    const bool stoppedAtLimit =
+        run.outcome == RunOutcome::Cycling || run.outcome == RunOutcome::PageLimit;
+    if (stoppedAtLimit && !run.pages.empty() && run.pages.back().rule == PivotRule::LargestCjZj) {
+        return " The run stopped at the page limit; the pivot rule \"Smallest index (Bland's "
+               "rule)\" in Options never lets a basis come back.";
+    }
+    return {};
+}
+
+}  // namespace
+
+std::string NoteNumbers::Text(const Rational& value) const {
+    return NumberText(value, display.numbers, decimals);
+}
+
+std::string NoteNumbers::Text(const ExactMValue& value) const {
+    return MValueText(value, display, decimals);
+}
+
+NoteNumbers NoteNumbersOf(const VantrellState& state) {
+    return {state.mDisplay, state.mDecimalPlaces};
+}
+
+int StatedSign(const ExactRun& run) {
+    return run.minimize != run.dual ? -1 : 1;
+}
+
+std::vector<std::string> StepNotes(const ExactRun& run, const std::optional<ExactPage>& stopped,
+                                   const NoteNumbers& numbers) {
+    std::vector<std::string> notes;
+    for (const ExactPage& page : run.pages) {
+        if (page.entering >= 0 && page.leaving >= 0 &&
+            page.ratios[static_cast<std::size_t>(page.leaving)]) {
+            notes.push_back(EnteringNote(page, numbers) + LeavingNote(page, numbers));
+        } else {
+            notes.push_back(ConclusionNote(run, page, numbers));
+        }
+    }
+    if (!notes.empty()) {
+        notes.back() += StopNote(run, stopped, numbers);
+    }
+    return notes;
+}
+
+std::string CurrentPageNote(const VantrellState& state) {
+    // Mid-run there is no outcome yet: the page explains its pivot and nothing more.
+    const RunOutcome outcome = state.mDone ? state.mRunOutcome : RunOutcome::PageLimit;
+    const auto run =
+        ReplayPages(state, state.mSolvingDual, state.mPages, state.mTableauCount, outcome);
+    if (!run || run->pages.empty()) {
+        return {};
+    }
+    ExactRun last = *run;
+    last.pages.erase(last.pages.begin(), last.pages.end() - 1);
+    // The last page the store holds ends the run at the limit whatever it shows.
+    if (!state.mDone && state.mTableauCount < kTableauPages) {
+        last.outcome = RunOutcome::NotRun;
+    }
+    const std::vector<std::string> notes = StepNotes(last, std::nullopt, NoteNumbersOf(state));
+    std::string note = notes.empty() ? std::string() : notes.back();
+    // The last page of a finished run also names its special cases, one to a line.
+    if (state.mDone) {
+        const ProblemSet& problem = state.mSolvingDual ? state.mDual : state.mPrimal;
+        for (const std::string& special :
+             SpecialCases(*run, std::nullopt, problem, NoteNumbersOf(state))) {
+            note += "\n" + special;
+        }
+    }
+    return note;
+}
+
+}  // namespace vantrell

@@ -1,0 +1,255 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// What a run means, read from its pages: the note of every page, the special cases by
+// name, and the sensitivity of the final tableau, checked against hand-worked answers.
+#include <gtest/gtest.h>
+
+#include "commands/calculate_commands.h"
+#include "simplex/dual_builder.h"
+#include "support/problem_builders.h"
+#include "support/scripted_prompt.h"
+#include "teach/run_explanation.h"
+
+namespace vantrell {
+namespace {
+
+using testing::MakeProblem;
+using Lines = std::vector<std::string>;
+
+constexpr PivotRule kLargest = PivotRule::LargestCjZj;
+constexpr PivotRule kBland = PivotRule::SmallestIndex;
+
+// max 3X1 + 5X2: X1 <= 4, 2X2 <= 12, 3X1 + 2X2 <= 18; the optimum is X1 = 2, X2 = 6.
+ProblemSet ThreePlants() {
+    return MakeProblem({3, 5}, {{{1, 0}, "<=", 4}, {{0, 2}, "<=", 12}, {{3, 2}, "<=", 18}});
+}
+// Beale's example: the largest Cj-Zj with first-row ties cycles through six bases.
+ProblemSet Beale() {
+    return MakeProblem(
+        {0.75, -20, 0.5, -6},
+        {{{0.25, -8, -1, 9}, "<=", 0}, {{0.5, -12, -0.5, 3}, "<=", 0}, {{0, 0, 1, 0}, "<=", 1}});
+}
+
+struct Solved {
+    VantrellState state;
+    testing::ScriptedPrompt prompt;
+    SilentPresenter presenter;
+
+    Solved(const ProblemSet& primal, bool minimize, PivotRule rule, bool dual = false) {
+        state.mPrimal = primal;
+        state.mMinimize = minimize;
+        state.mPivotRule = rule;
+        RebuildDual(state.mPrimal, state.mMinimize, state.mDual);
+        dual ? CalculateDual(state, prompt, presenter) : CalculatePrimal(state, prompt, presenter);
+    }
+};
+
+TEST(StepNotes, WorkedExamplesPageByPage) {
+    const struct {
+        const char* name;
+        ProblemSet problem;
+        bool minimize;
+        NumberStyle numbers;
+        Lines notes;
+    } rows[] = {
+        {"ThreePlantsInFractions",
+         ThreePlants(),
+         false,
+         NumberStyle::Fractions,
+         {"X2 enters: its Cj-Zj, 5, is the largest positive (rule: Largest Cj-Zj). S2 leaves: "
+          "12/2 = 6 is the smallest ratio; S1 has no positive entry in the column.",
+          "X1 enters: its Cj-Zj, 3, is the largest positive (rule: Largest Cj-Zj). S3 leaves: "
+          "6/3 = 2 is the smallest ratio; X2 has no positive entry in the column.",
+          "No Cj-Zj is positive: no column can improve Z, so this tableau is optimal with Z = "
+          "36."}},
+        {"MinimizationNamesTheMPartFirst",
+         MakeProblem({2, 3}, {{{1, 1}, ">=", 4}, {{1, 0}, "<=", 3}}),
+         true,
+         NumberStyle::Decimals,
+         {"X1 enters: its Cj-Zj, (-2.000, 1.000M), has the largest M part, 1.000M; X2 ties with "
+          "it, and the larger number part decides (rule: Largest Cj-Zj). S2 leaves: "
+          "3.000/1.000 = 3.000 is the smallest ratio.",
+          "X2 enters: its Cj-Zj, (-3.000, 1.000M), has the largest M part, 1.000M (rule: Largest "
+          "Cj-Zj). a1 leaves: 1.000/1.000 = 1.000 is the smallest ratio; X1 has no positive "
+          "entry in the column.",
+          "No Cj-Zj is positive: no column can improve Z, so this tableau is optimal with "
+          "Z = 9.000."}},
+        {"TieAndDegenerateStep",
+         MakeProblem({3, 9}, {{{1, 4}, "<=", 8}, {{1, 2}, "<=", 4}}),
+         false,
+         NumberStyle::Fractions,
+         {"X2 enters: its Cj-Zj, 9, is the largest positive (rule: Largest Cj-Zj). S1 leaves: "
+          "8/4 = 2 is the smallest ratio. S2 ties with it; the tie goes to the first row.",
+          "X1 enters: its Cj-Zj, 3/4, is the largest positive (rule: Largest Cj-Zj). S2 leaves: "
+          "0/(1/2) = 0 is the smallest ratio. The ratio is 0: a degenerate step; the basis "
+          "changes, the point does not.",
+          "No Cj-Zj is positive: no column can improve Z, so this tableau is optimal with Z = "
+          "18."}},
+    };
+    for (const auto& row : rows) {
+        Solved solved(row.problem, row.minimize, kLargest);
+        solved.state.mDisplay.numbers = row.numbers;
+        EXPECT_EQ(ExplainKeptRun(solved.state, false).notes, row.notes) << row.name;
+    }
+}
+
+TEST(StepNotes, BlandsRuleIsNamedAndALimitSuggestsIt) {
+    Solved bland(Beale(), false, kBland);
+    const Lines notes = ExplainKeptRun(bland.state, false).notes;
+    ASSERT_EQ(notes.size(), 7u);
+    EXPECT_EQ(notes[0].rfind("X1 enters: its Cj-Zj, 0.750, is positive and it is the leftmost "
+                             "such column (rule: Smallest index (Bland's rule)).",
+                             0),
+              0u);
+    EXPECT_NE(
+        notes[0].find("S2 ties with it; the tie goes to the basic variable of smallest index."),
+        std::string::npos);
+
+    Solved largest(Beale(), false, kLargest);
+    const Lines cycling = ExplainKeptRun(largest.state, false).notes;
+    ASSERT_EQ(cycling.size(), 30u);
+    EXPECT_NE(cycling.back().find("\"Smallest index (Bland's rule)\" in Options"),
+              std::string::npos);
+}
+
+TEST(SpecialCases, EachNamedOnASmallProblem) {
+    const struct {
+        const char* name;
+        ProblemSet problem;
+        PivotRule rule;
+        bool dual;
+        Lines special;
+    } rows[] = {
+        {"AlternativeOptima",
+         MakeProblem({2, 4}, {{{1, 2}, "<=", 5}, {{1, 1}, "<=", 4}}),
+         kLargest,
+         false,
+         {"Alternative optima: X1 is non-basic with Cj-Zj = 0; letting it enter (S2 leaves) "
+          "gives another optimal solution: X1 = 3.000, X2 = 1.000."}},
+        {"DegenerateStepAndOptimum",
+         MakeProblem({3, 9}, {{{1, 4}, "<=", 8}, {{1, 2}, "<=", 4}}),
+         kLargest,
+         false,
+         {"Degenerate steps: tableaus #2 (a zero ratio: the basis changes, the point does not).",
+          "Degenerate optimum: X1 is basic at 0; the sensitivity ranges belong to this basis."}},
+        {"Unbounded",
+         MakeProblem({2, 1}, {{{1, -1}, "<=", 10}, {{2, 0}, "<=", 40}}),
+         kLargest,
+         false,
+         {"Unbounded: S1 enters after tableau #2 and no entry of its column is positive. Per "
+          "unit of S1: X2 +1.000; Z changes by 1.000 per unit and grows without limit."}},
+        {"UnboundedOnTheFirstPage",
+         MakeProblem({1, 1}, {{{-1, 1}, "<=", 1}, {{-1, 2}, "<=", 4}}),
+         kLargest,
+         false,
+         {"Unbounded: X1 enters on the first tableau and no entry of its column is positive. Per "
+          "unit of X1: X1 +1.000; Z changes by 1.000 per unit and grows without limit."}},
+        {"Infeasible",
+         MakeProblem({3, 2}, {{{2, 1}, "<=", 2}, {{3, 4}, ">=", 12}}),
+         kLargest,
+         false,
+         {"Infeasible: a2 stays basic at 4.000 > 0; it belongs to constraint C2, which cannot "
+          "hold together with the others."}},
+        {"CyclingUnderTheLargestRule",
+         Beale(),
+         kLargest,
+         false,
+         {"Cycling: the basis of tableau #7 repeats that of tableau #1; the pivot rule "
+          "\"Smallest index (Bland's rule)\" never cycles."}},
+        {"BlandEndsAtTheOptimum",
+         Beale(),
+         kBland,
+         false,
+         {"Degenerate steps: tableaus #1, #2, #3, #4 (a zero ratio: the basis changes, the "
+          "point does not)."}},
+    };
+    for (const auto& row : rows) {
+        Solved solved(row.problem, false, row.rule, row.dual);
+        const Lines special = ExplainKeptRun(solved.state, row.dual).special;
+        // The list ends with the named case; a cycling run has its degenerate steps before it.
+        ASSERT_GE(special.size(), row.special.size()) << row.name;
+        EXPECT_EQ(Lines(special.end() - static_cast<long>(row.special.size()), special.end()),
+                  row.special)
+            << row.name;
+    }
+}
+
+// Shadow prices, reduced costs and both kinds of range as exact strings; ranges "low high".
+std::vector<Lines> SensitivityText(const Sensitivity& s) {
+    const auto end = [](const std::optional<Rational>& value, const char* infinite) {
+        return value ? ExactString(*value) : std::string(infinite);
+    };
+    std::vector<Lines> text;
+    for (const ConstraintSensitivity& c : s.constraints) {
+        text.push_back({c.name, ExactString(c.shadowPrice),
+                        end(c.rhsRange.low, "-inf") + " " + end(c.rhsRange.high, "inf")});
+    }
+    for (const VariableSensitivity& v : s.variables) {
+        text.push_back({v.name, ExactString(v.reducedCost),
+                        end(v.costRange.low, "-inf") + " " + end(v.costRange.high, "inf")});
+    }
+    return text;
+}
+
+TEST(Sensitivity, FromTheFinalTableauAsTheProblemIsStated) {
+    const struct {
+        const char* name;
+        ProblemSet problem;
+        bool minimize;
+        std::vector<Lines> expected;
+    } rows[] = {
+        {"ThreePlantMaximization",
+         ThreePlants(),
+         false,
+         {{"C1", "0", "2 inf"},
+          {"C2", "3/2", "6 18"},
+          {"C3", "1", "12 24"},
+          {"X1", "0", "0 15/2"},
+          {"X2", "0", "2 inf"}}},
+        // Agrees with a standard solver's ranging: marginals 3/2, 1/2, 0.
+        {"MinimizationWithAtLeastRows",
+         MakeProblem({2, 3}, {{{1, 1}, ">=", 4}, {{1, 3}, ">=", 6}, {{1, 0}, "<=", 5}}),
+         true,
+         {{"C1", "3/2", "2 16/3"},
+          {"C2", "1/2", "4 12"},
+          {"C3", "0", "3 inf"},
+          {"X1", "0", "1 3"},
+          {"X2", "0", "2 6"}}},
+        // A row typed with a negative right-hand side is solved times -1; its price is not.
+        {"NegativeRightHandSide",
+         MakeProblem(
+             {3, 5},
+             {{{1, 0}, "<=", 4}, {{0, 2}, "<=", 12}, {{3, 2}, "<=", 18}, {{-1, -1}, ">=", -7}}),
+         false,
+         {{"C1", "0", "1 inf"},
+          {"C2", "1", "6 14"},
+          {"C3", "0", "15 inf"},
+          {"C4", "-3", "-8 -6"},
+          {"X1", "0", "0 5"},
+          {"X2", "0", "3 inf"}}},
+        {"NonBasicVariable",
+         MakeProblem({3, 2}, {{{1, 1}, "<=", 4}, {{1, 3}, "<=", 6}}),
+         false,
+         {{"C1", "3", "0 6"}, {"C2", "0", "4 inf"}, {"X1", "0", "2 inf"}, {"X2", "-1", "-inf 3"}}},
+    };
+    for (const auto& row : rows) {
+        Solved solved(row.problem, row.minimize, kLargest);
+        const auto sensitivity = ExplainKeptRun(solved.state, false).sensitivity;
+        ASSERT_TRUE(sensitivity) << row.name;
+        EXPECT_EQ(SensitivityText(*sensitivity), row.expected) << row.name;
+    }
+    Solved infeasible(MakeProblem({3, 2}, {{{2, 1}, "<=", 2}, {{3, 4}, ">=", 12}}), false,
+                      kLargest);
+    EXPECT_FALSE(ExplainKeptRun(infeasible.state, false).sensitivity);
+}
+
+TEST(Sensitivity, WindowShowsTheLastOptimalRunOfTheProblemInTheWindow) {
+    Solved solved(ThreePlants(), false, kLargest);
+    ASSERT_TRUE(SensitivityOfCurrentRun(solved.state));
+    EXPECT_FALSE(SensitivityOfCurrentRun(solved.state)->dual);
+    solved.state.mPrimal.constraints.pop_back();  // edited since: the run answers another
+    EXPECT_FALSE(SensitivityOfCurrentRun(solved.state));
+    EXPECT_FALSE(SensitivityOfCurrentRun(VantrellState{}));
+}
+
+}  // namespace
+}  // namespace vantrell
