@@ -9,7 +9,7 @@
 
 namespace vantrell::cli {
 
-enum class CliCommand { Help, Version, Report, Pages, Plot, Solve, Latex };
+enum class CliCommand { Help, Version, Report, Pages, Plot, Solve, Latex, Practice, Exercise };
 
 struct CliOptions {
     CliCommand command = CliCommand::Help;
@@ -20,6 +20,7 @@ struct CliOptions {
     bool dual = false;                        // pages --dual, latex --dual
     bool json = false;                        // solve --json
     std::optional<DisplayOptions> display;    // --numbers, --big-m
+    std::vector<std::string> commandArgs;     // exercise: its own options, read by it
 };
 
 // Reads the arguments after the program name. Nothing, with error set, when they do
