@@ -24,9 +24,14 @@ enum class MainCommand {
     About,
     UserGuide,
     ExportLatex,
+    PracticePrimal,
+    PracticeDual,
+    NewExercise,
 };
 
 // The nine Ctrl+letter keys: Qt::Key_D and the rest, to their commands.
 std::optional<MainCommand> CommandForControlKey(int qtKey);
+// Ctrl+Alt+P, Ctrl+Alt+D and Ctrl+Shift+N.
+std::optional<MainCommand> CommandForControlKey(int qtKey, bool alt, bool shift);
 
 }  // namespace vantrell
