@@ -52,6 +52,9 @@ void CPracticeDlg::BuildLayout() {
     mFeedbackLabel->setObjectName("feedbackLabel");
     mFeedbackLabel->setAccessibleName(QStringLiteral("Explanation"));
     mFeedbackLabel->setWordWrap(true);
+    // Room for an explanation and the two summary lines, so the window need not grow.
+    mFeedbackLabel->setMinimumHeight(4 * mFeedbackLabel->fontMetrics().lineSpacing());
+    mFeedbackLabel->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     mFeedbackLabel->setTextInteractionFlags(Qt::TextSelectableByMouse |
                                             Qt::TextSelectableByKeyboard);
 
