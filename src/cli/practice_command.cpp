@@ -61,7 +61,7 @@ int RunPracticeCommand(const CliOptions& options, std::istream& in, std::ostream
     if (state.mRunOutcome == RunOutcome::NotRun) {
         return kExitRefused;  // refused before its first page; the message says why
     }
-    out << '\n' << PracticeSummaryLine(record) << '\n' << PracticeHintsLine(record) << '\n';
+    out << '\n' << PracticeHintsLine(record) << '\n' << PracticeSummaryLine(record) << '\n';
     return kExitSuccess;
 }
 

@@ -123,8 +123,8 @@ void CPracticeDlg::Refresh() {
     QString feedback = QString::fromStdString(mSession.LastFeedback());
     if (mSession.Finished()) {
         feedback +=
-            QLatin1Char('\n') + QString::fromStdString(PracticeSummaryLine(mSession.Record())) +
-            QLatin1Char('\n') + QString::fromStdString(PracticeHintsLine(mSession.Record()));
+            QLatin1Char('\n') + QString::fromStdString(PracticeHintsLine(mSession.Record())) +
+            QLatin1Char('\n') + QString::fromStdString(PracticeSummaryLine(mSession.Record()));
     }
     mFeedbackLabel->setText(feedback);
     for (QWidget* control :

@@ -74,8 +74,8 @@ std::vector<std::string> PracticeRecordLines(const PracticeRecord& record) {
         }
         lines.push_back(std::move(line));
     }
-    lines.push_back(PracticeSummaryLine(record));
     lines.push_back(PracticeHintsLine(record));
+    lines.push_back(PracticeSummaryLine(record));
     return lines;
 }
 

@@ -35,8 +35,8 @@ struct PracticeRecord {
 std::string PracticeSummaryLine(const PracticeRecord& record);
 // "Hints taken: H".
 std::string PracticeHintsLine(const PracticeRecord& record);
-// The record as text lines, one per decision, then the summary: what the review window and
-// the report show of a practice run.
+// The record as text lines, one per decision, then the hints and the summary: what the review
+// window and the report show of a practice run.
 std::vector<std::string> PracticeRecordLines(const PracticeRecord& record);
 
 // The student's side of a run, one page at a time: the run hands in each page before its

@@ -81,7 +81,7 @@ TEST(PracticeCommandTest, DialogueOverStreams) {
         for (const char* part : c.shown) {
             EXPECT_TRUE(Has(dialogue.out, part)) << part << "\n" << dialogue.out;
         }
-        EXPECT_TRUE(Has(dialogue.out, std::string("\n") + c.summary + "\n")) << dialogue.out;
+        EXPECT_TRUE(dialogue.out.ends_with(std::string("\n") + c.summary + "\n")) << dialogue.out;
     }
 }
 
