@@ -6,6 +6,7 @@
 
 #include "commands/calculate_commands.h"
 #include "support/problem_builders.h"
+#include "teach/practice_session.h"
 
 namespace vantrell {
 namespace {
@@ -181,6 +182,21 @@ TEST(PracticeCheckerTest, LastPageAsksForTheVerdictFirst) {
     EXPECT_EQ(FirstQuestion(pages.front()), PracticeQuestion::Entering);
     EXPECT_EQ(FirstQuestion(pages.back()), PracticeQuestion::Verdict);
     EXPECT_EQ(RightAnswerWord(pages.back(), PracticeQuestion::Verdict), "optimal");
+}
+
+// A wrong answer costs the first try but not the page; Show me settles as a hint.
+TEST(PracticeCheckerTest, SessionRecordsEveryDecision) {
+    PracticeSession session(false);
+    session.BeginPage(Pages(Plants(), false).front(), TableauPage{}, 1);
+    for (const char* line : {"X1", "Q", "X2", "show"}) {
+        session.Answer(*ParsePracticeAnswer(line));
+    }
+    EXPECT_FALSE(session.PageOpen());
+    EXPECT_EQ(session.SettledRow(), 1U);
+    EXPECT_EQ(PracticeRecordLines(session.Record()),
+              (std::vector<std::string>{"Practice of the primal", "Tableau 1, entering X2: X1 X2",
+                                        "Tableau 1, leaving S2: show (shown)", "Hints taken: 1",
+                                        "Right at the first try: 0 of 2"}));
 }
 
 }  // namespace
