@@ -147,11 +147,10 @@ Draft FromOptimalPoint(SeededNumbers& numbers, const ExerciseRequest& request) {
             }
         }
         draft.costs = OptimalCosts(numbers, draft, point, isTight, false);
+        // Minimizing turns the signs round: the covering rows' normals, and a little more
+        // in each zero coordinate, all point into the region.
         for (int& c : draft.costs) {
-            c = -c;  // minimizing: the normals of the covering rows point into the region
-        }
-        for (std::size_t k = 0; k < point.size(); ++k) {
-            draft.costs[k] = std::abs(draft.costs[k]) + (point[k] == 0 ? numbers.Between(1, 2) : 0);
+            c = -c;
         }
         return draft;
     }
