@@ -6,7 +6,7 @@
 #include "teach/exercise_generator.h"
 
 class QComboBox;
-class QSpinBox;
+class QLineEdit;
 
 namespace vantrell {
 
@@ -21,9 +21,9 @@ class CExerciseDlg : public QDialog {
 
   private:
     QComboBox* mKindBox = nullptr;
-    QSpinBox* mVarsBox = nullptr;
-    QSpinBox* mRowsBox = nullptr;
-    QSpinBox* mSeedBox = nullptr;
+    QComboBox* mVarsBox = nullptr;
+    QComboBox* mRowsBox = nullptr;
+    QLineEdit* mSeedField = nullptr;
 };
 
 }  // namespace vantrell

@@ -7,10 +7,12 @@
 #include "dialogs/about_dialog.h"
 #include "dialogs/constraints_dialog.h"
 #include "dialogs/excel_dialog.h"
+#include "dialogs/exercise_dialog.h"
 #include "dialogs/graph_dialog.h"
 #include "dialogs/help_dialog.h"
 #include "dialogs/objective_dialog.h"
 #include "dialogs/options_dialog.h"
+#include "dialogs/practice_dialog.h"
 #include "dialogs/tableau_dialog.h"
 #include "support/focus_chain.h"
 #include "support/problem_builders.h"
@@ -74,6 +76,11 @@ class AccessibilityTest : public QObject {
         ExpectAllNamed(excel);
         CGraphDlg graph(state, prompt, [] {});
         ExpectAllNamed(graph);
+        CExerciseDlg exercise(1);
+        ExpectAllNamed(exercise);
+        PracticeSession session(false);
+        CPracticeDlg practice(session);
+        ExpectAllNamed(practice);
     }
 };
 
