@@ -32,4 +32,17 @@ std::optional<MainCommand> CommandForControlKey(int qtKey) {
     }
 }
 
+std::optional<MainCommand> CommandForControlKey(int qtKey, bool alt, bool shift) {
+    if (alt && !shift && qtKey == Qt::Key_P) {
+        return MainCommand::PracticePrimal;
+    }
+    if (alt && !shift && qtKey == Qt::Key_D) {
+        return MainCommand::PracticeDual;
+    }
+    if (shift && !alt && qtKey == Qt::Key_N) {
+        return MainCommand::NewExercise;
+    }
+    return alt || shift ? std::nullopt : CommandForControlKey(qtKey);
+}
+
 }  // namespace vantrell

@@ -25,9 +25,14 @@ enum class MainCommand {
     UserGuide,
     ExportLatex,
     Sensitivity,
+    PracticePrimal,
+    PracticeDual,
+    NewExercise,
 };
 
 // The Ctrl+letter keys: Qt::Key_D and the rest, to their commands.
 std::optional<MainCommand> CommandForControlKey(int qtKey);
+// Ctrl+Alt+P, Ctrl+Alt+D and Ctrl+Shift+N.
+std::optional<MainCommand> CommandForControlKey(int qtKey, bool alt, bool shift);
 
 }  // namespace vantrell

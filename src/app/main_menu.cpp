@@ -21,6 +21,8 @@ const MenuItem kFileItems[] = {
      "actionNew"},
     {MainCommand::Open, "&Open...", "Ctrl+O", "Open a text file that defines a problem",
      "actionOpen"},
+    {MainCommand::NewExercise, "New E&xercise...", "Ctrl+Shift+N",
+     "Start with an exercise of small whole numbers made for practice", "actionNewExercise"},
     {MainCommand::SaveExcel, "Save Ex&cel ...", "Ctrl+E", "Save Tableaus as Excel Spreadsheet",
      "actionSaveExcel"},
     {MainCommand::SaveText, "Save &Text ...", nullptr,
@@ -52,6 +54,10 @@ const MenuItem kCalculateItems[] = {
     {MainCommand::CalculatePrimal, "Calculate &Primal", "Ctrl+P",
      "Calculate optimal solution using primal format", "actionCalculatePrimal"},
     {MainCommand::CalculateDual, "Calculate &Dual", "Ctrl+D", nullptr, "actionCalculateDual"},
+    {MainCommand::PracticePrimal, "P&ractice Primal", "Ctrl+Alt+P",
+     "Make each pivot of the primal yourself; the program checks it", "actionPracticePrimal"},
+    {MainCommand::PracticeDual, "Practice D&ual", "Ctrl+Alt+D",
+     "Make each pivot of the dual yourself; the program checks it", "actionPracticeDual"},
 };
 const MenuItem kOptionsItem = {MainCommand::Options, "&Options", nullptr,
                                "Modify the format for the numbers displayed", "actionOptions"};

@@ -276,10 +276,14 @@ bool CVantrellDlg::eventFilter(QObject* watched, QEvent* event) {
         return QDialog::eventFilter(watched, event);
     }
     const auto* key = static_cast<QKeyEvent*>(event);
-    if (key->modifiers() != Qt::ControlModifier || IsFieldEditingKey(widget, key)) {
+    const Qt::KeyboardModifiers modifiers = key->modifiers();
+    if (!modifiers.testFlag(Qt::ControlModifier) ||
+        (modifiers & ~(Qt::ControlModifier | Qt::AltModifier | Qt::ShiftModifier)) != 0 ||
+        IsFieldEditingKey(widget, key)) {
         return QDialog::eventFilter(watched, event);
     }
-    const auto command = CommandForControlKey(key->key());
+    const auto command = CommandForControlKey(key->key(), modifiers.testFlag(Qt::AltModifier),
+                                              modifiers.testFlag(Qt::ShiftModifier));
     if (!command) {
         return QDialog::eventFilter(watched, event);
     }
@@ -312,7 +316,8 @@ void CVantrellDlg::RunCommand(MainCommand command) {
 
 void CVantrellDlg::AfterCommand(MainCommand command, const SolvedProblem& before) {
     // Open and New show their own fields and set the saved mark themselves.
-    const bool replaces = command == MainCommand::Open || command == MainCommand::New;
+    const bool replaces = command == MainCommand::Open || command == MainCommand::New ||
+                          command == MainCommand::NewExercise;
     if (!replaces && !SolvedThisProblem(before, mState.mPrimal, mState.mMinimize)) {
         // The old problem's solution and counts are no answer to this one.
         mState.mSolutionLines.clear();
@@ -387,6 +392,12 @@ void CVantrellDlg::RunCommandOnly(MainCommand command) {
             return ExportLatex(mState, mPrompt);
         case MainCommand::Sensitivity:
             return OnSensitivity();
+        case MainCommand::PracticePrimal:
+            return OnPractice(false);
+        case MainCommand::PracticeDual:
+            return OnPractice(true);
+        case MainCommand::NewExercise:
+            return OnNewExercise();
     }
 }
 

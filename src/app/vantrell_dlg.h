@@ -12,6 +12,7 @@
 #include "model/prompt.h"
 #include "model/vantrell_state.h"
 #include "simplex/page_presenter.h"
+#include "teach/practice_session.h"
 
 class QAction;
 class QLabel;
@@ -40,6 +41,8 @@ class CVantrellDlg : public QDialog, public MainViews {
     QAction* Action(MainCommand command) const { return mActions.at(command); }
     // The plot window once the first 2D Plot has made it; it lives as long as this window.
     CGraphDlg* GraphDialog() const { return mGraphDlg; }
+    // The decisions of the last practice run.
+    const PracticeRecord& LastPractice() const { return mLastPractice; }
 
     // The view refreshes the commands call, and the selection of the primal list.
     void ShowPrimalObjective() override;
@@ -79,6 +82,8 @@ class CVantrellDlg : public QDialog, public MainViews {
     void OnPlot2D();
     void OnDeselectConstraint();
     void OnCalculate(bool dual);
+    void OnPractice(bool dual);
+    void OnNewExercise();
     void OnOptions();
     void OnSensitivity();
     void OnAbout();
@@ -91,6 +96,7 @@ class CVantrellDlg : public QDialog, public MainViews {
     ModalRunner mRunModal;
     std::map<MainCommand, QAction*> mActions;
     QPointer<CGraphDlg> mGraphDlg;
+    PracticeRecord mLastPractice;
     // The problem as last opened, saved or started anew, for the unsaved-changes mark.
     SolvedProblem mSaved;
     std::string mSavedName;

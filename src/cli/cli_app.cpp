@@ -1,10 +1,13 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "cli/cli_app.h"
 
+#include <sstream>
 #include <utility>
 
 #include "cli/cli_options.h"
 #include "cli/explain_options.h"
+#include "cli/exercise_command.h"
+#include "cli/practice_command.h"
 #include "cli/stream_prompt.h"
 #include "commands/calculate_commands.h"
 #include "commands/command_guard.h"
@@ -229,8 +232,8 @@ int Latex(const CliOptions& options, std::ostream& out, std::ostream& err) {
     return kExitSuccess;
 }
 
-int RunCommandLine(const std::vector<std::string>& args, std::ostream& out, std::ostream& err,
-                   const ReportClock& now) {
+int RunCommandLine(const std::vector<std::string>& args, std::istream& in, std::ostream& out,
+                   std::ostream& err, const ReportClock& now) {
     std::string error;
     const auto options = ParseCliOptions(args, error);
     if (!options) {
@@ -254,6 +257,10 @@ int RunCommandLine(const std::vector<std::string>& args, std::ostream& out, std:
             return Solve(*options, out, err);
         case CliCommand::Latex:
             return Latex(*options, out, err);
+        case CliCommand::Practice:
+            return RunPracticeCommand(*options, in, out, err);
+        case CliCommand::Exercise:
+            return RunExerciseCommand(options->commandArgs, out, err);
     }
     return kExitUsageOrUnreadable;
 }
@@ -262,9 +269,15 @@ int RunCommandLine(const std::vector<std::string>& args, std::ostream& out, std:
 
 int RunCli(const std::vector<std::string>& args, std::ostream& out, std::ostream& err,
            const ReportClock& now) {
+    std::istringstream noInput;
+    return RunCli(args, noInput, out, err, now);
+}
+
+int RunCli(const std::vector<std::string>& args, std::istream& in, std::ostream& out,
+           std::ostream& err, const ReportClock& now) {
     StreamPrompt prompt(err, "", std::nullopt);
     int status = kExitOutOfMemory;
-    RunGuarded(prompt, [&] { status = RunCommandLine(args, out, err, now); });
+    RunGuarded(prompt, [&] { status = RunCommandLine(args, in, out, err, now); });
     return status;
 }
 

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include <istream>
 #include <ostream>
 #include <string>
 #include <vector>
@@ -21,5 +22,8 @@ enum ExitStatus : int {
 // gives the report's date line.
 int RunCli(const std::vector<std::string>& args, std::ostream& out, std::ostream& err,
            const ReportClock& now);
+// The same with the answers of practice read from in; the form above gives it no input.
+int RunCli(const std::vector<std::string>& args, std::istream& in, std::ostream& out,
+           std::ostream& err, const ReportClock& now);
 
 }  // namespace vantrell::cli

@@ -15,6 +15,8 @@ const char* const kUsageText =
     "  vantrell-cli latex FILE.lp [--dual] [-o OUT.tex] [--numbers ...] [--big-m ...]\n"
     "  vantrell-cli solve FILE.lp --json\n"
     "  vantrell-cli plot FILE.lp [--decimals N]\n"
+    "  vantrell-cli practice FILE.lp [--dual] [--decimals N] [--numbers ...] [--big-m ...]\n"
+    "  vantrell-cli exercise --seed N --kind KIND [--vars 2..4] [--rows 2..4] -o FILE.lp\n"
     "  vantrell-cli --help\n"
     "  vantrell-cli --version\n"
     "\n"
@@ -36,6 +38,15 @@ const char* const kUsageText =
     "solve   with --json prints one JSON document: the problem, then the primal and\n"
     "        the dual run with outcome, message, exact optimum, variable values and\n"
     "        every page in exact numbers (\"p/q\", {\"m\": ..., \"c\": ...} with M).\n"
+    "practice  asks for every pivot of the primal run (of the dual with --dual): the\n"
+    "        entering column's name, then the leaving row's name, or optimal,\n"
+    "        unbounded, infeasible, or show to be shown the step; one answer a line\n"
+    "        from standard input. Wrong answers are explained; the end of the input\n"
+    "        ends the practice. Last line: \"Right at the first try: K of N\".\n"
+    "exercise  writes a problem of small whole numbers to FILE.lp whose run takes 2\n"
+    "        to 4 pivots with denominators of at most 12. KIND is max, min, mixed,\n"
+    "        degenerate, alternative, unbounded or infeasible; the same seed gives\n"
+    "        the same file. Default size: 2 variables, 3 constraints.\n"
     "--decimals N  shows every number with N decimal places instead of the file's\n"
     "        count (0 to 10).\n"
     "--numbers fractions|decimals  numbers as exact fractions (3/2) or as decimals.\n"
@@ -81,6 +92,12 @@ std::optional<CliOptions> ParseCliOptions(const std::vector<std::string>& args,
         options.command = CliCommand::Solve;
     } else if (command == "latex") {
         options.command = CliCommand::Latex;
+    } else if (command == "practice") {
+        options.command = CliCommand::Practice;
+    } else if (command == "exercise") {
+        options.command = CliCommand::Exercise;
+        options.commandArgs.assign(args.begin() + 1, args.end());
+        return options;
     } else {
         error = "unknown command \"" + command + "\"";
         return std::nullopt;
@@ -93,9 +110,9 @@ std::optional<CliOptions> ParseCliOptions(const std::vector<std::string>& args,
             options.command = CliCommand::Help;
             return options;
         }
-        const bool showsPages = options.command == CliCommand::Report ||
-                                options.command == CliCommand::Pages ||
-                                options.command == CliCommand::Latex;
+        const bool showsPages =
+            options.command == CliCommand::Report || options.command == CliCommand::Pages ||
+            options.command == CliCommand::Latex || options.command == CliCommand::Practice;
         if (const OptionParse taken = ParseExplainOption(options, args, i, error);
             taken != OptionParse::NotMine) {
             if (taken == OptionParse::Failed) {
@@ -115,7 +132,8 @@ std::optional<CliOptions> ParseCliOptions(const std::vector<std::string>& args,
             }
             options.workbookFile = args[++i];
         } else if (arg == "--dual" &&
-                   (options.command == CliCommand::Pages || options.command == CliCommand::Latex)) {
+                   (options.command == CliCommand::Pages || options.command == CliCommand::Latex ||
+                    options.command == CliCommand::Practice)) {
             options.dual = true;
         } else if (arg == "--json" && options.command == CliCommand::Solve) {
             options.json = true;

@@ -10,7 +10,7 @@
 
 namespace vantrell::cli {
 
-enum class CliCommand { Help, Version, Report, Pages, Plot, Solve, Latex };
+enum class CliCommand { Help, Version, Report, Pages, Plot, Solve, Latex, Practice, Exercise };
 
 struct CliOptions {
     CliCommand command = CliCommand::Help;
@@ -23,6 +23,7 @@ struct CliOptions {
     std::optional<DisplayOptions> display;    // --numbers, --big-m
     bool explain = false;                     // report --explain
     std::optional<PivotRule> rule;            // --rule largest|bland
+    std::vector<std::string> commandArgs;     // exercise: its own options, read by it
 };
 
 // Reads the arguments after the program name. Nothing, with error set, when they do

@@ -7,5 +7,5 @@
 int main(int argc, char** argv) {
     vantrell::cli::RemoveTemporariesOnSignals();
     const std::vector<std::string> args(argv + 1, argv + argc);
-    return vantrell::cli::RunCli(args, std::cout, std::cerr, vantrell::ReportClockNow());
+    return vantrell::cli::RunCli(args, std::cin, std::cout, std::cerr, vantrell::ReportClockNow());
 }

@@ -7,11 +7,13 @@
 #include "dialogs/about_dialog.h"
 #include "dialogs/constraints_dialog.h"
 #include "dialogs/excel_dialog.h"
+#include "dialogs/exercise_dialog.h"
 #include "dialogs/graph_dialog.h"
 #include "dialogs/help_dialog.h"
 #include "dialogs/objective_dialog.h"
 #include "dialogs/options_dialog.h"
 #include "dialogs/sensitivity_dialog.h"
+#include "dialogs/practice_dialog.h"
 #include "dialogs/tableau_dialog.h"
 #include "support/focus_chain.h"
 #include "support/problem_builders.h"
@@ -80,6 +82,11 @@ class AccessibilityTest : public QObject {
         current.sensitivity.variables.push_back({"X1", 0, {}});
         CSensitivityDlg sensitivity(current, NoteNumbersOf(state));
         ExpectAllNamed(sensitivity);
+        CExerciseDlg exercise(1);
+        ExpectAllNamed(exercise);
+        PracticeSession session(false);
+        CPracticeDlg practice(session);
+        ExpectAllNamed(practice);
     }
 };
 

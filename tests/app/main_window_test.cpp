@@ -8,6 +8,7 @@
 #include <QMessageBox>
 #include <QPushButton>
 #include <QtTest>
+#include <tuple>
 
 #include "app/vantrell_dlg.h"
 #include "dialogs/graph_dialog.h"
@@ -96,6 +97,23 @@ class MainWindowTest : public QObject {
         for (const auto& [key, command] : table) {
             Fixture f;
             QTest::keyClick(f.Find<QListWidget>("primalList"), key, Qt::ControlModifier);
+            const QStringList byKey = f.Trace();
+            f.window.Action(command)->trigger();
+            QVERIFY2(!byKey.isEmpty(), qPrintable(QTest::toString(key)));
+            QCOMPARE(byKey, f.Trace());
+        }
+    }
+
+    void practiceKeysRunTheirCommands() {
+        using enum MainCommand;
+        const std::tuple<Qt::Key, Qt::KeyboardModifiers, MainCommand> table[] = {
+            {Qt::Key_P, Qt::ControlModifier | Qt::AltModifier, PracticePrimal},
+            {Qt::Key_D, Qt::ControlModifier | Qt::AltModifier, PracticeDual},
+            {Qt::Key_N, Qt::ControlModifier | Qt::ShiftModifier, NewExercise},
+        };
+        for (const auto& [key, modifiers, command] : table) {
+            Fixture f;
+            QTest::keyClick(f.Find<QListWidget>("primalList"), key, modifiers);
             const QStringList byKey = f.Trace();
             f.window.Action(command)->trigger();
             QVERIFY2(!byKey.isEmpty(), qPrintable(QTest::toString(key)));

@@ -1,0 +1,68 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "cli/practice_command.h"
+
+#include <string>
+
+#include "cli/cli_app.h"
+#include "cli/stream_prompt.h"
+#include "commands/file_commands.h"
+#include "commands/practice_commands.h"
+
+namespace vantrell::cli {
+namespace {
+
+constexpr const char* kAnswerHelp =
+    "Answer with a column or row name, or optimal, unbounded, infeasible or show";
+
+class StreamPracticeFront : public PracticeFront {
+  public:
+    StreamPracticeFront(std::istream& in, std::ostream& out) : mIn(in), mOut(out) {}
+
+    void Practise(PracticeSession& session) override {
+        mOut << '\n';
+        for (const std::string& line : session.View().Lines()) {
+            mOut << line << '\n';
+        }
+        while (session.PageOpen()) {
+            mOut << session.QuestionText() << '\n';
+            std::string line;
+            if (!std::getline(mIn, line)) {
+                session.Stop();
+                return;
+            }
+            const auto answer = ParsePracticeAnswer(line);
+            mOut << (answer ? session.Answer(*answer).text : std::string(kAnswerHelp)) << '\n';
+        }
+    }
+
+  private:
+    std::istream& mIn;
+    std::ostream& mOut;
+};
+
+}  // namespace
+
+int RunPracticeCommand(const CliOptions& options, std::istream& in, std::ostream& out,
+                       std::ostream& err) {
+    VantrellState state;
+    StreamPrompt prompt(err, options.problemFile, std::nullopt);
+    if (OpenProblem(state, prompt) != OpenResult::Opened) {
+        return kExitUsageOrUnreadable;
+    }
+    if (options.decimals) {
+        state.mDecimalPlaces = *options.decimals;
+    }
+    if (options.display) {
+        state.mDisplay = *options.display;
+    }
+    out << kAnswerHelp << "; one answer a line.\n";
+    StreamPracticeFront front(in, out);
+    const PracticeRecord record = PracticeRun(state, prompt, front, options.dual);
+    if (state.mRunOutcome == RunOutcome::NotRun) {
+        return kExitRefused;  // refused before its first page; the message says why
+    }
+    out << '\n' << PracticeHintsLine(record) << '\n' << PracticeSummaryLine(record) << '\n';
+    return kExitSuccess;
+}
+
+}  // namespace vantrell::cli

@@ -1,0 +1,275 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "dialogs/practice_dialog.h"
+
+#include <QEvent>
+#include <QFontMetrics>
+#include <QHBoxLayout>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QMouseEvent>
+#include <QPushButton>
+#include <QStyle>
+#include <QVBoxLayout>
+#include <algorithm>
+
+#include "dialogs/tableau_marks.h"
+#include "dialogs/ui_fonts.h"
+
+namespace vantrell {
+namespace {
+
+QPushButton* Button(const char* caption, const char* name, QWidget* parent) {
+    auto* button = new QPushButton(QString::fromUtf8(caption), parent);
+    button->setObjectName(name);
+    button->setAutoDefault(false);
+    return button;
+}
+
+// The heading line holds one cell per column: Cb, Basis, the variables, Bi, Bi/Aij.
+constexpr std::size_t kHeadingLine = 1;
+constexpr std::size_t kFirstRowLine = 2;
+constexpr std::size_t kFirstVariableCell = 2;
+
+}  // namespace
+
+CPracticeDlg::CPracticeDlg(PracticeSession& session, QWidget* parent)
+    : QDialog(parent), mSession(session) {
+    setWindowTitle(mSession.Record().dual ? QStringLiteral("Practice Dual")
+                                          : QStringLiteral("Practice Primal"));
+    setObjectName("practiceDialog");
+    setFont(FixedDialogFont());
+    setSizeGripEnabled(true);
+    BuildLayout();
+    Refresh();
+}
+
+void CPracticeDlg::BuildLayout() {
+    mQuestionLabel = new QLabel(this);
+    mQuestionLabel->setObjectName("questionLabel");
+    mQuestionLabel->setAccessibleName(QStringLiteral("Question"));
+    mFeedbackLabel = new QLabel(this);
+    mFeedbackLabel->setObjectName("feedbackLabel");
+    mFeedbackLabel->setAccessibleName(QStringLiteral("Explanation"));
+    mFeedbackLabel->setWordWrap(true);
+    // Room for an explanation and the two summary lines, so the window need not grow.
+    mFeedbackLabel->setMinimumHeight(4 * mFeedbackLabel->fontMetrics().lineSpacing());
+    mFeedbackLabel->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    mFeedbackLabel->setTextInteractionFlags(Qt::TextSelectableByMouse |
+                                            Qt::TextSelectableByKeyboard);
+
+    mTableauList = new QListWidget(this);
+    mTableauList->setObjectName("practiceTableauList");
+    mTableauList->setAccessibleName(QStringLiteral("Tableau"));
+    mTableauList->setAccessibleDescription(
+        QStringLiteral("Click the entering column, then the leaving row; Enter picks the "
+                       "current row"));
+    mTableauList->setSelectionMode(QAbstractItemView::SingleSelection);
+    mTableauList->setMinimumSize(560, 180);
+    mTableauList->setItemDelegate(new TableauMarksDelegate(mTableauList));
+    mTableauList->viewport()->installEventFilter(this);
+    mTableauList->installEventFilter(this);
+
+    mAnswerField = new QLineEdit(this);
+    mAnswerField->setObjectName("answerField");
+    mAnswerField->setAccessibleName(QStringLiteral("Answer"));
+    mAnswerField->setPlaceholderText(QStringLiteral("a column or row name"));
+    mCheckButton = Button("&Check", "checkButton", this);
+    mCheckButton->setDefault(true);
+    mOptimalButton = Button("&Optimal", "optimalButton", this);
+    mUnboundedButton = Button("&Unbounded", "unboundedButton", this);
+    mInfeasibleButton = Button("&Infeasible", "infeasibleButton", this);
+    mShowMeButton = Button("&Show me", "showMeButton", this);
+    mDoneButton = Button("&Done", "doneButton", this);
+
+    connect(mAnswerField, &QLineEdit::returnPressed, this, &CPracticeDlg::OnTyped);
+    connect(mCheckButton, &QPushButton::clicked, this, &CPracticeDlg::OnTyped);
+    const auto verdict = [this](PracticeAnswer::Kind kind) {
+        return [this, kind] { Answer({kind, {}}); };
+    };
+    connect(mOptimalButton, &QPushButton::clicked, this, verdict(PracticeAnswer::Kind::Optimal));
+    connect(mUnboundedButton, &QPushButton::clicked, this,
+            verdict(PracticeAnswer::Kind::Unbounded));
+    connect(mInfeasibleButton, &QPushButton::clicked, this,
+            verdict(PracticeAnswer::Kind::Infeasible));
+    connect(mShowMeButton, &QPushButton::clicked, this, verdict(PracticeAnswer::Kind::ShowMe));
+    connect(mDoneButton, &QPushButton::clicked, this, &CPracticeDlg::OnDone);
+
+    auto* answerRow = new QHBoxLayout;
+    answerRow->addWidget(new QLabel(QStringLiteral("&Answer:"), this));
+    answerRow->addWidget(mAnswerField, 1);
+    answerRow->addWidget(mCheckButton);
+    auto* buttons = new QHBoxLayout;
+    for (QPushButton* button :
+         {mOptimalButton, mUnboundedButton, mInfeasibleButton, mShowMeButton, mDoneButton}) {
+        buttons->addWidget(button);
+    }
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(mQuestionLabel);
+    layout->addWidget(mTableauList, 1);
+    layout->addWidget(mFeedbackLabel);
+    layout->addLayout(answerRow);
+    layout->addLayout(buttons);
+    if (auto* label = qobject_cast<QLabel*>(answerRow->itemAt(0)->widget())) {
+        label->setBuddy(mAnswerField);
+    }
+    mTableauList->setFocus();
+}
+
+void CPracticeDlg::Refresh() {
+    const bool open = mSession.PageOpen();
+    mQuestionLabel->setText(open ? QString::fromStdString(mSession.QuestionText())
+                                 : QStringLiteral("Practice finished"));
+    QString feedback = QString::fromStdString(mSession.LastFeedback());
+    if (mSession.Finished()) {
+        feedback +=
+            QLatin1Char('\n') + QString::fromStdString(PracticeHintsLine(mSession.Record())) +
+            QLatin1Char('\n') + QString::fromStdString(PracticeSummaryLine(mSession.Record()));
+    }
+    mFeedbackLabel->setText(feedback);
+    for (QWidget* control :
+         std::initializer_list<QWidget*>{mAnswerField, mCheckButton, mOptimalButton,
+                                         mUnboundedButton, mInfeasibleButton, mShowMeButton}) {
+        control->setEnabled(open);
+    }
+
+    mView = mSession.View();
+    const std::vector<std::string> lines = mView.Lines();
+    const int current = mTableauList->currentRow();
+    mTableauList->clear();
+    const auto column = mSession.SettledColumn();
+    const auto row = mSession.SettledRow();
+    const TableauPage::Span span =
+        column ? mView.ColumnSpan(*column + kFirstVariableCell) : TableauPage::Span{};
+    for (std::size_t line = 0; line < lines.size(); ++line) {
+        auto* item = new QListWidgetItem(QString::fromStdString(lines[line]), mTableauList);
+        if (column) {
+            item->setData(kEnteringSpanRole,
+                          QPoint(static_cast<int>(span.start), static_cast<int>(span.length)));
+            item->setData(kPivotRowRole, row && line == *row + kFirstRowLine);
+        }
+    }
+    mTableauList->setCurrentRow(row ? static_cast<int>(*row + kFirstRowLine)
+                                    : std::max(current, static_cast<int>(kFirstRowLine)));
+    const QFontMetrics metrics(mTableauList->font());
+    std::size_t widest = 0;
+    for (const std::string& line : lines) {
+        widest = std::max(widest, line.size());
+    }
+    mTableauList->setMinimumWidth(std::min(
+        1000, metrics.horizontalAdvance(QString(static_cast<qsizetype>(widest), u'0')) + 40));
+}
+
+void CPracticeDlg::Answer(const PracticeAnswer& answer) {
+    if (!mSession.PageOpen()) {
+        return;
+    }
+    mSession.Answer(answer);
+    if (!mSession.PageOpen() && !mSession.Finished()) {
+        accept();  // settled: the run pivots and the next page opens with this feedback
+        return;
+    }
+    Refresh();
+}
+
+int CPracticeDlg::TextLeft(const QListWidgetItem* item) const {
+    const int margin = style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, mTableauList);
+    return mTableauList->visualItemRect(item).left() + 2 * margin + 1;
+}
+
+QPoint CPracticeDlg::CellPoint(std::size_t line, std::size_t cell) const {
+    const QListWidgetItem* item = mTableauList->item(static_cast<int>(line));
+    if (item == nullptr) {
+        return {};
+    }
+    const TableauPage::Span span = mView.ColumnSpan(cell);
+    const QFontMetrics metrics(mTableauList->font());
+    const int x = TextLeft(item) + metrics.horizontalAdvance(QLatin1Char('0')) *
+                                       static_cast<int>(span.start + span.length / 2);
+    return {x, mTableauList->visualItemRect(item).center().y()};
+}
+
+void CPracticeDlg::PickAt(const QPoint& viewportPoint) {
+    if (!mSession.PageOpen()) {
+        return;
+    }
+    QListWidgetItem* item = mTableauList->itemAt(viewportPoint);
+    if (item == nullptr) {
+        return;
+    }
+    const auto line = static_cast<std::size_t>(mTableauList->row(item));
+    if (mSession.Question() == PracticeQuestion::Leaving) {
+        const std::size_t rows = mView.mRows.size() >= 4 ? mView.mRows.size() - 4 : 0;
+        if (line >= kFirstRowLine && line < kFirstRowLine + rows) {
+            Answer({PracticeAnswer::Kind::Name, mView.mRows[line][1]});
+        }
+        return;
+    }
+    if (mSession.Question() != PracticeQuestion::Entering || mView.mRows.size() <= kHeadingLine) {
+        return;
+    }
+    // The character under the click, then the column whose span holds it.
+    const int advance = QFontMetrics(mTableauList->font()).horizontalAdvance(QLatin1Char('0'));
+    const int character = (viewportPoint.x() - TextLeft(item)) / std::max(1, advance);
+    const TableauPage::Line& heading = mView.mRows[kHeadingLine];
+    for (std::size_t cell = kFirstVariableCell; cell + 2 < heading.size(); ++cell) {
+        const TableauPage::Span span = mView.ColumnSpan(cell);
+        if (character >= static_cast<int>(span.start) - 1 &&
+            character <= static_cast<int>(span.start + span.length)) {
+            Answer({PracticeAnswer::Kind::Name, heading[cell]});
+            return;
+        }
+    }
+}
+
+bool CPracticeDlg::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == mTableauList->viewport() && event->type() == QEvent::MouseButtonRelease) {
+        PickAt(static_cast<QMouseEvent*>(event)->position().toPoint());
+        return false;
+    }
+    // Enter on a row of the tableau picks it as the leaving row.
+    if (watched == mTableauList && event->type() == QEvent::KeyPress) {
+        const int key = static_cast<QKeyEvent*>(event)->key();
+        if ((key == Qt::Key_Return || key == Qt::Key_Enter) &&
+            mSession.Question() == PracticeQuestion::Leaving) {
+            if (QListWidgetItem* item = mTableauList->currentItem()) {
+                PickAt(mTableauList->visualItemRect(item).center());
+            }
+            return true;
+        }
+    }
+    return QDialog::eventFilter(watched, event);
+}
+
+void CPracticeDlg::OnTyped() {
+    const auto answer = ParsePracticeAnswer(mAnswerField->text().toStdString());
+    mAnswerField->clear();
+    if (answer) {
+        Answer(*answer);
+    }
+}
+
+// Done declares the tableau optimal while a question waits, and closes once all is settled.
+void CPracticeDlg::OnDone() {
+    if (mSession.PageOpen()) {
+        Answer({PracticeAnswer::Kind::Optimal, {}});
+        return;
+    }
+    accept();
+}
+
+// Escape or the close box: the student stops; the run goes on without asking.
+void CPracticeDlg::reject() {
+    if (mSession.PageOpen()) {
+        mSession.Stop();
+    }
+    QDialog::reject();
+}
+
+void QtPracticeFront::Practise(PracticeSession& session) {
+    CPracticeDlg dialog(session, mParent);
+    mRunModal(dialog);
+}
+
+}  // namespace vantrell

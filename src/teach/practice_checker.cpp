@@ -1,0 +1,294 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "teach/practice_checker.h"
+
+#include <algorithm>
+#include <cctype>
+#include <cmath>
+
+#include "model/variable_names.h"
+#include "simplex/tableau_steps.h"
+
+namespace vantrell {
+namespace {
+
+using Result = PracticeFeedback::Result;
+using Kind = PracticeAnswer::Kind;
+
+std::string Lower(std::string_view text) {
+    std::string lower(text);
+    std::transform(lower.begin(), lower.end(), lower.begin(),
+                   [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
+    return lower;
+}
+
+std::string Cell(const TableauPage& page, std::size_t line, std::size_t cell) {
+    if (line >= page.mRows.size() || cell >= page.mRows[line].size()) {
+        return {};
+    }
+    return page.mRows[line][cell];
+}
+
+// Names are matched as the student may type them: x2 is X2.
+int FindName(const std::vector<std::string>& names, const std::string& name) {
+    const std::string wanted = Lower(name);
+    for (std::size_t i = 0; i < names.size(); ++i) {
+        if (Lower(names[i]) == wanted) {
+            return static_cast<int>(i);
+        }
+    }
+    return -1;
+}
+
+bool SameValue(const BigMValue& a, const BigMValue& b) {
+    return std::fabs(a.mPart - b.mPart) <= kZeroTolerance &&
+           std::fabs(a.constPart - b.constPart) <= kZeroTolerance;
+}
+
+PracticeFeedback Right(std::string text) {
+    return {Result::Right, std::move(text)};
+}
+PracticeFeedback Wrong(std::string text) {
+    return {Result::Wrong, std::move(text)};
+}
+PracticeFeedback NotAChoice(std::string text) {
+    return {Result::NotAChoice, std::move(text)};
+}
+
+struct Texts {
+    const PracticePage& page;
+    std::size_t Entering() const { return static_cast<std::size_t>(page.entering); }
+    std::size_t Leaving() const { return static_cast<std::size_t>(page.leaving); }
+    const std::string& EnteringName() const { return page.columns[Entering()]; }
+
+    // With Bland's rule these two texts would name the smallest index instead.
+    std::string Enters() const {
+        return EnteringName() + " enters: its Cj-Zj " + page.cjzjText[Entering()] +
+               " is the largest positive";
+    }
+    std::string NotLargest(std::size_t column) const {
+        if (SameValue(page.cjzj[column], page.cjzj[Entering()])) {
+            return page.columns[column] + "'s Cj-Zj " + page.cjzjText[column] + " ties with " +
+                   EnteringName() + "'s: on a tie the first column enters";
+        }
+        return page.columns[column] + "'s Cj-Zj is " + page.cjzjText[column] + ", " +
+               EnteringName() + "'s is " + page.cjzjText[Entering()] +
+               ": the largest positive enters";
+    }
+    std::string NotOverYet() const {
+        return EnteringName() + "'s Cj-Zj is " + page.cjzjText[Entering()] +
+               " and positive: this tableau is not optimal yet";
+    }
+    std::string NotProvenInfeasible() const {
+        return EnteringName() + "'s Cj-Zj is " + page.cjzjText[Entering()] +
+               " and positive: the run goes on, nothing is proven infeasible yet";
+    }
+    std::string Leaves() const {
+        return page.basis[Leaving()] + " leaves: its ratio " + page.ratioText[Leaving()] +
+               " is the smallest";
+    }
+    std::string CannotLeave(std::size_t row) const {
+        return page.basis[row] + " has no positive entry in the " + EnteringName() +
+               " column: it cannot leave";
+    }
+    std::string NotSmallest(std::size_t row) const {
+        const std::string& best = page.basis[Leaving()];
+        if (std::fabs(page.ratios[row] - page.ratios[Leaving()]) <= kZeroTolerance) {
+            return page.basis[row] + "'s ratio " + page.ratioText[row] + " ties with " + best +
+                   "'s: on a tie the first row leaves";
+        }
+        return page.basis[row] + "'s ratio " + page.ratioText[row] +
+               " is not the smallest: " + best + "'s is " + page.ratioText[Leaving()];
+    }
+    std::string Unbounded() const {
+        return "no row has a positive entry in the " + EnteringName() + " column: nothing limits " +
+               EnteringName() + ", the problem is unbounded";
+    }
+    std::string Optimal() const { return "no Cj-Zj is positive: this tableau is optimal"; }
+    std::string Infeasible() const {
+        const auto row = static_cast<std::size_t>(page.artificialRow);
+        return page.basis[row] + " stays basic at " + page.bText[row] +
+               " and no column can lower it: the problem is infeasible";
+    }
+};
+
+PracticeFeedback CheckEntering(const PracticePage& page, const PracticeAnswer& answer) {
+    const Texts texts{page};
+    switch (answer.kind) {
+        case Kind::ShowMe:
+            return Right(texts.Enters());
+        case Kind::Optimal:
+            return Wrong(texts.NotOverYet());
+        case Kind::Infeasible:
+            return Wrong(texts.NotProvenInfeasible());
+        case Kind::Unbounded:
+            return Wrong("choose the entering column first: unboundedness shows in its ratio test");
+        case Kind::Name:
+            break;
+    }
+    const int column = FindName(page.columns, answer.name);
+    if (column < 0) {
+        return NotAChoice("There is no column " + answer.name + " on this page");
+    }
+    const auto k = static_cast<std::size_t>(column);
+    if (column == page.entering) {
+        return Right("Right: " + page.columns[k] + " enters");
+    }
+    if (page.artificial[k]) {
+        return Wrong(page.columns[k] + " is artificial: an artificial column never enters");
+    }
+    return Wrong(texts.NotLargest(k));
+}
+
+PracticeFeedback CheckLeaving(const PracticePage& page, const PracticeAnswer& answer) {
+    const Texts texts{page};
+    const bool unbounded = page.leaving < 0;
+    switch (answer.kind) {
+        case Kind::ShowMe:
+            return Right(unbounded ? texts.Unbounded() : texts.Leaves());
+        case Kind::Unbounded:
+            if (unbounded) {
+                return Right("Right: " + texts.Unbounded());
+            }
+            return Wrong(page.basis[texts.Leaving()] + " has a positive entry in the " +
+                         texts.EnteringName() + " column: the problem is not unbounded");
+        case Kind::Optimal:
+        case Kind::Infeasible:
+            if (unbounded) {
+                return Wrong(texts.Unbounded());
+            }
+            return Wrong(answer.kind == Kind::Optimal ? texts.NotOverYet()
+                                                      : texts.NotProvenInfeasible());
+        case Kind::Name:
+            break;
+    }
+    const int row = FindName(page.basis, answer.name);
+    if (row < 0) {
+        if (FindName(page.columns, answer.name) >= 0) {
+            return Wrong(answer.name + " is not in the basis: the leaving variable is one of it");
+        }
+        return NotAChoice("There is no row " + answer.name + " on this page");
+    }
+    const auto r = static_cast<std::size_t>(row);
+    if (row == page.leaving) {
+        return Right("Right: " + page.basis[r] + " leaves");
+    }
+    if (!page.limits[r]) {
+        return Wrong(texts.CannotLeave(r));
+    }
+    return Wrong(texts.NotSmallest(r));
+}
+
+PracticeFeedback CheckVerdict(const PracticePage& page, const PracticeAnswer& answer) {
+    const Texts texts{page};
+    const bool infeasible = page.infeasible;
+    if (answer.kind == Kind::ShowMe) {
+        return Right(infeasible ? texts.Infeasible() : texts.Optimal());
+    }
+    if (answer.kind == Kind::Name && FindName(page.columns, answer.name) < 0 &&
+        FindName(page.basis, answer.name) < 0) {
+        return NotAChoice("There is no column or row " + answer.name + " on this page");
+    }
+    if (infeasible) {
+        return answer.kind == Kind::Infeasible ? Right("Right: " + texts.Infeasible())
+                                               : Wrong(texts.Infeasible());
+    }
+    if (answer.kind == Kind::Optimal) {
+        return Right("Right: " + texts.Optimal());
+    }
+    return Wrong(texts.Optimal() + " \u2014 press Done");
+}
+
+}  // namespace
+
+std::optional<PracticeAnswer> ParsePracticeAnswer(std::string_view line) {
+    const auto first = line.find_first_not_of(" \t\r\n");
+    if (first == std::string_view::npos) {
+        return std::nullopt;
+    }
+    const auto last = line.find_last_not_of(" \t\r\n");
+    const std::string word(line.substr(first, last - first + 1));
+    const std::string lower = Lower(word);
+    if (lower == "optimal" || lower == "done") {
+        return PracticeAnswer{Kind::Optimal, {}};
+    }
+    if (lower == "unbounded") {
+        return PracticeAnswer{Kind::Unbounded, {}};
+    }
+    if (lower == "infeasible") {
+        return PracticeAnswer{Kind::Infeasible, {}};
+    }
+    if (lower == "show" || lower == "show me") {
+        return PracticeAnswer{Kind::ShowMe, {}};
+    }
+    return PracticeAnswer{Kind::Name, word};
+}
+
+PracticePage ReadPracticePage(const ProblemSet& work, const std::vector<CostTerm>& basis,
+                              const std::vector<BigMValue>& cjzj, const TableauPage& shown) {
+    PracticePage page;
+    const std::size_t rows = work.constraints.size();
+    const std::size_t cjzjLine = rows + 3;
+    for (std::size_t k = 0; k < work.objective.size() && k < cjzj.size(); ++k) {
+        page.columns.push_back(work.objective[k].name);
+        page.artificial.push_back(work.objective[k].id == kArtificialId);
+        page.cjzj.push_back(cjzj[k]);
+        page.cjzjText.push_back(Cell(shown, cjzjLine, k + 2));
+    }
+    const std::size_t bCell = work.objective.size() + 2;
+    for (std::size_t r = 0; r < rows && r < basis.size(); ++r) {
+        page.basis.push_back(basis[r].name);
+        page.bText.push_back(Cell(shown, r + 2, bCell));
+        page.ratioText.push_back(Cell(shown, r + 2, bCell + 1));
+        if (basis[r].id == kArtificialId && work.constraints[r].rhs > kZeroTolerance &&
+            page.artificialRow < 0) {
+            page.artificialRow = static_cast<int>(r);
+        }
+    }
+    // The engine's own steps, in the order the run takes them.
+    page.infeasible = HasNoFeasibleSolution(work, basis, cjzj);
+    page.entering = page.infeasible ? -1 : ChooseEnteringColumn(work.objective, cjzj);
+    page.limits.assign(page.basis.size(), false);
+    page.ratios.assign(page.basis.size(), kNoRatio);
+    if (page.entering >= 0) {
+        std::vector<double> ratios;
+        const int leaving = ChooseLeavingRow(work, page.entering, ratios);
+        page.leaving = leaving >= 0 ? leaving : -1;
+        for (std::size_t r = 0; r < page.basis.size() && r < ratios.size(); ++r) {
+            page.ratios[r] = ratios[r];
+            page.limits[r] = ratios[r] < kNoRatio && ratios[r] > -kZeroTolerance;
+        }
+    }
+    return page;
+}
+
+PracticeQuestion FirstQuestion(const PracticePage& page) {
+    return page.entering >= 0 ? PracticeQuestion::Entering : PracticeQuestion::Verdict;
+}
+
+PracticeFeedback CheckPracticeAnswer(const PracticePage& page, PracticeQuestion question,
+                                     const PracticeAnswer& answer) {
+    switch (question) {
+        case PracticeQuestion::Entering:
+            return CheckEntering(page, answer);
+        case PracticeQuestion::Leaving:
+            return CheckLeaving(page, answer);
+        case PracticeQuestion::Verdict:
+            break;
+    }
+    return CheckVerdict(page, answer);
+}
+
+std::string RightAnswerWord(const PracticePage& page, PracticeQuestion question) {
+    switch (question) {
+        case PracticeQuestion::Entering:
+            return page.columns[static_cast<std::size_t>(page.entering)];
+        case PracticeQuestion::Leaving:
+            return page.leaving >= 0 ? page.basis[static_cast<std::size_t>(page.leaving)]
+                                     : "unbounded";
+        case PracticeQuestion::Verdict:
+            break;
+    }
+    return page.infeasible ? "infeasible" : "optimal";
+}
+
+}  // namespace vantrell
