@@ -10,9 +10,10 @@ OptionParse ParseExplainOption(CliOptions& options, const std::vector<std::strin
         options.explain = true;
         return OptionParse::Taken;
     }
-    const bool runs = options.command == CliCommand::Report ||
-                      options.command == CliCommand::Pages ||
-                      options.command == CliCommand::Solve || options.command == CliCommand::Latex;
+    const bool runs =
+        options.command == CliCommand::Report || options.command == CliCommand::Pages ||
+        options.command == CliCommand::Solve || options.command == CliCommand::Latex ||
+        options.command == CliCommand::Practice;
     if (arg != "--rule" || !runs) {
         return OptionParse::NotMine;
     }

@@ -54,7 +54,8 @@ class PracticeBridge : public PagePresenter, public Prompt {
     void Ask(const TableauPage& shown) {
         // The checker asks the engine's own choice functions, so it checks the rule the run
         // pivots by.
-        PracticePage page = ReadPracticePage(mState.mWork, mState.mBasis, mState.mCjZj, shown);
+        PracticePage page =
+            ReadPracticePage(mState.mWork, mState.mBasis, mState.mCjZj, shown, mState.mPivotRule);
         mSession.BeginPage(std::move(page), shown, mState.mTableauIndex + 1);
         mFront.Practise(mSession);
         if (mSession.PageOpen()) {

@@ -60,12 +60,18 @@ struct Texts {
     std::size_t Leaving() const { return static_cast<std::size_t>(page.leaving); }
     const std::string& EnteringName() const { return page.columns[Entering()]; }
 
-    // With Bland's rule these two texts would name the smallest index instead.
+    bool Bland() const { return page.rule == PivotRule::SmallestIndex; }
     std::string Enters() const {
         return EnteringName() + " enters: its Cj-Zj " + page.cjzjText[Entering()] +
-               " is the largest positive";
+               (Bland() ? " is positive and its index the smallest" : " is the largest positive");
     }
     std::string NotLargest(std::size_t column) const {
+        if (Bland()) {
+            return page.columns[column] + "'s Cj-Zj is " + page.cjzjText[column] + ", but " +
+                   EnteringName() +
+                   " comes first: with Bland's rule the first column with a "
+                   "positive Cj-Zj enters";
+        }
         if (SameValue(page.cjzj[column], page.cjzj[Entering()])) {
             return page.columns[column] + "'s Cj-Zj " + page.cjzjText[column] + " ties with " +
                    EnteringName() + "'s: on a tie the first column enters";
@@ -94,7 +100,8 @@ struct Texts {
         const std::string& best = page.basis[Leaving()];
         if (std::fabs(page.ratios[row] - page.ratios[Leaving()]) <= kZeroTolerance) {
             return page.basis[row] + "'s ratio " + page.ratioText[row] + " ties with " + best +
-                   "'s: on a tie the first row leaves";
+                   (Bland() ? "'s: on a tie the basic variable of smallest index leaves"
+                            : "'s: on a tie the first row leaves");
         }
         return page.basis[row] + "'s ratio " + page.ratioText[row] +
                " is not the smallest: " + best + "'s is " + page.ratioText[Leaving()];
@@ -224,8 +231,10 @@ std::optional<PracticeAnswer> ParsePracticeAnswer(std::string_view line) {
 }
 
 PracticePage ReadPracticePage(const ProblemSet& work, const std::vector<CostTerm>& basis,
-                              const std::vector<BigMValue>& cjzj, const TableauPage& shown) {
+                              const std::vector<BigMValue>& cjzj, const TableauPage& shown,
+                              PivotRule rule) {
     PracticePage page;
+    page.rule = rule;
     const std::size_t rows = work.constraints.size();
     const std::size_t cjzjLine = rows + 3;
     for (std::size_t k = 0; k < work.objective.size() && k < cjzj.size(); ++k) {
@@ -246,12 +255,12 @@ PracticePage ReadPracticePage(const ProblemSet& work, const std::vector<CostTerm
     }
     // The engine's own steps, in the order the run takes them.
     page.infeasible = HasNoFeasibleSolution(work, basis, cjzj);
-    page.entering = page.infeasible ? -1 : ChooseEnteringColumn(work.objective, cjzj);
+    page.entering = page.infeasible ? -1 : ChooseEnteringColumn(work.objective, cjzj, rule);
     page.limits.assign(page.basis.size(), false);
     page.ratios.assign(page.basis.size(), kNoRatio);
     if (page.entering >= 0) {
         std::vector<double> ratios;
-        const int leaving = ChooseLeavingRow(work, page.entering, ratios);
+        const int leaving = ChooseLeavingRow(work, basis, page.entering, ratios, rule);
         page.leaving = leaving >= 0 ? leaving : -1;
         for (std::size_t r = 0; r < page.basis.size() && r < ratios.size(); ++r) {
             page.ratios[r] = ratios[r];

@@ -44,13 +44,15 @@ struct PracticePage {
     int leaving = -1;   // the engine's row, -1 when none limits the entering column
     bool infeasible = false;
     int artificialRow = -1;  // on an infeasible page: a row whose artificial stays positive
+    PivotRule rule = PivotRule::LargestCjZj;
 };
 
 // Reads a page before its pivot. The right answers come from the engine's own choice
 // functions, so the rule checked is the rule the run pivots by; shown is the page's text
 // in the display options, which gives the numbers the explanations quote.
 PracticePage ReadPracticePage(const ProblemSet& work, const std::vector<CostTerm>& basis,
-                              const std::vector<BigMValue>& cjzj, const TableauPage& shown);
+                              const std::vector<BigMValue>& cjzj, const TableauPage& shown,
+                              PivotRule rule);
 
 struct PracticeFeedback {
     // NotAChoice: a name the page does not have; it costs no try.

@@ -19,13 +19,16 @@ using Result = PracticeFeedback::Result;
 class PageReader : public PagePresenter {
   public:
     void ShowPage(const VantrellState& state, const TableauPage& page) override {
-        pages.push_back(ReadPracticePage(state.mWork, state.mBasis, state.mCjZj, page));
+        pages.push_back(
+            ReadPracticePage(state.mWork, state.mBasis, state.mCjZj, page, state.mPivotRule));
     }
     std::vector<PracticePage> pages;
 };
 
-std::vector<PracticePage> Pages(ProblemSet primal, bool minimize) {
+std::vector<PracticePage> Pages(ProblemSet primal, bool minimize,
+                                PivotRule rule = PivotRule::LargestCjZj) {
     VantrellState state;
+    state.mPivotRule = rule;
     state.mPrimal = std::move(primal);
     state.mMinimize = minimize;
     SilentPrompt prompt;
@@ -176,6 +179,15 @@ TEST(PracticeCheckerTest, VerdictsAndExplanations) {
     }
 }
 
+TEST(PracticeCheckerTest, BlandsRuleIsTheRuleChecked) {
+    const PracticePage first = Pages(Plants(), false, PivotRule::SmallestIndex).front();
+    const PracticeFeedback largest =
+        CheckPracticeAnswer(first, PracticeQuestion::Entering, {Kind::Name, "X2"});
+    EXPECT_EQ(largest.result, Result::Wrong);
+    EXPECT_EQ(largest.text,
+              "X2's Cj-Zj is 5.000, but X1 comes first: with Bland's rule the "
+              "first column with a positive Cj-Zj enters");
+}
 TEST(PracticeCheckerTest, LastPageAsksForTheVerdictFirst) {
     const std::vector<PracticePage> pages = Pages(Plants(), false);
     ASSERT_GE(pages.size(), 2U);
