@@ -4,6 +4,7 @@
 #include <utility>
 
 #include "cli/cli_options.h"
+#include "cli/convert_command.h"
 #include "cli/stream_prompt.h"
 #include "commands/calculate_commands.h"
 #include "commands/command_guard.h"
@@ -229,6 +230,9 @@ int Latex(const CliOptions& options, std::ostream& out, std::ostream& err) {
 
 int RunCommandLine(const std::vector<std::string>& args, std::ostream& out, std::ostream& err,
                    const ReportClock& now) {
+    if (!args.empty() && args[0] == "convert") {
+        return RunConvert(args, err);
+    }
     std::string error;
     const auto options = ParseCliOptions(args, error);
     if (!options) {
