@@ -129,13 +129,11 @@ std::string WithMpsSense(const std::string& text, bool minimize) {
 // ---- import ----
 
 // GLPK names the file it read in its messages; the user knows only the one they chose.
-std::string ReplacedTemporaryName(std::string line, const std::string& path) {
-    const std::size_t at = line.find("vantrell-");
-    const std::size_t colon = at == std::string::npos ? at : line.find(':', at);
-    if (colon != std::string::npos) {
-        const std::size_t begin =
-            line.rfind(' ', at) == std::string::npos ? 0 : line.rfind(' ', at) + 1;
-        line.replace(begin, colon - begin, path);
+std::string ReplacedTemporaryName(std::string line, const std::string& temporary,
+                                  const std::string& path) {
+    const std::size_t at = temporary.empty() ? std::string::npos : line.find(temporary);
+    if (at != std::string::npos) {
+        line.replace(at, temporary.size(), path);
     }
     return line;
 }
@@ -393,10 +391,10 @@ ImportResult ImportExchangeFile(const std::string& path, LpFormat format, int ma
     GlpkProblem model;
     int status = 0;
     std::optional<bool> maximize;
+    const TemporaryFile rest;
     if (format == LpFormat::FreeMps) {
         MpsSense split = SplitMpsSense(*content);
         maximize = split.maximize;
-        const TemporaryFile rest;
         status = rest.path().empty() || WriteFileAtomically(rest.path(), split.rest).has_value()
                      ? 1
                      : glp_read_mps(model.get(), GLP_MPS_FILE, nullptr, rest.path().c_str());
@@ -405,7 +403,7 @@ ImportResult ImportExchangeFile(const std::string& path, LpFormat format, int ma
     }
     if (status != 0) {
         result.message = refused + "it is no " + FormatName(format) + " file (" +
-                         ReplacedTemporaryName(model.LastLogLine(), path) + ")";
+                         ReplacedTemporaryName(model.LastLogLine(), rest.path(), path) + ")";
         return result;
     }
     if (maximize) {
