@@ -15,6 +15,8 @@ std::optional<MainCommand> CommandForControlKey(int qtKey) {
             return MainCommand::ObjectiveFunction;
         case Qt::Key_G:
             return MainCommand::Plot2D;
+        case Qt::Key_I:
+            return MainCommand::Import;
         case Qt::Key_N:
             return MainCommand::New;
         case Qt::Key_O:
@@ -28,6 +30,13 @@ std::optional<MainCommand> CommandForControlKey(int qtKey) {
         default:
             return std::nullopt;
     }
+}
+
+std::optional<MainCommand> CommandForControlShiftKey(int qtKey) {
+    if (qtKey == Qt::Key_P) {
+        return MainCommand::Print;
+    }
+    return std::nullopt;
 }
 
 }  // namespace vantrell

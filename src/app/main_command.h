@@ -24,9 +24,15 @@ enum class MainCommand {
     About,
     UserGuide,
     ExportLatex,
+    Import,
+    ExportAs,
+    ExportPdf,
+    Print,
 };
 
-// The nine Ctrl+letter keys: Qt::Key_D and the rest, to their commands.
+// The Ctrl+letter keys: Qt::Key_D and the rest, to their commands.
 std::optional<MainCommand> CommandForControlKey(int qtKey);
+// The Ctrl+Shift+letter keys.
+std::optional<MainCommand> CommandForControlShiftKey(int qtKey);
 
 }  // namespace vantrell

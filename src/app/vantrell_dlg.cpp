@@ -3,6 +3,8 @@
 
 #include <QApplication>
 #include <QDir>
+#include <QDragEnterEvent>
+#include <QDropEvent>
 #include <QFileInfo>
 #include <QGridLayout>
 #include <QGroupBox>
@@ -11,17 +13,25 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QMenu>
 #include <QMenuBar>
+#include <QMimeData>
+#include <QPrintDialog>
+#include <QPrinter>
 #include <QVBoxLayout>
 
 #include "app/main_menu.h"
+#include "app/report_painter.h"
 #include "commands/calculate_commands.h"
 #include "commands/command_guard.h"
 #include "commands/excel_commands.h"
 #include "commands/export_commands.h"
 #include "commands/file_commands.h"
+#include "commands/interop_commands.h"
 #include "commands/latex_commands.h"
 #include "commands/main_commands.h"
+#include "commands/objective_editing.h"
+#include "commands/pdf_commands.h"
 #include "dialogs/about_dialog.h"
 #include "dialogs/constraints_dialog.h"
 #include "dialogs/excel_dialog.h"
@@ -98,6 +108,7 @@ CVantrellDlg::CVantrellDlg(Prompt& prompt, PagePresenter& presenter, QWidget* pa
     mState.mDisplayDuality = true;
     mState.mWorkDir = QDir::currentPath().toStdString();
     MarkSaved();
+    setAcceptDrops(true);
 
     // The Ctrl+letter keys act wherever the focus is inside this window.
     qApp->installEventFilter(this);
@@ -275,10 +286,13 @@ bool CVantrellDlg::eventFilter(QObject* watched, QEvent* event) {
         return QDialog::eventFilter(watched, event);
     }
     const auto* key = static_cast<QKeyEvent*>(event);
-    if (key->modifiers() != Qt::ControlModifier || IsFieldEditingKey(widget, key)) {
+    const bool control = key->modifiers() == Qt::ControlModifier;
+    const bool controlShift = key->modifiers() == (Qt::ControlModifier | Qt::ShiftModifier);
+    if (!(control || controlShift) || IsFieldEditingKey(widget, key)) {
         return QDialog::eventFilter(watched, event);
     }
-    const auto command = CommandForControlKey(key->key());
+    const auto command =
+        control ? CommandForControlKey(key->key()) : CommandForControlShiftKey(key->key());
     if (!command) {
         return QDialog::eventFilter(watched, event);
     }
@@ -296,6 +310,34 @@ void CVantrellDlg::keyPressEvent(QKeyEvent* event) {
     QDialog::keyPressEvent(event);
 }
 
+namespace {
+
+// The one local file a drag carries, or an empty text.
+QString DraggedFile(const QMimeData* data) {
+    if (data == nullptr || !data->hasUrls() || data->urls().size() != 1 ||
+        !data->urls().constFirst().isLocalFile()) {
+        return {};
+    }
+    return data->urls().constFirst().toLocalFile();
+}
+
+}  // namespace
+
+void CVantrellDlg::dragEnterEvent(QDragEnterEvent* event) {
+    if (!DraggedFile(event->mimeData()).isEmpty()) {
+        event->acceptProposedAction();
+    }
+}
+
+void CVantrellDlg::dropEvent(QDropEvent* event) {
+    const QString path = DraggedFile(event->mimeData());
+    if (path.isEmpty()) {
+        return;
+    }
+    event->acceptProposedAction();
+    OpenFile(path.toStdString());
+}
+
 void CVantrellDlg::reject() {
     OnExit();
 }
@@ -311,7 +353,8 @@ void CVantrellDlg::RunCommand(MainCommand command) {
 
 void CVantrellDlg::AfterCommand(MainCommand command, const SolvedProblem& before) {
     // Open and New show their own fields and set the saved mark themselves.
-    const bool replaces = command == MainCommand::Open || command == MainCommand::New;
+    const bool replaces = command == MainCommand::Open || command == MainCommand::New ||
+                          command == MainCommand::Import;
     if (!replaces && !SolvedThisProblem(before, mState.mPrimal, mState.mMinimize)) {
         // The old problem's solution and counts are no answer to this one.
         mState.mSolutionLines.clear();
@@ -354,10 +397,7 @@ void CVantrellDlg::RunCommandOnly(MainCommand command) {
         case MainCommand::SaveExcel:
             return OnSaveExcel();
         case MainCommand::SaveText:
-            if (SaveText(mState, mPrompt)) {
-                MarkSaved();
-            }
-            return;
+            return OnSaveText();
         case MainCommand::ExportSolution:
             return OnExportSolution();
         case MainCommand::Exit:
@@ -384,6 +424,15 @@ void CVantrellDlg::RunCommandOnly(MainCommand command) {
             return OnUserGuide();
         case MainCommand::ExportLatex:
             return ExportLatex(mState, mPrompt);
+        case MainCommand::Import:
+            return OnImport();
+        case MainCommand::ExportAs:
+            ExportProblemAs(mState, mPrompt);
+            return;
+        case MainCommand::ExportPdf:
+            return OnExportPdf();
+        case MainCommand::Print:
+            return OnPrint();
     }
 }
 
@@ -400,7 +449,106 @@ void CVantrellDlg::OnNew() {
 }
 
 void CVantrellDlg::OnOpen() {
-    const OpenResult result = OpenProblem(mState, mPrompt);
+    SaveChoiceRecorder recorder(mPrompt);
+    const OpenResult result = OpenProblem(mState, recorder);
+    if (recorder.lastSaved) {
+        mRecent.Add(*recorder.lastSaved);
+    }
+    if (result == OpenResult::Opened) {
+        mRecent.Add(mState.mFileName);
+    }
+    ShowRecentFiles();
+    ShowOpened(result);
+}
+
+void CVantrellDlg::OpenFile(const std::string& path) {
+    const SolvedProblem before{true, mState.mMinimize, mState.mPrimal};
+    RunGuarded(mPrompt, [this, &path] {
+        SaveChoiceRecorder recorder(mPrompt);
+        const OpenResult result = OpenProblemAt(mState, recorder, path);
+        if (recorder.lastSaved) {
+            mRecent.Add(*recorder.lastSaved);
+        }
+        if (result == OpenResult::Opened) {
+            mRecent.Add(path);
+        } else if (!QFileInfo::exists(QString::fromStdString(path))) {
+            // A recent file that is gone leaves the list; the open message said why.
+            mRecent.Remove(path);
+        }
+        ShowRecentFiles();
+        ShowOpened(result);
+    });
+    AfterCommand(MainCommand::Open, before);
+}
+
+void CVantrellDlg::OnSaveText() {
+    SaveChoiceRecorder recorder(mPrompt);
+    if (SaveText(mState, recorder)) {
+        MarkSaved();
+        mRecent.Add(*recorder.lastSaved);
+        ShowRecentFiles();
+    }
+}
+
+void CVantrellDlg::OnImport() {
+    // An imported problem has no file yet: it stays marked as unsaved.
+    const OpenResult result = ImportProblem(mState, mPrompt, kVariableItemCount);
+    if (result != OpenResult::Opened) {
+        return;
+    }
+    ShowFileFields();
+    mMField->setText(QString::fromStdString(mState.mSizeFields.m));
+    ShowPrimalObjective();
+    ShowPrimalConstraints();
+    ShowDualConstraints();
+    ShowSolutionList();
+}
+
+void CVantrellDlg::OnExportPdf() {
+    ExportReportPdf(mState, mPrompt, ReportClockNow(), ReportPdfBytes);
+}
+
+void CVantrellDlg::OnPrint() {
+    if (!ReportIsReady(mState, mPrompt)) {
+        return;
+    }
+    QPrinter printer(QPrinter::HighResolution);
+    QPrintDialog dialog(&printer, this);
+    if (mRunModal(dialog) != QDialog::Accepted) {
+        return;
+    }
+    PaintReport(BuildReportDocument(mState, ReportClockNow()), printer);
+}
+
+void CVantrellDlg::SetRecentFiles(const std::vector<std::string>& paths) {
+    mRecent.Assign(paths);
+    ShowRecentFiles();
+}
+
+void CVantrellDlg::ShowRecentFiles() {
+    for (QAction* action : mRecentActions) {
+        delete action;
+    }
+    mRecentActions.clear();
+    QAction* exit = Action(MainCommand::Exit);
+    auto* file = qobject_cast<QMenu*>(exit->parent());
+    if (file == nullptr || mRecent.Paths().empty()) {
+        return;
+    }
+    for (std::size_t i = 0; i < mRecent.Paths().size(); ++i) {
+        const std::string path = mRecent.Paths()[i];
+        auto* action = new QAction(QString::fromStdString(RecentFileCaption(i, path)), file);
+        action->setObjectName(QStringLiteral("actionRecent%1").arg(i + 1));
+        action->setStatusTip(QString::fromStdString(path));
+        action->setToolTip(QString::fromStdString(path));
+        connect(action, &QAction::triggered, this, [this, path] { OpenFile(path); });
+        file->insertAction(exit, action);
+        mRecentActions.push_back(action);
+    }
+    mRecentActions.push_back(file->insertSeparator(exit));
+}
+
+void CVantrellDlg::ShowOpened(OpenResult result) {
     if (result == OpenResult::Failed) {
         return;
     }
