@@ -2,6 +2,7 @@
 #include "app/command_line.h"
 
 #include <QCommandLineParser>
+#include <QRegularExpression>
 
 namespace vantrell {
 
@@ -42,9 +43,10 @@ StartOptions ParseStartOptions(const QStringList& arguments) {
                                  QStringLiteral("[FILE.lp]"));
 
     StartOptions options;
-    // Without an application object yet, Qt does not know the program's name.
-    options.helpText =
-        parser.helpText().replace(QStringLiteral("<executable_name>"), QStringLiteral("vantrell"));
+    // Before the application object exists Qt knows no program name; the help names the
+    // program as the user types it, however its file is called.
+    options.helpText = parser.helpText().replace(QRegularExpression(QStringLiteral("^Usage: \\S+")),
+                                                 QStringLiteral("Usage: vantrell"));
     if (!parser.parse(arguments)) {
         options.error = parser.errorText();
         return options;
