@@ -1,6 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/pdf_handout.h"
 
+#include <QSettings>
+
+#include "app/program_settings.h"
 #include "app/report_painter.h"
 #include "commands/calculate_commands.h"
 #include "commands/file_commands.h"
@@ -28,7 +31,10 @@ int WritePdfHandout(const std::string& problemFile, const std::string& pdfFile, 
         prompt.ShowMessage("Cannot write \"" + pdfFile + "\": it is the problem file");
         return 3;
     }
+    // The same PDF as Export PDF: the options the window keeps apply, and the file's own
+    // decimal count as Open sets it.
     VantrellState state;
+    ReadOptions(QSettings(), state);
     if (OpenProblemAt(state, prompt, problemFile) != OpenResult::Opened) {
         return 2;
     }

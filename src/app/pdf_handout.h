@@ -6,10 +6,10 @@
 
 namespace vantrell {
 
-// vantrell --pdf OUT.pdf FILE.lp: opens the problem as Open does, solves the primal and
-// the dual and writes the report's PDF, messages to err. Returns the exit status: 0, 1
-// when no run reached a result, 2 when the problem file cannot be read, 3 when the PDF
-// cannot be written.
+// vantrell --pdf OUT.pdf FILE.lp: with the options the window keeps, opens the problem
+// as Open does, solves the primal and the dual and writes the report's PDF, messages to
+// err. Returns the exit status: 0, 1 when no run reached a result, 2 when the problem
+// file cannot be read, 3 when the PDF cannot be written.
 int WritePdfHandout(const std::string& problemFile, const std::string& pdfFile, std::ostream& err);
 
 }  // namespace vantrell

@@ -7,6 +7,8 @@ vantrell=$1
 data=$2
 tmp=$(mktemp -d)
 trap 'rm -rf "$tmp"' EXIT
+# The handout follows the kept options; the user's own must not change this test.
+export XDG_CONFIG_HOME="$tmp/config"
 
 env -u DISPLAY -u WAYLAND_DISPLAY "$vantrell" --pdf "$tmp/sample.pdf" "$data/sample.lp" 2>/dev/null
 pages=$(pdfinfo "$tmp/sample.pdf" | awk '/^Pages:/ {print $2}')
