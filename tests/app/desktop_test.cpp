@@ -13,8 +13,10 @@
 #include <QtTest>
 
 #include "app/command_line.h"
+#include "app/program_settings.h"
 #include "app/vantrell_app.h"
 #include "app/vantrell_dlg.h"
+#include "app/window_places.h"
 #include "support/scripted_prompt.h"
 #include "support/temp_dir.h"
 
@@ -66,6 +68,8 @@ class DesktopTest : public QObject {
             state.mDisplay = {NumberStyle::Fractions, BigMStyle::Expressions};
             first.window.SetRecentFiles({Copy("a.lp"), Copy("b.lp")});
             SaveWindowSettings(settings, first.window);
+            WriteLastFolders(settings,
+                             {{"Output File (*.lp)", "/srv/lp"}, {"PDF File (*.pdf)", "/tmp"}});
         }
         QSettings settings(file, QSettings::IniFormat);
         Fixture fresh;
@@ -75,6 +79,27 @@ class DesktopTest : public QObject {
         QCOMPARE(state.mDisplayDuality, false);
         QVERIFY(state.mDisplay == (DisplayOptions{NumberStyle::Fractions, BigMStyle::Expressions}));
         QCOMPARE(fresh.Recent(), (QStringList{"&1 a.lp", "&2 b.lp"}));
+        QCOMPARE(ReadLastFolders(settings).at("Output File (*.lp)"), std::string("/srv/lp"));
+    }
+
+    // A program window takes back the size it was hidden with; Qt's own dialogs are left alone.
+    void windowSizesComeBack() {
+        QSettings settings(QString::fromStdString(dir.File("places.ini")), QSettings::IniFormat);
+        WindowPlaces places(settings);
+        qApp->installEventFilter(&places);
+        {
+            QDialog plot;
+            plot.setObjectName("graphDialog");
+            plot.show();
+            plot.resize(612, 411);
+            plot.hide();
+        }
+        QDialog again;
+        again.setObjectName("graphDialog");
+        again.show();
+        QCOMPARE(again.size(), QSize(612, 411));
+        QVERIFY(!settings.contains("windows/QFileDialog"));
+        qApp->removeEventFilter(&places);
     }
 
     // A damaged or foreign value leaves its option at the default.
