@@ -29,6 +29,9 @@ install(FILES ${PROJECT_SOURCE_DIR}/LICENSE ${PROJECT_SOURCE_DIR}/THIRD_PARTY.md
 
 install(FILES ${PROJECT_SOURCE_DIR}/resources/vantrell.desktop
         DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
+# The problem files' MIME type, recognised by content, which the menu entry declares.
+install(FILES ${PROJECT_SOURCE_DIR}/resources/vantrell-mime.xml
+        DESTINATION ${CMAKE_INSTALL_DATADIR}/mime/packages RENAME vantrell.xml)
 install(FILES ${PROJECT_SOURCE_DIR}/resources/vantrell.png
         DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/256x256/apps)
 install(FILES ${PROJECT_SOURCE_DIR}/resources/vantrell.svg

@@ -15,6 +15,8 @@ std::optional<MainCommand> CommandForControlKey(int qtKey) {
             return MainCommand::ObjectiveFunction;
         case Qt::Key_G:
             return MainCommand::Plot2D;
+        case Qt::Key_I:
+            return MainCommand::Import;
         case Qt::Key_N:
             return MainCommand::New;
         case Qt::Key_O:
@@ -41,6 +43,9 @@ std::optional<MainCommand> CommandForControlKey(int qtKey, bool alt, bool shift)
     }
     if (shift && !alt && qtKey == Qt::Key_N) {
         return MainCommand::NewExercise;
+    }
+    if (shift && !alt && qtKey == Qt::Key_P) {
+        return MainCommand::Print;
     }
     return alt || shift ? std::nullopt : CommandForControlKey(qtKey);
 }

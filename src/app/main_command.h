@@ -28,11 +28,15 @@ enum class MainCommand {
     PracticePrimal,
     PracticeDual,
     NewExercise,
+    Import,
+    ExportAs,
+    ExportPdf,
+    Print,
 };
 
 // The Ctrl+letter keys: Qt::Key_D and the rest, to their commands.
 std::optional<MainCommand> CommandForControlKey(int qtKey);
-// Ctrl+Alt+P, Ctrl+Alt+D and Ctrl+Shift+N.
+// Ctrl+Alt+P, Ctrl+Alt+D, Ctrl+Shift+N and Ctrl+Shift+P.
 std::optional<MainCommand> CommandForControlKey(int qtKey, bool alt, bool shift);
 
 }  // namespace vantrell

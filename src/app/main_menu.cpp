@@ -31,6 +31,14 @@ const MenuItem kFileItems[] = {
      "Write the Problem and Solution to a file", "actionExportSolution"},
     {MainCommand::ExportLatex, "Export Tableaus as &LaTeX...", nullptr,
      "Write the tableaus of the last run as a LaTeX document", "actionExportLatex"},
+    {MainCommand::Import, "&Import...", "Ctrl+I", "Read a problem from a CPLEX LP or free MPS file",
+     "actionImport"},
+    {MainCommand::ExportAs, "Export &As...", nullptr,
+     "Write the problem as a CPLEX LP or free MPS file", "actionExportAs"},
+    {MainCommand::ExportPdf, "Export P&DF...", nullptr,
+     "Write the solution report with its tableaus as a PDF file", "actionExportPdf"},
+    {MainCommand::Print, "&Print...", "Ctrl+Shift+P", "Print the solution report with its tableaus",
+     "actionPrint"},
 };
 const MenuItem kExitItem = {MainCommand::Exit, "E&xit", nullptr, "Exit without saving",
                             "actionExit"};

@@ -1,14 +1,47 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/vantrell_app.h"
 
+#include <QApplication>
+
+#include "app/program_settings.h"
+
 namespace vantrell {
 
-CVantrellApp::CVantrellApp() : mPresenter(mPrompt), mMainDlg(mPrompt, mPresenter) {
-    mPresenter.SetParentWindow(&mMainDlg);
+void RestoreWindowSettings(const QSettings& settings, CVantrellDlg& window) {
+    ReadOptions(settings, window.State());
+    window.SetRecentFiles(ReadRecentFiles(settings));
 }
 
-int CVantrellApp::Run() {
+void SaveWindowSettings(QSettings& settings, const CVantrellDlg& window) {
+    WriteOptions(settings, window.State());
+    WriteRecentFiles(settings, window.RecentFilePaths());
+}
+
+CVantrellApp::CVantrellApp()
+    : mPlaces(mSettings), mPresenter(mPrompt), mMainDlg(mPrompt, mPresenter) {
+    mPresenter.SetParentWindow(&mMainDlg);
+    qApp->installEventFilter(&mPlaces);
+}
+
+void CVantrellApp::RestoreSettings() {
+    RestoreWindowSettings(mSettings, mMainDlg);
+    mPrompt.SetLastFolders(ReadLastFolders(mSettings));
+}
+
+void CVantrellApp::SaveSettings() {
+    SaveWindowSettings(mSettings, mMainDlg);
+    WriteLastFolders(mSettings, mPrompt.LastFolders());
+    mSettings.sync();
+}
+
+int CVantrellApp::Run(const std::optional<std::string>& startFile) {
+    RestoreSettings();
+    if (startFile) {
+        mMainDlg.show();
+        mMainDlg.OpenFile(*startFile);
+    }
     mMainDlg.exec();
+    SaveSettings();
     return 0;
 }
 

@@ -3,6 +3,8 @@
 
 #include <QApplication>
 #include <QDir>
+#include <QDragEnterEvent>
+#include <QDropEvent>
 #include <QFileInfo>
 #include <QGridLayout>
 #include <QGroupBox>
@@ -11,17 +13,25 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QMenu>
 #include <QMenuBar>
+#include <QMimeData>
+#include <QPrintDialog>
+#include <QPrinter>
 #include <QVBoxLayout>
 
 #include "app/main_menu.h"
+#include "app/report_painter.h"
 #include "commands/calculate_commands.h"
 #include "commands/command_guard.h"
 #include "commands/excel_commands.h"
 #include "commands/export_commands.h"
 #include "commands/file_commands.h"
+#include "commands/interop_commands.h"
 #include "commands/latex_commands.h"
 #include "commands/main_commands.h"
+#include "commands/objective_editing.h"
+#include "commands/pdf_commands.h"
 #include "dialogs/about_dialog.h"
 #include "dialogs/constraints_dialog.h"
 #include "dialogs/excel_dialog.h"
@@ -99,6 +109,7 @@ CVantrellDlg::CVantrellDlg(Prompt& prompt, PagePresenter& presenter, QWidget* pa
     mState.mDisplayDuality = true;
     mState.mWorkDir = QDir::currentPath().toStdString();
     MarkSaved();
+    setAcceptDrops(true);
 
     // The Ctrl+letter keys act wherever the focus is inside this window.
     qApp->installEventFilter(this);
@@ -301,6 +312,34 @@ void CVantrellDlg::keyPressEvent(QKeyEvent* event) {
     QDialog::keyPressEvent(event);
 }
 
+namespace {
+
+// The one local file a drag carries, or an empty text.
+QString DraggedFile(const QMimeData* data) {
+    if (data == nullptr || !data->hasUrls() || data->urls().size() != 1 ||
+        !data->urls().constFirst().isLocalFile()) {
+        return {};
+    }
+    return data->urls().constFirst().toLocalFile();
+}
+
+}  // namespace
+
+void CVantrellDlg::dragEnterEvent(QDragEnterEvent* event) {
+    if (!DraggedFile(event->mimeData()).isEmpty()) {
+        event->acceptProposedAction();
+    }
+}
+
+void CVantrellDlg::dropEvent(QDropEvent* event) {
+    const QString path = DraggedFile(event->mimeData());
+    if (path.isEmpty()) {
+        return;
+    }
+    event->acceptProposedAction();
+    OpenFile(path.toStdString());
+}
+
 void CVantrellDlg::reject() {
     OnExit();
 }
@@ -318,6 +357,7 @@ void CVantrellDlg::AfterCommand(MainCommand command, const SolvedProblem& before
     // Open and New show their own fields and set the saved mark themselves.
     const bool replaces = command == MainCommand::Open || command == MainCommand::New ||
                           command == MainCommand::NewExercise;
+                          command == MainCommand::Import;
     if (!replaces && !SolvedThisProblem(before, mState.mPrimal, mState.mMinimize)) {
         // The old problem's solution and counts are no answer to this one.
         mState.mSolutionLines.clear();
@@ -360,10 +400,7 @@ void CVantrellDlg::RunCommandOnly(MainCommand command) {
         case MainCommand::SaveExcel:
             return OnSaveExcel();
         case MainCommand::SaveText:
-            if (SaveText(mState, mPrompt)) {
-                MarkSaved();
-            }
-            return;
+            return OnSaveText();
         case MainCommand::ExportSolution:
             return OnExportSolution();
         case MainCommand::Exit:
@@ -398,6 +435,15 @@ void CVantrellDlg::RunCommandOnly(MainCommand command) {
             return OnPractice(true);
         case MainCommand::NewExercise:
             return OnNewExercise();
+        case MainCommand::Import:
+            return OnImport();
+        case MainCommand::ExportAs:
+            ExportProblemAs(mState, mPrompt);
+            return;
+        case MainCommand::ExportPdf:
+            return OnExportPdf();
+        case MainCommand::Print:
+            return OnPrint();
     }
 }
 
@@ -414,7 +460,106 @@ void CVantrellDlg::OnNew() {
 }
 
 void CVantrellDlg::OnOpen() {
-    const OpenResult result = OpenProblem(mState, mPrompt);
+    SaveChoiceRecorder recorder(mPrompt);
+    const OpenResult result = OpenProblem(mState, recorder);
+    if (recorder.lastSaved) {
+        mRecent.Add(*recorder.lastSaved);
+    }
+    if (result == OpenResult::Opened) {
+        mRecent.Add(mState.mFileName);
+    }
+    ShowRecentFiles();
+    ShowOpened(result);
+}
+
+void CVantrellDlg::OpenFile(const std::string& path) {
+    const SolvedProblem before{true, mState.mMinimize, mState.mPrimal};
+    RunGuarded(mPrompt, [this, &path] {
+        SaveChoiceRecorder recorder(mPrompt);
+        const OpenResult result = OpenProblemAt(mState, recorder, path);
+        if (recorder.lastSaved) {
+            mRecent.Add(*recorder.lastSaved);
+        }
+        if (result == OpenResult::Opened) {
+            mRecent.Add(path);
+        } else if (!QFileInfo::exists(QString::fromStdString(path))) {
+            // A recent file that is gone leaves the list; the open message said why.
+            mRecent.Remove(path);
+        }
+        ShowRecentFiles();
+        ShowOpened(result);
+    });
+    AfterCommand(MainCommand::Open, before);
+}
+
+void CVantrellDlg::OnSaveText() {
+    SaveChoiceRecorder recorder(mPrompt);
+    if (SaveText(mState, recorder)) {
+        MarkSaved();
+        mRecent.Add(*recorder.lastSaved);
+        ShowRecentFiles();
+    }
+}
+
+void CVantrellDlg::OnImport() {
+    // An imported problem has no file yet: it stays marked as unsaved.
+    const OpenResult result = ImportProblem(mState, mPrompt, kVariableItemCount);
+    if (result != OpenResult::Opened) {
+        return;
+    }
+    ShowFileFields();
+    mMField->setText(QString::fromStdString(mState.mSizeFields.m));
+    ShowPrimalObjective();
+    ShowPrimalConstraints();
+    ShowDualConstraints();
+    ShowSolutionList();
+}
+
+void CVantrellDlg::OnExportPdf() {
+    ExportReportPdf(mState, mPrompt, ReportClockNow(), ReportPdfBytes);
+}
+
+void CVantrellDlg::OnPrint() {
+    if (!ReportIsReady(mState, mPrompt)) {
+        return;
+    }
+    QPrinter printer(QPrinter::HighResolution);
+    QPrintDialog dialog(&printer, this);
+    if (mRunModal(dialog) != QDialog::Accepted) {
+        return;
+    }
+    PaintReport(BuildReportDocument(mState, ReportClockNow()), printer);
+}
+
+void CVantrellDlg::SetRecentFiles(const std::vector<std::string>& paths) {
+    mRecent.Assign(paths);
+    ShowRecentFiles();
+}
+
+void CVantrellDlg::ShowRecentFiles() {
+    for (QAction* action : mRecentActions) {
+        delete action;
+    }
+    mRecentActions.clear();
+    QAction* exit = Action(MainCommand::Exit);
+    auto* file = qobject_cast<QMenu*>(exit->parent());
+    if (file == nullptr || mRecent.Paths().empty()) {
+        return;
+    }
+    for (std::size_t i = 0; i < mRecent.Paths().size(); ++i) {
+        const std::string path = mRecent.Paths()[i];
+        auto* action = new QAction(QString::fromStdString(RecentFileCaption(i, path)), file);
+        action->setObjectName(QStringLiteral("actionRecent%1").arg(i + 1));
+        action->setStatusTip(QString::fromStdString(path));
+        action->setToolTip(QString::fromStdString(path));
+        connect(action, &QAction::triggered, this, [this, path] { OpenFile(path); });
+        file->insertAction(exit, action);
+        mRecentActions.push_back(action);
+    }
+    mRecentActions.push_back(file->insertSeparator(exit));
+}
+
+void CVantrellDlg::ShowOpened(OpenResult result) {
     if (result == OpenResult::Failed) {
         return;
     }

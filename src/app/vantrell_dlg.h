@@ -7,6 +7,8 @@
 #include <map>
 
 #include "app/main_command.h"
+#include "commands/file_commands.h"
+#include "commands/recent_files.h"
 #include "dialogs/graph_dialog.h"
 #include "dialogs/main_views.h"
 #include "model/prompt.h"
@@ -36,8 +38,15 @@ class CVantrellDlg : public QDialog, public MainViews {
     ~CVantrellDlg() override;
 
     VantrellState& State() { return mState; }
+    const VantrellState& State() const { return mState; }
     void SetModalRunner(ModalRunner runner) { mRunModal = std::move(runner); }
     void RunCommand(MainCommand command);
+    // Opens the problem file at path as Open does after its file dialog (save question,
+    // messages): for the command line, a drop and the recent files.
+    void OpenFile(const std::string& path);
+    // The File menu's recent problems, newest first.
+    void SetRecentFiles(const std::vector<std::string>& paths);
+    const std::vector<std::string>& RecentFilePaths() const { return mRecent.Paths(); }
     QAction* Action(MainCommand command) const { return mActions.at(command); }
     // The plot window once the first 2D Plot has made it; it lives as long as this window.
     CGraphDlg* GraphDialog() const { return mGraphDlg; }
@@ -58,6 +67,9 @@ class CVantrellDlg : public QDialog, public MainViews {
   protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
+    // A problem file dropped on the window is opened.
+    void dragEnterEvent(QDragEnterEvent* event) override;
+    void dropEvent(QDropEvent* event) override;
 
   private:
     void BuildLayout();
@@ -73,6 +85,12 @@ class CVantrellDlg : public QDialog, public MainViews {
     void DispatchCommand(MainCommand command);
     void OnNew();
     void OnOpen();
+    void ShowOpened(OpenResult result);
+    void OnSaveText();
+    void OnImport();
+    void OnExportPdf();
+    void OnPrint();
+    void ShowRecentFiles();
     void OnSaveExcel();
     void OnExportSolution();
     void OnExit();
@@ -95,6 +113,8 @@ class CVantrellDlg : public QDialog, public MainViews {
     PagePresenter& mPresenter;
     ModalRunner mRunModal;
     std::map<MainCommand, QAction*> mActions;
+    RecentFiles mRecent;
+    std::vector<QAction*> mRecentActions;
     QPointer<CGraphDlg> mGraphDlg;
     PracticeRecord mLastPractice;
     // The problem as last opened, saved or started anew, for the unsaved-changes mark.

@@ -8,6 +8,7 @@
 #include "cli/explain_options.h"
 #include "cli/exercise_command.h"
 #include "cli/practice_command.h"
+#include "cli/convert_command.h"
 #include "cli/stream_prompt.h"
 #include "commands/calculate_commands.h"
 #include "commands/command_guard.h"
@@ -234,6 +235,9 @@ int Latex(const CliOptions& options, std::ostream& out, std::ostream& err) {
 
 int RunCommandLine(const std::vector<std::string>& args, std::istream& in, std::ostream& out,
                    std::ostream& err, const ReportClock& now) {
+    if (!args.empty() && args[0] == "convert") {
+        return RunConvert(args, err);
+    }
     std::string error;
     const auto options = ParseCliOptions(args, error);
     if (!options) {

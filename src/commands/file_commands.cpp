@@ -64,6 +64,11 @@ OpenResult OpenProblem(VantrellState& state, Prompt& prompt) {
         RefreshDual(state);
         return OpenResult::Cancelled;
     }
+    return OpenProblemAt(state, prompt, *path);
+}
+
+OpenResult OpenProblemAt(VantrellState& state, Prompt& prompt, const std::string& chosen) {
+    const std::optional<std::string> path = chosen;
     // Read before the save question: the user gets the file as it was when chosen, even
     // when the current inputs are then saved over it.
     std::string reason;

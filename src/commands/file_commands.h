@@ -25,6 +25,8 @@ enum class OpenResult {
 // cannot be read at all leaves every member as it was. Unless the file failed to read, the
 // dual is rebuilt and the solution list emptied, after Cancel as well.
 OpenResult OpenProblem(VantrellState& state, Prompt& prompt);
+// The same for a file chosen elsewhere: on the command line, dropped, or a recent file.
+OpenResult OpenProblemAt(VantrellState& state, Prompt& prompt, const std::string& path);
 
 // What Open does with a file it has read: the file's problem replaces the primal, path
 // becomes the file name, the dual is rebuilt and the solution list emptied.

@@ -4,6 +4,7 @@
 #include <QApplication>
 #include <QDir>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QMessageBox>
 
 #include "commands/shipped_files.h"
@@ -30,6 +31,18 @@ QString InitialFolder(const FileDialogSpec& request) {
     return QtPath(DialogFolder(request, LocalPath(QDir::currentPath()), ProgramFolder()));
 }
 
+QString QtPrompt::StartFolder(const FileDialogSpec& request) const {
+    const auto last = mLastFolders.find(request.filterName);
+    if (last != mLastFolders.end() && QDir(QString::fromStdString(last->second)).exists()) {
+        return QString::fromStdString(last->second);
+    }
+    return InitialFolder(request);
+}
+
+void QtPrompt::Remember(const FileDialogSpec& request, const QString& chosen) {
+    mLastFolders[request.filterName] = QFileInfo(chosen).absolutePath().toStdString();
+}
+
 void QtPrompt::ShowMessage(const std::string& text) {
     QMessageBox::information(ActiveWindow(), Title(), QString::fromStdString(text));
 }
@@ -52,7 +65,7 @@ bool QtPrompt::AskToDiscard(const std::string& question) {
 }
 
 std::optional<std::string> QtPrompt::ChooseFileToOpen(const FileDialogSpec& request) {
-    QFileDialog dialog(ActiveWindow(), QStringLiteral("Open"), InitialFolder(request),
+    QFileDialog dialog(ActiveWindow(), QStringLiteral("Open"), StartFolder(request),
                        FilterText(request));
     dialog.setAcceptMode(QFileDialog::AcceptOpen);
     dialog.setFileMode(QFileDialog::ExistingFile);
@@ -60,11 +73,12 @@ std::optional<std::string> QtPrompt::ChooseFileToOpen(const FileDialogSpec& requ
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) {
         return std::nullopt;
     }
+    Remember(request, dialog.selectedFiles().constFirst());
     return QDir::toNativeSeparators(dialog.selectedFiles().constFirst()).toStdString();
 }
 
 std::optional<std::string> QtPrompt::ChooseFileToSave(const FileDialogSpec& request) {
-    QFileDialog dialog(ActiveWindow(), QStringLiteral("Save As"), InitialFolder(request),
+    QFileDialog dialog(ActiveWindow(), QStringLiteral("Save As"), StartFolder(request),
                        FilterText(request));
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     dialog.setFileMode(QFileDialog::AnyFile);
@@ -76,6 +90,7 @@ std::optional<std::string> QtPrompt::ChooseFileToSave(const FileDialogSpec& requ
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) {
         return std::nullopt;
     }
+    Remember(request, dialog.selectedFiles().constFirst());
     return QDir::toNativeSeparators(dialog.selectedFiles().constFirst()).toStdString();
 }
 

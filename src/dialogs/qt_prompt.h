@@ -3,6 +3,7 @@
 
 #include <QPointer>
 #include <QWidget>
+#include <map>
 #include <memory>
 
 class QMessageBox;
@@ -20,6 +21,17 @@ class QtPrompt : public Prompt {
     bool AskToDiscard(const std::string& question) override;
     std::optional<std::string> ChooseFileToOpen(const FileDialogSpec& request) override;
     std::optional<std::string> ChooseFileToSave(const FileDialogSpec& request) override;
+
+    // The folder each kind of file dialog (by its filter) was last left in; a dialog
+    // opens there while the folder exists. Kept in the settings between sessions.
+    using Folders = std::map<std::string, std::string>;
+    const Folders& LastFolders() const { return mLastFolders; }
+    void SetLastFolders(Folders folders) { mLastFolders = std::move(folders); }
+
+  private:
+    QString StartFolder(const FileDialogSpec& request) const;
+    void Remember(const FileDialogSpec& request, const QString& chosen);
+    Folders mLastFolders;
 };
 
 // The question box; defaultNo makes No the button Enter presses.

@@ -93,6 +93,7 @@ class MainWindowTest : public QObject {
             {Qt::Key_G, Plot2D},          {Qt::Key_N, New},         {Qt::Key_O, Open},
             {Qt::Key_P, CalculatePrimal}, {Qt::Key_S, Constraints}, {Qt::Key_X, DeleteConstraint},
             {Qt::Key_T, Sensitivity},
+            {Qt::Key_I, Import},
         };
         for (const auto& [key, command] : table) {
             Fixture f;

@@ -18,6 +18,7 @@ expected=(bin/vantrell-cli
           share/doc/vantrell/LICENSE
           share/doc/vantrell/THIRD_PARTY.md
           share/applications/vantrell.desktop
+          share/mime/packages/vantrell.xml
           share/icons/hicolor/256x256/apps/vantrell.png
           share/icons/hicolor/scalable/apps/vantrell.svg)
 if [ "$gui" = gui ]; then expected+=(bin/vantrell); fi

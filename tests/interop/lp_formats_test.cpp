@@ -1,0 +1,210 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Problems through CPLEX LP and free MPS and back, the models the program refuses, and
+// GLPK's own optimum of what the program exports.
+#include "interop/lp_formats.h"
+
+#include <glpk.h>
+#include <gtest/gtest.h>
+
+#include <tuple>
+
+#include "cli/cli_run.h"
+#include "commands/calculate_commands.h"
+#include "commands/interop_commands.h"
+#include "model/file_io.h"
+#include "support/recording_presenter.h"
+#include "support/scripted_prompt.h"
+#include "support/temp_dir.h"
+#include "teach/exact_replay.h"
+
+namespace vantrell {
+namespace {
+
+using testing::TempDir;
+
+ProblemFile ProblemAt(const std::string& path) {
+    auto content = ReadFileContent(path);
+    ProblemFileReading reading = ReadProblemText(content.value_or(""));
+    return reading.file.value_or(ProblemFile{});
+}
+
+ProblemFile ExampleProblem(const std::string& name) {
+    return ProblemAt(testing::Example(name));
+}
+
+// Every coefficient by variable, a missing one as 0: what a solver sees.
+auto Dense(const ProblemFile& file) {
+    const std::size_t n = file.problem.WidestColumnCount();
+    std::vector<double> costs(n, 0.0);
+    for (std::size_t k = 0; k < file.problem.objective.size(); ++k) {
+        costs[k] = file.problem.objective[k].cost;
+    }
+    std::vector<std::tuple<std::vector<double>, std::int32_t, double>> rows;
+    for (const ConstraintRow& row : file.problem.constraints) {
+        std::vector<double> a(n, 0.0);
+        std::copy(row.coefficients.begin(), row.coefficients.end(), a.begin());
+        rows.emplace_back(a, row.relation, row.rhs);
+    }
+    return std::tuple(file.minimize, costs, rows, file.problem.constraintNames);
+}
+
+const char* const kExamples[] = {"sample.lp",   "maximize.lp",  "minimize.lp",
+                                 "equality.lp", "unbounded.lp", "infeasible.lp"};
+
+TEST(LpFormats, EveryExampleComesBackFromEachFormatAsTheSameProblem) {
+    const TempDir dir;
+    for (const LpFormat format : {LpFormat::CplexLp, LpFormat::FreeMps}) {
+        for (const char* example : kExamples) {
+            SCOPED_TRACE(example + std::string(format == LpFormat::CplexLp ? " cplex" : " mps"));
+            const ProblemFile original = ExampleProblem(example);
+            const std::string path = dir.File("exchange");
+            ASSERT_EQ(ExportProblemFile(path, format, original), std::nullopt);
+            const ImportResult back = ImportExchangeFile(path, format, 9, 3);
+            ASSERT_TRUE(back.file) << back.message;
+            EXPECT_EQ(Dense(*back.file), Dense(original));
+        }
+    }
+}
+
+TEST(LpFormats, ConvertRunsTheRoundTripFromTheCommandLine) {
+    const TempDir dir;
+    for (const char* format : {"cplex", "mps"}) {
+        SCOPED_TRACE(format);
+        const auto there =
+            testing::RunVantrellCli({"convert", testing::Example("sample.lp"), dir.File("out"),
+                                     "--from", "vantrell", "--to", format});
+        ASSERT_EQ(there.status, 0) << there.err;
+        const auto back = testing::RunVantrellCli({"convert", dir.File("out"), dir.File("back.lp"),
+                                                   "--from", format, "--to", "vantrell"});
+        ASSERT_EQ(back.status, 0) << back.err;
+        EXPECT_EQ(Dense(ProblemAt(dir.File("back.lp"))), Dense(ExampleProblem("sample.lp")));
+    }
+    EXPECT_EQ(testing::RunVantrellCli({"convert", "a", "b", "--from", "xls", "--to", "mps"}).status,
+              2);
+}
+
+TEST(LpFormats, ModelsNamedOtherwiseAreNumberedInOrderAndTheMappingIsShown) {
+    const TempDir dir;
+    testing::WriteWholeFile(dir.File("m.lp"),
+                            "Minimize\n cost: 2 beta + 3 alpha\nSubject To\n"
+                            " need: alpha + beta >= 4\nEnd\n");
+    const ImportResult imported = ImportExchangeFile(dir.File("m.lp"), LpFormat::CplexLp, 9, 2);
+    ASSERT_TRUE(imported.file);
+    EXPECT_EQ(Dense(*imported.file),
+              std::tuple(true, std::vector<double>{2, 3},
+                         std::vector<std::tuple<std::vector<double>, std::int32_t, double>>{
+                             {{1, 1}, kGreaterEqual, 4}},
+                         std::vector<std::string>{"need"}));
+    EXPECT_NE(imported.message.find("\nbeta -> X1\nalpha -> X2"), std::string::npos)
+        << imported.message;
+    EXPECT_EQ(imported.file->problemName, "m");
+}
+
+TEST(LpFormats, ImportRefusesWhatTheProgramCannotHoldAndSaysWhat) {
+    struct Case {
+        const char* file;
+        const char* content;
+        const char* reason;
+    };
+    const std::string head = "Maximize\n z: x + y\nSubject To\n c1: x + y <= 4\n";
+    const std::string mpsHead = "NAME m\nROWS\n N z\n L c1\nCOLUMNS\n x z 1 c1 1\nRHS\n R c1 4\n";
+    const Case cases[] = {
+        {"bound.lp", "Bounds\n y <= 3\nEnd\n", "variable \"y\" has a bound other than y >= 0"},
+        {"lower_bound.lp", "Bounds\n x >= 1\nEnd\n",
+         "variable \"x\" has a bound other than x >= 0"},
+        {"free.lp", "Bounds\n y free\nEnd\n",
+         "variable \"y\" is free; Vantrell's variables are all >= 0"},
+        {"integer.lp", "General\n x\nEnd\n",
+         "variable \"x\" is integer; Vantrell's variables are continuous"},
+        {"ranged.mps", "RANGES\n R c1 2\nENDATA\n",
+         "constraint \"c1\" is a ranged row; Vantrell's constraints have one right-hand side"},
+        {"too_many.lp", " c3: a1 + a2 + a3 + a4 + a5 + a6 + a7 + a8 <= 1\nEnd\n",
+         "it has 10 variables, more than the 9 Vantrell can hold"},
+        {"syntax.lp", " c2: x +\nEnd\n", "it is no CPLEX LP file ("},
+        {"syntax.mps", "BOUNDS\n XX B x 1\nENDATA\n", "it is no free MPS file ("},
+    };
+    const TempDir dir;
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.file);
+        const std::string path = dir.File(c.file);
+        const LpFormat format = ExchangeFormatOfPath(path);
+        testing::WriteWholeFile(path, (format == LpFormat::FreeMps ? mpsHead : head) + c.content);
+        const ImportResult result = ImportExchangeFile(path, format, 9, 3);
+        EXPECT_FALSE(result.file);
+        EXPECT_EQ(result.message.rfind("Cannot import \"" + path + "\": " + c.reason, 0), 0u)
+            << result.message;
+    }
+}
+
+TEST(LpFormats, RefusedImportKeepsTheProblemAndAnImportedOneHasNoFileName) {
+    const TempDir dir;
+    testing::WriteWholeFile(dir.File("int.lp"),
+                            "Maximize\n z: x\nSubject To\n c: x <= 1\n"
+                            "General\n x\nEnd\n");
+    ASSERT_EQ(ExportProblemFile(dir.File("s.mps"), LpFormat::FreeMps, ExampleProblem("sample.lp")),
+              std::nullopt);
+    VantrellState state;
+    ApplyProblemFile(state, ExampleProblem("maximize.lp"), "maximize.lp");
+    const ProblemSet before = state.mPrimal;
+    testing::ScriptedPrompt prompt;
+    prompt.openFiles = {dir.File("int.lp"), dir.File("s.mps")};
+    EXPECT_EQ(ImportProblem(state, prompt, 9), OpenResult::Failed);
+    EXPECT_EQ(state.mFileName, "maximize.lp");
+    EXPECT_EQ(state.mPrimal.constraintNames, before.constraintNames);
+    EXPECT_EQ(ImportProblem(state, prompt, 9), OpenResult::Opened);
+    EXPECT_EQ(state.mFileName, "");
+    EXPECT_EQ(state.mPrimal.constraintNames,
+              (std::vector<std::string>{"Plant1", "Plant2", "Plant3"}));
+    EXPECT_EQ(prompt.questions,
+              std::vector<std::string>{"Do you want to save the current inputs?"});
+}
+
+// GLPK's simplex on the exported file, for the examples that have an optimum.
+double GlpkOptimum(const std::string& path, LpFormat format) {
+    glp_term_out(GLP_OFF);
+    glp_prob* model = glp_create_prob();
+    std::string content = ReadFileContent(path).value_or("");
+    // The sense travels in OBJSENSE, which GLPK's own reader skips.
+    const bool maximize = content.find("OBJSENSE\n    MAX") != std::string::npos;
+    if (maximize) {
+        content.erase(content.find("OBJSENSE"), std::string("OBJSENSE\n    MAX\n").size());
+        testing::WriteWholeFile(path, content);
+    }
+    const int read = format == LpFormat::FreeMps
+                         ? glp_read_mps(model, GLP_MPS_FILE, nullptr, path.c_str())
+                         : glp_read_lp(model, nullptr, path.c_str());
+    EXPECT_EQ(read, 0);
+    if (maximize) {
+        glp_set_obj_dir(model, GLP_MAX);
+    }
+    EXPECT_EQ(glp_simplex(model, nullptr), 0);
+    EXPECT_EQ(glp_get_status(model), GLP_OPT);
+    const double optimum = glp_get_obj_val(model);
+    glp_delete_prob(model);
+    glp_term_out(GLP_ON);
+    return optimum;
+}
+
+TEST(LpFormats, GlpkFindsTheProgramsOptimumInTheExportedFiles) {
+    const TempDir dir;
+    for (const char* example : {"sample.lp", "maximize.lp", "minimize.lp", "equality.lp"}) {
+        VantrellState state;
+        ApplyProblemFile(state, ExampleProblem(example), example);
+        testing::ScriptedPrompt prompt;
+        testing::RecordingPresenter presenter;
+        CalculatePrimal(state, prompt, presenter);
+        const auto run = ReplayKeptRun(state, false);
+        ASSERT_TRUE(run);
+        const auto optimum = StatedObjective(*run);
+        ASSERT_TRUE(optimum) << example;
+        for (const LpFormat format : {LpFormat::CplexLp, LpFormat::FreeMps}) {
+            SCOPED_TRACE(example + std::string(format == LpFormat::CplexLp ? " cplex" : " mps"));
+            const std::string path = dir.File("solve");
+            ASSERT_EQ(ExportProblemFile(path, format, ExampleProblem(example)), std::nullopt);
+            EXPECT_NEAR(GlpkOptimum(path, format), optimum->get_d(), 1e-9);
+        }
+    }
+}
+
+}  // namespace
+}  // namespace vantrell
