@@ -4,6 +4,7 @@
 #include <utility>
 
 #include "cli/cli_options.h"
+#include "cli/path_command.h"
 #include "cli/stream_prompt.h"
 #include "commands/calculate_commands.h"
 #include "commands/command_guard.h"
@@ -164,6 +165,9 @@ int Plot(const CliOptions& options, std::ostream& out, std::ostream& err) {
         return kExitUsageOrUnreadable;
     }
     StreamPrompt prompt(err, options.problemFile, std::nullopt);
+    if (options.path) {
+        return PrintPath(state, options.dual, out, prompt);
+    }
     if (const auto refusal = PlotRefusal(state)) {
         prompt.ShowMessage(*refusal);
         return kExitRefused;

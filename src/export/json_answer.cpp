@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "export/json_answer.h"
 
+#include "export/json_point.h"
 #include "teach/exact_replay.h"
 
 namespace vantrell {
@@ -141,6 +142,7 @@ json RunJson(const VantrellState& state, bool dual, const std::string& shown) {
     }
     for (const ExactPage& page : replay->pages) {
         run["pages"].push_back(PageJson(page));
+        run["pages"].back()["point"] = PagePointJson(*replay, page);
     }
     return run;
 }
