@@ -24,6 +24,7 @@ enum class MainCommand {
     About,
     UserGuide,
     ExportLatex,
+    ReviewTableaus,
 };
 
 // The nine Ctrl+letter keys: Qt::Key_D and the rest, to their commands.

@@ -45,6 +45,9 @@ const MenuItem kViewItems[] = {
      "View the 2D plot and watch intersection being calculated", "actionPlot2D"},
     {MainCommand::DeselectConstraint, "Deselect &Constraint", nullptr,
      "Deselect the Listbox that contains the constraints", "actionDeselectConstraint"},
+    {MainCommand::ReviewTableaus, "&Review Tableaus", "Ctrl+R",
+     "Look again at every tableau of the last run, beside its path on the plot",
+     "actionReviewTableaus"},
 };
 const MenuItem kCalculateItems[] = {
     {MainCommand::CalculatePrimal, "Calculate &Primal", "Ctrl+P",

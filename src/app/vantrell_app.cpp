@@ -5,6 +5,8 @@ namespace vantrell {
 
 CVantrellApp::CVantrellApp() : mPresenter(mPrompt), mMainDlg(mPrompt, mPresenter) {
     mPresenter.SetParentWindow(&mMainDlg);
+    mPresenter.SetPageShownHook(
+        [this](const VantrellState& state, int page) { mMainDlg.ShowRunPageOnPlot(state, page); });
 }
 
 int CVantrellApp::Run() {

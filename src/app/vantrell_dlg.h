@@ -9,6 +9,7 @@
 #include "app/main_command.h"
 #include "dialogs/graph_dialog.h"
 #include "dialogs/main_views.h"
+#include "dialogs/review_dialog.h"
 #include "model/prompt.h"
 #include "model/vantrell_state.h"
 #include "simplex/page_presenter.h"
@@ -40,6 +41,10 @@ class CVantrellDlg : public QDialog, public MainViews {
     QAction* Action(MainCommand command) const { return mActions.at(command); }
     // The plot window once the first 2D Plot has made it; it lives as long as this window.
     CGraphDlg* GraphDialog() const { return mGraphDlg; }
+    // The Review window once Review Tableaus has made it.
+    CReviewDlg* ReviewDialog() const { return mReviewDlg; }
+    // A run's tableau window shows page `page` (from 0): the plot, if open, follows it.
+    void ShowRunPageOnPlot(const VantrellState& state, int page);
 
     // The view refreshes the commands call, and the selection of the primal list.
     void ShowPrimalObjective() override;
@@ -77,6 +82,10 @@ class CVantrellDlg : public QDialog, public MainViews {
     void OnConstraints();
     void OnDeleteConstraint();
     void OnPlot2D();
+    // Opens the plot window (nothing when the problem cannot be plotted) with the kept
+    // primal run's path, and returns it.
+    CGraphDlg* OpenPlot();
+    void OnReviewTableaus();
     void OnDeselectConstraint();
     void OnCalculate(bool dual);
     void OnOptions();
@@ -90,6 +99,7 @@ class CVantrellDlg : public QDialog, public MainViews {
     ModalRunner mRunModal;
     std::map<MainCommand, QAction*> mActions;
     QPointer<CGraphDlg> mGraphDlg;
+    QPointer<CReviewDlg> mReviewDlg;
     // The problem as last opened, saved or started anew, for the unsaved-changes mark.
     SolvedProblem mSaved;
     std::string mSavedName;

@@ -9,6 +9,10 @@ namespace vantrell {
 void QtPagePresenter::ShowPage(const VantrellState& state, const TableauPage& page) {
     const ShownPage shown = DisplayedCurrentPage(state, page);
     CTableauDlg dialog(shown.Page(), state, mPrompt, mParent);
+    if (mPageShown) {
+        QObject::connect(&dialog, &CTableauDlg::PageShown, &dialog,
+                         [this, &state](int shownPage) { mPageShown(state, shownPage); });
+    }
     if (state.mTableauCount <= 1) {
         mGeometry.clear();  // a new run
     }

@@ -24,6 +24,17 @@ std::string IterationText(bool dual, int page) {
     return CFormat(dual ? "Solving Dual: Iteration: %d" : "Solving Primal: Iteration: %d", page);
 }
 
+std::string PageListLine(const TableauPage& page, int index) {
+    std::string line = "Iteration " + std::to_string(index + 1);
+    if (!page.mEntering.empty()) {
+        line += ": " + page.mEntering + " enters";
+        if (!page.mLeaving.empty()) {
+            line += ", " + page.mLeaving + " leaves";
+        }
+    }
+    return line;
+}
+
 std::vector<bool> ReviewableRuns(const VantrellState& state) {
     std::vector<bool> runs;
     for (const bool dual : {false, true}) {
