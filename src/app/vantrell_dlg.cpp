@@ -33,9 +33,9 @@
 #include "dialogs/program_icon.h"
 #include "dialogs/ui_fonts.h"
 #include "model/equation_text.h"
+#include "plot/simplex_path.h"
 #include "simplex/dual_builder.h"
 #include "simplex/solution_lines.h"
-#include "plot/simplex_path.h"
 #include "teach/exact_page_text.h"
 #include "teach/run_review.h"
 
@@ -510,8 +510,8 @@ void CVantrellDlg::OnReviewTableaus() {
     }
     if (!mReviewDlg) {
         mReviewDlg = new CReviewDlg(
-            mState, mPrompt,
-            [this](bool open) { return open ? OpenPlot() : mGraphDlg.data(); }, this);
+            mState, mPrompt, [this](bool open) { return open ? OpenPlot() : mGraphDlg.data(); },
+            this);
     }
     mReviewDlg->Reload();
     mReviewDlg->show();

@@ -5,11 +5,11 @@
 #include <QChartView>
 #include <QGraphicsPathItem>
 #include <QGraphicsPolygonItem>
-#include <QLineF>
-#include <QPainterPath>
 #include <QLegend>
 #include <QLegendMarker>
+#include <QLineF>
 #include <QLineSeries>
+#include <QPainterPath>
 #include <QPen>
 #include <QScatterSeries>
 #include <QVBoxLayout>
@@ -226,8 +226,8 @@ void CMSChart::AddPathSeries() {
     addLine(mPath.objectiveLine, QStringLiteral("Objective through point"), ObjectiveColour(),
             Qt::DashDotLine);
 
-    const auto addPoints = [this](const char* name, QScatterSeries::MarkerShape shape,
-                                  double size, const QColor& fill, const QColor& border) {
+    const auto addPoints = [this](const char* name, QScatterSeries::MarkerShape shape, double size,
+                                  const QColor& fill, const QColor& border) {
         auto* points = new QScatterSeries;
         points->setObjectName(QString::fromUtf8(name));
         points->setMarkerShape(shape);
@@ -258,10 +258,10 @@ void CMSChart::AddPathSeries() {
     };
     QScatterSeries* current = addPoints("pathCurrentPoint", QScatterSeries::MarkerShapeRectangle,
                                         20.0, kCurrentColour, kPathColour);
-    QScatterSeries* filled = addPoints("pathPoints", QScatterSeries::MarkerShapeCircle, 10.0,
-                                       kPathColour, kPathColour);
-    QScatterSeries* hollow = addPoints("pathHollowPoints", QScatterSeries::MarkerShapeCircle,
-                                       10.0, Qt::white, kPathColour);
+    QScatterSeries* filled =
+        addPoints("pathPoints", QScatterSeries::MarkerShapeCircle, 10.0, kPathColour, kPathColour);
+    QScatterSeries* hollow = addPoints("pathHollowPoints", QScatterSeries::MarkerShapeCircle, 10.0,
+                                       Qt::white, kPathColour);
     for (std::size_t i = 0; i < mPath.points.size(); ++i) {
         const QPointF point = ToQt(mPath.points[i]);
         (i < mPath.feasible.size() && mPath.feasible[i] ? filled : hollow)->append(point);

@@ -39,8 +39,7 @@ QPushButton* Button(const char* text, const char* name, const char* accessibleNa
 
 }  // namespace
 
-CReviewDlg::CReviewDlg(VantrellState& state, Prompt& prompt, PlotSource primalPlot,
-                       QWidget* parent)
+CReviewDlg::CReviewDlg(VantrellState& state, Prompt& prompt, PlotSource primalPlot, QWidget* parent)
     : QDialog(parent), mState(state), mPrompt(prompt), mPrimalPlot(std::move(primalPlot)) {
     setWindowTitle(QStringLiteral("Review Tableaus"));
     setObjectName("reviewDialog");

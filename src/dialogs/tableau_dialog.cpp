@@ -142,8 +142,8 @@ void CTableauDlg::ShowProduced(int index) {
         if (mEarlier.empty()) {
             // Mid-run there is no outcome yet; any finished one lets the replay read the pages.
             const RunOutcome outcome = mState.mDone ? mState.mRunOutcome : RunOutcome::PageLimit;
-            mEarlier = DisplayedPages(mState, mState.mSolvingDual, mState.mPages, mNewestIndex,
-                                      outcome);
+            mEarlier =
+                DisplayedPages(mState, mState.mSolvingDual, mState.mPages, mNewestIndex, outcome);
         }
         const TableauPage& page = mEarlier[static_cast<std::size_t>(mShown)].Page();
         mLeavingField->setText(QString::fromStdString(page.mLeaving));

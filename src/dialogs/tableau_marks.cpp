@@ -42,18 +42,18 @@ void TableauMarksDelegate::paint(QPainter* painter, const QStyleOptionViewItem& 
     const bool pivot = index.data(kPivotRowRole).toBool();
 
     painter->save();
-    painter->fillRect(QRect(spanLeft - 2, textRect.top(), spanRight - spanLeft + 4,
-                            textRect.height()),
-                      pivot ? kPivotShade : kColumnShade);
+    painter->fillRect(
+        QRect(spanLeft - 2, textRect.top(), spanRight - spanLeft + 4, textRect.height()),
+        pivot ? kPivotShade : kColumnShade);
     const bool selected = (item.state & QStyle::State_Selected) != 0;
     painter->setPen(item.palette.color(selected ? QPalette::HighlightedText : QPalette::Text));
     const int flags = Qt::AlignLeft | Qt::AlignVCenter | Qt::TextSingleLine;
     painter->setFont(item.font);
     painter->drawText(QRect(left, textRect.top(), spanLeft - left, textRect.height()), flags,
                       text.left(span.x()));
-    painter->drawText(QRect(spanRight, textRect.top(), textRect.right() - spanRight,
-                            textRect.height()),
-                      flags, text.mid(span.x() + span.y()));
+    painter->drawText(
+        QRect(spanRight, textRect.top(), textRect.right() - spanRight, textRect.height()), flags,
+        text.mid(span.x() + span.y()));
     // The marked column in bold; the pivot cell also underlined.
     QFont marked = item.font;
     marked.setBold(true);

@@ -8,7 +8,8 @@ namespace vantrell {
 namespace {
 
 double Value(const ConstraintRow& row, std::size_t k) {
-    const bool zero = k >= row.coefficients.size() || (k < row.zeroMarks.size() && row.zeroMarks[k]);
+    const bool zero =
+        k >= row.coefficients.size() || (k < row.zeroMarks.size() && row.zeroMarks[k]);
     return zero ? 0.0 : row.coefficients[k];
 }
 
@@ -102,8 +103,8 @@ PathView ViewOfPage(const SimplexPath& path, const ProblemSet& problem, int page
             problem.constraints[static_cast<std::size_t>(*shown.leavingConstraint)];
         view.leavingLine = ClipLine(Value(row, 0), Value(row, 1), row.rhs, extent);
     } else if (shown.leavingAxis) {
-        view.leavingLine = *shown.leavingAxis == 0 ? ClipLine(1, 0, 0, extent)
-                                                   : ClipLine(0, 1, 0, extent);
+        view.leavingLine =
+            *shown.leavingAxis == 0 ? ClipLine(1, 0, 0, extent) : ClipLine(0, 1, 0, extent);
     }
     if (objectiveThroughPoint) {
         const double c1 = Cost(problem, 0);

@@ -91,6 +91,7 @@ class MainWindowTest : public QObject {
             {Qt::Key_D, CalculateDual},   {Qt::Key_E, SaveExcel},   {Qt::Key_F, ObjectiveFunction},
             {Qt::Key_G, Plot2D},          {Qt::Key_N, New},         {Qt::Key_O, Open},
             {Qt::Key_P, CalculatePrimal}, {Qt::Key_S, Constraints}, {Qt::Key_X, DeleteConstraint},
+            {Qt::Key_R, ReviewTableaus},
         };
         for (const auto& [key, command] : table) {
             Fixture f;
