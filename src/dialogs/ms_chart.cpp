@@ -214,7 +214,8 @@ void CMSChart::AddPathSeries() {
         for (const PlotPoint& point : points) {
             line->append(ToQt(point));
         }
-        QPen pen(colour, 2.5);
+        // Wider than the path's arrows, so an edge along one of them still shows.
+        QPen pen(colour, 4.0);
         pen.setStyle(style);
         line->setPen(pen);
         mChart->addSeries(line);

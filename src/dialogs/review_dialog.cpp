@@ -63,7 +63,7 @@ void CReviewDlg::BuildLayout() {
     mPageList = new QListWidget(this);
     mPageList->setObjectName("pageList");
     mPageList->setAccessibleName(QStringLiteral("Pages"));
-    mPageList->setMaximumWidth(300);
+    mPageList->setMaximumWidth(340);
     connect(mPageList, &QListWidget::currentRowChanged, this, &CReviewDlg::ShowPage);
     auto* pagesLabel = new QLabel(QStringLiteral("P&ages"), this);
     pagesLabel->setBuddy(mPageList);
@@ -164,6 +164,13 @@ void CReviewDlg::ShowRun(bool dual) {
                 QString::fromStdString(PageListLine(mPages[k], static_cast<int>(k))));
         }
     }
+    // Wide enough for the longest line, so the list keeps its text in view.
+    int widest = 0;
+    for (int row = 0; row < mPageList->count(); ++row) {
+        widest = std::max(widest,
+                          mPageList->fontMetrics().horizontalAdvance(mPageList->item(row)->text()));
+    }
+    mPageList->setMinimumWidth(std::min(widest + 30, mPageList->maximumWidth()));
     if (CGraphDlg* plot = LinkedPlot()) {
         LinkPlot(plot);
     }

@@ -157,9 +157,9 @@ int main(int argc, char** argv) {
         window.RunCommand(vantrell::MainCommand::CalculatePrimal);
         window.RunCommand(vantrell::MainCommand::ReviewTableaus);
         vantrell::CReviewDlg* review = window.ReviewDialog();
-        review->resize(640, 520);
+        review->resize(760, 520);
         review->OpenPlot();
-        plot->resize(620, 520);
+        plot->resize(700, 520);
         plot->findChild<QCheckBox*>("objectiveAtPointBox")->setChecked(true);
         review->SelectPage(2);
         CaptureSideBySide(*review, *plot, QStringLiteral("review-and-path"));
