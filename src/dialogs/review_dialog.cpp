@@ -238,6 +238,10 @@ void CReviewDlg::OpenPlot() {
     if (plot == nullptr) {
         return;
     }
+    // The dual's plot reads its rows when shown: shown again, it shows the dual of now.
+    if (mDual && plot->isVisible()) {
+        plot->hide();
+    }
     // The path first, so the plot's extent takes in every point when it is shown.
     LinkPlot(plot);
     if (!plot->isVisible()) {

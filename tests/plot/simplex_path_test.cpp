@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include "commands/calculate_commands.h"
+#include "plot/path_view.h"
 #include "simplex/dual_builder.h"
 #include "support/problem_builders.h"
 #include "support/scripted_prompt.h"
@@ -107,6 +108,57 @@ TEST(SimplexPath, EnteringEdgePointsAtTheNextCorner) {
     EXPECT_EQ(second.x, 1);
     EXPECT_EQ(second.y, 0);
     EXPECT_EQ(PathExtent(*path), 6.0);
+}
+
+// What the plot draws for a page: lines clipped to the view, the arrow of an unbounded run
+// running on to its edge.
+TEST(SimplexPath, ViewOfAPageStaysInsideTheView) {
+    struct Row {
+        const char* name;
+        ProblemSet primal;
+        int page;
+        std::vector<PlotPoint> leavingLine;
+        std::vector<PlotPoint> objectiveLine;
+        std::vector<PlotPoint> unboundedArrow;
+    };
+    const Row rows[] = {
+        {"three_plants_second_page",
+         MakeProblem({3, 5}, {{{1, 0}, "<=", 4}, {{0, 2}, "<=", 12}, {{3, 2}, "<=", 18}}),
+         1,
+         {{0, 9}, {6, 0}},
+         {{0, 6}, {10, 0}},
+         {}},
+        {"unbounded_first_page",
+         MakeProblem({1, 1}, {{{1, -1}, "<=", 1}, {{-1, 1}, "<=", 1}}),
+         0,
+         {{1, 0}, {10, 9}},
+         {},
+         {{1, 0}, {10, 9}}},
+    };
+    const auto same = [](const std::vector<PlotPoint>& a, const std::vector<PlotPoint>& b) {
+        return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(),
+                                                  [](const PlotPoint& p, const PlotPoint& q) {
+                                                      return std::abs(p.x - q.x) < 1e-9 &&
+                                                             std::abs(p.y - q.y) < 1e-9;
+                                                  });
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.name);
+        VantrellState state;
+        state.mPrimal = row.primal;
+        testing::ScriptedPrompt prompt;
+        SilentPresenter presenter;
+        CalculatePrimal(state, prompt, presenter);
+        const auto path = KeptRunPath(state, false);
+        ASSERT_TRUE(path.has_value());
+        const PathView view = ViewOfPage(*path, state.mPrimal, row.page, 10.0, true);
+        EXPECT_TRUE(same(view.leavingLine, row.leavingLine));
+        EXPECT_EQ(view.highlighted, row.page);
+        EXPECT_TRUE(same(view.unboundedArrow, row.unboundedArrow));
+        if (!row.objectiveLine.empty()) {
+            EXPECT_TRUE(same(view.objectiveLine, row.objectiveLine));
+        }
+    }
 }
 
 }  // namespace
