@@ -12,5 +12,5 @@ out=$(realpath -m "${1:-screenshots}")
 mkdir -p "$out"
 # Started from bin/ so the Help dialog finds the guide.
 cd "build/$preset/bin"
-xvfb-run --auto-servernum --server-args="-screen 0 1280x900x24" \
+xvfb-run --auto-servernum --server-args="-screen 0 1600x900x24" \
   ./screenshot_tour ../../../data/minimize.lp "$out" ../../../data/sample.lp

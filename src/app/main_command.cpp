@@ -23,6 +23,8 @@ std::optional<MainCommand> CommandForControlKey(int qtKey) {
             return MainCommand::Open;
         case Qt::Key_P:
             return MainCommand::CalculatePrimal;
+        case Qt::Key_R:
+            return MainCommand::ReviewTableaus;
         case Qt::Key_S:
             return MainCommand::Constraints;
         case Qt::Key_T:

@@ -32,6 +32,7 @@ enum class MainCommand {
     ExportAs,
     ExportPdf,
     Print,
+    ReviewTableaus,
 };
 
 // The Ctrl+letter keys: Qt::Key_D and the rest, to their commands.

@@ -57,6 +57,9 @@ const MenuItem kViewItems[] = {
      "Deselect the Listbox that contains the constraints", "actionDeselectConstraint"},
     {MainCommand::Sensitivity, "&Sensitivity", "Ctrl+T",
      "Shadow prices, reduced costs and ranges of the optimal run", "actionSensitivity"},
+    {MainCommand::ReviewTableaus, "&Review Tableaus", "Ctrl+R",
+     "Look again at every tableau of the last run, beside its path on the plot",
+     "actionReviewTableaus"},
 };
 const MenuItem kCalculateItems[] = {
     {MainCommand::CalculatePrimal, "Calculate &Primal", "Ctrl+P",

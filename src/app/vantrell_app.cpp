@@ -20,6 +20,8 @@ void SaveWindowSettings(QSettings& settings, const CVantrellDlg& window) {
 CVantrellApp::CVantrellApp()
     : mPlaces(mSettings), mPresenter(mPrompt), mMainDlg(mPrompt, mPresenter) {
     mPresenter.SetParentWindow(&mMainDlg);
+    mPresenter.SetPageShownHook(
+        [this](const VantrellState& state, int page) { mMainDlg.ShowRunPageOnPlot(state, page); });
     qApp->installEventFilter(&mPlaces);
 }
 

@@ -44,9 +44,11 @@
 #include "dialogs/sensitivity_dialog.h"
 #include "dialogs/ui_fonts.h"
 #include "model/equation_text.h"
+#include "plot/simplex_path.h"
 #include "simplex/dual_builder.h"
 #include "simplex/solution_lines.h"
 #include "teach/exact_page_text.h"
+#include "teach/run_review.h"
 
 namespace vantrell {
 namespace {
@@ -366,9 +368,15 @@ void CVantrellDlg::AfterCommand(MainCommand command, const SolvedProblem& before
         ShowSizeFields();
     }
     ShowTitle();
+    // An edit leaves the kept runs stale, an option shows them otherwise: the Review
+    // window shows what is current, or nothing.
+    if (mReviewDlg && mReviewDlg->isVisible() && command != MainCommand::ReviewTableaus) {
+        mReviewDlg->Reload();
+    }
     // A modal run or dialog may leave the focus with a window that is gone; the Ctrl keys
     // must reach this one again. The plot is a window of its own and keeps it.
-    if (command != MainCommand::Plot2D && command != MainCommand::Exit && isVisible()) {
+    if (command != MainCommand::Plot2D && command != MainCommand::Exit &&
+        command != MainCommand::ReviewTableaus && isVisible()) {
         activateWindow();
     }
 }
@@ -444,6 +452,8 @@ void CVantrellDlg::RunCommandOnly(MainCommand command) {
             return OnExportPdf();
         case MainCommand::Print:
             return OnPrint();
+        case MainCommand::ReviewTableaus:
+            return OnReviewTableaus();
     }
 }
 
@@ -629,9 +639,13 @@ void CVantrellDlg::OnDeleteConstraint() {
 }
 
 void CVantrellDlg::OnPlot2D() {
+    OpenPlot();
+}
+
+CGraphDlg* CVantrellDlg::OpenPlot() {
     if (const auto refusal = PlotRefusal(mState)) {
         mPrompt.ShowMessage(*refusal);
-        return;
+        return nullptr;
     }
     if (!mGraphDlg) {
         mGraphDlg = new CGraphDlg(
@@ -640,9 +654,39 @@ void CVantrellDlg::OnPlot2D() {
     if (mGraphDlg->isVisible()) {
         mGraphDlg->raise();
         mGraphDlg->activateWindow();
+        return mGraphDlg;
+    }
+    const bool current = KeptRunIsCurrent(mState, false) && mState.mPrimalTableauCount > 0;
+    mGraphDlg->SetPath(current ? KeptRunPath(mState, false) : std::nullopt);
+    mGraphDlg->show();
+    return mGraphDlg;
+}
+
+void CVantrellDlg::OnReviewTableaus() {
+    if (ReviewableRuns(mState).empty()) {
+        mPrompt.ShowMessage(kNothingToReviewMessage);
         return;
     }
-    mGraphDlg->show();
+    if (!mReviewDlg) {
+        mReviewDlg = new CReviewDlg(
+            mState, mPrompt, [this](bool open) { return open ? OpenPlot() : mGraphDlg.data(); },
+            this);
+    }
+    mReviewDlg->Reload();
+    mReviewDlg->show();
+    mReviewDlg->raise();
+    mReviewDlg->activateWindow();
+}
+
+void CVantrellDlg::ShowRunPageOnPlot(const VantrellState& state, int page) {
+    // The plot draws the primal; a dual run has no place on it.
+    if (!mGraphDlg || !mGraphDlg->isVisible() || state.mSolvingDual) {
+        return;
+    }
+    const RunOutcome outcome = state.mDone ? state.mRunOutcome : RunOutcome::PageLimit;
+    const auto run = ReplayPages(state, false, state.mPages, state.mTableauCount, outcome);
+    mGraphDlg->SetPath(run ? BuildSimplexPath(*run, state.mPrimal) : std::nullopt);
+    mGraphDlg->HighlightPage(page);
 }
 
 void CVantrellDlg::OnDeselectConstraint() {

@@ -11,6 +11,7 @@
 #include "commands/recent_files.h"
 #include "dialogs/graph_dialog.h"
 #include "dialogs/main_views.h"
+#include "dialogs/review_dialog.h"
 #include "model/prompt.h"
 #include "model/vantrell_state.h"
 #include "simplex/page_presenter.h"
@@ -52,6 +53,10 @@ class CVantrellDlg : public QDialog, public MainViews {
     CGraphDlg* GraphDialog() const { return mGraphDlg; }
     // The decisions of the last practice run.
     const PracticeRecord& LastPractice() const { return mLastPractice; }
+    // The Review window once Review Tableaus has made it.
+    CReviewDlg* ReviewDialog() const { return mReviewDlg; }
+    // A run's tableau window shows page `page` (from 0): the plot, if open, follows it.
+    void ShowRunPageOnPlot(const VantrellState& state, int page);
 
     // The view refreshes the commands call, and the selection of the primal list.
     void ShowPrimalObjective() override;
@@ -98,6 +103,10 @@ class CVantrellDlg : public QDialog, public MainViews {
     void OnConstraints();
     void OnDeleteConstraint();
     void OnPlot2D();
+    // Opens the plot window (nothing when the problem cannot be plotted) with the kept
+    // primal run's path, and returns it.
+    CGraphDlg* OpenPlot();
+    void OnReviewTableaus();
     void OnDeselectConstraint();
     void OnCalculate(bool dual);
     void OnPractice(bool dual);
@@ -117,6 +126,7 @@ class CVantrellDlg : public QDialog, public MainViews {
     std::vector<QAction*> mRecentActions;
     QPointer<CGraphDlg> mGraphDlg;
     PracticeRecord mLastPractice;
+    QPointer<CReviewDlg> mReviewDlg;
     // The problem as last opened, saved or started anew, for the unsaved-changes mark.
     SolvedProblem mSaved;
     std::string mSavedName;

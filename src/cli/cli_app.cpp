@@ -9,6 +9,7 @@
 #include "cli/exercise_command.h"
 #include "cli/practice_command.h"
 #include "cli/convert_command.h"
+#include "cli/path_command.h"
 #include "cli/stream_prompt.h"
 #include "commands/calculate_commands.h"
 #include "commands/command_guard.h"
@@ -170,6 +171,9 @@ int Plot(const CliOptions& options, std::ostream& out, std::ostream& err) {
         return kExitUsageOrUnreadable;
     }
     StreamPrompt prompt(err, options.problemFile, std::nullopt);
+    if (options.path) {
+        return PrintPath(state, options.dual, out, prompt);
+    }
     if (const auto refusal = PlotRefusal(state)) {
         prompt.ShowMessage(*refusal);
         return kExitRefused;

@@ -18,6 +18,7 @@ const char* const kUsageText =
     "  vantrell-cli practice FILE.lp [--dual] [--decimals N] [--numbers ...] [--big-m ...]\n"
     "  vantrell-cli exercise --seed N --kind KIND [--vars 2..4] [--rows 2..4] -o FILE.lp\n"
     "  vantrell-cli convert IN OUT --from vantrell|cplex|mps --to vantrell|cplex|mps\n"
+    "  vantrell-cli plot FILE.lp --path [--dual]\n"
     "  vantrell-cli --help\n"
     "  vantrell-cli --version\n"
     "\n"
@@ -33,7 +34,9 @@ const char* const kUsageText =
     "plot    for a problem in X1 and X2, prints what the 2D Plot window shows: the\n"
     "        title, the Feasible Points lines, the extent and the slope, then the line\n"
     "        where Play stops the objective line and after how many steps, or\n"
-    "        \"No sweep: \" and why it cannot run.\n"
+    "        \"No sweep: \" and why it cannot run. With --path it prints instead the\n"
+    "        point of every page of the primal run (of the dual run with --dual) in\n"
+    "        exact numbers, one line per page, with the entering and leaving variable.\n"
     "latex   writes the tableaus of the primal run (of the dual run with --dual) as\n"
     "        a LaTeX document for pdflatex, to standard output or to OUT.tex.\n"
     "solve   with --json prints one JSON document: the problem, then the primal and\n"
@@ -137,8 +140,11 @@ std::optional<CliOptions> ParseCliOptions(const std::vector<std::string>& args,
             options.workbookFile = args[++i];
         } else if (arg == "--dual" &&
                    (options.command == CliCommand::Pages || options.command == CliCommand::Latex ||
-                    options.command == CliCommand::Practice)) {
+                    options.command == CliCommand::Practice ||
+                    options.command == CliCommand::Plot)) {
             options.dual = true;
+        } else if (arg == "--path" && options.command == CliCommand::Plot) {
+            options.path = true;
         } else if (arg == "--json" && options.command == CliCommand::Solve) {
             options.json = true;
         } else if ((arg == "--numbers" || arg == "--big-m") && showsPages) {
@@ -178,6 +184,10 @@ std::optional<CliOptions> ParseCliOptions(const std::vector<std::string>& args,
     }
     if (options.problemFile.empty()) {
         error = "a problem file is needed";
+        return std::nullopt;
+    }
+    if (options.command == CliCommand::Plot && options.dual && !options.path) {
+        error = "plot --dual needs --path";
         return std::nullopt;
     }
     if (options.command == CliCommand::Solve && !options.json) {

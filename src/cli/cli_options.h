@@ -20,6 +20,7 @@ struct CliOptions {
     std::optional<int> decimals;              // --decimals: overrides the file's count
     bool dual = false;                        // pages --dual, latex --dual
     bool json = false;                        // solve --json
+    bool path = false;                        // plot --path
     std::optional<DisplayOptions> display;    // --numbers, --big-m
     bool explain = false;                     // report --explain
     std::optional<PivotRule> rule;            // --rule largest|bland

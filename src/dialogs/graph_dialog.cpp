@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "dialogs/graph_dialog.h"
 
+#include <QCheckBox>
 #include <QCloseEvent>
 #include <QGridLayout>
 #include <QHBoxLayout>
@@ -17,12 +18,15 @@
 #include "dialogs/ms_chart.h"
 #include "dialogs/ui_fonts.h"
 #include "model/number_text.h"
+#include "plot/path_view.h"
 #include "plot/plot_marks.h"
 
 namespace vantrell {
 namespace {
 
 constexpr const char* kNegativeScaleMessage = "Cannot use a negative scale";
+// Room beyond the farthest path point, so that no point sits on the frame.
+constexpr double kPathRoom = 1.1;
 
 }  // namespace
 
@@ -78,6 +82,19 @@ void CGraphDlg::BuildLayout() {
     connect(mRegionButton, &QRadioButton::clicked, this, [this] { SetMode(kRegion); });
     connect(mConstraintsButton, &QRadioButton::clicked, this, [this] { SetMode(kConstraints); });
 
+    mShowPathBox = new QCheckBox(QStringLiteral("Show Pa&th"), this);
+    mShowPathBox->setObjectName("showPathBox");
+    mShowPathBox->setAccessibleName(QStringLiteral("Show Path"));
+    connect(mShowPathBox, &QCheckBox::toggled, this, [this] { SendSeriesToChart(); });
+    mObjectiveAtPointBox = new QCheckBox(QStringLiteral("&Objective at Point"), this);
+    mObjectiveAtPointBox->setObjectName("objectiveAtPointBox");
+    mObjectiveAtPointBox->setAccessibleName(QStringLiteral("Objective line through the point"));
+    connect(mObjectiveAtPointBox, &QCheckBox::toggled, this, [this] { SendSeriesToChart(); });
+    mPathNote = new QLabel(this);
+    mPathNote->setObjectName("pathNote");
+    mPathNote->setWordWrap(true);
+    mPathNote->hide();
+
     auto* pointsLabel = new QLabel(QStringLiteral("&Feasible Points"), this);
     pointsLabel->setBuddy(mFeasibleList);
     auto* left = new QVBoxLayout;
@@ -92,7 +109,9 @@ void CGraphDlg::BuildLayout() {
     speed->addWidget(new QLabel(QStringLiteral("Fast"), this), 1, 0);
     speed->addWidget(new QLabel(QStringLiteral("Slow"), this), 1, 2, Qt::AlignRight);
     speed->addWidget(mSpeedSlider, 2, 0, 1, 3);
-    speed->setRowStretch(3, 1);  // keeps the slider under its labels
+    speed->addWidget(mShowPathBox, 3, 0, 1, 3);
+    speed->addWidget(mObjectiveAtPointBox, 4, 0, 1, 3);
+    speed->setRowStretch(5, 1);  // keeps the slider under its labels
 
     auto* buttons = new QVBoxLayout;
     buttons->addWidget(mPlayButton);
@@ -107,6 +126,7 @@ void CGraphDlg::BuildLayout() {
 
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(top);
+    layout->addWidget(mPathNote);
     resize(820, 620);
 }
 
@@ -125,6 +145,11 @@ void CGraphDlg::OnShown() {
     mConstraintsButton->setChecked(false);
 
     mGeometry.ComputeFeasiblePoints(mState, mPrompt);
+    mShowPathBox->setEnabled(mPath.has_value());
+    mShowPathBox->setChecked(mPath.has_value());
+    if (mPath) {
+        mGeometry.mExtent = std::max(mGeometry.mExtent, PathExtent(*mPath) * kPathRoom);
+    }
     mTitleField->setText(QString::fromStdString(mGeometry.mTitle));
     mFeasibleList->clear();
     for (const std::string& line : mGeometry.mListLines) {
@@ -150,6 +175,8 @@ void CGraphDlg::OpenChart() {
         mChart = new CMSChart(this);
         static_cast<QVBoxLayout*>(layout())->insertWidget(1, mChart, 10);
         mChart->setMinimumHeight(320);
+        mChart->SetAxisTitles(mAxisX, mAxisY);
+        connect(mChart, &CMSChart::PathPointClicked, this, &CGraphDlg::ClickPathPoint);
     }
     mChart->show();
 }
@@ -206,12 +233,58 @@ void CGraphDlg::SendSeriesToChart() {
             mChart->SetData(static_cast<int>(row + 1), column + 1, point.y);
         }
     }
+    SendPathToChart();
     const auto optimum = BestFeasiblePoint(mGeometry, mState);
     mChart->SetMarkedPoint(optimum
                                ? std::optional<QPointF>(QPointF(optimum->point.x, optimum->point.y))
                                : std::nullopt,
                            optimum ? QString::fromStdString(optimum->label) : QString());
     mChart->Refresh();
+}
+
+void CGraphDlg::SendPathToChart() {
+    const bool show = mPath && mShowPathBox->isChecked();
+    mChart->SetPath(show ? ViewOfPage(*mPath, mState.mPrimal, mHighlightedPage,
+                                      mChart->AxisMaximum(), mObjectiveAtPointBox->isChecked())
+                         : PathView{});
+    mPathNote->setVisible(show && mPath->endsOutside);
+    mPathNote->setText(QString::fromUtf8(kPathEndsOutsideText));
+}
+
+void CGraphDlg::SetPath(std::optional<SimplexPath> path) {
+    mPath = std::move(path);
+    mHighlightedPage = -1;
+    mShowPathBox->setEnabled(mPath.has_value());
+    mShowPathBox->setChecked(mPath.has_value());
+    SendSeriesToChart();
+}
+
+void CGraphDlg::HighlightPage(int page) {
+    mHighlightedPage = page;
+    SendSeriesToChart();
+}
+
+void CGraphDlg::SetShowPath(bool show) {
+    mShowPathBox->setChecked(show);
+}
+
+void CGraphDlg::SetAxisNames(const QString& x, const QString& y) {
+    mAxisX = x;
+    mAxisY = y;
+    if (mChart) {
+        mChart->SetAxisTitles(x, y);
+    }
+}
+
+void CGraphDlg::ClickPathPoint(int index) {
+    if (!mPath || index < 0 || static_cast<std::size_t>(index) >= mPath->points.size()) {
+        return;
+    }
+    const int page = mPath->points[static_cast<std::size_t>(index)].page;
+    if (page >= 0) {
+        HighlightPage(page);
+        emit PathPageClicked(page);
+    }
 }
 
 void CGraphDlg::OnScaleChanged(const QString& text) {
@@ -224,6 +297,7 @@ void CGraphDlg::OnScaleChanged(const QString& text) {
     if (mChart) {
         mChart->SetAxisMaximum(scale);
         mChart->SetDivisions(5);
+        SendPathToChart();
         mChart->Refresh();
     }
 }

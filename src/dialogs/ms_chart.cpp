@@ -3,14 +3,18 @@
 
 #include <QChart>
 #include <QChartView>
+#include <QGraphicsPathItem>
 #include <QGraphicsPolygonItem>
 #include <QLegend>
 #include <QLegendMarker>
+#include <QLineF>
 #include <QLineSeries>
+#include <QPainterPath>
 #include <QPen>
 #include <QScatterSeries>
 #include <QVBoxLayout>
 #include <QValueAxis>
+#include <cmath>
 
 #include "plot/plot_marks.h"
 
@@ -22,6 +26,28 @@ const QColor kLineColours[] = {QColor(31, 119, 180), QColor(44, 160, 44),  QColo
                                QColor(140, 86, 75),  QColor(23, 190, 207), QColor(127, 127, 127),
                                QColor(188, 189, 34), QColor(0, 0, 128),    QColor(255, 127, 14)};
 const QColor kRegionFill(70, 130, 220, 70);
+const QColor kPathColour(20, 20, 20);
+const QColor kCurrentColour(255, 170, 0);
+const QColor kEnteringColour(0, 140, 60);
+const QColor kLeavingColour(150, 60, 170);
+
+QPointF ToQt(const PlotPoint& point) {
+    return {point.x, point.y};
+}
+
+// An arrow head at `to`, pointing away from `from`.
+void AddArrowHead(QPainterPath& path, const QPointF& from, const QPointF& to) {
+    const QLineF line(to, from);
+    if (line.length() < 1.0) {
+        return;
+    }
+    for (const double turn : {25.0, -25.0}) {
+        QLineF wing(to, to + QPointF(10.0, 0.0));
+        wing.setAngle(line.angle() + turn);
+        path.moveTo(to);
+        path.lineTo(wing.p2());
+    }
+}
 
 }  // namespace
 
@@ -50,7 +76,13 @@ CMSChart::CMSChart(QWidget* parent) : QWidget(parent) {
     mRegionItem->setBrush(kRegionFill);
     mRegionItem->setPen(Qt::NoPen);
     mRegionItem->setZValue(-1);
-    connect(mChart, &QChart::plotAreaChanged, this, [this] { PlaceRegion(); });
+    mArrowItem = new QGraphicsPathItem(mChart);
+    mArrowItem->setPen(QPen(kPathColour, 1.5));
+    mArrowItem->setZValue(5);
+    connect(mChart, &QChart::plotAreaChanged, this, [this] {
+        PlaceRegion();
+        PlaceArrows();
+    });
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addWidget(mView);
@@ -121,6 +153,10 @@ void CMSChart::SetAxisMaximum(double maximum) {
     mAxisY->setRange(0.0, maximum);
 }
 
+double CMSChart::AxisMaximum() const {
+    return mAxisX->max();
+}
+
 void CMSChart::SetDivisions(int divisions) {
     // Ticks at round numbers from 0 (1, 2 or 5 times a power of ten), about `divisions`
     // of them over the axis.
@@ -131,6 +167,108 @@ void CMSChart::SetDivisions(int divisions) {
         axis->setTickAnchor(0.0);
         axis->setTickInterval(step);
         axis->setLabelFormat(QStringLiteral("%g"));
+    }
+}
+
+void CMSChart::SetPath(const PathView& view) {
+    mPath = view;
+}
+
+void CMSChart::SetAxisTitles(const QString& x, const QString& y) {
+    mAxisX->setTitleText(x);
+    mAxisY->setTitleText(y);
+}
+
+void CMSChart::PlaceArrows() {
+    // Between the points in page order, and on along the unbounded direction: arrows are
+    // drawn in the scene, so they follow the plot area as the region does.
+    QPainterPath arrows;
+    const auto arrow = [this, &arrows](const PlotPoint& a, const PlotPoint& b) {
+        const QPointF from = mChart->mapToPosition(ToQt(a));
+        const QPointF to = mChart->mapToPosition(ToQt(b));
+        arrows.moveTo(from);
+        arrows.lineTo(to);
+        AddArrowHead(arrows, from, to);
+    };
+    for (std::size_t i = 0; i + 1 < mPath.points.size(); ++i) {
+        arrow(mPath.points[i], mPath.points[i + 1]);
+    }
+    if (mPath.unboundedArrow.size() == 2) {
+        arrow(mPath.unboundedArrow[0], mPath.unboundedArrow[1]);
+    }
+    mArrowItem->setPath(arrows);
+}
+
+void CMSChart::AddPathSeries() {
+    if (mPath.points.empty()) {
+        return;
+    }
+    const auto addLine = [this](const std::vector<PlotPoint>& points, const QString& name,
+                                const QColor& colour, Qt::PenStyle style) {
+        if (points.size() != 2) {
+            return;
+        }
+        auto* line = new QLineSeries;
+        line->setName(name);
+        line->setObjectName(name);
+        for (const PlotPoint& point : points) {
+            line->append(ToQt(point));
+        }
+        // Wider than the path's arrows, so an edge along one of them still shows.
+        QPen pen(colour, 4.0);
+        pen.setStyle(style);
+        line->setPen(pen);
+        mChart->addSeries(line);
+        line->attachAxis(mAxisX);
+        line->attachAxis(mAxisY);
+    };
+    addLine(mPath.leavingLine, QStringLiteral("Leaving row"), kLeavingColour, Qt::DotLine);
+    addLine(mPath.enteringEdge, QStringLiteral("Entering edge"), kEnteringColour, Qt::DashLine);
+    addLine(mPath.objectiveLine, QStringLiteral("Objective through point"), ObjectiveColour(),
+            Qt::DashDotLine);
+
+    const auto addPoints = [this](const char* name, QScatterSeries::MarkerShape shape, double size,
+                                  const QColor& fill, const QColor& border) {
+        auto* points = new QScatterSeries;
+        points->setObjectName(QString::fromUtf8(name));
+        points->setMarkerShape(shape);
+        points->setMarkerSize(size);
+        points->setColor(fill);
+        points->setBorderColor(border);
+        QPen pen(border, 2.0);
+        points->setPen(pen);
+        mChart->addSeries(points);
+        points->attachAxis(mAxisX);
+        points->attachAxis(mAxisY);
+        connect(points, &QScatterSeries::clicked, this, [this](const QPointF& at) {
+            // The nearest path point: points of two pages may coincide, the first wins.
+            int nearest = -1;
+            double best = INFINITY;
+            for (std::size_t i = 0; i < mPath.points.size(); ++i) {
+                const double d = QLineF(at, ToQt(mPath.points[i])).length();
+                if (d < best) {
+                    best = d;
+                    nearest = static_cast<int>(i);
+                }
+            }
+            if (nearest >= 0) {
+                emit PathPointClicked(nearest);
+            }
+        });
+        return points;
+    };
+    QScatterSeries* current = addPoints("pathCurrentPoint", QScatterSeries::MarkerShapeRectangle,
+                                        20.0, kCurrentColour, kPathColour);
+    QScatterSeries* filled =
+        addPoints("pathPoints", QScatterSeries::MarkerShapeCircle, 10.0, kPathColour, kPathColour);
+    QScatterSeries* hollow = addPoints("pathHollowPoints", QScatterSeries::MarkerShapeCircle, 10.0,
+                                       Qt::white, kPathColour);
+    for (std::size_t i = 0; i < mPath.points.size(); ++i) {
+        const QPointF point = ToQt(mPath.points[i]);
+        (i < mPath.feasible.size() && mPath.feasible[i] ? filled : hollow)->append(point);
+        if (static_cast<int>(i) == mPath.highlighted) {
+            current->append(point);
+        }
     }
 }
 
@@ -191,8 +329,10 @@ void CMSChart::Refresh() {
         mark->attachAxis(mAxisX);
         mark->attachAxis(mAxisY);
     }
+    AddPathSeries();
     mRegionItem->setVisible(!mRegion.isEmpty());
     PlaceRegion();
+    PlaceArrows();
     // The polygon of the region and the mark have no name; keep them out of the legend.
     for (QAbstractSeries* series : mChart->series()) {
         const auto markers = mChart->legend()->markers(series);

@@ -9,7 +9,10 @@
 #include <optional>
 #include <vector>
 
+#include "plot/path_view.h"
+
 class QChart;
+class QGraphicsPathItem;
 class QGraphicsPolygonItem;
 class QChartView;
 class QValueAxis;
@@ -32,6 +35,7 @@ class CMSChart : public QWidget {
     void SetLegendVisible(bool visible);
     // The upper end of both axes, and the number of divisions each is split into.
     void SetAxisMaximum(double maximum);
+    double AxisMaximum() const;
     void SetDivisions(int divisions);
     // What a column pair draws: a plain line, the feasible region (filled, semi-transparent)
     // or the objective line (one colour that no other line has). Plain unless set; a new
@@ -40,6 +44,12 @@ class CMSChart : public QWidget {
     void SetSeriesRole(int column, SeriesRole role);
     // A marked point with its label, such as the optimum; nothing removes the mark.
     void SetMarkedPoint(std::optional<QPointF> point, const QString& label);
+    // The simplex path drawn over the lines at the next Refresh; an empty view draws none.
+    // Points inside the region are filled discs, points outside hollow rings, the point on
+    // show a large square behind its disc; arrows join the points in page order.
+    void SetPath(const PathView& view);
+    const PathView& Path() const { return mPath; }
+    void SetAxisTitles(const QString& x, const QString& y);
     // Draws the grid: one line series per column pair, labelled by its first column.
     void Refresh();
 
@@ -53,10 +63,16 @@ class CMSChart : public QWidget {
     // The region as drawn, in chart coordinates; empty when no pair is the region.
     QPolygonF RegionPolygon() const { return mRegion; }
 
+  signals:
+    // A path point was clicked: its index in the path view.
+    void PathPointClicked(int index);
+
   private:
+    void AddPathSeries();
     std::size_t Index(int row, int column) const;
     SeriesRole Role(int column) const;
     void PlaceRegion();
+    void PlaceArrows();
 
     QChartView* mView = nullptr;
     QChart* mChart = nullptr;
@@ -71,6 +87,8 @@ class CMSChart : public QWidget {
     QString mMarkedLabel;
     QPolygonF mRegion;
     QGraphicsPolygonItem* mRegionItem = nullptr;
+    PathView mPath;
+    QGraphicsPathItem* mArrowItem = nullptr;
 };
 
 }  // namespace vantrell

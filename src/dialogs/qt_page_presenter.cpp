@@ -11,6 +11,10 @@ void QtPagePresenter::ShowPage(const VantrellState& state, const TableauPage& pa
     const ShownPage shown = DisplayedCurrentPage(state, page);
     CTableauDlg dialog(shown.Page(), state, mPrompt, mParent);
     dialog.SetNote(QString::fromStdString(CurrentPageNote(state)));
+    if (mPageShown) {
+        QObject::connect(&dialog, &CTableauDlg::PageShown, &dialog,
+                         [this, &state](int shownPage) { mPageShown(state, shownPage); });
+    }
     if (state.mTableauCount <= 1) {
         mGeometry.clear();  // a new run
     }

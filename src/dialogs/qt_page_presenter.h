@@ -4,6 +4,7 @@
 #include <QByteArray>
 #include <QPointer>
 #include <QWidget>
+#include <functional>
 
 #include "model/prompt.h"
 #include "simplex/page_presenter.h"
@@ -17,6 +18,9 @@ class QtPagePresenter : public PagePresenter {
   public:
     explicit QtPagePresenter(Prompt& prompt) : mPrompt(prompt) {}
     void SetParentWindow(QWidget* parent) { mParent = parent; }
+    // Called whenever the tableau window shows a page (from 0), going back and forth too.
+    using PageShownHook = std::function<void(const VantrellState&, int)>;
+    void SetPageShownHook(PageShownHook hook) { mPageShown = std::move(hook); }
     void ShowPage(const VantrellState& state, const TableauPage& page) override;
 
   private:
@@ -24,6 +28,7 @@ class QtPagePresenter : public PagePresenter {
     QPointer<QWidget> mParent;
     // The size and place the student gave the window, kept for the rest of the run.
     QByteArray mGeometry;
+    PageShownHook mPageShown;
 };
 
 }  // namespace vantrell

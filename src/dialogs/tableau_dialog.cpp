@@ -3,6 +3,7 @@
 
 #include <QFontMetrics>
 #include <QGridLayout>
+#include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -17,6 +18,7 @@
 #include "dialogs/tableau_marks.h"
 #include "dialogs/ui_fonts.h"
 #include "model/number_text.h"
+#include "teach/run_review.h"
 
 namespace vantrell {
 namespace {
@@ -34,21 +36,24 @@ QString DoubleText(double value) {
     return QString::fromStdString(CFormat("%.15g", value));
 }
 
-// Room around an item's text: the delegate's margins on both sides.
-constexpr int kItemMargin = 8;
-
 }  // namespace
 
 CTableauDlg::CTableauDlg(const TableauPage& page, const VantrellState& state, Prompt& prompt,
                          QWidget* parent)
-    : QDialog(parent), mState(state), mPrompt(prompt) {
+    : QDialog(parent),
+      mState(state),
+      mPrompt(prompt),
+      mNewest(page),
+      mShown(std::max(state.mTableauCount - 1, 0)),
+      mNewestIndex(mShown) {
     setWindowTitle(QStringLiteral("Tableau Dialog"));
     setObjectName("tableauDialog");
     setFont(FixedDialogFont());
     setWindowFlags(windowFlags() | Qt::WindowMinMaxButtonsHint);
     setSizeGripEnabled(true);
     BuildLayout();
-    FillFields(page);
+    FitToPage(FillFields(page));
+    UpdatePager();
 }
 
 void CTableauDlg::BuildLayout() {
@@ -61,20 +66,36 @@ void CTableauDlg::BuildLayout() {
     mNextButton->setObjectName("nextButton");
     mNextButton->setDefault(true);
     connect(mNextButton, &QPushButton::clicked, this, &CTableauDlg::OnNext);
+    const auto addButton = [this](const char* text, const char* name, void (CTableauDlg::*slot)()) {
+        auto* button = new QPushButton(QString::fromUtf8(text), this);
+        button->setObjectName(name);
+        button->setAutoDefault(false);
+        connect(button, &QPushButton::clicked, this, slot);
+        return button;
+    };
+    mHomeButton = addButton("&Home", "homeButton", &CTableauDlg::OnHome);
+    mBackButton = addButton("&Back", "backButton", &CTableauDlg::OnBack);
+    mEndButton = addButton("&End", "endButton", &CTableauDlg::OnEnd);
+    mHomeButton->setAccessibleName(QStringLiteral("First page"));
+    mBackButton->setAccessibleName(QStringLiteral("Previous page"));
+    mEndButton->setAccessibleName(QStringLiteral("Newest page"));
 
     mTableauList = new QListWidget(this);
     mTableauList->setObjectName("tableauList");
     mTableauList->setAccessibleName(QStringLiteral("Tableau"));
-    mTableauList->setSelectionMode(QAbstractItemView::SingleSelection);
-    mTableauList->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     mTableauList->setMinimumSize(560, 180);
-    mTableauList->setItemDelegate(new TableauMarksDelegate(mTableauList));
+    SetUpTableauList(mTableauList);
 
     auto* fields = new QGridLayout;
     fields->addWidget(mIterationField, 0, 0, 1, 4);
     fields->addWidget(new QLabel(QStringLiteral("Z ="), this), 0, 4, Qt::AlignRight);
     fields->addWidget(mZField, 0, 5);
-    fields->addWidget(mNextButton, 0, 6);
+    auto* pager = new QHBoxLayout;
+    pager->addWidget(mHomeButton);
+    pager->addWidget(mBackButton);
+    pager->addWidget(mNextButton);
+    pager->addWidget(mEndButton);
+    fields->addLayout(pager, 0, 6);
     fields->addWidget(mLeavingField, 1, 0);
     fields->addWidget(new QLabel(QStringLiteral("leaves"), this), 1, 1);
     fields->addWidget(mEnteringField, 1, 2);
@@ -87,8 +108,11 @@ void CTableauDlg::BuildLayout() {
 
     // Tab goes along the top row first, then the second row, then the tableau.
     QWidget::setTabOrder(mIterationField, mZField);
-    QWidget::setTabOrder(mZField, mNextButton);
-    QWidget::setTabOrder(mNextButton, mLeavingField);
+    QWidget::setTabOrder(mZField, mHomeButton);
+    QWidget::setTabOrder(mHomeButton, mBackButton);
+    QWidget::setTabOrder(mBackButton, mNextButton);
+    QWidget::setTabOrder(mNextButton, mEndButton);
+    QWidget::setTabOrder(mEndButton, mLeavingField);
     QWidget::setTabOrder(mLeavingField, mEnteringField);
     QWidget::setTabOrder(mEnteringField, mPivotField);
     QWidget::setTabOrder(mPivotField, mTableauList);
@@ -114,46 +138,65 @@ void CTableauDlg::SetNote(const QString& note) {
     mNoteLabel->setVisible(!note.isEmpty());
 }
 
-void CTableauDlg::FillFields(const TableauPage& page) {
+int CTableauDlg::FillFields(const TableauPage& page) {
     mLeavingField->setText(QString::fromStdString(page.mLeaving));
     mEnteringField->setText(QString::fromStdString(page.mEntering));
     mPivotField->setText(DoubleText(page.mPivotValue));
     mZField->setText(DoubleText(page.mZ));
 
-    // Every line has the fixed font's height, so the list need not shape each long line to
-    // measure it: all items take the widest line's size, measured once.
-    const std::vector<std::string> lines = page.Lines();
-    std::size_t widest = 0;
-    for (const std::string& line : lines) {
-        widest = std::max(widest, line.size());
-    }
-    const QFontMetrics metrics(mTableauList->font());
-    const int widestPixels =
-        metrics.horizontalAdvance(QString(static_cast<qsizetype>(widest), u'0'));
-    const QSize itemSize(widestPixels + kItemMargin, metrics.height());
-    mTableauList->setUniformItemSizes(true);
+    const int widestPixels = ShowTableauLines(mTableauList, page, mState.mLeavingRow);
+    mIterationField->setText(
+        QString::fromStdString(IterationText(mState.mSolvingDual, mState.mTableauCount)));
+    return widestPixels;
+}
 
-    const std::optional<std::size_t> entering = page.EnteringColumn();
-    const TableauPage::Span span = entering ? page.ColumnSpan(*entering) : TableauPage::Span{};
-    // The first two lines are the Cj line and the headings; the pivot row follows.
-    const int pivotLine = mState.mLeavingRow != -1 ? mState.mLeavingRow + 2 : -1;
-    for (std::size_t line = 0; line < lines.size(); ++line) {
-        auto* item = new QListWidgetItem(QString::fromStdString(lines[line]));
-        item->setSizeHint(itemSize);
-        if (entering) {
-            item->setData(kEnteringSpanRole,
-                          QPoint(static_cast<int>(span.start), static_cast<int>(span.length)));
-            item->setData(kPivotRowRole, static_cast<int>(line) == pivotLine);
+void CTableauDlg::ShowProduced(int index) {
+    mShown = std::clamp(index, 0, mNewestIndex);
+    if (mShown == mNewestIndex) {
+        FillFields(mNewest);
+    } else {
+        if (mEarlier.empty()) {
+            // Mid-run there is no outcome yet; any finished one lets the replay read the pages.
+            const RunOutcome outcome = mState.mDone ? mState.mRunOutcome : RunOutcome::PageLimit;
+            mEarlier =
+                DisplayedPages(mState, mState.mSolvingDual, mState.mPages, mNewestIndex, outcome);
         }
-        mTableauList->addItem(item);
+        const TableauPage& page = mEarlier[static_cast<std::size_t>(mShown)].Page();
+        mLeavingField->setText(QString::fromStdString(page.mLeaving));
+        mEnteringField->setText(QString::fromStdString(page.mEntering));
+        mPivotField->setText(DoubleText(page.mPivotValue));
+        mZField->setText(DoubleText(page.mZ));
+        ShowTableauLines(mTableauList, page, LeavingRowOf(page));
+        mIterationField->setText(
+            QString::fromStdString(IterationText(mState.mSolvingDual, mShown + 1)));
     }
-    if (pivotLine != -1) {
-        mTableauList->setCurrentRow(pivotLine);
+    UpdatePager();
+    if (isVisible()) {
+        emit PageShown(mShown);
     }
-    FitToPage(widestPixels);
-    const char* format =
-        mState.mSolvingDual ? "Solving Dual: Iteration: %d" : "Solving Primal: Iteration: %d";
-    mIterationField->setText(QString::fromStdString(CFormat(format, mState.mTableauCount)));
+}
+
+void CTableauDlg::UpdatePager() {
+    mHomeButton->setEnabled(mShown > 0);
+    mBackButton->setEnabled(mShown > 0);
+    mEndButton->setEnabled(mShown < mNewestIndex);
+}
+
+void CTableauDlg::showEvent(QShowEvent* event) {
+    QDialog::showEvent(event);
+    emit PageShown(mShown);
+}
+
+void CTableauDlg::OnBack() {
+    ShowProduced(mShown - 1);
+}
+
+void CTableauDlg::OnHome() {
+    ShowProduced(0);
+}
+
+void CTableauDlg::OnEnd() {
+    ShowProduced(mNewestIndex);
 }
 
 void CTableauDlg::FitToPage(int longest) {
@@ -174,6 +217,10 @@ void CTableauDlg::FitToPage(int longest) {
 }
 
 void CTableauDlg::OnNext() {
+    if (mShown < mNewestIndex) {
+        ShowProduced(mShown + 1);
+        return;
+    }
     if (mState.mDone && !mPrompt.AskYesNo(LastPageQuestion(mState.mRunOutcome))) {
         return;
     }

@@ -2,10 +2,12 @@
 #pragma once
 
 #include <QDialog>
+#include <vector>
 
 #include "model/prompt.h"
 #include "model/tableau_page.h"
 #include "model/vantrell_state.h"
+#include "teach/exact_page_text.h"
 
 class QLabel;
 class QLineEdit;
@@ -15,8 +17,9 @@ class QPushButton;
 namespace vantrell {
 
 // Shows one tableau page of a run: its lines, the entering and leaving variable, the pivot
-// and Z. Next leaves the page; on the run's last page it asks first. Escape and the close
-// box leave without asking.
+// and Z. Back, Home and End show the pages the run has already produced, and Next goes
+// forward through them again; none of them runs anything. Next on the newest page leaves
+// it; on the run's last page it asks first. Escape and the close box leave without asking.
 class CTableauDlg : public QDialog {
     Q_OBJECT
 
@@ -24,14 +27,31 @@ class CTableauDlg : public QDialog {
     CTableauDlg(const TableauPage& page, const VantrellState& state, Prompt& prompt,
                 QWidget* parent = nullptr);
 
-    // Next: closes the page, after the last-page question when the run has ended.
+    // Next: the following page already produced, else closes the page, after the
+    // last-page question when the run has ended.
     void OnNext();
     // The page's note, shown under the table; empty hides it.
     void SetNote(const QString& note);
+    void OnBack();
+    void OnHome();
+    void OnEnd();
+    // The page on show, counting from 0.
+    int ShownPageIndex() const { return mShown; }
+
+  signals:
+    // The page on show changed (also at the start), counting from 0.
+    void PageShown(int page);
+
+  protected:
+    void showEvent(QShowEvent* event) override;
 
   private:
     void BuildLayout();
-    void FillFields(const TableauPage& page);
+    // Shows the newest page; returns its widest line in pixels.
+    int FillFields(const TableauPage& page);
+    void UpdatePager();
+    // Shows page index of the pages produced so far; the newest is the page given.
+    void ShowProduced(int index);
     // Sizes the window to the page; longest is the widest line in pixels.
     void FitToPage(int longest);
 
@@ -45,6 +65,14 @@ class CTableauDlg : public QDialog {
     QListWidget* mTableauList = nullptr;
     QPushButton* mNextButton = nullptr;
     QLabel* mNoteLabel = nullptr;
+    QPushButton* mBackButton = nullptr;
+    QPushButton* mHomeButton = nullptr;
+    QPushButton* mEndButton = nullptr;
+    const TableauPage& mNewest;
+    int mShown = 0;
+    int mNewestIndex = 0;
+    // The earlier pages in the display options, made on the first step back.
+    std::vector<ShownPage> mEarlier;
 };
 
 }  // namespace vantrell

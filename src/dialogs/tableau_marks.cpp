@@ -2,14 +2,18 @@
 #include "dialogs/tableau_marks.h"
 
 #include <QApplication>
+#include <QListWidget>
 #include <QPainter>
 #include <QPoint>
+#include <algorithm>
 
 namespace vantrell {
 namespace {
 
 const QColor kColumnShade(255, 214, 120, 150);
 const QColor kPivotShade(240, 140, 40, 200);
+// Room around an item's text: the delegate's margins on both sides.
+constexpr int kItemMargin = 8;
 
 }  // namespace
 
@@ -38,18 +42,18 @@ void TableauMarksDelegate::paint(QPainter* painter, const QStyleOptionViewItem& 
     const bool pivot = index.data(kPivotRowRole).toBool();
 
     painter->save();
-    painter->fillRect(QRect(spanLeft - 2, textRect.top(), spanRight - spanLeft + 4,
-                            textRect.height()),
-                      pivot ? kPivotShade : kColumnShade);
+    painter->fillRect(
+        QRect(spanLeft - 2, textRect.top(), spanRight - spanLeft + 4, textRect.height()),
+        pivot ? kPivotShade : kColumnShade);
     const bool selected = (item.state & QStyle::State_Selected) != 0;
     painter->setPen(item.palette.color(selected ? QPalette::HighlightedText : QPalette::Text));
     const int flags = Qt::AlignLeft | Qt::AlignVCenter | Qt::TextSingleLine;
     painter->setFont(item.font);
     painter->drawText(QRect(left, textRect.top(), spanLeft - left, textRect.height()), flags,
                       text.left(span.x()));
-    painter->drawText(QRect(spanRight, textRect.top(), textRect.right() - spanRight,
-                            textRect.height()),
-                      flags, text.mid(span.x() + span.y()));
+    painter->drawText(
+        QRect(spanRight, textRect.top(), textRect.right() - spanRight, textRect.height()), flags,
+        text.mid(span.x() + span.y()));
     // The marked column in bold; the pivot cell also underlined.
     QFont marked = item.font;
     marked.setBold(true);
@@ -59,6 +63,47 @@ void TableauMarksDelegate::paint(QPainter* painter, const QStyleOptionViewItem& 
     painter->drawText(QRect(spanLeft, textRect.top(), spanRight - spanLeft + 8, textRect.height()),
                       flags, text.mid(span.x(), span.y()));
     painter->restore();
+}
+
+void SetUpTableauList(QListWidget* list) {
+    list->setSelectionMode(QAbstractItemView::SingleSelection);
+    list->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+    list->setItemDelegate(new TableauMarksDelegate(list));
+}
+
+int ShowTableauLines(QListWidget* list, const TableauPage& page, int leavingRow) {
+    list->clear();
+    // Every line has the fixed font's height, so the list need not shape each long line to
+    // measure it: all items take the widest line's size, measured once.
+    const std::vector<std::string> lines = page.Lines();
+    std::size_t widest = 0;
+    for (const std::string& line : lines) {
+        widest = std::max(widest, line.size());
+    }
+    const QFontMetrics metrics(list->font());
+    const int widestPixels =
+        metrics.horizontalAdvance(QString(static_cast<qsizetype>(widest), u'0'));
+    const QSize itemSize(widestPixels + kItemMargin, metrics.height());
+    list->setUniformItemSizes(true);
+
+    const std::optional<std::size_t> entering = page.EnteringColumn();
+    const TableauPage::Span span = entering ? page.ColumnSpan(*entering) : TableauPage::Span{};
+    // The first two lines are the Cj line and the headings; the pivot row follows.
+    const int pivotLine = leavingRow != -1 ? leavingRow + 2 : -1;
+    for (std::size_t line = 0; line < lines.size(); ++line) {
+        auto* item = new QListWidgetItem(QString::fromStdString(lines[line]));
+        item->setSizeHint(itemSize);
+        if (entering) {
+            item->setData(kEnteringSpanRole,
+                          QPoint(static_cast<int>(span.start), static_cast<int>(span.length)));
+            item->setData(kPivotRowRole, static_cast<int>(line) == pivotLine);
+        }
+        list->addItem(item);
+    }
+    if (pivotLine != -1) {
+        list->setCurrentRow(pivotLine);
+    }
+    return widestPixels;
 }
 
 }  // namespace vantrell

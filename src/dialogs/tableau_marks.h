@@ -3,6 +3,10 @@
 
 #include <QStyledItemDelegate>
 
+#include "model/tableau_page.h"
+
+class QListWidget;
+
 namespace vantrell {
 
 // Item data of a tableau line: the span of the entering column in its text (a QPoint of
@@ -19,5 +23,13 @@ class TableauMarksDelegate : public QStyledItemDelegate {
     void paint(QPainter* painter, const QStyleOptionViewItem& option,
                const QModelIndex& index) const override;
 };
+
+// A list that shows tableau lines in the fixed font with the marks: the tableau and the
+// review window both show their pages through it.
+void SetUpTableauList(QListWidget* list);
+// Replaces the list's lines by the page's, marking the entering column and, where
+// leavingRow is a row of the page (0 the first constraint row), the pivot row, which
+// becomes the current line. Returns the widest line's width in pixels.
+int ShowTableauLines(QListWidget* list, const TableauPage& page, int leavingRow);
 
 }  // namespace vantrell

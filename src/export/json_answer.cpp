@@ -2,6 +2,7 @@
 #include "export/json_answer.h"
 
 #include "export/json_explain.h"
+#include "export/json_point.h"
 #include "teach/exact_replay.h"
 
 namespace vantrell {
@@ -143,6 +144,7 @@ json RunJson(const VantrellState& state, bool dual, const std::string& shown) {
     }
     for (const ExactPage& page : replay->pages) {
         run["pages"].push_back(PageJson(page));
+        run["pages"].back()["point"] = PagePointJson(*replay, page);
     }
     AddRunExplanations(run, state, dual);
     return run;

@@ -319,6 +319,17 @@ std::optional<ExactRun> Replay(const VantrellState& state, bool dual, const Page
             ExactPivot(t, l, j);
         }
     }
+    if (outcome == RunOutcome::Unbounded && run.complete && !run.pages.empty() &&
+        run.pages.back().entering != -1) {
+        const ExactPage& last = run.pages.back();
+        ExactPivot(t, static_cast<std::size_t>(last.leaving),
+                   static_cast<std::size_t>(last.entering));
+        ExactPage end;
+        BuildPage(t, TableauPage{}, end);
+        end.notes.clear();
+        end.entering = ExactEntering(t, end.cjzj);
+        run.unboundedEnd = std::move(end);
+    }
     return run;
 }
 

@@ -37,6 +37,9 @@ struct ExactRun {
     std::vector<ExactPage> pages;
     std::vector<std::string> variableNames;  // the problem's own columns, in order
     bool complete = true;                    // false when round-off pivoted on an exact zero
+    // An unbounded run stops after its last page's pivot, before a page of its own: that
+    // tableau, its entering column the one that can grow without end.
+    std::optional<ExactPage> unboundedEnd;
 };
 
 // Replays the float run's pages in exact arithmetic: the start is the problem's standard

@@ -94,6 +94,7 @@ class MainWindowTest : public QObject {
             {Qt::Key_P, CalculatePrimal}, {Qt::Key_S, Constraints}, {Qt::Key_X, DeleteConstraint},
             {Qt::Key_T, Sensitivity},
             {Qt::Key_I, Import},
+            {Qt::Key_R, ReviewTableaus},
         };
         for (const auto& [key, command] : table) {
             Fixture f;

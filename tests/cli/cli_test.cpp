@@ -6,6 +6,7 @@
 
 #include "cli/cli_app.h"
 #include "cli/cli_run.h"
+#include "plot/simplex_path.h"
 #include "support/temp_dir.h"
 
 namespace vantrell::cli {
@@ -144,6 +145,23 @@ TEST(CliPlot, ListsTheCornersAndWhereTheSweepStopsOrWhyItCannotRun) {
     EXPECT_EQ(none.out,
               "None\nExtent: 9.000\nSlope: -0.600\n"
               "No sweep: There are no feasible points. This is bad!\n");
+}
+
+TEST(CliPlot, PathPrintsOnePointPerPageOrWhyThereIsNone) {
+    const CliRun run = RunVantrellCli({"plot", Example("sample.lp"), "--path"});
+    ASSERT_EQ(run.status, kExitSuccess) << run.err;
+    EXPECT_EQ(run.out,
+              "Page 1: (0, 0) outside; X1 enters, S1 leaves\n"
+              "Page 2: (4, 0) outside; X2 enters, a3 leaves\n"
+              "Page 3: (4, 3) feasible; S1 enters, S2 leaves\n"
+              "Page 4: (2, 6) feasible; S3 enters, S1 leaves\n"
+              "Page 5: (4, 6) feasible; optimal\n");
+
+    const CliRun three = RunVantrellCli({"plot", Example("equality.lp"), "--path"});
+    EXPECT_EQ(three.status, kExitRefused);
+    EXPECT_NE(three.err.find(kPathNeedsTwoVariablesText), std::string::npos);
+    EXPECT_EQ(RunVantrellCli({"plot", Example("sample.lp"), "--dual"}).status,
+              kExitUsageOrUnreadable);
 }
 
 }  // namespace

@@ -45,6 +45,49 @@ class SteppingPresenter : public PagePresenter {
     QList<int> nextPresses;
 };
 
+// On the run's last page, goes Home, Next, Back and End through the pages already made,
+// recording the iteration field and the marked pivot line on each, then leaves with Next.
+class BrowsingPresenter : public PagePresenter {
+  public:
+    explicit BrowsingPresenter(Prompt& prompt) : mPrompt(prompt) {}
+
+    void ShowPage(const VantrellState& state, const TableauPage& page) override {
+        ++pagesShown;
+        if (!state.mDone) {
+            return;
+        }
+        CTableauDlg dialog(page, state, mPrompt);
+        dialog.show();
+        auto* list = dialog.findChild<QListWidget*>("tableauList");
+        auto* iteration = dialog.findChild<QLineEdit*>("iterationField");
+        const auto press = [&](const char* button) {
+            QTest::mouseClick(dialog.findChild<QPushButton*>(button), Qt::LeftButton);
+            int pivotLine = -1;
+            for (int line = 0; line < list->count(); ++line) {
+                if (list->item(line)->data(kPivotRowRole).toBool()) {
+                    pivotLine = line;
+                }
+            }
+            visited.append(QStringLiteral("%1 pivot %2").arg(iteration->text()).arg(pivotLine));
+        };
+        press("homeButton");
+        backEnabledAtHome = dialog.findChild<QPushButton*>("backButton")->isEnabled();
+        press("nextButton");
+        press("backButton");
+        press("endButton");
+        countWhileBrowsing = state.mTableauCount;
+        QTest::mouseClick(dialog.findChild<QPushButton*>("nextButton"), Qt::LeftButton);
+        closedByNext = !dialog.isVisible();
+    }
+
+    Prompt& mPrompt;
+    int pagesShown = 0;
+    int countWhileBrowsing = 0;
+    bool backEnabledAtHome = true;
+    bool closedByNext = false;
+    QStringList visited;
+};
+
 class TableauDialogTest : public QObject {
     Q_OBJECT
 
@@ -63,6 +106,28 @@ class TableauDialogTest : public QObject {
         QCOMPARE(presenter.nextPresses, (QList<int>{1, 2}));
         QCOMPARE(prompt.questions.size(), qsizetype(2));
         QCOMPARE(presenter.firstLines[0], QStringLiteral("         Cj 3.000 2.000 0.000 0.000 "));
+    }
+
+    // Back, Next, Home and End show the pages already made with their marks; the run is
+    // not asked for anything new, and Next on the last page still asks before leaving.
+    void goesBackAndForthWithoutRunningAgain() {
+        VantrellState state;
+        state.mPrimal = testing::MakeProblem(
+            {3, 5}, {{{1, 0}, "<=", 4}, {{0, 2}, "<=", 12}, {{3, 2}, "<=", 18}});
+        testing::ScriptedPrompt prompt;
+        prompt.answers = {true};
+        BrowsingPresenter presenter(prompt);
+        CalculatePrimal(state, prompt, presenter);
+
+        QCOMPARE(presenter.visited, (QStringList{"Solving Primal: Iteration: 1 pivot 3",
+                                                 "Solving Primal: Iteration: 2 pivot 4",
+                                                 "Solving Primal: Iteration: 1 pivot 3",
+                                                 "Solving Primal: Iteration: 3 pivot -1"}));
+        QVERIFY(!presenter.backEnabledAtHome);
+        QCOMPARE(presenter.pagesShown, 3);
+        QCOMPARE(presenter.countWhileBrowsing, 3);
+        QVERIFY(presenter.closedByNext);
+        QCOMPARE(prompt.questions.size(), qsizetype(1));
     }
 
     void escapeLeavesALastPageWithoutAsking() {

@@ -3,6 +3,7 @@
 // screen shows of each as a PNG: the main window with a solved example, a tableau, and every
 // input dialog. tools/screenshots.sh runs it under Xvfb.
 #include <QApplication>
+#include <QCheckBox>
 #include <QDir>
 #include <QListWidget>
 #include <QPixmap>
@@ -12,6 +13,7 @@
 
 #include "app/vantrell_dlg.h"
 #include "dialogs/graph_dialog.h"
+#include "dialogs/review_dialog.h"
 #include "dialogs/tableau_dialog.h"
 #include "teach/step_notes.h"
 
@@ -51,15 +53,41 @@ class TourPrompt : public vantrell::Prompt {
     std::string openFile;
 };
 
+// Two windows side by side as one picture, taken from the screen.
+void CaptureSideBySide(QWidget& left, QWidget& right, const QString& name) {
+    left.move(0, 0);
+    right.move(left.frameGeometry().width(), 0);
+    for (QWidget* window : {&left, &right}) {
+        window->show();
+        if (!QTest::qWaitForWindowExposed(window)) {
+            std::fprintf(stderr, "%s was never shown\n", qPrintable(name));
+        }
+    }
+    QTest::qWait(400);
+    const QRect both = left.frameGeometry().united(right.frameGeometry());
+    const QPixmap shot =
+        left.screen()->grabWindow(0, both.x(), both.y(), both.width(), both.height());
+    const QString path = QDir(gOutputDir).filePath(name + ".png");
+    if (!shot.save(path)) {
+        std::fprintf(stderr, "cannot write %s\n", qPrintable(path));
+    }
+    std::printf("%s\n", qPrintable(path));
+}
+
 class CapturingPresenter : public vantrell::PagePresenter {
   public:
     explicit CapturingPresenter(vantrell::Prompt& prompt) : mPrompt(prompt) {}
     void ShowPage(const vantrell::VantrellState& state,
                   const vantrell::TableauPage& page) override {
+        if (!capture) {
+            return;
+        }
         vantrell::CTableauDlg dialog(page, state, mPrompt);
         dialog.SetNote(QString::fromStdString(vantrell::CurrentPageNote(state)));
         Capture(dialog, QStringLiteral("tableau-%1").arg(state.mTableauCount));
     }
+
+    bool capture = true;
 
   private:
     vantrell::Prompt& mPrompt;
@@ -125,6 +153,20 @@ int main(int argc, char** argv) {
                                ? QStringLiteral("plot-region")
                                : QStringLiteral("plot-constraints"));
         }
+
+        // The same problem solved, reviewed page by page beside its path on the plot.
+        presenter.capture = false;
+        plot->SetMode(vantrell::CGraphDlg::kRegion);
+        plot->hide();
+        window.RunCommand(vantrell::MainCommand::CalculatePrimal);
+        window.RunCommand(vantrell::MainCommand::ReviewTableaus);
+        vantrell::CReviewDlg* review = window.ReviewDialog();
+        review->resize(760, 520);
+        review->OpenPlot();
+        plot->resize(700, 520);
+        plot->findChild<QCheckBox*>("objectiveAtPointBox")->setChecked(true);
+        review->SelectPage(2);
+        CaptureSideBySide(*review, *plot, QStringLiteral("review-and-path"));
     }
     return 0;
 }

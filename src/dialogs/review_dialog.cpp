@@ -1,0 +1,269 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "dialogs/review_dialog.h"
+
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QVBoxLayout>
+#include <algorithm>
+
+#include "dialogs/tableau_marks.h"
+#include "dialogs/ui_fonts.h"
+#include "model/number_text.h"
+#include "teach/exact_page_text.h"
+#include "teach/run_review.h"
+
+namespace vantrell {
+namespace {
+
+QLineEdit* ReadOnlyField(const char* name, const char* accessibleName, QWidget* parent) {
+    auto* field = new QLineEdit(parent);
+    field->setObjectName(name);
+    field->setAccessibleName(QString::fromUtf8(accessibleName));
+    field->setReadOnly(true);
+    return field;
+}
+
+QPushButton* Button(const char* text, const char* name, const char* accessibleName,
+                    QWidget* parent) {
+    auto* button = new QPushButton(QString::fromUtf8(text), parent);
+    button->setObjectName(name);
+    button->setAccessibleName(QString::fromUtf8(accessibleName));
+    button->setAutoDefault(false);
+    return button;
+}
+
+}  // namespace
+
+CReviewDlg::CReviewDlg(VantrellState& state, Prompt& prompt, PlotSource primalPlot, QWidget* parent)
+    : QDialog(parent), mState(state), mPrompt(prompt), mPrimalPlot(std::move(primalPlot)) {
+    setWindowTitle(QStringLiteral("Review Tableaus"));
+    setObjectName("reviewDialog");
+    setFont(FixedDialogFont());
+    setWindowFlags(Qt::Window | Qt::WindowMinMaxButtonsHint | Qt::WindowCloseButtonHint);
+    setModal(false);
+    BuildLayout();
+    resize(900, 480);
+}
+
+void CReviewDlg::BuildLayout() {
+    mPrimalButton = new QRadioButton(QStringLiteral("P&rimal"), this);
+    mPrimalButton->setObjectName("primalRunButton");
+    mPrimalButton->setAccessibleName(QStringLiteral("Primal run"));
+    mDualButton = new QRadioButton(QStringLiteral("&Dual"), this);
+    mDualButton->setObjectName("dualRunButton");
+    mDualButton->setAccessibleName(QStringLiteral("Dual run"));
+    connect(mPrimalButton, &QRadioButton::clicked, this, [this] { ShowRun(false); });
+    connect(mDualButton, &QRadioButton::clicked, this, [this] { ShowRun(true); });
+
+    mPageList = new QListWidget(this);
+    mPageList->setObjectName("pageList");
+    mPageList->setAccessibleName(QStringLiteral("Pages"));
+    mPageList->setMaximumWidth(340);
+    connect(mPageList, &QListWidget::currentRowChanged, this, &CReviewDlg::ShowPage);
+    auto* pagesLabel = new QLabel(QStringLiteral("P&ages"), this);
+    pagesLabel->setBuddy(mPageList);
+
+    mIterationField = ReadOnlyField("iterationField", "Iteration", this);
+    mZField = ReadOnlyField("zField", "Z", this);
+    mLeavingField = ReadOnlyField("leavingField", "Leaving variable", this);
+    mEnteringField = ReadOnlyField("enteringField", "Entering variable", this);
+    mPivotField = ReadOnlyField("pivotField", "Pivot Value", this);
+    mTableauList = new QListWidget(this);
+    mTableauList->setObjectName("tableauList");
+    mTableauList->setAccessibleName(QStringLiteral("Tableau"));
+    mTableauList->setMinimumSize(480, 180);
+    SetUpTableauList(mTableauList);
+
+    mHomeButton = Button("&Home", "homeButton", "First page", this);
+    mBackButton = Button("&Back", "backButton", "Previous page", this);
+    mNextButton = Button("&Next", "nextButton", "Next page", this);
+    mEndButton = Button("&End", "endButton", "Last page", this);
+    mPlotButton = Button("&Plot", "plotButton", "Plot the path", this);
+    auto* closeButton = Button("Close", "closeButton", "Close", this);
+    connect(mHomeButton, &QPushButton::clicked, this, [this] { SelectPage(0); });
+    connect(mBackButton, &QPushButton::clicked, this, [this] { SelectPage(mShown - 1); });
+    connect(mNextButton, &QPushButton::clicked, this, [this] { SelectPage(mShown + 1); });
+    connect(mEndButton, &QPushButton::clicked, this, [this] { SelectPage(PageCount() - 1); });
+    connect(mPlotButton, &QPushButton::clicked, this, &CReviewDlg::OpenPlot);
+    connect(closeButton, &QPushButton::clicked, this, &QDialog::close);
+
+    auto* runs = new QHBoxLayout;
+    runs->addWidget(mPrimalButton);
+    runs->addWidget(mDualButton);
+    runs->addStretch();
+    for (QPushButton* button :
+         {mHomeButton, mBackButton, mNextButton, mEndButton, mPlotButton, closeButton}) {
+        runs->addWidget(button);
+    }
+
+    auto* fields = new QGridLayout;
+    fields->addWidget(mIterationField, 0, 0, 1, 4);
+    fields->addWidget(new QLabel(QStringLiteral("Z ="), this), 0, 4, Qt::AlignRight);
+    fields->addWidget(mZField, 0, 5);
+    fields->addWidget(mLeavingField, 1, 0);
+    fields->addWidget(new QLabel(QStringLiteral("leaves"), this), 1, 1);
+    fields->addWidget(mEnteringField, 1, 2);
+    fields->addWidget(new QLabel(QStringLiteral("enters"), this), 1, 3);
+    fields->addWidget(new QLabel(QStringLiteral("Pivot Value"), this), 1, 4, Qt::AlignRight);
+    fields->addWidget(mPivotField, 1, 5);
+    fields->setColumnStretch(0, 1);
+    fields->setColumnStretch(2, 1);
+
+    auto* pages = new QVBoxLayout;
+    pages->addWidget(pagesLabel);
+    pages->addWidget(mPageList, 1);
+    auto* page = new QVBoxLayout;
+    page->addLayout(fields);
+    page->addWidget(mTableauList, 1);
+    auto* body = new QHBoxLayout;
+    body->addLayout(pages);
+    body->addLayout(page, 1);
+
+    auto* layout = new QVBoxLayout(this);
+    layout->addLayout(runs);
+    layout->addLayout(body, 1);
+}
+
+bool CReviewDlg::Reload() {
+    const std::vector<bool> runs = ReviewableRuns(mState);
+    mPrimalButton->setEnabled(std::find(runs.begin(), runs.end(), false) != runs.end());
+    mDualButton->setEnabled(std::find(runs.begin(), runs.end(), true) != runs.end());
+    if (runs.empty()) {
+        mPages.clear();
+        mPath.reset();
+        mPageList->clear();
+        mTableauList->clear();
+        mShown = -1;
+        return false;
+    }
+    ShowRun(ReviewOpensDual(mState));
+    return true;
+}
+
+void CReviewDlg::ShowRun(bool dual) {
+    mDual = dual;
+    mPrimalButton->setChecked(!dual);
+    mDualButton->setChecked(dual);
+    mPages.clear();
+    for (const ShownPage& shown : DisplayedKeptPages(mState, dual)) {
+        mPages.push_back(shown.Page());
+    }
+    mPath = KeptRunPath(mState, dual);
+    mPlotButton->setEnabled(mPath.has_value());
+    mShown = -1;
+    {
+        const QSignalBlocker quiet(mPageList);
+        mPageList->clear();
+        for (std::size_t k = 0; k < mPages.size(); ++k) {
+            mPageList->addItem(
+                QString::fromStdString(PageListLine(mPages[k], static_cast<int>(k))));
+        }
+    }
+    // Wide enough for the longest line, so the list keeps its text in view.
+    int widest = 0;
+    for (int row = 0; row < mPageList->count(); ++row) {
+        widest = std::max(widest,
+                          mPageList->fontMetrics().horizontalAdvance(mPageList->item(row)->text()));
+    }
+    mPageList->setMinimumWidth(std::min(widest + 30, mPageList->maximumWidth()));
+    if (CGraphDlg* plot = LinkedPlot()) {
+        LinkPlot(plot);
+    }
+    SelectPage(PageCount() - 1);
+}
+
+void CReviewDlg::SelectPage(int page) {
+    if (page < 0 || page >= PageCount()) {
+        return;
+    }
+    mPageList->setCurrentRow(page);  // shows it through currentRowChanged
+    if (mShown != page) {
+        ShowPage(page);
+    }
+}
+
+void CReviewDlg::ShowPage(int page) {
+    if (page < 0 || page >= PageCount()) {
+        return;
+    }
+    mShown = page;
+    const TableauPage& shown = mPages[static_cast<std::size_t>(page)];
+    mIterationField->setText(QString::fromStdString(IterationText(mDual, page + 1)));
+    mZField->setText(QString::fromStdString(CFormat("%.15g", shown.mZ)));
+    mLeavingField->setText(QString::fromStdString(shown.mLeaving));
+    mEnteringField->setText(QString::fromStdString(shown.mEntering));
+    mPivotField->setText(QString::fromStdString(CFormat("%.15g", shown.mPivotValue)));
+    ShowTableauLines(mTableauList, shown, LeavingRowOf(shown));
+    mHomeButton->setEnabled(page > 0);
+    mBackButton->setEnabled(page > 0);
+    mNextButton->setEnabled(page + 1 < PageCount());
+    mEndButton->setEnabled(page + 1 < PageCount());
+    if (CGraphDlg* plot = LinkedPlot()) {
+        plot->HighlightPage(page);
+    }
+}
+
+CGraphDlg* CReviewDlg::LinkedPlot() const {
+    CGraphDlg* plot = mDual ? mDualPlot.data() : (mPrimalPlot ? mPrimalPlot(false) : nullptr);
+    return plot != nullptr && plot->isVisible() ? plot : nullptr;
+}
+
+CGraphDlg* CReviewDlg::DualPlot(bool open) {
+    if (!mDualPlot && open) {
+        mDualPlot = new CGraphDlg(mDualPlotState, mPrompt, {}, this);
+        mDualPlot->setWindowTitle(QStringLiteral("Graphical Solution of the Dual"));
+        mDualPlot->SetAxisNames(QStringLiteral("Y1"), QStringLiteral("Y2"));
+    }
+    return mDualPlot;
+}
+
+void CReviewDlg::OpenPlot() {
+    if (!mPath) {
+        return;
+    }
+    if (mDual) {
+        // The dual's rows are plotted as a problem of their own, kept apart from the state.
+        mDualPlotState = VantrellState{};
+        mDualPlotState.mPrimal = mState.mDual;
+        mDualPlotState.mMinimize = !mState.mMinimize;
+        mDualPlotState.mProblemName = mState.mProblemName;
+        mDualPlotState.mDecimalPlaces = mState.mDecimalPlaces;
+    }
+    CGraphDlg* plot = mDual ? DualPlot(true) : mPrimalPlot(true);
+    if (plot == nullptr) {
+        return;
+    }
+    // The dual's plot reads its rows when shown: shown again, it shows the dual of now.
+    if (mDual && plot->isVisible()) {
+        plot->hide();
+    }
+    // The path first, so the plot's extent takes in every point when it is shown.
+    LinkPlot(plot);
+    if (!plot->isVisible()) {
+        plot->show();
+    }
+    plot->raise();
+}
+
+void CReviewDlg::LinkPlot(CGraphDlg* plot) {
+    plot->SetPath(mPath);
+    plot->HighlightPage(mShown);
+    if (mConnectedPlots.contains(plot)) {
+        return;
+    }
+    mConnectedPlots.append(plot);
+    connect(plot, &CGraphDlg::PathPageClicked, this, [this, plot](int page) {
+        // The main plot also follows the tableau window; only while it shows this window's
+        // run does a click select a page here.
+        if (LinkedPlot() == plot) {
+            SelectPage(page);
+        }
+    });
+}
+
+}  // namespace vantrell

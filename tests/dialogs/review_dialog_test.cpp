@@ -1,0 +1,99 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "dialogs/review_dialog.h"
+
+#include <QListWidget>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QtTest>
+
+#include "commands/calculate_commands.h"
+#include "dialogs/tableau_marks.h"
+#include "simplex/dual_builder.h"
+#include "support/problem_builders.h"
+#include "support/scripted_prompt.h"
+
+namespace vantrell {
+
+class ReviewDialogTest : public QObject {
+    Q_OBJECT
+
+    // Two of the three-plant rows, solved primal then dual; the dual has two variables.
+    static VantrellState SolvedState() {
+        VantrellState state;
+        state.mPrimal = testing::MakeProblem({3, 5}, {{{1, 0}, "<=", 4}, {{3, 2}, "<=", 18}});
+        RebuildDual(state.mPrimal, state.mMinimize, state.mDual);
+        testing::ScriptedPrompt prompt;
+        SilentPresenter presenter;
+        CalculatePrimal(state, prompt, presenter);
+        CalculateDual(state, prompt, presenter);
+        return state;
+    }
+
+  private slots:
+    // It opens on the last run made, switches to the other, and shows nothing once the
+    // problem has changed.
+    void opensTheLastRunOfTheCurrentProblemOnly() {
+        VantrellState state = SolvedState();
+        testing::ScriptedPrompt prompt;
+        CReviewDlg review(state, prompt, [](bool) { return nullptr; });
+        QVERIFY(review.Reload());
+        QVERIFY(review.ShowsDual());
+        QCOMPARE(review.PageCount(), state.mDualTableauCount);
+        QCOMPARE(review.ShownPageIndex(), state.mDualTableauCount - 1);
+
+        QTest::mouseClick(review.findChild<QRadioButton*>("primalRunButton"), Qt::LeftButton);
+        QVERIFY(!review.ShowsDual());
+        QCOMPARE(review.PageCount(), state.mPrimalTableauCount);
+        auto* pages = review.findChild<QListWidget*>("pageList");
+        QCOMPARE(pages->item(0)->text(), QStringLiteral("Iteration 1: X2 enters, S2 leaves"));
+        review.SelectPage(0);
+        auto* tableau = review.findChild<QListWidget*>("tableauList");
+        QVERIFY(tableau->item(3)->data(kPivotRowRole).toBool());  // S2's row, marked
+
+        state.mPrimal.constraints[0].rhs = 5;
+        QVERIFY(!review.Reload());
+        QCOMPARE(review.PageCount(), 0);
+    }
+
+    // The plot highlights the page on show; a click on a point selects its page here.
+    void plotFollowsThePageAndAClickSelectsIt() {
+        VantrellState state = SolvedState();
+        testing::ScriptedPrompt prompt;
+        CGraphDlg plot(state, prompt, {});
+        CReviewDlg review(state, prompt, [&plot](bool) { return &plot; });
+        review.Reload();
+        review.ShowRun(false);
+        review.OpenPlot();
+        QVERIFY(plot.isVisible());
+        QCOMPARE(plot.Path()->points.size(), std::size_t(2));
+        QCOMPARE(plot.HighlightedPage(), 1);
+
+        review.SelectPage(0);
+        QCOMPARE(plot.HighlightedPage(), 0);
+        QCOMPARE(plot.Chart()->Path().highlighted, 0);
+        QCOMPARE(plot.Chart()->Path().enteringEdge.size(), std::size_t(2));
+
+        emit plot.Chart()->PathPointClicked(1);
+        QCOMPARE(review.ShownPageIndex(), 1);
+        QCOMPARE(review.findChild<QListWidget*>("pageList")->currentRow(), 1);
+        QCOMPARE(plot.HighlightedPage(), 1);
+    }
+
+    // The dual's path is drawn in Y1 and Y2 on a plot of its own.
+    void dualIsPlottedOnItsOwnPlot() {
+        VantrellState state = SolvedState();
+        testing::ScriptedPrompt prompt;
+        CReviewDlg review(state, prompt, [](bool) { return nullptr; });
+        review.Reload();
+        review.OpenPlot();
+        CGraphDlg* plot = review.LinkedPlot();
+        QVERIFY(plot != nullptr);
+        QCOMPARE(plot->Path()->axisNames, (std::vector<std::string>{"Y1", "Y2"}));
+        QCOMPARE(plot->HighlightedPage(), state.mDualTableauCount - 1);
+    }
+};
+
+}  // namespace vantrell
+
+QTEST_MAIN(vantrell::ReviewDialogTest)
+#include "review_dialog_test.moc"
