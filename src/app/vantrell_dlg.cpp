@@ -358,8 +358,7 @@ void CVantrellDlg::RunCommand(MainCommand command) {
 void CVantrellDlg::AfterCommand(MainCommand command, const SolvedProblem& before) {
     // Open and New show their own fields and set the saved mark themselves.
     const bool replaces = command == MainCommand::Open || command == MainCommand::New ||
-                          command == MainCommand::NewExercise;
-                          command == MainCommand::Import;
+                          command == MainCommand::NewExercise || command == MainCommand::Import;
     if (!replaces && !SolvedThisProblem(before, mState.mPrimal, mState.mMinimize)) {
         // The old problem's solution and counts are no answer to this one.
         mState.mSolutionLines.clear();

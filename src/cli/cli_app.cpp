@@ -5,11 +5,11 @@
 #include <utility>
 
 #include "cli/cli_options.h"
-#include "cli/explain_options.h"
-#include "cli/exercise_command.h"
-#include "cli/practice_command.h"
 #include "cli/convert_command.h"
+#include "cli/exercise_command.h"
+#include "cli/explain_options.h"
 #include "cli/path_command.h"
+#include "cli/practice_command.h"
 #include "cli/stream_prompt.h"
 #include "commands/calculate_commands.h"
 #include "commands/command_guard.h"

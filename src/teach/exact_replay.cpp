@@ -319,43 +319,15 @@ std::optional<ExactRun> Replay(const VantrellState& state, bool dual, const Page
             ExactPivot(t, l, j);
         }
     }
-    if (outcome == RunOutcome::Unbounded && run.complete && !run.pages.empty() &&
-        run.pages.back().entering != -1) {
-        const ExactPage& last = run.pages.back();
-        ExactPivot(t, static_cast<std::size_t>(last.leaving),
-                   static_cast<std::size_t>(last.entering));
-        ExactPage end;
-        BuildPage(t, TableauPage{}, end);
-        end.notes.clear();
-        end.entering = ExactEntering(t, end.cjzj);
-        run.unboundedEnd = std::move(end);
-    }
     return run;
 }
 
-}  // namespace
-
-std::optional<ExactRun> ReplayPages(const VantrellState& state, bool dual, const PageStore& pages,
-                                    int count, RunOutcome outcome) {
-    if (outcome == RunOutcome::NotRun || count <= 0) {
-        return std::nullopt;
-    }
-    ExactTableau t;
-    return Replay(state, dual, pages, count, outcome, t, false);
-}
-
-std::optional<ExactPage> ReplayStoppedPage(const VantrellState& state, bool dual,
-                                           const PageStore& pages, int count, RunOutcome outcome) {
-    if (outcome != RunOutcome::Unbounded || count < 0) {
-        return std::nullopt;
-    }
-    ExactTableau t;
-    const auto run = Replay(state, dual, pages, count, outcome, t, true);
-    if (!run || !run->complete) {
-        return std::nullopt;
-    }
+// The tableau after the last kept page's pivot of an unbounded run: its entering column is
+// the one no row limits. Nothing when the exact ratios do limit it.
+std::optional<ExactPage> StoppedPage(const ExactTableau& t, const ExactRun& run,
+                                     PivotRule startRule) {
     TableauPage unshown;
-    unshown.mRule = run->pages.empty() ? state.mPivotRule : run->pages.back().rule;
+    unshown.mRule = run.pages.empty() ? startRule : run.pages.back().rule;
     ExactPage page;
     BuildPage(t, unshown, page);
     page.notes.clear();
@@ -368,6 +340,35 @@ std::optional<ExactPage> ReplayStoppedPage(const VantrellState& state, bool dual
         return std::nullopt;
     }
     return page;
+}
+
+}  // namespace
+
+std::optional<ExactRun> ReplayPages(const VantrellState& state, bool dual, const PageStore& pages,
+                                    int count, RunOutcome outcome) {
+    if (outcome == RunOutcome::NotRun || count <= 0) {
+        return std::nullopt;
+    }
+    ExactTableau t;
+    const bool unbounded = outcome == RunOutcome::Unbounded;
+    auto run = Replay(state, dual, pages, count, outcome, t, unbounded);
+    if (run && unbounded && run->complete) {
+        run->unboundedEnd = StoppedPage(t, *run, state.mPivotRule);
+    }
+    return run;
+}
+
+std::optional<ExactPage> ReplayStoppedPage(const VantrellState& state, bool dual,
+                                           const PageStore& pages, int count, RunOutcome outcome) {
+    if (outcome != RunOutcome::Unbounded || count < 0) {
+        return std::nullopt;
+    }
+    ExactTableau t;
+    const auto run = Replay(state, dual, pages, count, outcome, t, true);
+    if (!run || !run->complete) {
+        return std::nullopt;
+    }
+    return StoppedPage(t, *run, state.mPivotRule);
 }
 
 std::optional<ExactRun> ReplayKeptRun(const VantrellState& state, bool dual) {
