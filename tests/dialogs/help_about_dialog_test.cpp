@@ -27,7 +27,9 @@ class HelpAboutDialogTest : public QObject {
     // One list line per guide line, 8-bit bytes as Latin-1; Enter in the list closes.
     void helpShowsTheGuideLineByLineAndEnterCloses() {
         const testing::TempDir dir;
-        testing::WriteWholeFile(dir.File(kGuideFileName), "Vantrell\r\n\r\nFl\xe4" "che\n");
+        testing::WriteWholeFile(dir.File(kGuideFileName),
+                                "Vantrell\r\n\r\nFl\xe4"
+                                "che\n");
         VantrellState state;
         state.mWorkDir = dir.path().string();
         CHelpDlg dialog(state, prompt);

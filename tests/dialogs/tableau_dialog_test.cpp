@@ -1,7 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "dialogs/tableau_dialog.h"
 
-#include <QLayout>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
@@ -99,18 +98,6 @@ class TableauDialogTest : public QObject {
         QCOMPARE(pivotLine.mid(span.x(), span.y()).trimmed(), QStringLiteral("1.000"));
         QVERIFY(list->item(2)->data(kPivotRowRole).toBool());
         QVERIFY(!list->item(1)->data(kPivotRowRole).toBool());
-    }
-
-    void listFillsTheResizedWindow() {
-        VantrellState state;
-        testing::ScriptedPrompt prompt;
-        CTableauDlg dialog(TableauPage{}, state, prompt);
-        dialog.resize(900, 600);
-        dialog.show();
-        dialog.layout()->activate();
-        auto* list = dialog.findChild<QListWidget*>("tableauList");
-        QVERIFY(dialog.width() - list->geometry().right() <= 20);
-        QVERIFY(dialog.height() - list->geometry().bottom() <= 20);
     }
 };
 
