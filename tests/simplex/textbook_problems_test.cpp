@@ -13,7 +13,6 @@
 #include "model/problem_file_reader.h"
 #include "simplex/dual_builder.h"
 #include "support/problem_builders.h"
-#include "support/recording_presenter.h"
 #include "support/scripted_prompt.h"
 
 namespace vantrell {
@@ -29,10 +28,25 @@ constexpr const char* kPageLimitText =
 constexpr const char* kTooLargeText = "The numbers of this problem are too large to solve";
 constexpr const char* kUnboundedText = "Unbounded: no row limits the entering variable";
 
+// Keeps every page shown with what the state said about it at that moment.
+struct RecordingPresenter : PagePresenter {
+    struct Shown {
+        TableauPage page;
+        int leavingRow = 0;
+        bool done = false;
+        std::string lastPageQuestion;
+    };
+    void ShowPage(const VantrellState& state, const TableauPage& page) override {
+        shown.push_back({page, state.mLeavingRow, state.mDone,
+                         state.mDone ? LastPageQuestion(state.mRunOutcome) : std::string()});
+    }
+    std::vector<Shown> shown;
+};
+
 struct SolverRun {
     VantrellState state;
     testing::ScriptedPrompt prompt;
-    testing::RecordingPresenter presenter;
+    RecordingPresenter presenter;
 
     explicit SolverRun(const ProblemSet& primal, bool minimize = false) {
         state.mPrimal = primal;
@@ -210,20 +224,11 @@ TEST(TextbookProblems, RunsLongerThanThePageStoreStopAtItsEnd) {
     EXPECT_EQ(report.find("Dual Tableau #31"), std::string::npos);
 }
 
-TEST(WorkedExample, PagesShowTheTableauAsTheStudentReadsIt) {
+TEST(WorkedExample, PagesNameThePivotAndTheLastAsksBeforeLeaving) {
     SolverRun run(MakeProblem({2, 3}, {{{1, 1}, ">=", 4}, {{1, 0}, "<=", 3}}), true);
     run.Primal();
     const auto& shown = run.presenter.shown;
     ASSERT_EQ(shown.size(), 3u);
-    // clang-format off
-    EXPECT_EQ(shown[0].page.Lines(), (Lines{
-        "                    Cj           -2.000           -3.000            0.000 (0.000, -1.000M)           0.000 ",
-        "              Cb Basis               X1               X2               S1               a1              S2    Bi Bi/Aij ",
-        "(0.000, -1.000M)    a1            1.000            1.000           -1.000            1.000           0.000 4.000  4.000 ",
-        "           0.000    S2            1.000            0.000            0.000            0.000           1.000 3.000  3.000 ",
-        "                    Zj (0.000, -1.000M) (0.000, -1.000M)  (0.000, 1.000M) (0.000, -1.000M) (0.000, 0.000M) ",
-        "                 Cj-Zj (-2.000, 1.000M) (-3.000, 1.000M) (0.000, -1.000M)  (0.000, 0.000M) (0.000, 0.000M) 0.000 "}));
-    // clang-format on
     EXPECT_EQ(shown[0].page.mEntering + "/" + shown[0].page.mLeaving, "X1/S2");
     EXPECT_EQ(shown[0].leavingRow, 1);
     EXPECT_EQ(shown[1].page.mEntering + "/" + shown[1].page.mLeaving, "X2/a1");
@@ -240,7 +245,11 @@ TEST(KeptRuns, FailedAndRefusedRunsKeepWhatEarlierRunsFound) {
 
     run.state.mPrimal.objective.pop_back();  // refused before its first page
     run.Primal();
-    EXPECT_EQ(run.prompt.messages, (Lines{"The objective function is empty"}));
+    run.state.mPrimal = MakeProblem({3, 2}, {{{1, 1}, "=<", 4}, {{1, 3}, "<=", 6}});
+    run.Primal();
+    EXPECT_EQ(run.prompt.messages,
+              (Lines{"The objective function is empty",
+                     "The relation of constraint 1 is unknown: use <=, = or >="}));
     EXPECT_EQ(run.state.mPrimalTableauCount, 2);
     EXPECT_EQ(run.state.mPrimalPages[0].mRows, firstPage.mRows);
 
@@ -260,20 +269,12 @@ TEST(KeptRuns, FailedAndRefusedRunsKeepWhatEarlierRunsFound) {
 TEST(KeptRuns, KeptPagesStayWhenTheNextRunWritesItsOwn) {
     SolverRun run(MakeProblem({3, 2}, {{{1, 1}, "<=", 4}, {{1, 3}, "<=", 6}}));
     run.Primal();
-    const Lines kept = testing::RecordingPresenter::Lines(run.state.mPrimalPages[1]);
+    const auto kept = run.state.mPrimalPages[1].mRows;
     run.Dual();
-    EXPECT_EQ(testing::RecordingPresenter::Lines(run.state.mPrimalPages[1]), kept);
-    EXPECT_NE(testing::RecordingPresenter::Lines(run.state.mPages[1]), kept);
+    EXPECT_EQ(run.state.mPrimalPages[1].mRows, kept);
+    EXPECT_NE(run.state.mPages[1].mRows, kept);
     // What the last run wrote and what it kept are the same pages.
     EXPECT_EQ(run.state.mDualPages[3].mRows, run.state.mPages[3].mRows);
-}
-
-TEST(KeptRuns, UnknownRelationIsRefusedBeforeTheFirstPage) {
-    SolverRun run(MakeProblem({3, 2}, {{{1, 1}, "=<", 4}, {{1, 3}, "<=", 6}}));
-    run.Primal();
-    EXPECT_EQ(run.prompt.messages,
-              (Lines{"The relation of constraint 1 is unknown: use <=, = or >="}));
-    EXPECT_EQ(run.state.mPrimalOutcome, RunOutcome::NotRun);
 }
 
 }  // namespace
