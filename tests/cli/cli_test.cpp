@@ -132,6 +132,7 @@ TEST(CliSolveJson, ReadsBackEveryKeyOfTheMinimization) {
     const nlohmann::json& first = primal["pages"][0];
     EXPECT_EQ(first["basis"], (nlohmann::json{"a1", "S2"}));
     EXPECT_EQ(first["entering"], "X1");
+    EXPECT_EQ(first["leaving"], "S2");
     EXPECT_EQ(first["pivot"], "1");
     EXPECT_EQ(first["cj"][3], (nlohmann::json{{"m", "-1"}, {"c", "0"}}));
     EXPECT_EQ(first["cj_zj"][0], (nlohmann::json{{"m", "1"}, {"c", "-2"}}));
