@@ -23,12 +23,10 @@ class GraphDialogTest : public QObject {
     Q_OBJECT
 
     // Maximize 3 X1 + 5 X2 subject to X1 <= 4, 2 X2 <= 12, 3 X1 + 2 X2 <= 18.
-    static VantrellState ExampleState(bool minimize = false) {
+    static VantrellState ExampleState() {
         VantrellState state;
         state.mPrimal = testing::MakeProblem(
             {3, 5}, {{{1, 0}, "<=", 4, "C1"}, {{0, 2}, "<=", 12, "C2"}, {{3, 2}, "<=", 18, "C3"}});
-        state.mMinimize = minimize;
-        state.mProblemName = "Example";
         return state;
     }
 
@@ -40,26 +38,20 @@ class GraphDialogTest : public QObject {
 
         explicit Fixture(VantrellState initial)
             : state(std::move(initial)), dialog(state, prompt, [this] { ++solutionRedraws; }) {}
-
-        int TicksToTheEnd() {
-            dialog.Play();
-            int ticks = 0;
-            while (dialog.IsAnimating() && ticks < 10000) {
-                dialog.Tick();
-                ++ticks;
-            }
-            return ticks;
-        }
-        QListWidget* List() { return dialog.findChild<QListWidget*>("feasibleList"); }
     };
 
   private slots:
     void playSweepsToTheBestCornerAndClosingWritesIt() {
         Fixture f(ExampleState());
         f.dialog.show();
-        QCOMPARE(f.TicksToTheEnd(), 47);
+        f.dialog.Play();
+        int ticks = 0;
+        for (; f.dialog.IsAnimating() && ticks < 10000; ++ticks) {
+            f.dialog.Tick();
+        }
+        QCOMPARE(ticks, 47);
         QCOMPARE(f.dialog.TimerInterval(), 100);  // the fast end of the slider
-        QCOMPARE(f.List()->currentRow(), 4);
+        QCOMPARE(f.dialog.findChild<QListWidget*>("feasibleList")->currentRow(), 4);
         QCOMPARE(f.state.mGraphPoint, 4);
 
         f.dialog.close();
