@@ -1,7 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The batch front end, driven in-process as a teacher would from a shell.
+// The batch front end, driven in-process as a teacher would from a shell; exact answers
+// in the JSON document and in fractions and M expressions.
 #include <gtest/gtest.h>
 
+#include <nlohmann/json.hpp>
 #include <sstream>
 
 #include "cli/cli_app.h"
@@ -28,98 +30,65 @@ TEST(CliReport, WholeReportOfTheMaximizationExample) {
     EXPECT_EQ(run.out, expected);
 }
 
-TEST(CliReport, WritesTheReportWithCrLfWhenAskedTo) {
+// A report written over an old file with CR LF line ends; a workbook that cannot be written
+// fails the run but not the report.
+TEST(CliReport, WritesTheReportWithCrLfAndSaysWhyTheWorkbookIsNot) {
     testing::TempDir dir;
     const std::string target = dir.File("answer.out");
+    const std::string workbook = dir.File("missing/t.xlsx");
     testing::WriteWholeFile(target, std::string(100000, '~'));
-    const CliRun run = RunVantrellCli({"report", Example("minimize.lp"), "-o", target});
-    ASSERT_EQ(run.status, kExitSuccess) << run.err;
+    const CliRun run =
+        RunVantrellCli({"report", Example("minimize.lp"), "-o", target, "--xlsx", workbook});
+    EXPECT_EQ(run.status, kExitCannotWrite);
     EXPECT_EQ(run.out, "");
+    EXPECT_EQ(run.err, "Cannot write \"" + workbook + "\": No such file or directory\n");
     const std::string written = testing::ReadWholeFile(target);
     EXPECT_EQ(written.find('~'), std::string::npos);
-    EXPECT_NE(written.find("    Primal Solution = -9.000\r\n"), std::string::npos);
     EXPECT_NE(written.find("    Dual Solution = 9.000\r\n"), std::string::npos);
     EXPECT_EQ(written.find("\n\n"), std::string::npos);  // every line end is CR LF
-}
-
-TEST(CliReport, UnwritableWorkbookSaysWhyButTheReportIsWritten) {
-    testing::TempDir dir;
-    const std::string workbook = dir.File("missing/t.xlsx");
-    const CliRun run = RunVantrellCli(
-        {"report", Example("maximize.lp"), "-o", dir.File("a.out"), "--xlsx", workbook});
-    EXPECT_EQ(run.status, kExitCannotWrite);
-    EXPECT_EQ(run.err, "Cannot write \"" + workbook + "\": No such file or directory\n");
-    EXPECT_NE(testing::ReadWholeFile(dir.File("a.out")).find("Dual Tableau #4"), std::string::npos);
-}
-
-TEST(CliReport, RefusedWhenNoRunReachesASolution) {
-    testing::TempDir dir;
-    const std::string file = dir.File("one.lp");
-    testing::WriteWholeFile(file, "One# Problem Name\n3 #d\n0 #m\n\n1.000X1 #object function\n");
-    const CliRun run = RunVantrellCli({"report", file});
-    EXPECT_EQ(run.status, kExitRefused);
-    EXPECT_EQ(run.out, "");
-    EXPECT_EQ(run.err,
-              "The objective function is empty\nThe objective function is empty\n"
-              "The Problem must be solved first\n");
 }
 
 TEST(CliPages, PrintsEveryPageThenTheSolution) {
     const CliRun run = RunVantrellCli({"pages", Example("maximize.lp"), "--decimals", "0"});
     ASSERT_EQ(run.status, kExitSuccess) << run.err;
-    EXPECT_EQ(run.out,
-              "      Cj  3  2  0  0 \n"
-              "Cb Basis X1 X2 S1 S2 Bi Bi/Aij \n"
-              " 0    S1  1  1  1  0  4      4 \n"
-              " 0    S2  1  3  0  1  6      6 \n"
-              "      Zj  0  0  0  0 \n"
-              "   Cj-Zj  3  2  0  0  0 \n"
-              "\n"
-              "      Cj  3  2  0  0 \n"
-              "Cb Basis X1 X2 S1 S2 Bi Bi/Aij \n"
-              " 3    X1  1  1  1  0  4      4 \n"
-              " 0    S2  0  2 -1  1  2      6 \n"
-              "      Zj  3  3  3  0 \n"
-              "   Cj-Zj  0 -1 -3  0 12 \n"
-              "\n"
-              "X1 = 4\nS2 = 2\nSolution = 12\nOther Variables: 0.0\n");
+    // Widths follow the widest cell of each column, at the decimals asked for.
+    EXPECT_EQ(run.out.rfind("      Cj  3  2  0  0 \nCb Basis X1 X2 S1 S2 Bi Bi/Aij \n", 0), 0u);
+    EXPECT_NE(run.out.find(" 0    S2  0  2 -1  1  2      6 \n      Zj  3  3  3  0 \n"
+                           "   Cj-Zj  0 -1 -3  0 12 \n\n"
+                           "X1 = 4\nS2 = 2\nSolution = 12\nOther Variables: 0.0\n"),
+              std::string::npos);
     const CliRun dual = RunVantrellCli({"pages", "--dual", Example("minimize.lp")});
     EXPECT_NE(dual.out.find("\nY1 = 3.000\nY2 = 1.000\nSolution = 9.000\n"), std::string::npos);
 }
 
 TEST(CliUsage, BadArgumentsAndUnreadableFiles) {
-    struct Case {
-        std::vector<std::string> args;
-        int status;
-        const char* errContains;
+    const std::pair<std::vector<std::string>, const char*> cases[] = {
+        {{}, "Usage:"},
+        {{"simplify", "x.lp"}, "unknown command"},
+        {{"report"}, "a problem file is needed"},
+        {{"report", "a.lp", "b.lp"}, "only one problem file"},
+        {{"pages", "a.lp", "-o", "x"}, "unknown option"},
+        {{"report", "a.lp", "--xlsx"}, "--xlsx needs a file name"},
+        {{"report", "a.lp", "--decimals", "two"}, "--decimals"},
+        {{"report", "/nonexistent/a.lp"}, "Cannot open LP file"},
+        {{"report", "x.lp", "--numbers", "halves"}, "--numbers needs"},
+        {{"pages", "x.lp", "--big-m"}, "--big-m needs pairs or"},
+        {{"solve", "x.lp"}, "solve needs --json"},
+        {{"report", "x.lp", "--json"}, "unknown option \"--json\""},
+        {{"report", "x.lp", "--rule", "dantzig"}, "--rule needs largest or bland"},
+        {{"pages", "x.lp", "--explain"}, "unknown option \"--explain\""},
     };
-    const std::vector<Case> cases = {
-        {{}, kExitUsageOrUnreadable, "Usage:"},
-        {{"simplify", "x.lp"}, kExitUsageOrUnreadable, "unknown command"},
-        {{"report"}, kExitUsageOrUnreadable, "a problem file is needed"},
-        {{"report", "a.lp", "b.lp"}, kExitUsageOrUnreadable, "only one problem file"},
-        {{"pages", "a.lp", "-o", "x"}, kExitUsageOrUnreadable, "unknown option"},
-        {{"report", "a.lp", "--xlsx"}, kExitUsageOrUnreadable, "--xlsx needs a file name"},
-        {{"report", "a.lp", "--decimals", "two"}, kExitUsageOrUnreadable, "--decimals"},
-        {{"report", "/nonexistent/a.lp"}, kExitUsageOrUnreadable, "Cannot open LP file"},
-    };
-    for (const Case& c : cases) {
-        const CliRun run = RunVantrellCli(c.args);
-        EXPECT_EQ(run.status, c.status) << ::testing::PrintToString(c.args);
-        EXPECT_NE(run.err.find(c.errContains), std::string::npos) << run.err;
+    for (const auto& [args, errContains] : cases) {
+        const CliRun run = RunVantrellCli(args);
+        EXPECT_EQ(run.status, kExitUsageOrUnreadable) << ::testing::PrintToString(args);
+        EXPECT_NE(run.err.find(errContains), std::string::npos) << run.err;
     }
-    const CliRun help = RunVantrellCli({"--help"});
-    EXPECT_EQ(help.status, kExitSuccess);
-    EXPECT_NE(help.out.find("vantrell-cli report FILE.lp"), std::string::npos);
-    const CliRun version = RunVantrellCli({"--version"});
-    EXPECT_EQ(version.status, kExitSuccess);
-    EXPECT_EQ(version.out,
-              "vantrell-cli 1.0\n"
-              "Copyright (C) 2026 the Vantrell developers\n"
-              "Free software under the GNU GPL version 3 or later, with no warranty.\n");
+    EXPECT_NE(RunVantrellCli({"--help"}).out.find("vantrell-cli report FILE.lp"),
+              std::string::npos);
+    EXPECT_EQ(RunVantrellCli({"--version"}).out.rfind("vantrell-cli 1.0\n", 0), 0u);
 }
 
-TEST(CliPlot, ListsTheCornersAndWhereTheSweepStopsOrWhyItCannotRun) {
+TEST(CliPlot, ListsTheCornersAndWhereTheSweepStops) {
     // Saved with 2 decimals, so its zeros read back as "0.00" without a zero marker; its
     // third plant is ">= 18", which leaves three corners.
     const CliRun run = RunVantrellCli({"plot", Example("sample.lp")});
@@ -133,18 +102,63 @@ TEST(CliPlot, ListsTheCornersAndWhereTheSweepStopsOrWhyItCannotRun) {
               "Extent: 13.50\n"
               "Slope: -0.60\n"
               "Stops at line 0: X1: 4.00, X2: 6.00, Z: 42.00 after 38 steps\n");
+}
 
-    testing::TempDir dir;
-    const std::string file = dir.File("none.lp");
-    testing::WriteWholeFile(file,
-                            "None# Problem Name\n3 #d\n0 #m\n\n3.000X1 + 5.000X2 #object function\n"
-                            "\nC1#constraint name\n1.000X1 + 1.000X2 <= 4.000\n"
-                            "\nC2#constraint name\n1.000X1 + 1.000X2 >= 6.000\n");
-    const CliRun none = RunVantrellCli({"plot", file});
-    EXPECT_EQ(none.status, kExitSuccess);
-    EXPECT_EQ(none.out,
-              "None\nExtent: 9.000\nSlope: -0.600\n"
-              "No sweep: There are no feasible points. This is bad!\n");
+nlohmann::json SolveJson(const std::string& example) {
+    const CliRun run = RunVantrellCli({"solve", Example(example), "--json"});
+    EXPECT_EQ(run.status, kExitSuccess) << run.err;
+    return nlohmann::json::parse(run.out);
+}
+
+TEST(CliSolveJson, ReadsBackEveryKeyOfTheMinimization) {
+    const nlohmann::json doc = SolveJson("minimize.lp");
+    EXPECT_EQ(doc["problem"]["sense"], "min");
+    EXPECT_EQ(doc["problem"]["constraints"][0]["relation"], ">=");
+    const nlohmann::json& primal = doc["primal"];
+    EXPECT_EQ(primal["outcome"], "optimal");
+    EXPECT_EQ(primal["objective"], "9");
+    EXPECT_EQ(primal["variables"], (nlohmann::json{{"X1", "3"}, {"X2", "1"}}));
+    ASSERT_EQ(primal["pages"].size(), 3u);
+    const nlohmann::json& first = primal["pages"][0];
+    EXPECT_EQ(first["basis"], (nlohmann::json{"a1", "S2"}));
+    EXPECT_EQ(first["entering"], "X1");
+    EXPECT_EQ(first["leaving"], "S2");
+    EXPECT_EQ(first["pivot"], "1");
+    EXPECT_EQ(first["cj"][3], (nlohmann::json{{"m", "-1"}, {"c", "0"}}));
+    EXPECT_EQ(first["cj_zj"][0], (nlohmann::json{{"m", "1"}, {"c", "-2"}}));
+    EXPECT_EQ(first["rows"][0], (nlohmann::json{"1", "1", "-1", "1", "0"}));
+    EXPECT_EQ(first["bi"], (nlohmann::json{"4", "3"}));
+    EXPECT_EQ(first["ratios"], (nlohmann::json{"4", "3"}));
+    const nlohmann::json& last = primal["pages"][2];
+    EXPECT_TRUE(last["entering"].is_null() && last["leaving"].is_null() && last["pivot"].is_null());
+    EXPECT_EQ(last["ratios"], (nlohmann::json{nullptr, nullptr}));
+    // Strong duality: the dual's optimum as stated is the same exact string.
+    EXPECT_EQ(doc["dual"]["objective"], "9");
+}
+
+TEST(CliSolveJson, RunsWithoutAnOptimumGiveTheirOutcomeAndMessage) {
+    const std::tuple<const char*, const char*, const char*> rows[] = {
+        {"unbounded.lp", "unbounded", "ERROR: mLeavingRow is -1"},
+        {"infeasible.lp", "infeasible",
+         "No Feasible Solution: an artificial variable is still positive"}};
+    for (const auto& [example, outcome, message] : rows) {
+        const nlohmann::json run = SolveJson(example)["primal"];
+        EXPECT_EQ(run["outcome"], outcome);
+        EXPECT_EQ(run["message"], message);
+        EXPECT_TRUE(run["objective"].is_null() && run["variables"].empty()) << example;
+    }
+}
+
+TEST(CliReport, FractionsAndExpressions) {
+    const CliRun run = RunVantrellCli(
+        {"report", Example("minimize.lp"), "--numbers", "fractions", "--big-m", "expressions"});
+    ASSERT_EQ(run.status, kExitSuccess) << run.err;
+    for (const char* line :
+         {"Objective Function: Z =  + 2 X1  + 3 X2 \n", "   Cj-Zj M - 2 M - 3 -M  0  0  0 \n",
+          "S2: Leaves, X1 Enters, PivotValue = 1\n", "    Primal Solution = -9\n",
+          "    Y1 = 3\n"}) {
+        EXPECT_NE(run.out.find(line), std::string::npos) << line;
+    }
 }
 
 TEST(CliPlot, PathPrintsOnePointPerPageOrWhyThereIsNone) {
@@ -162,6 +176,31 @@ TEST(CliPlot, PathPrintsOnePointPerPageOrWhyThereIsNone) {
     EXPECT_NE(three.err.find(kPathNeedsTwoVariablesText), std::string::npos);
     EXPECT_EQ(RunVantrellCli({"plot", Example("sample.lp"), "--dual"}).status,
               kExitUsageOrUnreadable);
+}
+
+TEST(CliExplain, NotesSpecialCasesAndSensitivityInTheReportAndTheJson) {
+    const CliRun report =
+        RunVantrellCli({"report", Example("maximize.lp"), "--explain", "--rule", "bland"});
+    ASSERT_EQ(report.status, kExitSuccess) << report.err;
+    for (const char* text :
+         {"PivotValue = 1.000000\nStep: X1 enters: its Cj-Zj, 3.000, is positive and it is the "
+          "leftmost such column (rule: Smallest index (Bland's rule)).",
+          "    Other Variables: 0.0\n\nSpecial Cases:\n    None\n\nSensitivity:\n"
+          "    Constraint  Shadow Price  RHS Low  RHS High\n    Machine     3.000         0.000    "
+          "6.000\n"}) {
+        EXPECT_NE(report.out.find(text), std::string::npos) << text;
+    }
+    const nlohmann::json primal = SolveJson("maximize.lp")["primal"];
+    EXPECT_EQ(primal["pages"][1]["note"],
+              "No Cj-Zj is positive: no column can improve Z, so this tableau is optimal with "
+              "Z = 12.000.");
+    EXPECT_EQ(primal["special"], nlohmann::json::array());
+    EXPECT_EQ(primal["sensitivity"]["shadow_prices"],
+              (nlohmann::json{{"Machine", "3"}, {"Labour", "0"}}));
+    EXPECT_EQ(primal["sensitivity"]["cost_ranges"]["X2"], (nlohmann::json{"-inf", "3"}));
+    EXPECT_EQ(primal["sensitivity"]["rhs_ranges"]["Labour"], (nlohmann::json{"4", "inf"}));
+    EXPECT_EQ(primal["sensitivity"]["reduced_costs"]["X2"], "-1");
+    EXPECT_TRUE(SolveJson("unbounded.lp")["primal"]["sensitivity"].is_null());
 }
 
 }  // namespace

@@ -3,7 +3,6 @@
 
 #include <gtest/gtest.h>
 
-#include <algorithm>
 #include <filesystem>
 #include <string>
 #include <vector>
@@ -62,19 +61,6 @@ TEST(ReadGuide, StartDirectoryComesBeforeTheInstalledFolderAndMissingGivesTheMes
     guide = ReadGuide(start.string(), program);
     EXPECT_TRUE(guide.found);
     EXPECT_EQ(guide.lines, (Lines{"Own", "", "guide"}));
-}
-
-// The guide that ships with the program: 8-bit plain text that every list shows whole.
-TEST(ShippedGuide, IsFoundBesideTheExamplesFolderAndFitsTheList) {
-    const GuideReading guide = ReadGuide(fs::path(VANTRELL_DATA_DIR).parent_path().string(), {});
-    ASSERT_TRUE(guide.found);
-    EXPECT_GT(guide.lines.size(), 100U);
-    for (const std::string& line : guide.lines) {
-        EXPECT_LT(line.size(), 100U) << line;
-        EXPECT_TRUE(std::all_of(line.begin(), line.end(), [](char c) {
-            return c >= ' ' && c <= '~';
-        })) << line;
-    }
 }
 
 }  // namespace

@@ -19,8 +19,7 @@ using testing::MakeProblem;
 
 TEST(IsZeroText, FollowsTheFirstTwoCharacters) {
     const std::vector<std::pair<const char*, bool>> rows = {
-        {"", true},     {"0", true},   {"00", true}, {"05", true},   {"0x", true}, {"0.0", false},
-        {"0.5", false}, {"-0", false}, {"5", false}, {"abc", false}, {" 0", false}};
+        {"", true}, {"05", true}, {"0x", true}, {"0.0", false}, {"-0", false}, {" 0", false}};
     for (const auto& [text, zero] : rows) {
         EXPECT_EQ(IsZeroText(text), zero) << '"' << text << '"';
     }
@@ -28,8 +27,7 @@ TEST(IsZeroText, FollowsTheFirstTwoCharacters) {
 
 TEST(VariableItemIndex, NamesOnlyTheNineItems) {
     const std::vector<std::pair<const char*, std::optional<int>>> rows = {
-        {"X1", 0}, {"X9", 8},   {"x3", 2},  {" X3 ", 2},
-        {"", {}},  {"X10", {}}, {"X0", {}}, {"Y1", {}}};
+        {"X9", 8}, {"x3", 2}, {" X3 ", 2}, {"", {}}, {"X10", {}}, {"X0", {}}, {"Y1", {}}};
     for (const auto& [text, item] : rows) {
         EXPECT_EQ(VariableItemIndex(text), item) << '"' << text << '"';
     }

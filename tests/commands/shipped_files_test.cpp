@@ -7,6 +7,7 @@
 
 #include "commands/export_commands.h"
 #include "commands/file_commands.h"
+#include "commands/notice_files.h"
 #include "support/temp_dir.h"
 
 namespace vantrell {
@@ -43,6 +44,25 @@ TEST(DialogFolder, OwnFolderThenInstalledExamplesThenStartDirectory) {
     fs::remove(data);
     fs::create_directories(data);
     EXPECT_EQ(DialogFolder(OpenProblemDialog(), work, program), data);
+}
+
+// A program in "usr/bin" with its installed documents in "usr/share/doc/vantrell".
+TEST(ReadNotice, BesideTheProgramComesBeforeTheInstalledFolder) {
+    const testing::TempDir dir;
+    const fs::path program = dir.path() / "usr" / "bin";
+    const fs::path docs = dir.path() / "usr" / "share" / "doc" / "vantrell";
+    EXPECT_EQ(NoticeCandidates(kLicenceFileName, program.string() + "/"),
+              (std::vector<fs::path>{program / kLicenceFileName, docs / kLicenceFileName}));
+    EXPECT_TRUE(NoticeCandidates(kLicenceFileName, {}).empty());
+
+    fs::create_directories(program);
+    fs::create_directories(docs);
+    EXPECT_EQ(ReadNotice(kLicenceFileName, program), std::nullopt);
+    testing::WriteWholeFile((docs / kLicenceFileName).string(), "installed");
+    EXPECT_EQ(ReadNotice(kLicenceFileName, program), "installed");
+    testing::WriteWholeFile((program / kLicenceFileName).string(), "beside");
+    EXPECT_EQ(ReadNotice(kLicenceFileName, program), "beside");
+    EXPECT_EQ(ReadNotice(kThirdPartyFileName, program), std::nullopt);
 }
 
 }  // namespace

@@ -55,35 +55,25 @@ class ConstraintsDialogTest : public QObject {
     Q_OBJECT
 
   private slots:
-    void newModeRefusesThenAssemblesAndAddsAConstraint() {
+    // The editor's texts are pinned by the core tests; the dialog shows them, asks for the
+    // redraw after Add Con, and moves on to the next new constraint.
+    void newModeAddsAConstraintAndRefreshesTheMainWindow() {
         VantrellState state;
         state.mPrimal = MakeProblem({3}, {});
         ConstraintsFixture f(state, -1);
         f.Click("addConButton");
-        f.Type(f.Box("relationBox")->lineEdit(), QStringLiteral("<>"));
-        f.AddVar(1, QStringLiteral("3"));
+        QCOMPARE(f.prompt.messages, Messages{"There are no coefficients"});
         f.Box("relationBox")->setCurrentIndex(2);
-        f.Type(f.Field("rhsEdit"), QStringLiteral("4"));
-        f.AddVar(1, QStringLiteral("3"));
-        f.Field("rhsEdit")->clear();
-        f.Click("addConButton");
-        QCOMPARE(f.prompt.messages,
-                 (Messages{"There are no coefficients",
-                           "Choose a relation: <=, = or >=", "There is no RHS"}));
-        QCOMPARE(f.Text("previewText"), QStringLiteral(" + 0.000 X1 + 3.000 X2 >= 4.000"));
-        QVERIFY(state.mPrimal.constraints.empty());
-
-        // The right-hand side typed last, after the last Add Var, is the one stored.
-        QCOMPARE(f.dialog.findChild<QLabel*>("modeLabel")->text(), "Adding constraint 1");
         f.Type(f.Field("rhsEdit"), QStringLiteral("9"));
+        f.AddVar(1, QStringLiteral("3"));
         f.Type(f.Field("nameEdit"), QStringLiteral("Plant"));
+        QCOMPARE(f.Text("previewText"), QStringLiteral(" + 0.000 X1 + 3.000 X2 >= 9.000"));
+        QVERIFY(f.views.calls.isEmpty());
         f.Click("addConButton");
         QCOMPARE(state.mPrimal.constraintNames, (Messages{"Plant"}));
         QCOMPARE(state.mPrimal.constraints[0].rhs, 9.0);
-        QCOMPARE(state.mPrimal.objective.size(), std::size_t{2});
         QCOMPARE(f.views.calls, testing::RefreshAfterChange());
         QCOMPARE(f.Box("variableBox")->currentText(), QStringLiteral("X1"));
-        QCOMPARE(f.Text("previewText"), QStringLiteral(" <= 0.000"));
         QCOMPARE(f.dialog.findChild<QLabel*>("modeLabel")->text(), "Adding constraint 2");
     }
 
@@ -101,29 +91,20 @@ class ConstraintsDialogTest : public QObject {
                                         "rhsEdit=&Right-hand side", "variableBox=&Variable"}));
     }
 
-    void editModeWidensEveryRowAndTakesANegativeRhs() {
+    // The line selected in the main window is the one edited.
+    void editModeEditsTheSelectedLine() {
         VantrellState state;
         state.mPrimal = MakeProblem({1, 1}, {{{1, 2}, "<=", 4, "A"}, {{-3, 5}, "=", 8, "B"}});
         ConstraintsFixture f(state, 1);
         QCOMPARE(f.dialog.findChild<QLabel*>("modeLabel")->text(), "Editing constraint 2: B");
         QCOMPARE(f.Text("coefficientEdit"), QStringLiteral("-3.000"));
-        f.AddVar(3, QStringLiteral("6"));
-        QCOMPARE(f.Text("previewText"),
-                 QStringLiteral(" - 3.000 X1 + 5.000 X2 + 0.000 X3 + 6.000 X4 = 8.000"));
-        QVERIFY(f.views.calls.isEmpty());
-
         f.Type(f.Field("rhsEdit"), QStringLiteral("-5"));
         f.Box("relationBox")->setCurrentIndex(2);
         f.Click("addConButton");
         QVERIFY(f.prompt.messages.empty());
         QCOMPARE(state.mPrimal.constraints[1].rhs, -5.0);
         QCOMPARE(state.mPrimal.constraints[1].relationText, std::string(">="));
-        QCOMPARE(state.mPrimal.objective.size(), std::size_t{4});
         QCOMPARE(f.views.calls, testing::RefreshAfterChange());
-
-        f.AddVar(0, QStringLiteral("2"));
-        QCOMPARE(f.Text("previewText"), QStringLiteral(" + 2.000 X1 <= 0.000"));
-        QCOMPARE(state.mPrimal.constraints[1].coefficients[0], -3.0);
     }
 
     void enterNeitherAddsNorCloses() {

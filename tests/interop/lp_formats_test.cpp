@@ -12,7 +12,6 @@
 #include "commands/calculate_commands.h"
 #include "commands/interop_commands.h"
 #include "model/file_io.h"
-#include "support/recording_presenter.h"
 #include "support/scripted_prompt.h"
 #include "support/temp_dir.h"
 #include "teach/exact_replay.h"
@@ -191,7 +190,7 @@ TEST(LpFormats, GlpkFindsTheProgramsOptimumInTheExportedFiles) {
         VantrellState state;
         ApplyProblemFile(state, ExampleProblem(example), example);
         testing::ScriptedPrompt prompt;
-        testing::RecordingPresenter presenter;
+        SilentPresenter presenter;
         CalculatePrimal(state, prompt, presenter);
         const auto run = ReplayKeptRun(state, false);
         ASSERT_TRUE(run);

@@ -14,28 +14,13 @@ namespace {
 using testing::MakeProblem;
 using Lines = std::vector<std::string>;
 
-TEST(EquationTextTest, ExampleTexts) {
-    const ProblemSet primal = MakeProblem(
-        {3, 5, -2},
-        {{{1, -1}, "<=", -4, "First"}, {{}, "=", 0, "Empty"}, {{3, 2}, ">=", 18, "Plant3"}});
-    EXPECT_EQ(PrimalObjectiveText(primal, 3), "3.000 X1 + 5.000 X2 - 2.000 X3");
-    EXPECT_EQ(PrimalConstraintLines(primal, 1),
-              (Lines{" + 1.0 X1 - 1.0 X2 <= -4.0; First", " = 0.0; Empty",
-                     " + 3.0 X1 + 2.0 X2 >= 18.0; Plant3"}));
-    EXPECT_EQ(PrimalConstraintLines(primal, 0).at(2), " + 3 X1 + 2 X2 >= 18; Plant3");
-    EXPECT_EQ(PrimalObjectiveText(MakeProblem({-3, -1}, {}), 3), "-3.000 X1 - 1.000 X2");
-    EXPECT_EQ(PrimalObjectiveText(MakeProblem({-0.0004}, {}), 3), "-0.000 X1");
-    EXPECT_EQ(PrimalObjectiveText(MakeProblem({}, {}), 3), "");
-
-    const ProblemSet dual = MakeProblem({4, 12}, {{{1, 0, 3}, ">=", 3, ""}});
-    EXPECT_EQ(DualObjectiveText(dual, 3, true), " + 4.000 X1 + 12.000 X2");
-    EXPECT_EQ(DualConstraintLines(dual, 3, true),
-              (Lines{" + 1.000 X1 + 0.000 X2 + 3.000 X3 >= 3.000"}));
-    EXPECT_EQ(DualObjectiveText(dual, 3, false), "");  // the display is off
-    EXPECT_TRUE(DualConstraintLines(dual, 3, false).empty());
-
-    EXPECT_EQ(HorizontalExtent({}), 0);
-    EXPECT_EQ(HorizontalExtent({""}), 0);
+// Rows keep their names; the dual texts are empty while the display is off.
+TEST(EquationTextTest, NamesAndTheDualDisplay) {
+    const ProblemSet primal = MakeProblem({3, -2}, {{{}, "=", 0, "Empty"}, {{3, 2}, ">=", 18, ""}});
+    EXPECT_EQ(PrimalObjectiveText(primal, 1), "3.0 X1 - 2.0 X2");
+    EXPECT_EQ(PrimalConstraintLines(primal, 0), (Lines{" = 0; Empty", " + 3 X1 + 2 X2 >= 18; C2"}));
+    EXPECT_EQ(DualObjectiveText(primal, 3, false), "");
+    EXPECT_TRUE(DualConstraintLines(primal, 3, false).empty());
     EXPECT_EQ(HorizontalExtent({"abc", std::string(40, 'x'), "de"}), 480);
 }
 

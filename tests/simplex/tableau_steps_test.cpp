@@ -72,21 +72,23 @@ INSTANTIATE_TEST_SUITE_P(
                      PivotRule::SmallestIndex}),
     [](const auto& testInfo) { return std::string(testInfo.param.name); });
 
-TEST(RatioTest, ExcludesTinyAndMarkedEntriesAndAcceptsRoundOffZero) {
-    ProblemSet work = testing::MakeProblem(
-        {1, 1},
-        {{{1e-12, 1}, "<=", 5}, {{0, 1}, "<=", 1}, {{2, 1}, "<=", -1e-12}, {{1, 1}, "<=", 0}});
-    std::vector<double> ratios;
-    EXPECT_EQ(ChooseLeavingRow(work, 0, ratios), 2);
-    EXPECT_EQ(ratios[0], kNoRatio);
-    EXPECT_EQ(ratios[1], kNoRatio);
-    EXPECT_EQ(ratios[3], 0.0);
-}
-
-TEST(RatioTest, TiesGoToTheFirstRow) {
-    ProblemSet work = testing::MakeProblem({1, 1}, {{{2, 1}, "<=", 4}, {{1, 1}, "<=", 2}});
-    std::vector<double> ratios;
-    EXPECT_EQ(ChooseLeavingRow(work, 0, ratios), 0);
+// Tiny and zero-marked entries give no ratio, a round-off zero right-hand side gives 0,
+// ties go to the first row, and no positive entry means no leaving row.
+TEST(RatioTest, ChoosesTheFirstSmallestRatioOfAPositiveEntry) {
+    const std::pair<std::vector<testing::RowSpec>, int> cases[] = {
+        {{{{1e-12, 1}, "<=", 5}, {{0, 1}, "<=", 1}, {{2, 1}, "<=", -1e-12}, {{1, 1}, "<=", 0}}, 2},
+        {{{{2, 1}, "<=", 4}, {{1, 1}, "<=", 2}}, 0},
+        {{{{-1, 1}, "<=", 5}, {{0, 1}, "<=", 1}}, -1},
+    };
+    for (const auto& [rows, leaving] : cases) {
+        ProblemSet work = testing::MakeProblem({1, 1}, rows);
+        std::vector<double> ratios;
+        EXPECT_EQ(ChooseLeavingRow(work, 0, ratios), leaving);
+        if (leaving == 2) {
+            EXPECT_EQ(std::tuple(ratios[0], ratios[1], ratios[3]),
+                      std::tuple(kNoRatio, kNoRatio, 0.0));
+        }
+    }
 }
 
 TEST(RatioTest, BlandBreaksTiesByTheSmallestBasicIndex) {
@@ -97,38 +99,23 @@ TEST(RatioTest, BlandBreaksTiesByTheSmallestBasicIndex) {
     EXPECT_EQ(ChooseLeavingRow(work, basis, 0, ratios, PivotRule::SmallestIndex), 1);
 }
 
-TEST(RatioTest, NoPositiveEntryMeansNoLeavingRow) {
-    ProblemSet work = testing::MakeProblem({1, 1}, {{{-1, 1}, "<=", 5}, {{0, 1}, "<=", 1}});
-    std::vector<double> ratios;
-    EXPECT_EQ(ChooseLeavingRow(work, 0, ratios), -1);
-}
-
-// A row whose right-hand side ends up negative is turned around, the pivot row first.
+// A row whose right-hand side ends up negative is turned around, the pivot row first; one
+// that is negative only by round-off is not.
 TEST(Pivot, NegativeRightHandSidesAreTurnedAround) {
     ProblemSet work = testing::MakeProblem({1, 1}, {{{2, 1}, "<=", -4}, {{1, 1}, "<=", 1}});
     std::vector<CostTerm> basis(2);
     Pivot(work, basis, 0, 0);
+    EXPECT_EQ(basis[0].name, "X1");
     EXPECT_EQ(work.constraints[0].coefficients, (std::vector<double>{-1.0, -0.5}));
     EXPECT_EQ(work.constraints[0].rhs, 2.0);
     EXPECT_EQ(work.constraints[1].coefficients, (std::vector<double>{-2.0, -1.5}));
     EXPECT_EQ(work.constraints[1].rhs, 1.0);
-}
 
-TEST(Pivot, PivotRowWithARoundOffNegativeRightHandSideIsNotFlipped) {
-    ProblemSet work = testing::MakeProblem({1, 1}, {{{2, 1}, "<=", -1e-12}, {{1, 1}, "<=", 1}});
-    std::vector<CostTerm> basis(2);
+    work = testing::MakeProblem({1, 1}, {{{2, 1}, "<=", -1e-12}, {{1, 2}, "<=", -1e-12}});
     Pivot(work, basis, 0, 0);
-    EXPECT_EQ(work.constraints[0].coefficients[0], 1.0);
-    EXPECT_EQ(work.constraints[0].coefficients[1], 0.5);
-}
-
-TEST(Pivot, RoundOffNegativeRightHandSideIsNotFlipped) {
-    ProblemSet work = testing::MakeProblem({1, 1}, {{{1, 1}, "<=", 1}, {{1, 2}, "<=", 1 - 1e-13}});
-    std::vector<CostTerm> basis(2);
-    Pivot(work, basis, 0, 0);
+    EXPECT_EQ(work.constraints[0].coefficients, (std::vector<double>{1.0, 0.5}));
     EXPECT_LT(work.constraints[1].rhs, 0.0);
-    EXPECT_EQ(work.constraints[1].coefficients[1], 1.0);  // not turned into -1
-    EXPECT_EQ(basis[0].name, "X1");
+    EXPECT_EQ(work.constraints[1].coefficients, (std::vector<double>{0.0, 1.5}));
     EXPECT_TRUE(work.constraints[1].zeroMarks[0]);
 }
 

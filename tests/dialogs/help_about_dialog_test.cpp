@@ -1,0 +1,88 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include <QLabel>
+#include <QListWidget>
+#include <QPlainTextEdit>
+#include <QPointer>
+#include <QPushButton>
+#include <QTest>
+
+#include "commands/help_text.h"
+#include "commands/notice_files.h"
+#include "dialogs/about_dialog.h"
+#include "dialogs/help_dialog.h"
+#include "dialogs/notice_dialog.h"
+#include "dialogs/program_icon.h"
+#include "support/scripted_prompt.h"
+#include "support/temp_dir.h"
+
+namespace vantrell {
+
+// The help and about windows: what they show and how the keyboard leaves them.
+class HelpAboutDialogTest : public QObject {
+    Q_OBJECT
+
+    testing::ScriptedPrompt prompt;
+
+  private slots:
+    // One list line per guide line, 8-bit bytes as Latin-1; Enter in the list closes.
+    void helpShowsTheGuideLineByLineAndEnterCloses() {
+        const testing::TempDir dir;
+        testing::WriteWholeFile(dir.File(kGuideFileName),
+                                "Vantrell\r\n\r\nFl\xe4"
+                                "che\n");
+        VantrellState state;
+        state.mWorkDir = dir.path().string();
+        CHelpDlg dialog(state, prompt);
+        dialog.show();
+        auto* list = dialog.findChild<QListWidget*>(QStringLiteral("helpList"));
+        QStringList lines;
+        for (int i = 0; i < list->count(); ++i) {
+            lines << list->item(i)->text();
+        }
+        QCOMPARE(lines, (QStringList{"Vantrell", "", QStringLiteral("Fl\u00e4che")}));
+        QVERIFY(prompt.messages.empty());
+        QTest::keyClick(list, Qt::Key_Return);
+        QVERIFY(!dialog.isVisible());
+    }
+
+    // The icon stands left of the texts; Enter stays with OK even from a notice button.
+    void showsTheIconAndEnterCloses() {
+        QVERIFY(ProgramIcon().availableSizes().contains(QSize(256, 256)));
+        CAboutDlg dialog(prompt, {});
+        dialog.show();
+        auto* version = dialog.findChild<QLabel*>(QStringLiteral("versionLabel"));
+        auto* icon = dialog.findChild<QLabel*>(QStringLiteral("iconLabel"));
+        QVERIFY(!icon->pixmap().isNull());
+        QVERIFY(icon->geometry().right() < version->geometry().left());
+        dialog.findChild<QPushButton*>(QStringLiteral("licenceButton"))->setFocus();
+        QTest::keyClick(&dialog, Qt::Key_Return);
+        QCOMPARE(dialog.result(), int(QDialog::Accepted));
+        QVERIFY(!dialog.isVisible());
+        QVERIFY(dialog.findChild<CNoticeDlg*>() == nullptr);
+    }
+
+    // The licence beside the program opens in a window of its own; the missing notices
+    // file is reported.
+    void noticeButtonsShowTheShippedFilesOrSayTheyAreMissing() {
+        const testing::TempDir folder;
+        testing::WriteWholeFile(folder.File(std::string(kLicenceFileName)), "GNU GPL\n");
+        CAboutDlg dialog(prompt, folder.path());
+        dialog.show();
+        dialog.findChild<QPushButton*>(QStringLiteral("licenceButton"))->click();
+        const QPointer<CNoticeDlg> notice = dialog.findChild<CNoticeDlg*>();
+        QVERIFY(notice != nullptr && notice->isVisible());
+        QCOMPARE(notice->windowTitle(), QStringLiteral("License"));
+        QCOMPARE(notice->findChild<QPlainTextEdit*>()->toPlainText(), QStringLiteral("GNU GPL\n"));
+        QTest::keyClick(notice, Qt::Key_Escape);
+        QVERIFY(!notice->isVisible() && dialog.isVisible());
+        QVERIFY(prompt.messages.empty());
+
+        dialog.findChild<QPushButton*>(QStringLiteral("noticesButton"))->click();
+        QCOMPARE(prompt.messages, std::vector{MissingNoticeMessage(kThirdPartyFileName)});
+    }
+};
+
+}  // namespace vantrell
+
+QTEST_MAIN(vantrell::HelpAboutDialogTest)
+#include "help_about_dialog_test.moc"
