@@ -77,6 +77,11 @@ const std::vector<OptionSetting>& OptionSettings() {
         EnumOption<BigMStyle>(
             "options/bigM", [](auto& s) -> auto& { return s.mDisplay.bigM; },
             {{"pairs", BigMStyle::Pairs}, {"expressions", BigMStyle::Expressions}}),
+        BoolOption(
+            "options/explain", [](auto& s) -> auto& { return s.mExplain; }),
+        EnumOption<PivotRule>(
+            "options/pivotRule", [](auto& s) -> auto& { return s.mPivotRule; },
+            {{"largest", PivotRule::LargestCjZj}, {"bland", PivotRule::SmallestIndex}}),
     };
     return options;
 }

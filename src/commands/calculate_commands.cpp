@@ -17,6 +17,7 @@ struct KeptRun {
     std::vector<double>& values;
     RunOutcome& outcome;
     SolvedProblem& solved;
+    std::vector<std::string>& practice;
 };
 
 void Calculate(VantrellState& state, Prompt& prompt, PagePresenter& presenter, KeptRun kept) {
@@ -40,6 +41,7 @@ void Calculate(VantrellState& state, Prompt& prompt, PagePresenter& presenter, K
     }
     kept.outcome = state.mRunOutcome;
     kept.solved = SolvedProblem{true, state.mMinimize, state.mPrimal};
+    kept.practice.clear();  // a practice run writes its own after this
     state.mLastSolved = kept.solved;
 }
 
@@ -47,9 +49,10 @@ void Calculate(VantrellState& state, Prompt& prompt, PagePresenter& presenter, K
 
 void CalculatePrimal(VantrellState& state, Prompt& prompt, PagePresenter& presenter) {
     state.mSolvingDual = false;
-    Calculate(state, prompt, presenter,
-              {state.mPrimalTableauCount, state.mPrimalPages, state.mPrimalBasis,
-               state.mPrimalValues, state.mPrimalOutcome, state.mPrimalSolved});
+    Calculate(
+        state, prompt, presenter,
+        {state.mPrimalTableauCount, state.mPrimalPages, state.mPrimalBasis, state.mPrimalValues,
+         state.mPrimalOutcome, state.mPrimalSolved, state.mPrimalPractice});
 }
 
 void CalculateDual(VantrellState& state, Prompt& prompt, PagePresenter& presenter) {
@@ -60,7 +63,7 @@ void CalculateDual(VantrellState& state, Prompt& prompt, PagePresenter& presente
     state.mSolvingDual = true;
     Calculate(state, prompt, presenter,
               {state.mDualTableauCount, state.mDualPages, state.mDualBasis, state.mDualValues,
-               state.mDualOutcome, state.mDualSolved});
+               state.mDualOutcome, state.mDualSolved, state.mDualPractice});
 }
 
 }  // namespace vantrell

@@ -78,6 +78,10 @@ PracticeRecord PracticeRun(VantrellState& state, Prompt& prompt, PracticeFront& 
     } else {
         CalculatePrimal(state, bridge, bridge);
     }
+    // A run refused before its first page asked nothing and kept nothing new.
+    if (!bridge.Record().decisions.empty()) {
+        (dual ? state.mDualPractice : state.mPrimalPractice) = PracticeRecordLines(bridge.Record());
+    }
     return bridge.Record();
 }
 

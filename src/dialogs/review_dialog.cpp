@@ -15,6 +15,7 @@
 #include "dialogs/ui_fonts.h"
 #include "model/number_text.h"
 #include "teach/exact_page_text.h"
+#include "teach/run_explanation.h"
 #include "teach/run_review.h"
 
 namespace vantrell {
@@ -117,9 +118,24 @@ void CReviewDlg::BuildLayout() {
     auto* pages = new QVBoxLayout;
     pages->addWidget(pagesLabel);
     pages->addWidget(mPageList, 1);
+    // Read-only text a keyboard user can still reach and select.
+    const auto addText = [this](const char* name, const char* accessible) {
+        auto* label = new QLabel(this);
+        label->setObjectName(name);
+        label->setAccessibleName(QString::fromUtf8(accessible));
+        label->setWordWrap(true);
+        label->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
+        label->setFocusPolicy(Qt::TabFocus);
+        label->hide();
+        return label;
+    };
+    mNoteLabel = addText("noteLabel", "Step note");
+    mPracticeLabel = addText("practiceLabel", "Practice answers");
     auto* page = new QVBoxLayout;
     page->addLayout(fields);
     page->addWidget(mTableauList, 1);
+    page->addWidget(mNoteLabel);
+    page->addWidget(mPracticeLabel);
     auto* body = new QHBoxLayout;
     body->addLayout(pages);
     body->addLayout(page, 1);
@@ -138,6 +154,9 @@ bool CReviewDlg::Reload() {
         mPath.reset();
         mPageList->clear();
         mTableauList->clear();
+        mNotes.clear();
+        mNoteLabel->hide();
+        mPracticeLabel->hide();
         mShown = -1;
         return false;
     }
@@ -154,6 +173,19 @@ void CReviewDlg::ShowRun(bool dual) {
         mPages.push_back(shown.Page());
     }
     mPath = KeptRunPath(mState, dual);
+    const RunExplanation explanation = ExplainKeptRun(mState, dual);
+    mNotes = explanation.notes;
+    for (const std::string& special : explanation.special) {
+        if (!mNotes.empty()) {
+            mNotes.back() += "\n" + special;
+        }
+    }
+    QStringList practice;
+    for (const std::string& line : dual ? mState.mDualPractice : mState.mPrimalPractice) {
+        practice << QString::fromStdString(line);
+    }
+    mPracticeLabel->setText(practice.join(QLatin1Char('\n')));
+    mPracticeLabel->setVisible(!practice.isEmpty());
     mPlotButton->setEnabled(mPath.has_value());
     mShown = -1;
     {
@@ -199,6 +231,9 @@ void CReviewDlg::ShowPage(int page) {
     mEnteringField->setText(QString::fromStdString(shown.mEntering));
     mPivotField->setText(QString::fromStdString(CFormat("%.15g", shown.mPivotValue)));
     ShowTableauLines(mTableauList, shown, LeavingRowOf(shown));
+    const auto index = static_cast<std::size_t>(page);
+    mNoteLabel->setText(index < mNotes.size() ? QString::fromStdString(mNotes[index]) : QString());
+    mNoteLabel->setVisible(!mNoteLabel->text().isEmpty());
     mHomeButton->setEnabled(page > 0);
     mBackButton->setEnabled(page > 0);
     mNextButton->setEnabled(page + 1 < PageCount());

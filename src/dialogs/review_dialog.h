@@ -6,6 +6,7 @@
 #include <QPointer>
 #include <functional>
 #include <optional>
+#include <string>
 #include <vector>
 
 #include "dialogs/graph_dialog.h"
@@ -63,6 +64,8 @@ class CReviewDlg : public QDialog {
     // Copies, so that a later run replacing the kept pages cannot pull them from under us.
     std::vector<TableauPage> mPages;
     std::optional<SimplexPath> mPath;
+    // Each page's note; the last one followed by the run's special cases.
+    std::vector<std::string> mNotes;
     // The dual's own plot over its own state: the dual's rows in the places of the primal's.
     VantrellState mDualPlotState;
     QPointer<CGraphDlg> mDualPlot;
@@ -77,6 +80,8 @@ class CReviewDlg : public QDialog {
     QLineEdit* mEnteringField = nullptr;
     QLineEdit* mPivotField = nullptr;
     QListWidget* mTableauList = nullptr;
+    QLabel* mNoteLabel = nullptr;
+    QLabel* mPracticeLabel = nullptr;
     QPushButton* mHomeButton = nullptr;
     QPushButton* mBackButton = nullptr;
     QPushButton* mNextButton = nullptr;

@@ -14,6 +14,7 @@
 #include <QVBoxLayout>
 #include <algorithm>
 #include <optional>
+#include <utility>
 
 #include "dialogs/tableau_marks.h"
 #include "dialogs/ui_fonts.h"
@@ -133,7 +134,14 @@ void CTableauDlg::BuildLayout() {
     layout->addWidget(mNoteLabel);
 }
 
-void CTableauDlg::SetNote(const QString& note) {
+void CTableauDlg::SetNotes(std::vector<std::string> notes) {
+    mNotes = std::move(notes);
+    ShowNote();
+}
+
+void CTableauDlg::ShowNote() {
+    const auto shown = static_cast<std::size_t>(mShown);
+    const QString note = shown < mNotes.size() ? QString::fromStdString(mNotes[shown]) : QString();
     mNoteLabel->setText(note);
     mNoteLabel->setVisible(!note.isEmpty());
 }
@@ -171,6 +179,7 @@ void CTableauDlg::ShowProduced(int index) {
             QString::fromStdString(IterationText(mState.mSolvingDual, mShown + 1)));
     }
     UpdatePager();
+    ShowNote();
     if (isVisible()) {
         emit PageShown(mShown);
     }

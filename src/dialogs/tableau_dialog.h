@@ -2,6 +2,7 @@
 #pragma once
 
 #include <QDialog>
+#include <string>
 #include <vector>
 
 #include "model/prompt.h"
@@ -30,8 +31,9 @@ class CTableauDlg : public QDialog {
     // Next: the following page already produced, else closes the page, after the
     // last-page question when the run has ended.
     void OnNext();
-    // The page's note, shown under the table; empty hides it.
-    void SetNote(const QString& note);
+    // The notes of the pages produced so far, one per page; each shows under its table,
+    // and an empty one hides the note.
+    void SetNotes(std::vector<std::string> notes);
     void OnBack();
     void OnHome();
     void OnEnd();
@@ -50,6 +52,7 @@ class CTableauDlg : public QDialog {
     // Shows the newest page; returns its widest line in pixels.
     int FillFields(const TableauPage& page);
     void UpdatePager();
+    void ShowNote();
     // Shows page index of the pages produced so far; the newest is the page given.
     void ShowProduced(int index);
     // Sizes the window to the page; longest is the widest line in pixels.
@@ -73,6 +76,7 @@ class CTableauDlg : public QDialog {
     int mNewestIndex = 0;
     // The earlier pages in the display options, made on the first step back.
     std::vector<ShownPage> mEarlier;
+    std::vector<std::string> mNotes;
 };
 
 }  // namespace vantrell

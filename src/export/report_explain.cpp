@@ -47,7 +47,15 @@ std::string ReportRunExplanation(const VantrellState& state, bool dual) {
         return {};
     }
     const RunExplanation explanation = ExplainKeptRun(state, dual);
-    std::string text = "\nSpecial Cases:\n";
+    std::string text;
+    const std::vector<std::string>& practice = dual ? state.mDualPractice : state.mPrimalPractice;
+    if (!practice.empty()) {
+        text += "\nPractice:\n";
+        for (const std::string& line : practice) {
+            text += kIndent + line + "\n";
+        }
+    }
+    text += "\nSpecial Cases:\n";
     for (const std::string& special : explanation.special) {
         text += kIndent + special + "\n";
     }

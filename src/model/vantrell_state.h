@@ -65,6 +65,10 @@ struct VantrellState {
     SolvedProblem mPrimalSolved;
     SolvedProblem mDualSolved;
     SolvedProblem mLastSolved;  // of the run in mPages
+    // How the student answered, line by line, when a kept run was made in practice mode;
+    // empty for a run that Calculate made.
+    std::vector<std::string> mPrimalPractice;
+    std::vector<std::string> mDualPractice;
 
     // The "Complete Solution" list and the "n", "m", "n-m" fields of the main window.
     std::vector<std::string> mSolutionLines;

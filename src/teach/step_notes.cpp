@@ -163,31 +163,28 @@ std::vector<std::string> StepNotes(const ExactRun& run, const std::optional<Exac
     return notes;
 }
 
-std::string CurrentPageNote(const VantrellState& state) {
-    // Mid-run there is no outcome yet: the page explains its pivot and nothing more.
+std::vector<std::string> RunNotesSoFar(const VantrellState& state) {
+    // Mid-run there is no outcome yet: the pages explain their pivots and nothing more.
     const RunOutcome outcome = state.mDone ? state.mRunOutcome : RunOutcome::PageLimit;
-    const auto run =
-        ReplayPages(state, state.mSolvingDual, state.mPages, state.mTableauCount, outcome);
+    auto run = ReplayPages(state, state.mSolvingDual, state.mPages, state.mTableauCount, outcome);
     if (!run || run->pages.empty()) {
         return {};
     }
-    ExactRun last = *run;
-    last.pages.erase(last.pages.begin(), last.pages.end() - 1);
+    const ExactRun replayed = *run;
     // The last page the store holds ends the run at the limit whatever it shows.
     if (!state.mDone && state.mTableauCount < kTableauPages) {
-        last.outcome = RunOutcome::NotRun;
+        run->outcome = RunOutcome::NotRun;
     }
-    const std::vector<std::string> notes = StepNotes(last, std::nullopt, NoteNumbersOf(state));
-    std::string note = notes.empty() ? std::string() : notes.back();
+    std::vector<std::string> notes = StepNotes(*run, std::nullopt, NoteNumbersOf(state));
     // The last page of a finished run also names its special cases, one to a line.
-    if (state.mDone) {
+    if (state.mDone && !notes.empty()) {
         const ProblemSet& problem = state.mSolvingDual ? state.mDual : state.mPrimal;
         for (const std::string& special :
-             SpecialCases(*run, std::nullopt, problem, NoteNumbersOf(state))) {
-            note += "\n" + special;
+             SpecialCases(replayed, std::nullopt, problem, NoteNumbersOf(state))) {
+            notes.back() += "\n" + special;
         }
     }
-    return note;
+    return notes;
 }
 
 }  // namespace vantrell

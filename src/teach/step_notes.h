@@ -31,8 +31,8 @@ int StatedSign(const ExactRun& run);
 std::vector<std::string> StepNotes(const ExactRun& run, const std::optional<ExactPage>& stopped,
                                    const NoteNumbers& numbers);
 
-// The note of the page the current run is showing (the last of mPages up to mTableauCount);
-// on a finished run's last page followed by its special cases, one to a line.
-std::string CurrentPageNote(const VantrellState& state);
+// The notes of the current run's pages so far (mPages up to mTableauCount); on a finished
+// run's last page followed by its special cases, one to a line.
+std::vector<std::string> RunNotesSoFar(const VantrellState& state);
 
 }  // namespace vantrell

@@ -66,6 +66,8 @@ class DesktopTest : public QObject {
             state.mDecimalPlaces = 6;
             state.mDisplayDuality = false;
             state.mDisplay = {NumberStyle::Fractions, BigMStyle::Expressions};
+            state.mExplain = true;
+            state.mPivotRule = PivotRule::SmallestIndex;
             first.window.SetRecentFiles({Copy("a.lp"), Copy("b.lp")});
             SaveWindowSettings(settings, first.window);
             WriteLastFolders(settings,
@@ -78,6 +80,7 @@ class DesktopTest : public QObject {
         QCOMPARE(state.mDecimalPlaces, 6);
         QCOMPARE(state.mDisplayDuality, false);
         QVERIFY(state.mDisplay == (DisplayOptions{NumberStyle::Fractions, BigMStyle::Expressions}));
+        QVERIFY(state.mExplain && state.mPivotRule == PivotRule::SmallestIndex);
         QCOMPARE(fresh.Recent(), (QStringList{"&1 a.lp", "&2 b.lp"}));
         QCOMPARE(ReadLastFolders(settings).at("Output File (*.lp)"), std::string("/srv/lp"));
     }
@@ -105,8 +108,14 @@ class DesktopTest : public QObject {
     // A damaged or foreign value leaves its option at the default.
     void damagedSettingsGiveTheDefaults() {
         const std::pair<const char*, QVariant> rows[] = {
-            {"options/decimals", "eleven"}, {"options/decimals", 99}, {"options/duality", "maybe"},
-            {"options/numbers", "roman"},   {"options/bigM", 3},      {"recentFiles", 12},
+            {"options/decimals", "eleven"},
+            {"options/decimals", 99},
+            {"options/duality", "maybe"},
+            {"options/numbers", "roman"},
+            {"options/bigM", 3},
+            {"recentFiles", 12},
+            {"options/pivotRule", "dantzig"},
+            {"options/explain", 1},
         };
         for (const auto& [key, value] : rows) {
             const QString file = QString::fromStdString(dir.File("damaged.ini"));
@@ -118,6 +127,8 @@ class DesktopTest : public QObject {
             QCOMPARE(f.window.State().mDecimalPlaces, 3);
             QCOMPARE(f.window.State().mDisplayDuality, true);
             QVERIFY2(f.window.State().mDisplay.IsDefault(), key);
+            QVERIFY2(!f.window.State().mExplain, key);
+            QVERIFY2(f.window.State().mPivotRule == PivotRule::LargestCjZj, key);
         }
         // Not an ini file at all.
         testing::WriteWholeFile(dir.File("garbage.ini"), std::string("\x01[\xff=\n=[]\0x", 11));

@@ -6,7 +6,9 @@
 #include <QPushButton>
 #include <QtTest>
 
+#include "commands/calculate_commands.h"
 #include "dialogs/tableau_marks.h"
+#include "export/report_explain.h"
 #include "support/problem_builders.h"
 #include "support/scripted_prompt.h"
 
@@ -84,6 +86,14 @@ class PracticeDialogTest : public QObject {
         QVERIFY(front.summary.contains(QStringLiteral("Hints taken: 1")));
         QCOMPARE(record.Asked(), 3);
         QCOMPARE(state.mPrimalOutcome, RunOutcome::Optimal);
+        // The answers stay with the kept run, for the review window and the explained report.
+        QVERIFY(state.mPrimalPractice == PracticeRecordLines(record));
+        state.mExplain = true;
+        QVERIFY(ReportRunExplanation(state, false)
+                    .starts_with("\nPractice:\n    " + PracticeRecordLines(record).front()));
+        SilentPresenter calculate;
+        CalculatePrimal(state, prompt, calculate);
+        QVERIFY(state.mPrimalPractice.empty());
     }
 };
 

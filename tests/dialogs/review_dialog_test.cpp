@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "dialogs/review_dialog.h"
 
+#include <QLabel>
 #include <QListWidget>
 #include <QPushButton>
 #include <QRadioButton>
@@ -49,6 +50,7 @@ class ReviewDialogTest : public QObject {
         review.SelectPage(0);
         auto* tableau = review.findChild<QListWidget*>("tableauList");
         QVERIFY(tableau->item(3)->data(kPivotRowRole).toBool());  // S2's row, marked
+        QVERIFY(review.findChild<QLabel*>("noteLabel")->text().startsWith("X2 enters: "));
 
         state.mPrimal.constraints[0].rhs = 5;
         QVERIFY(!review.Reload());

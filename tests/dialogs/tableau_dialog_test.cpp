@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "dialogs/tableau_dialog.h"
 
+#include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
@@ -11,6 +12,7 @@
 #include "dialogs/tableau_marks.h"
 #include "support/problem_builders.h"
 #include "support/scripted_prompt.h"
+#include "teach/step_notes.h"
 
 namespace vantrell {
 
@@ -54,7 +56,9 @@ class BrowsingPresenter : public PagePresenter {
             return;
         }
         CTableauDlg dialog(page, state, mPrompt);
+        dialog.SetNotes(RunNotesSoFar(state));
         dialog.show();
+        auto* note = dialog.findChild<QLabel*>("noteLabel");
         auto* list = dialog.findChild<QListWidget*>("tableauList");
         auto* iteration = dialog.findChild<QLineEdit*>("iterationField");
         const auto press = [&](const char* button) {
@@ -65,7 +69,10 @@ class BrowsingPresenter : public PagePresenter {
                     pivotLine = line;
                 }
             }
-            visited.append(QStringLiteral("%1 pivot %2").arg(iteration->text()).arg(pivotLine));
+            visited.append(QStringLiteral("%1 pivot %2, %3")
+                               .arg(iteration->text())
+                               .arg(pivotLine)
+                               .arg(note->text().section(QLatin1Char(':'), 0, 0)));
         };
         press("homeButton");
         backEnabledAtHome = dialog.findChild<QPushButton*>("backButton")->isEnabled();
@@ -115,10 +122,11 @@ class TableauDialogTest : public QObject {
         BrowsingPresenter presenter(prompt);
         CalculatePrimal(state, prompt, presenter);
 
-        QCOMPARE(presenter.visited, (QStringList{"Solving Primal: Iteration: 1 pivot 3",
-                                                 "Solving Primal: Iteration: 2 pivot 4",
-                                                 "Solving Primal: Iteration: 1 pivot 3",
-                                                 "Solving Primal: Iteration: 3 pivot -1"}));
+        QCOMPARE(presenter.visited,
+                 (QStringList{"Solving Primal: Iteration: 1 pivot 3, X2 enters",
+                              "Solving Primal: Iteration: 2 pivot 4, X1 enters",
+                              "Solving Primal: Iteration: 1 pivot 3, X2 enters",
+                              "Solving Primal: Iteration: 3 pivot -1, No Cj-Zj is positive"}));
         QVERIFY(!presenter.backEnabledAtHome);
         QCOMPARE(presenter.pagesShown, 3);
         QCOMPARE(presenter.countWhileBrowsing, 3);

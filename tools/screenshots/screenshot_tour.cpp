@@ -83,7 +83,7 @@ class CapturingPresenter : public vantrell::PagePresenter {
             return;
         }
         vantrell::CTableauDlg dialog(page, state, mPrompt);
-        dialog.SetNote(QString::fromStdString(vantrell::CurrentPageNote(state)));
+        dialog.SetNotes(vantrell::RunNotesSoFar(state));
         Capture(dialog, QStringLiteral("tableau-%1").arg(state.mTableauCount));
     }
 
