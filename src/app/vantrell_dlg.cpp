@@ -516,12 +516,7 @@ void CVantrellDlg::OnImport() {
     if (result != OpenResult::Opened) {
         return;
     }
-    ShowFileFields();
-    mMField->setText(QString::fromStdString(mState.mSizeFields.m));
-    ShowPrimalObjective();
-    ShowPrimalConstraints();
-    ShowDualConstraints();
-    ShowSolutionList();
+    ShowReplacedProblem();
 }
 
 void CVantrellDlg::OnExportPdf() {
@@ -574,11 +569,17 @@ void CVantrellDlg::ShowOpened(OpenResult result) {
     }
     if (result == OpenResult::Opened) {
         MarkSaved();
-        ShowFileFields();
-        mMField->setText(QString::fromStdString(mState.mSizeFields.m));
-        ShowPrimalObjective();
-        ShowPrimalConstraints();
+        return ShowReplacedProblem();
     }
+    ShowDualConstraints();
+    ShowSolutionList();
+}
+
+void CVantrellDlg::ShowReplacedProblem() {
+    ShowFileFields();
+    mMField->setText(QString::fromStdString(mState.mSizeFields.m));
+    ShowPrimalObjective();
+    ShowPrimalConstraints();
     ShowDualConstraints();
     ShowSolutionList();
 }

@@ -91,6 +91,8 @@ class CVantrellDlg : public QDialog, public MainViews {
     void OnNew();
     void OnOpen();
     void ShowOpened(OpenResult result);
+    // Every field, after Open, Import or New Exercise put a problem in place of the old one.
+    void ShowReplacedProblem();
     void OnSaveText();
     void OnImport();
     void OnExportPdf();

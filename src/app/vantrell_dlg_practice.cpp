@@ -34,12 +34,7 @@ void CVantrellDlg::OnNewExercise() {
     // Not saved anywhere yet: the title carries the unsaved mark until Save Text.
     mSaved = SolvedProblem{};
     mSavedName.clear();
-    ShowFileFields();
-    mMField->setText(QString::fromStdString(mState.mSizeFields.m));
-    ShowPrimalObjective();
-    ShowPrimalConstraints();
-    ShowDualConstraints();
-    ShowSolutionList();
+    ShowReplacedProblem();
 }
 
 }  // namespace vantrell

@@ -40,6 +40,14 @@ QLineEdit* MakeShownField(const QString& objectName, bool enabled, QWidget* pare
     return field;
 }
 
+QLineEdit* MakeReadOnlyField(const char* name, const char* accessibleName, QWidget* parent) {
+    auto* field = new QLineEdit(parent);
+    field->setObjectName(name);
+    field->setAccessibleName(QString::fromUtf8(accessibleName));
+    field->setReadOnly(true);
+    return field;
+}
+
 QLineEdit* MakeInputField(const QString& objectName, QWidget* parent) {
     auto* field = new QLineEdit(parent);
     field->setObjectName(objectName);

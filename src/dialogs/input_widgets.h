@@ -30,6 +30,9 @@ QLineEdit* MakeShownField(const QString& objectName, bool enabled, QWidget* pare
 
 QLineEdit* MakeInputField(const QString& objectName, QWidget* parent);
 
+// A read-only field of a page window, named for screen readers.
+QLineEdit* MakeReadOnlyField(const char* name, const char* accessibleName, QWidget* parent);
+
 // Selects an item, or none with -1 (which empties the edit part).
 void SelectItem(QComboBox* box, int item);
 

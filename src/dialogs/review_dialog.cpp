@@ -11,6 +11,7 @@
 #include <QVBoxLayout>
 #include <algorithm>
 
+#include "dialogs/input_widgets.h"
 #include "dialogs/tableau_marks.h"
 #include "dialogs/ui_fonts.h"
 #include "model/number_text.h"
@@ -20,14 +21,6 @@
 
 namespace vantrell {
 namespace {
-
-QLineEdit* ReadOnlyField(const char* name, const char* accessibleName, QWidget* parent) {
-    auto* field = new QLineEdit(parent);
-    field->setObjectName(name);
-    field->setAccessibleName(QString::fromUtf8(accessibleName));
-    field->setReadOnly(true);
-    return field;
-}
 
 QPushButton* Button(const char* text, const char* name, const char* accessibleName,
                     QWidget* parent) {
@@ -69,11 +62,11 @@ void CReviewDlg::BuildLayout() {
     auto* pagesLabel = new QLabel(QStringLiteral("P&ages"), this);
     pagesLabel->setBuddy(mPageList);
 
-    mIterationField = ReadOnlyField("iterationField", "Iteration", this);
-    mZField = ReadOnlyField("zField", "Z", this);
-    mLeavingField = ReadOnlyField("leavingField", "Leaving variable", this);
-    mEnteringField = ReadOnlyField("enteringField", "Entering variable", this);
-    mPivotField = ReadOnlyField("pivotField", "Pivot Value", this);
+    mIterationField = MakeReadOnlyField("iterationField", "Iteration", this);
+    mZField = MakeReadOnlyField("zField", "Z", this);
+    mLeavingField = MakeReadOnlyField("leavingField", "Leaving variable", this);
+    mEnteringField = MakeReadOnlyField("enteringField", "Entering variable", this);
+    mPivotField = MakeReadOnlyField("pivotField", "Pivot Value", this);
     mTableauList = new QListWidget(this);
     mTableauList->setObjectName("tableauList");
     mTableauList->setAccessibleName(QStringLiteral("Tableau"));

@@ -16,6 +16,7 @@
 #include <optional>
 #include <utility>
 
+#include "dialogs/input_widgets.h"
 #include "dialogs/tableau_marks.h"
 #include "dialogs/ui_fonts.h"
 #include "model/number_text.h"
@@ -23,14 +24,6 @@
 
 namespace vantrell {
 namespace {
-
-QLineEdit* ReadOnlyField(const char* name, const char* accessibleName, QWidget* parent) {
-    auto* field = new QLineEdit(parent);
-    field->setObjectName(name);
-    field->setAccessibleName(QString::fromUtf8(accessibleName));
-    field->setReadOnly(true);
-    return field;
-}
 
 // The framework's standard text of a double: up to 15 significant digits.
 QString DoubleText(double value) {
@@ -58,11 +51,11 @@ CTableauDlg::CTableauDlg(const TableauPage& page, const VantrellState& state, Pr
 }
 
 void CTableauDlg::BuildLayout() {
-    mIterationField = ReadOnlyField("iterationField", "Iteration", this);
-    mZField = ReadOnlyField("zField", "Z", this);
-    mLeavingField = ReadOnlyField("leavingField", "Leaving variable", this);
-    mEnteringField = ReadOnlyField("enteringField", "Entering variable", this);
-    mPivotField = ReadOnlyField("pivotField", "Pivot Value", this);
+    mIterationField = MakeReadOnlyField("iterationField", "Iteration", this);
+    mZField = MakeReadOnlyField("zField", "Z", this);
+    mLeavingField = MakeReadOnlyField("leavingField", "Leaving variable", this);
+    mEnteringField = MakeReadOnlyField("enteringField", "Entering variable", this);
+    mPivotField = MakeReadOnlyField("pivotField", "Pivot Value", this);
     mNextButton = new QPushButton(QStringLiteral("Next"), this);
     mNextButton->setObjectName("nextButton");
     mNextButton->setDefault(true);
