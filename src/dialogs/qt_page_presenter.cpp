@@ -10,7 +10,7 @@ namespace vantrell {
 void QtPagePresenter::ShowPage(const VantrellState& state, const TableauPage& page) {
     const ShownPage shown = DisplayedCurrentPage(state, page);
     CTableauDlg dialog(shown.Page(), state, mPrompt, mParent);
-    dialog.SetNotes(RunNotesSoFar(state));
+    dialog.SetNotes(RunNotesSoFar(state, mReplay));
     if (mPageShown) {
         QObject::connect(&dialog, &CTableauDlg::PageShown, &dialog,
                          [this, &state](int shownPage) { mPageShown(state, shownPage); });

@@ -8,6 +8,7 @@
 
 #include "model/prompt.h"
 #include "simplex/page_presenter.h"
+#include "teach/exact_replay.h"
 
 namespace vantrell {
 
@@ -29,6 +30,8 @@ class QtPagePresenter : public PagePresenter {
     // The size and place the student gave the window, kept for the rest of the run.
     QByteArray mGeometry;
     PageShownHook mPageShown;
+    // The run so far in exact numbers, one page further at each page, for the notes.
+    LiveReplay mReplay;
 };
 
 }  // namespace vantrell

@@ -272,10 +272,10 @@ bool BuildPage(const ExactTableau& t, const TableauPage& shown, ExactPage& page)
     return true;
 }
 
-// The replay, with the tableau as it stands after the last kept page (pivoted once more
-// when that page names a pivot and pivotLast is set). count may be 0: the start alone.
-std::optional<ExactRun> Replay(const VantrellState& state, bool dual, const PageStore& pages,
-                               int count, RunOutcome outcome, ExactTableau& t, bool pivotLast) {
+// The start of a replay: the standard form's tableau and a run with no page yet. Nothing
+// when the problem cannot be put in standard form.
+std::optional<ExactRun> StartReplay(const VantrellState& state, bool dual, RunOutcome outcome,
+                                    ExactTableau& t) {
     VantrellState scratch;
     scratch.mPrimal = state.mPrimal;
     scratch.mDual = state.mDual;
@@ -296,28 +296,54 @@ std::optional<ExactRun> Replay(const VantrellState& state, bool dual, const Page
             run.variableNames.push_back(term.name);
         }
     }
+    return run;
+}
+
+// Makes the pivot of the run's last page, when it names one. Round-off can pivot on a cell
+// that is exactly zero: that page gets a note, the run is incomplete and nothing pivots.
+bool PivotAfterLastPage(ExactTableau& t, ExactRun& run) {
+    ExactPage& page = run.pages.back();
+    if (page.entering == -1) {
+        return true;
+    }
+    const auto l = static_cast<std::size_t>(page.leaving);
+    const auto j = static_cast<std::size_t>(page.entering);
+    if (t.a[l][j] == 0) {
+        page.notes.push_back("Exact arithmetic finds a zero pivot here; the exact pages end");
+        run.complete = false;
+        return false;
+    }
+    ExactPivot(t, l, j);
+    return true;
+}
+
+// Adds pages [run.pages.size(), count) to the run, pivoting between them; false when a page
+// does not belong to the problem as it stands.
+bool ContinueReplay(const PageStore& pages, int count, ExactTableau& t, ExactRun& run) {
     const int kept = std::min(count, kTableauPages);
-    for (int p = 0; p < kept; ++p) {
-        ExactPage page;
-        if (!BuildPage(t, pages[static_cast<std::size_t>(p)], page)) {
-            return std::nullopt;
-        }
-        const bool pivots = (p + 1 < kept || pivotLast) && page.entering != -1;
-        const auto l = static_cast<std::size_t>(page.leaving);
-        const auto j = static_cast<std::size_t>(page.entering);
-        // Round-off can pivot on a cell that is exactly zero; no exact page follows it.
-        const bool zeroPivot = pivots && t.a[l][j] == 0;
-        if (zeroPivot) {
-            page.notes.push_back("Exact arithmetic finds a zero pivot here; the exact pages end");
-            run.complete = false;
-        }
-        run.pages.push_back(std::move(page));
-        if (zeroPivot) {
+    for (auto p = static_cast<int>(run.pages.size()); p < kept && run.complete; ++p) {
+        if (p > 0 && !PivotAfterLastPage(t, run)) {
             break;
         }
-        if (pivots) {
-            ExactPivot(t, l, j);
+        ExactPage page;
+        if (!BuildPage(t, pages[static_cast<std::size_t>(p)], page)) {
+            return false;
         }
+        run.pages.push_back(std::move(page));
+    }
+    return true;
+}
+
+// The replay, with the tableau as it stands after the last kept page (pivoted once more
+// when that page names a pivot and pivotLast is set). count may be 0: the start alone.
+std::optional<ExactRun> Replay(const VantrellState& state, bool dual, const PageStore& pages,
+                               int count, RunOutcome outcome, ExactTableau& t, bool pivotLast) {
+    auto run = StartReplay(state, dual, outcome, t);
+    if (!run || !ContinueReplay(pages, count, t, *run)) {
+        return std::nullopt;
+    }
+    if (pivotLast && run->complete && !run->pages.empty()) {
+        PivotAfterLastPage(t, *run);
     }
     return run;
 }
@@ -355,6 +381,43 @@ std::optional<ExactRun> ReplayPages(const VantrellState& state, bool dual, const
     if (run && unbounded && run->complete) {
         run->unboundedEnd = StoppedPage(t, *run, state.mPivotRule);
     }
+    return run;
+}
+
+struct LiveReplay::Progress {
+    bool dual = false;
+    ExactTableau tableau;
+    ExactRun run;
+};
+
+LiveReplay::LiveReplay() = default;
+LiveReplay::~LiveReplay() = default;
+
+std::optional<ExactRun> LiveReplay::Read(const VantrellState& state, RunOutcome outcome) {
+    const int count = state.mTableauCount;
+    if (outcome == RunOutcome::NotRun || count <= 0) {
+        return std::nullopt;
+    }
+    // A run reads its pages in order; anything else is another run.
+    const bool sameRun = mProgress && mProgress->dual == state.mSolvingDual &&
+                         !mProgress->run.pages.empty() &&
+                         static_cast<int>(mProgress->run.pages.size()) < count;
+    if (!sameRun) {
+        mProgress = std::make_unique<Progress>();
+        mProgress->dual = state.mSolvingDual;
+        auto start = StartReplay(state, state.mSolvingDual, outcome, mProgress->tableau);
+        if (!start) {
+            mProgress.reset();
+            return std::nullopt;
+        }
+        mProgress->run = std::move(*start);
+    }
+    if (!ContinueReplay(state.mPages, count, mProgress->tableau, mProgress->run)) {
+        mProgress.reset();
+        return std::nullopt;
+    }
+    ExactRun run = mProgress->run;
+    run.outcome = outcome;
     return run;
 }
 

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include <memory>
 #include <optional>
 #include <string>
 #include <vector>
@@ -47,6 +48,24 @@ struct ExactRun {
 // to the problem as it stands (edited since the run) or the run was refused.
 std::optional<ExactRun> ReplayPages(const VantrellState& state, bool dual, const PageStore& pages,
                                     int count, RunOutcome outcome);
+// A run replayed while it is being made: each Read replays only the pages added since the
+// last one, so a window that explains every new page does not replay the run from its
+// start each time. A shorter or other run starts the replay over.
+class LiveReplay {
+  public:
+    LiveReplay();
+    ~LiveReplay();
+    LiveReplay(const LiveReplay&) = delete;
+    LiveReplay& operator=(const LiveReplay&) = delete;
+
+    // What ReplayPages gives for the state's current run, mPages up to mTableauCount.
+    std::optional<ExactRun> Read(const VantrellState& state, RunOutcome outcome);
+
+  private:
+    struct Progress;
+    std::unique_ptr<Progress> mProgress;
+};
+
 // The tableau an unbounded run computed after its last kept page but did not show: its
 // entering column is the one no row limits (its ratios all empty). Nothing for any other
 // run, or when the pages cannot be replayed.

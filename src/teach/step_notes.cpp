@@ -164,9 +164,14 @@ std::vector<std::string> StepNotes(const ExactRun& run, const std::optional<Exac
 }
 
 std::vector<std::string> RunNotesSoFar(const VantrellState& state) {
+    LiveReplay replay;
+    return RunNotesSoFar(state, replay);
+}
+
+std::vector<std::string> RunNotesSoFar(const VantrellState& state, LiveReplay& replay) {
     // Mid-run there is no outcome yet: the pages explain their pivots and nothing more.
     const RunOutcome outcome = state.mDone ? state.mRunOutcome : RunOutcome::PageLimit;
-    auto run = ReplayPages(state, state.mSolvingDual, state.mPages, state.mTableauCount, outcome);
+    auto run = replay.Read(state, outcome);
     if (!run || run->pages.empty()) {
         return {};
     }

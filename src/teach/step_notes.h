@@ -34,5 +34,8 @@ std::vector<std::string> StepNotes(const ExactRun& run, const std::optional<Exac
 // The notes of the current run's pages so far (mPages up to mTableauCount); on a finished
 // run's last page followed by its special cases, one to a line.
 std::vector<std::string> RunNotesSoFar(const VantrellState& state);
+// The same for a window that shows the run page by page: replay carries the run from one
+// page to the next.
+std::vector<std::string> RunNotesSoFar(const VantrellState& state, LiveReplay& replay);
 
 }  // namespace vantrell

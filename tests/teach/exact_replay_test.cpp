@@ -18,12 +18,18 @@ using testing::MakeProblem;
 using testing::ScriptedPrompt;
 using Cells = std::vector<std::string>;
 
-// The float tableau at each shown page, before the pivot that follows it.
+// The float tableau at each shown page, before the pivot that follows it, and the page as
+// a live replay reads it then.
 class SnapshotPresenter : public PagePresenter {
   public:
     void ShowPage(const VantrellState& state, const TableauPage&) override {
         snapshots.push_back({state.mWork, state.mZj, state.mCjZj});
+        if (const auto run = live.Read(state, RunOutcome::PageLimit)) {
+            livePages.push_back(run->pages.back());
+        }
     }
+    LiveReplay live;
+    std::vector<ExactPage> livePages;
     struct Snapshot {
         ProblemSet work;
         std::vector<BigMValue> zj;
@@ -97,6 +103,10 @@ void ExpectPagesAgree(const Example& example, bool dual) {
                 << where << " column " << k;
         }
         EXPECT_TRUE(Near(exact.z, state.mPages[p].mZ)) << where;
+        ASSERT_LT(p, presenter.livePages.size()) << where;
+        EXPECT_TRUE(presenter.livePages[p].cells == exact.cells &&
+                    presenter.livePages[p].z == exact.z)
+            << where;
     }
     if (example.optimum != nullptr) {  // strong duality: the same exact string
         const auto stated = StatedObjective(*run);
