@@ -12,6 +12,7 @@
 #include "model/file_io.h"
 #include "model/problem_file_reader.h"
 #include "model/variable_names.h"
+#include "teach/step_notes.h"
 
 namespace vantrell {
 namespace {
@@ -137,11 +138,50 @@ void Dense9By100Report(benchmark::State& bench) {
     Dense9By100(bench, true);
 }
 
+// The notes the tableau window shows at every page of that run: the live replay carries
+// the run from page to page, the fresh one replays it from the start each time.
+class NotingPresenter : public PagePresenter {
+  public:
+    explicit NotingPresenter(bool live) : mLive(live) {}
+    void ShowPage(const VantrellState& state, const TableauPage&) override {
+        LiveReplay fresh;
+        benchmark::DoNotOptimize(RunNotesSoFar(state, mLive ? mReplay : fresh).size());
+    }
+
+  private:
+    bool mLive;
+    LiveReplay mReplay;
+};
+
+void Dense9By100Notes(benchmark::State& bench, bool live) {
+    VantrellState state;
+    const auto problem = BenchProblem(bench, "dense_9x100_ge.lp");
+    if (!problem) {
+        return;
+    }
+    state.mPrimal = *problem;
+    SilentPrompt prompt;
+    for (auto _ : bench) {
+        NotingPresenter presenter(live);
+        CalculatePrimal(state, prompt, presenter);
+    }
+}
+
+void Dense9By100NotesLive(benchmark::State& bench) {
+    Dense9By100Notes(bench, true);
+}
+
+void Dense9By100NotesFromStart(benchmark::State& bench) {
+    Dense9By100Notes(bench, false);
+}
+
 BENCHMARK(TwoVariableExample);
 BENCHMARK(Dense9By30);
 BENCHMARK(Dense40By40FromFile)->Unit(benchmark::kMillisecond);
 BENCHMARK(Dense9By100Run)->Unit(benchmark::kMillisecond);
 BENCHMARK(Dense9By100Report)->Unit(benchmark::kMillisecond);
+BENCHMARK(Dense9By100NotesLive)->Unit(benchmark::kMillisecond);
+BENCHMARK(Dense9By100NotesFromStart)->Unit(benchmark::kMillisecond);
 
 }  // namespace
 }  // namespace vantrell

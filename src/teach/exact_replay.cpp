@@ -393,10 +393,10 @@ struct LiveReplay::Progress {
 LiveReplay::LiveReplay() = default;
 LiveReplay::~LiveReplay() = default;
 
-std::optional<ExactRun> LiveReplay::Read(const VantrellState& state, RunOutcome outcome) {
+const ExactRun* LiveReplay::Read(const VantrellState& state, RunOutcome outcome) {
     const int count = state.mTableauCount;
-    if (outcome == RunOutcome::NotRun || count <= 0) {
-        return std::nullopt;
+    if (count <= 0) {
+        return nullptr;
     }
     // A run reads its pages in order; anything else is another run.
     const bool sameRun = mProgress && mProgress->dual == state.mSolvingDual &&
@@ -408,17 +408,16 @@ std::optional<ExactRun> LiveReplay::Read(const VantrellState& state, RunOutcome 
         auto start = StartReplay(state, state.mSolvingDual, outcome, mProgress->tableau);
         if (!start) {
             mProgress.reset();
-            return std::nullopt;
+            return nullptr;
         }
         mProgress->run = std::move(*start);
     }
     if (!ContinueReplay(state.mPages, count, mProgress->tableau, mProgress->run)) {
         mProgress.reset();
-        return std::nullopt;
+        return nullptr;
     }
-    ExactRun run = mProgress->run;
-    run.outcome = outcome;
-    return run;
+    mProgress->run.outcome = outcome;
+    return &mProgress->run;
 }
 
 std::optional<ExactPage> ReplayStoppedPage(const VantrellState& state, bool dual,

@@ -58,8 +58,9 @@ class LiveReplay {
     LiveReplay(const LiveReplay&) = delete;
     LiveReplay& operator=(const LiveReplay&) = delete;
 
-    // What ReplayPages gives for the state's current run, mPages up to mTableauCount.
-    std::optional<ExactRun> Read(const VantrellState& state, RunOutcome outcome);
+    // What ReplayPages gives for the state's current run, mPages up to mTableauCount, with
+    // the outcome given; nothing (null) where it gives nothing. Valid until the next Read.
+    const ExactRun* Read(const VantrellState& state, RunOutcome outcome);
 
   private:
     struct Progress;

@@ -169,23 +169,22 @@ std::vector<std::string> RunNotesSoFar(const VantrellState& state) {
 }
 
 std::vector<std::string> RunNotesSoFar(const VantrellState& state, LiveReplay& replay) {
-    // Mid-run there is no outcome yet: the pages explain their pivots and nothing more.
-    const RunOutcome outcome = state.mDone ? state.mRunOutcome : RunOutcome::PageLimit;
-    auto run = replay.Read(state, outcome);
-    if (!run || run->pages.empty()) {
-        return {};
-    }
-    const ExactRun replayed = *run;
-    // The last page the store holds ends the run at the limit whatever it shows.
+    // Mid-run there is no outcome yet: the pages explain their pivots and nothing more. The
+    // last page the store holds ends the run at the limit whatever it shows.
+    RunOutcome outcome = state.mDone ? state.mRunOutcome : RunOutcome::PageLimit;
     if (!state.mDone && state.mTableauCount < kTableauPages) {
-        run->outcome = RunOutcome::NotRun;
+        outcome = RunOutcome::NotRun;
+    }
+    const ExactRun* run = replay.Read(state, outcome);
+    if (run == nullptr || run->pages.empty()) {
+        return {};
     }
     std::vector<std::string> notes = StepNotes(*run, std::nullopt, NoteNumbersOf(state));
     // The last page of a finished run also names its special cases, one to a line.
     if (state.mDone && !notes.empty()) {
         const ProblemSet& problem = state.mSolvingDual ? state.mDual : state.mPrimal;
         for (const std::string& special :
-             SpecialCases(replayed, std::nullopt, problem, NoteNumbersOf(state))) {
+             SpecialCases(*run, std::nullopt, problem, NoteNumbersOf(state))) {
             notes.back() += "\n" + special;
         }
     }

@@ -24,7 +24,7 @@ class SnapshotPresenter : public PagePresenter {
   public:
     void ShowPage(const VantrellState& state, const TableauPage&) override {
         snapshots.push_back({state.mWork, state.mZj, state.mCjZj});
-        if (const auto run = live.Read(state, RunOutcome::PageLimit)) {
+        if (const ExactRun* run = live.Read(state, RunOutcome::PageLimit)) {
             livePages.push_back(run->pages.back());
         }
     }
