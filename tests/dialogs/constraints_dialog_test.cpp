@@ -77,20 +77,6 @@ class ConstraintsDialogTest : public QObject {
         QCOMPARE(f.dialog.findChild<QLabel*>("modeLabel")->text(), "Adding constraint 2");
     }
 
-    void everyNumberFieldHasItsLabel() {
-        VantrellState state;
-        ConstraintsFixture f(state, -1);
-        QStringList labelled;
-        for (const QLabel* label : f.dialog.findChildren<QLabel*>()) {
-            if (label->buddy() != nullptr) {
-                labelled << label->buddy()->objectName() + "=" + label->text();
-            }
-        }
-        labelled.sort();
-        QCOMPARE(labelled, (QStringList{"coefficientEdit=&Coefficient", "relationBox=R&elation",
-                                        "rhsEdit=&Right-hand side", "variableBox=&Variable"}));
-    }
-
     // The line selected in the main window is the one edited.
     void editModeEditsTheSelectedLine() {
         VantrellState state;

@@ -6,9 +6,7 @@
 #include <QRadioButton>
 #include <QtTest>
 
-#include "commands/calculate_commands.h"
 #include "dialogs/tableau_marks.h"
-#include "simplex/dual_builder.h"
 #include "support/problem_builders.h"
 #include "support/scripted_prompt.h"
 
@@ -19,14 +17,9 @@ class ReviewDialogTest : public QObject {
 
     // Two of the three-plant rows, solved primal then dual; the dual has two variables.
     static VantrellState SolvedState() {
-        VantrellState state;
-        state.mPrimal = testing::MakeProblem({3, 5}, {{{1, 0}, "<=", 4}, {{3, 2}, "<=", 18}});
-        RebuildDual(state.mPrimal, state.mMinimize, state.mDual);
-        testing::ScriptedPrompt prompt;
-        SilentPresenter presenter;
-        CalculatePrimal(state, prompt, presenter);
-        CalculateDual(state, prompt, presenter);
-        return state;
+        return testing::SolvedState(
+            testing::MakeProblem({3, 5}, {{{1, 0}, "<=", 4}, {{3, 2}, "<=", 18}}), false,
+            testing::Runs::Both);
     }
 
   private slots:

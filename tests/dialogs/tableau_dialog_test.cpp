@@ -108,8 +108,7 @@ class TableauDialogTest : public QObject {
     // not asked for anything new, and Next on the last page still asks before leaving.
     void goesBackAndForthWithoutRunningAgain() {
         VantrellState state;
-        state.mPrimal = testing::MakeProblem(
-            {3, 5}, {{{1, 0}, "<=", 4}, {{0, 2}, "<=", 12}, {{3, 2}, "<=", 18}});
+        state.mPrimal = testing::ThreePlants();
         testing::ScriptedPrompt prompt;
         prompt.answers = {true};
         BrowsingPresenter presenter(prompt);

@@ -9,9 +9,9 @@
 #include <tuple>
 
 #include "cli/cli_run.h"
-#include "commands/calculate_commands.h"
 #include "commands/interop_commands.h"
 #include "model/file_io.h"
+#include "support/problem_builders.h"
 #include "support/scripted_prompt.h"
 #include "support/temp_dir.h"
 #include "teach/exact_replay.h"
@@ -187,19 +187,15 @@ double GlpkOptimum(const std::string& path, LpFormat format) {
 TEST(LpFormats, GlpkFindsTheProgramsOptimumInTheExportedFiles) {
     const TempDir dir;
     for (const char* example : {"sample.lp", "maximize.lp", "minimize.lp", "equality.lp"}) {
-        VantrellState state;
-        ApplyProblemFile(state, ExampleProblem(example), example);
-        testing::ScriptedPrompt prompt;
-        SilentPresenter presenter;
-        CalculatePrimal(state, prompt, presenter);
-        const auto run = ReplayKeptRun(state, false);
+        const ProblemFile file = ExampleProblem(example);
+        const auto run = ReplayKeptRun(testing::SolvedState(file.problem, file.minimize), false);
         ASSERT_TRUE(run);
         const auto optimum = StatedObjective(*run);
         ASSERT_TRUE(optimum) << example;
         for (const LpFormat format : {LpFormat::CplexLp, LpFormat::FreeMps}) {
             SCOPED_TRACE(example + std::string(format == LpFormat::CplexLp ? " cplex" : " mps"));
             const std::string path = dir.File("solve");
-            ASSERT_EQ(ExportProblemFile(path, format, ExampleProblem(example)), std::nullopt);
+            ASSERT_EQ(ExportProblemFile(path, format, file), std::nullopt);
             EXPECT_NEAR(GlpkOptimum(path, format), optimum->get_d(), 1e-9);
         }
     }

@@ -4,16 +4,20 @@
 
 #include <gtest/gtest.h>
 
-#include "commands/calculate_commands.h"
 #include "plot/path_view.h"
-#include "simplex/dual_builder.h"
 #include "support/problem_builders.h"
-#include "support/scripted_prompt.h"
 
 namespace vantrell {
 namespace {
 
 using testing::MakeProblem;
+
+// The path of a run solved from scratch.
+std::optional<SimplexPath> PathOf(const ProblemSet& primal, bool minimize = false,
+                                  bool dual = false) {
+    using enum testing::Runs;
+    return KeptRunPath(testing::SolvedState(primal, minimize, dual ? Dual : Primal), dual);
+}
 
 struct PathCase {
     const char* name;
@@ -29,7 +33,7 @@ struct PathCase {
 const std::vector<PathCase>& Cases() {
     static const std::vector<PathCase> cases = {
         {"three_plants",
-         MakeProblem({3, 5}, {{{1, 0}, "<=", 4}, {{0, 2}, "<=", 12}, {{3, 2}, "<=", 18}}),
+         testing::ThreePlants(),
          false,
          false,
          {"Page 1: (0, 0) feasible; X2 enters, S2 leaves",
@@ -71,15 +75,7 @@ const std::vector<PathCase>& Cases() {
 TEST(SimplexPath, PointsOfEveryPageFromTheRunRecord) {
     for (const PathCase& c : Cases()) {
         SCOPED_TRACE(c.name);
-        VantrellState state;
-        state.mPrimal = c.primal;
-        state.mMinimize = c.minimize;
-        RebuildDual(state.mPrimal, state.mMinimize, state.mDual);
-        testing::ScriptedPrompt prompt;
-        SilentPresenter presenter;
-        c.dual ? CalculateDual(state, prompt, presenter)
-               : CalculatePrimal(state, prompt, presenter);
-        const auto path = KeptRunPath(state, c.dual);
+        const auto path = PathOf(c.primal, c.minimize, c.dual);
         ASSERT_TRUE(path.has_value());
         EXPECT_EQ(PathLines(*path), c.lines);
         std::vector<std::string> leavingLines;
@@ -92,22 +88,12 @@ TEST(SimplexPath, PointsOfEveryPageFromTheRunRecord) {
         }
         EXPECT_EQ(leavingLines, c.leavingLines);
     }
-}
-
-// The entering edge runs from a page's point to the next one's.
-TEST(SimplexPath, EnteringEdgePointsAtTheNextCorner) {
-    VantrellState state;
-    state.mPrimal =
-        MakeProblem({3, 5}, {{{1, 0}, "<=", 4}, {{0, 2}, "<=", 12}, {{3, 2}, "<=", 18}});
-    testing::ScriptedPrompt prompt;
-    SilentPresenter presenter;
-    CalculatePrimal(state, prompt, presenter);
-    const auto path = KeptRunPath(state, false);
-    ASSERT_TRUE(path.has_value());
-    const ExactPoint& second = *path->points[1].enteringDirection;
+    // The entering edge runs from a page's point to the next one's.
+    const auto plants = PathOf(Cases().front().primal);
+    const ExactPoint& second = *plants->points[1].enteringDirection;
     EXPECT_EQ(second.x, 1);
     EXPECT_EQ(second.y, 0);
-    EXPECT_EQ(PathExtent(*path), 6.0);
+    EXPECT_EQ(PathExtent(*plants), 6.0);
 }
 
 // What the plot draws for a page: lines clipped to the view, the arrow of an unbounded run
@@ -123,7 +109,7 @@ TEST(SimplexPath, ViewOfAPageStaysInsideTheView) {
     };
     const Row rows[] = {
         {"three_plants_second_page",
-         MakeProblem({3, 5}, {{{1, 0}, "<=", 4}, {{0, 2}, "<=", 12}, {{3, 2}, "<=", 18}}),
+         testing::ThreePlants(),
          1,
          {{0, 9}, {6, 0}},
          {{0, 6}, {10, 0}},
@@ -144,14 +130,9 @@ TEST(SimplexPath, ViewOfAPageStaysInsideTheView) {
     };
     for (const Row& row : rows) {
         SCOPED_TRACE(row.name);
-        VantrellState state;
-        state.mPrimal = row.primal;
-        testing::ScriptedPrompt prompt;
-        SilentPresenter presenter;
-        CalculatePrimal(state, prompt, presenter);
-        const auto path = KeptRunPath(state, false);
+        const auto path = PathOf(row.primal);
         ASSERT_TRUE(path.has_value());
-        const PathView view = ViewOfPage(*path, state.mPrimal, row.page, 10.0, true);
+        const PathView view = ViewOfPage(*path, row.primal, row.page, 10.0, true);
         EXPECT_TRUE(same(view.leavingLine, row.leavingLine));
         EXPECT_EQ(view.highlighted, row.page);
         EXPECT_TRUE(same(view.unboundedArrow, row.unboundedArrow));
