@@ -23,8 +23,8 @@ class ReviewDialogTest : public QObject {
     }
 
   private slots:
-    // It opens on the last run made, switches to the other, and shows nothing once the
-    // problem has changed.
+    // It opens on the last run made, plots it, switches to the other, and shows nothing
+    // once the problem has changed.
     void opensTheLastRunOfTheCurrentProblemOnly() {
         VantrellState state = SolvedState();
         testing::ScriptedPrompt prompt;
@@ -33,6 +33,10 @@ class ReviewDialogTest : public QObject {
         QVERIFY(review.ShowsDual());
         QCOMPARE(review.PageCount(), state.mDualTableauCount);
         QCOMPARE(review.ShownPageIndex(), state.mDualTableauCount - 1);
+        review.OpenPlot();  // with no plot of the main window's: one of its own, in Y1 and Y2
+        QVERIFY(review.LinkedPlot() != nullptr);
+        QCOMPARE(review.LinkedPlot()->Path()->axisNames, (std::vector<std::string>{"Y1", "Y2"}));
+        QCOMPARE(review.LinkedPlot()->HighlightedPage(), state.mDualTableauCount - 1);
 
         QTest::mouseClick(review.findChild<QRadioButton*>("primalRunButton"), Qt::LeftButton);
         QVERIFY(!review.ShowsDual());
@@ -70,19 +74,6 @@ class ReviewDialogTest : public QObject {
         QCOMPARE(review.ShownPageIndex(), 1);
         QCOMPARE(review.findChild<QListWidget*>("pageList")->currentRow(), 1);
         QCOMPARE(plot.HighlightedPage(), 1);
-    }
-
-    // The dual's path is drawn in Y1 and Y2 on a plot of its own.
-    void dualIsPlottedOnItsOwnPlot() {
-        VantrellState state = SolvedState();
-        testing::ScriptedPrompt prompt;
-        CReviewDlg review(state, prompt, [](bool) { return nullptr; });
-        review.Reload();
-        review.OpenPlot();
-        CGraphDlg* plot = review.LinkedPlot();
-        QVERIFY(plot != nullptr);
-        QCOMPARE(plot->Path()->axisNames, (std::vector<std::string>{"Y1", "Y2"}));
-        QCOMPARE(plot->HighlightedPage(), state.mDualTableauCount - 1);
     }
 };
 

@@ -22,58 +22,48 @@ std::optional<SimplexPath> PathOf(const ProblemSet& primal, bool minimize = fals
 struct PathCase {
     const char* name;
     ProblemSet primal;
-    bool minimize;
-    bool dual;
     // One line per page, as plot --path prints them.
     std::vector<std::string> lines;
     // The line each pivot moves onto: a constraint row or the axis where a variable is 0.
     std::vector<std::string> leavingLines;
+    bool minimize = false;
+    bool dual = false;
 };
 
-const std::vector<PathCase>& Cases() {
-    static const std::vector<PathCase> cases = {
-        {"three_plants",
-         testing::ThreePlants(),
-         false,
-         false,
-         {"Page 1: (0, 0) feasible; X2 enters, S2 leaves",
-          "Page 2: (0, 6) feasible; X1 enters, S3 leaves", "Page 3: (2, 6) feasible; optimal"},
-         {"row 1", "row 2"}},
-        {"infeasible_start",
-         MakeProblem({2, 3}, {{{1, 1}, ">=", 4}, {{1, 0}, "<=", 3}}),
-         true,
-         false,
-         {"Page 1: (0, 0) outside; X1 enters, S2 leaves",
-          "Page 2: (3, 0) outside; X2 enters, a1 leaves", "Page 3: (3, 1) feasible; optimal"},
-         {"row 1", "row 0"}},
-        {"dual_of_a_maximization",
-         MakeProblem({3, 2}, {{{1, 1}, "<=", 4}, {{1, 3}, "<=", 6}}),
-         false,
-         true,
-         {"Page 1: (0, 0) outside; Y2 enters, a2 leaves",
-          "Page 2: (0, 2/3) outside; Y1 enters, Y2 leaves",
-          "Page 3: (2, 0) outside; S2 enters, a1 leaves", "Page 4: (3, 0) feasible; optimal"},
-         {"row 1", "axis 1", "row 0"}},
-        {"ends_outside",
-         MakeProblem({1, 1}, {{{1, 1}, "<=", 2}, {{1, 1}, ">=", 5}}),
-         false,
-         false,
-         {"Page 1: (0, 0) outside; X1 enters, S1 leaves", "Page 2: (2, 0) outside; infeasible",
-          kPathEndsOutsideText},
-         {"row 0"}},
-        {"unbounded",
-         MakeProblem({1, 1}, {{{1, -1}, "<=", 1}, {{-1, 1}, "<=", 1}}),
-         false,
-         false,
-         {"Page 1: (0, 0) feasible; X1 enters, S1 leaves",
-          "End: (1, 0) feasible; unbounded along (1, 1)"},
-         {"row 0"}},
-    };
-    return cases;
-}
+const PathCase kCases[] = {
+    {"three_plants",
+     testing::ThreePlants(),
+     {"Page 1: (0, 0) feasible; X2 enters, S2 leaves",
+      "Page 2: (0, 6) feasible; X1 enters, S3 leaves", "Page 3: (2, 6) feasible; optimal"},
+     {"row 1", "row 2"}},
+    {"infeasible_start",
+     MakeProblem({2, 3}, {{{1, 1}, ">=", 4}, {{1, 0}, "<=", 3}}),
+     {"Page 1: (0, 0) outside; X1 enters, S2 leaves",
+      "Page 2: (3, 0) outside; X2 enters, a1 leaves", "Page 3: (3, 1) feasible; optimal"},
+     {"row 1", "row 0"},
+     true},
+    {"dual_of_a_maximization",
+     MakeProblem({3, 2}, {{{1, 1}, "<=", 4}, {{1, 3}, "<=", 6}}),
+     {"Page 1: (0, 0) outside; Y2 enters, a2 leaves",
+      "Page 2: (0, 2/3) outside; Y1 enters, Y2 leaves",
+      "Page 3: (2, 0) outside; S2 enters, a1 leaves", "Page 4: (3, 0) feasible; optimal"},
+     {"row 1", "axis 1", "row 0"},
+     false,
+     true},
+    {"ends_outside",
+     MakeProblem({1, 1}, {{{1, 1}, "<=", 2}, {{1, 1}, ">=", 5}}),
+     {"Page 1: (0, 0) outside; X1 enters, S1 leaves", "Page 2: (2, 0) outside; infeasible",
+      kPathEndsOutsideText},
+     {"row 0"}},
+    {"unbounded",
+     MakeProblem({1, 1}, {{{1, -1}, "<=", 1}, {{-1, 1}, "<=", 1}}),
+     {"Page 1: (0, 0) feasible; X1 enters, S1 leaves",
+      "End: (1, 0) feasible; unbounded along (1, 1)"},
+     {"row 0"}},
+};
 
 TEST(SimplexPath, PointsOfEveryPageFromTheRunRecord) {
-    for (const PathCase& c : Cases()) {
+    for (const PathCase& c : kCases) {
         SCOPED_TRACE(c.name);
         const auto path = PathOf(c.primal, c.minimize, c.dual);
         ASSERT_TRUE(path.has_value());
@@ -89,7 +79,7 @@ TEST(SimplexPath, PointsOfEveryPageFromTheRunRecord) {
         EXPECT_EQ(leavingLines, c.leavingLines);
     }
     // The entering edge runs from a page's point to the next one's.
-    const auto plants = PathOf(Cases().front().primal);
+    const auto plants = PathOf(testing::ThreePlants());
     const ExactPoint& second = *plants->points[1].enteringDirection;
     EXPECT_EQ(second.x, 1);
     EXPECT_EQ(second.y, 0);

@@ -144,19 +144,19 @@ TEST(SpecialCases, EachNamedOnASmallProblem) {
     }
 }
 
-// Shadow prices, reduced costs and both kinds of range as exact strings; ranges "low high".
-std::vector<Lines> SensitivityText(const Sensitivity& s) {
+// One line per row and variable: its name, shadow price or reduced cost, and its range.
+Lines SensitivityText(const Sensitivity& s) {
     const auto end = [](const std::optional<Rational>& value, const char* infinite) {
         return value ? ExactString(*value) : std::string(infinite);
     };
-    std::vector<Lines> text;
+    Lines text;
     for (const ConstraintSensitivity& c : s.constraints) {
-        text.push_back({c.name, ExactString(c.shadowPrice),
-                        end(c.rhsRange.low, "-inf") + " " + end(c.rhsRange.high, "inf")});
+        text.push_back(c.name + " " + ExactString(c.shadowPrice) + " " +
+                       end(c.rhsRange.low, "-inf") + " " + end(c.rhsRange.high, "inf"));
     }
     for (const VariableSensitivity& v : s.variables) {
-        text.push_back({v.name, ExactString(v.reducedCost),
-                        end(v.costRange.low, "-inf") + " " + end(v.costRange.high, "inf")});
+        text.push_back(v.name + " " + ExactString(v.reducedCost) + " " +
+                       end(v.costRange.low, "-inf") + " " + end(v.costRange.high, "inf"));
     }
     return text;
 }
@@ -166,41 +166,28 @@ TEST(Sensitivity, FromTheFinalTableauAsTheProblemIsStated) {
         const char* name;
         ProblemSet problem;
         bool minimize;
-        std::vector<Lines> expected;
+        Lines expected;
     } rows[] = {
         {"ThreePlantMaximization",
          ThreePlants(),
          false,
-         {{"C1", "0", "2 inf"},
-          {"C2", "3/2", "6 18"},
-          {"C3", "1", "12 24"},
-          {"X1", "0", "0 15/2"},
-          {"X2", "0", "2 inf"}}},
+         {"C1 0 2 inf", "C2 3/2 6 18", "C3 1 12 24", "X1 0 0 15/2", "X2 0 2 inf"}},
         // Agrees with a standard solver's ranging: marginals 3/2, 1/2, 0.
         {"MinimizationWithAtLeastRows",
          MakeProblem({2, 3}, {{{1, 1}, ">=", 4}, {{1, 3}, ">=", 6}, {{1, 0}, "<=", 5}}),
          true,
-         {{"C1", "3/2", "2 16/3"},
-          {"C2", "1/2", "4 12"},
-          {"C3", "0", "3 inf"},
-          {"X1", "0", "1 3"},
-          {"X2", "0", "2 6"}}},
+         {"C1 3/2 2 16/3", "C2 1/2 4 12", "C3 0 3 inf", "X1 0 1 3", "X2 0 2 6"}},
         // A row typed with a negative right-hand side is solved times -1; its price is not.
         {"NegativeRightHandSide",
          MakeProblem(
              {3, 5},
              {{{1, 0}, "<=", 4}, {{0, 2}, "<=", 12}, {{3, 2}, "<=", 18}, {{-1, -1}, ">=", -7}}),
          false,
-         {{"C1", "0", "1 inf"},
-          {"C2", "1", "6 14"},
-          {"C3", "0", "15 inf"},
-          {"C4", "-3", "-8 -6"},
-          {"X1", "0", "0 5"},
-          {"X2", "0", "3 inf"}}},
+         {"C1 0 1 inf", "C2 1 6 14", "C3 0 15 inf", "C4 -3 -8 -6", "X1 0 0 5", "X2 0 3 inf"}},
         {"NonBasicVariable",
          MakeProblem({3, 2}, {{{1, 1}, "<=", 4}, {{1, 3}, "<=", 6}}),
          false,
-         {{"C1", "3", "0 6"}, {"C2", "0", "4 inf"}, {"X1", "0", "2 inf"}, {"X2", "-1", "-inf 3"}}},
+         {"C1 3 0 6", "C2 0 4 inf", "X1 0 2 inf", "X2 -1 -inf 3"}},
     };
     for (const auto& row : rows) {
         VantrellState solved = Solved(row.problem, row.minimize, kLargest);
