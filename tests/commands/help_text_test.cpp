@@ -22,7 +22,6 @@ TEST(GuideLines, KeepEmptyLinesInOrderReadCrLfLikeLfAndContinueLongLines) {
     const std::string other(kGuideLineLimit, 'b');
     const std::vector<std::pair<std::string, Lines>> rows = {
         {"Title\n\nFirst\n\n\nSecond\n", {"Title", "", "First", "", "", "Second"}},
-        {"One\r\n\r\nTwo\r\n", {"One", "", "Two"}},
         {"One\nTwo", {"One", "Two"}},
         {"", {}},
         {"\n", {""}},
