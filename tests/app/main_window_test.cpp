@@ -242,21 +242,16 @@ class MainWindowTest : public QObject {
         QCOMPARE(QApplication::activeWindow(), &f.window);
     }
 
-    void secondPlotReusesTheWindowAndClosingListsThePoint() {
+    // What closing writes is the plot window's; the main window reuses it and starts over.
+    void secondPlotReusesTheWindowAndStartsOver() {
         Fixture f("sample.lp");
         f.Run(MainCommand::Plot2D);
         CGraphDlg* plot = f.window.GraphDialog();
         QVERIFY(plot != nullptr && plot->isVisible());
-        plot->Play();
-        while (plot->IsAnimating()) {
-            plot->Tick();
-        }
+        f.window.State().mGraphPoint = 2;
+        plot->close();
         f.Run(MainCommand::Plot2D);
         QCOMPARE(f.window.GraphDialog(), plot);
-        plot->close();
-        QCOMPARE(f.Lines("solutionList"),
-                 (QStringList{"X1 = 4.00", "X2 = 6.00", "Solution = 42.00"}));
-        f.Run(MainCommand::Plot2D);
         QVERIFY(plot->isVisible());
         QCOMPARE(f.window.State().mGraphPoint, -1);
     }
