@@ -72,7 +72,6 @@ TEST(CliUsage, BadArgumentsAndUnreadableFiles) {
         {{"solve", "x.lp"}, "solve needs --json"},
         {{"report", "x.lp", "--json"}, "unknown option \"--json\""},
         {{"report", "x.lp", "--rule", "dantzig"}, "--rule needs largest or bland"},
-        {{"pages", "x.lp", "--explain"}, "unknown option \"--explain\""},
     };
     for (const auto& [args, errContains] : cases) {
         const CliRun run = RunVantrellCli(args);
@@ -189,8 +188,6 @@ TEST(CliExplain, NotesSpecialCasesAndSensitivityInTheReportAndTheJson) {
     EXPECT_EQ(primal["sensitivity"]["shadow_prices"],
               (nlohmann::json{{"Machine", "3"}, {"Labour", "0"}}));
     EXPECT_EQ(primal["sensitivity"]["cost_ranges"]["X2"], (nlohmann::json{"-inf", "3"}));
-    EXPECT_EQ(primal["sensitivity"]["rhs_ranges"]["Labour"], (nlohmann::json{"4", "inf"}));
-    EXPECT_EQ(primal["sensitivity"]["reduced_costs"]["X2"], "-1");
     EXPECT_TRUE(SolveJson("unbounded.lp")["primal"]["sensitivity"].is_null());
 }
 

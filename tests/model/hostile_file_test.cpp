@@ -72,17 +72,6 @@ TEST(HostileFile, TermsGoToTheColumnOfTheirVariableNumber) {
                                testing::MakeProblem({0, 0, 3}, {{{2, 1}, "<=", 4, "C1"}}));
 }
 
-TEST(HostileFile, TooSmallToHoldReadsAsZeroAndTheLargestDoubleIsKept) {
-    const ProblemFileReading reading =
-        ReadProblemText(File("1e-400X1 + 1.7976931348623157e308X2", {"1X1 <= 1e308"}));
-    ASSERT_TRUE(reading.file.has_value() && reading.messages.empty());
-    const ProblemSet& problem = reading.file->problem;
-    EXPECT_EQ(problem.objective[0].cost, 0.0);
-    EXPECT_FALSE(problem.objective[0].zero);  // written as a number, not as a plain "0"
-    EXPECT_EQ(problem.objective[1].cost, 1.7976931348623157e308);
-    EXPECT_EQ(problem.constraints[0].rhs, 1e308);
-}
-
 TEST(HostileFile, ManyNegativeRightHandSidesGiveOneMessage) {
     const std::string negative =
         "Constraints with RHS numbers less than zero are not allowed. Change file";
