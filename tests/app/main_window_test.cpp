@@ -136,20 +136,10 @@ class MainWindowTest : public QObject {
         QCOMPARE(box->defaultButton(), box->button(QMessageBox::No));
     }
 
-    // The selection is asked at the press; both lists are redrawn after the deletion.
-    void deleteConstraintRemovesTheSelectedLine() {
+    // A double-click edits a primal line with it selected and refuses a dual one; Delete
+    // asks for the selection at the press and redraws both lists.
+    void constraintLinesAreEditedAndDeleted() {
         Fixture f("equality.lp");
-        auto* list = f.Find<QListWidget>("primalList");
-        list->setCurrentRow(1);
-        f.prompt.answers = {true};
-        f.Run(MainCommand::DeleteConstraint);
-        QVERIFY(list->item(1)->text().endsWith("; Limit"));
-        QCOMPARE(f.window.SelectedConstraint(), -1);
-        QCOMPARE(f.Lines("dualList").size(), 3);
-    }
-
-    void doubleClicksEditAConstraintOrRefuse() {
-        Fixture f("maximize.lp");
         int selectedWhileOpen = -2;
         f.onDialog = [&](QDialog&) {
             selectedWhileOpen = f.window.SelectedConstraint();
@@ -160,6 +150,14 @@ class MainWindowTest : public QObject {
         QCOMPARE(selectedWhileOpen, 1);
         f.DoubleClick("dualList", 0);
         QCOMPARE(f.Trace(), QStringList{"message The user cannot change the Dual Constraints"});
+
+        auto* list = f.Find<QListWidget>("primalList");
+        list->setCurrentRow(1);
+        f.prompt.answers = {true};
+        f.Run(MainCommand::DeleteConstraint);
+        QVERIFY(list->item(1)->text().endsWith("; Limit"));
+        QCOMPARE(f.window.SelectedConstraint(), -1);
+        QCOMPARE(f.Lines("dualList").size(), 3);
     }
 
     // New empties every view and opens the objective; Help and About open their dialogs.
@@ -205,24 +203,18 @@ class MainWindowTest : public QObject {
         QCOMPARE(f.Text("primalObjective"), QStringLiteral("3.00 X1 + 2.00 X2"));
     }
 
-    // A minimization says so, and the window adds what the minimum is.
-    void minimizationShowsItsSenseAndTheMinimum() {
+    // A minimization says so. An edit makes the kept run stale: its solution and counts
+    // leave the window, the title marks the change, and the focus comes back after a modal
+    // dialog.
+    void anEditClearsTheOldSolutionAndMarksTheTitle() {
         Fixture f("minimize.lp");
+        QCOMPARE(f.window.windowTitle(), QStringLiteral("minimize.lp[*] - Vantrell"));
+        QVERIFY(!f.window.isWindowModified());
         QCOMPARE(f.window.findChild<QLabel*>("primalSense")->text(), QStringLiteral("Minimize"));
         QCOMPARE(f.window.findChild<QLabel*>("dualSense")->text(), QStringLiteral("Maximize"));
-        f.Run(MainCommand::CalculatePrimal);
+        f.Run(MainCommand::CalculatePrimal);  // a minimization adds what the minimum is
         QCOMPARE(f.Lines("solutionList").last(),
                  QStringLiteral("Minimum of Z = 9.000 (the tableaus maximize -Z)"));
-    }
-
-    // An edit makes the kept run stale: its solution and counts leave the window, the
-    // title marks the change, and the focus comes back after a modal dialog.
-    void anEditClearsTheOldSolutionAndMarksTheTitle() {
-        Fixture f("maximize.lp");
-        QCOMPARE(f.window.windowTitle(), QStringLiteral("maximize.lp[*] - Vantrell"));
-        QVERIFY(!f.window.isWindowModified());
-        f.Run(MainCommand::CalculatePrimal);
-        QVERIFY(!f.Lines("solutionList").isEmpty());
         QWidget elsewhere;
         f.onDialog = [&](QDialog&) {
             elsewhere.show();

@@ -97,18 +97,10 @@ class ConstraintsDialogTest : public QObject {
         VantrellState state;
         ConstraintsFixture f(state, -1);
         f.Type(f.Field("coefficientEdit"), QStringLiteral("2"));
-        for (const char* name : {"addVarButton", "addConButton"}) {
-            auto* button = f.dialog.findChild<QPushButton*>(name);
-            button->setFocus();
-            QTest::keyClick(button, Qt::Key_Return);
-        }
-        for (QLineEdit* field :
-             {f.Field("nameEdit"), f.Field("coefficientEdit"), f.Field("rhsEdit"),
-              f.Box("variableBox")->lineEdit(), f.Box("relationBox")->lineEdit()}) {
-            field->setFocus();
-            QTest::keyClick(field, Qt::Key_Return);
-            QTest::keyClick(field, Qt::Key_Enter, Qt::KeypadModifier);
-        }
+        testing::PressEnterIn({f.dialog.findChild<QPushButton*>("addVarButton"),
+                               f.dialog.findChild<QPushButton*>("addConButton"),
+                               f.Field("nameEdit"), f.Field("coefficientEdit"), f.Field("rhsEdit"),
+                               f.Box("variableBox")->lineEdit(), f.Box("relationBox")->lineEdit()});
         QVERIFY(f.dialog.isVisible());
         QCOMPARE(f.Text("previewText"), QString());
         QVERIFY(f.prompt.messages.empty());
