@@ -119,7 +119,6 @@ TEST(CliSolveJson, ReadsBackEveryKeyOfTheMinimization) {
     EXPECT_EQ(first["entering"], "X1");
     EXPECT_EQ(first["leaving"], "S2");
     EXPECT_EQ(first["pivot"], "1");
-    EXPECT_EQ(first["cj"][3], (nlohmann::json{{"m", "-1"}, {"c", "0"}}));
     EXPECT_EQ(first["cj_zj"][0], (nlohmann::json{{"m", "1"}, {"c", "-2"}}));
     EXPECT_EQ(first["rows"][0], (nlohmann::json{"1", "1", "-1", "1", "0"}));
     EXPECT_EQ(first["bi"], (nlohmann::json{"4", "3"}));
