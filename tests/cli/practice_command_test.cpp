@@ -43,22 +43,11 @@ struct Case {
 // maximize.lp: X1 enters, S1 leaves, then the tableau is optimal. unbounded.lp: X1
 // enters, S1 leaves, X2 enters and no row limits it.
 const Case kCases[] = {
-    {"AllRight",
-     "maximize.lp",
-     "X1\nS1\noptimal\n",
-     {"Right: X1 enters", "Right: S1 leaves"},
-     "Right at the first try: 3 of 3"},
     {"WrongThenRight",
      "maximize.lp",
      "X2\n\nx1\nS2\nS1\nX2\ndone\n",
      {"X2's Cj-Zj is 2.000, X1's is 3.000: the largest positive enters",
-      "Answer with a column or row name", "S2's ratio 6.000 is not the smallest: S1's is 4.000",
-      "no Cj-Zj is positive: this tableau is optimal \u2014 press Done"},
-     "Right at the first try: 0 of 3"},
-    {"ShowMe",
-     "maximize.lp",
-     "show\nshow\nshow\n",
-     {"X1 enters: its Cj-Zj 3.000 is the largest positive", "S1 leaves: its ratio 4.000"},
+      "Answer with a column or row name"},
      "Right at the first try: 0 of 3"},
     {"EndOfInputEndsCleanly",
      "maximize.lp",
@@ -68,8 +57,7 @@ const Case kCases[] = {
     {"Unbounded",
      "unbounded.lp",
      "X1\nS1\nX2\nS2\nunbounded\n",
-     {"S2 has no positive entry in the X2 column: it cannot leave",
-      "Right: no row has a positive entry in the X2 column"},
+     {"Right: no row has a positive entry in the X2 column"},
      "Right at the first try: 3 of 4"},
 };
 
@@ -85,19 +73,16 @@ TEST(PracticeCommandTest, DialogueOverStreams) {
     }
 }
 
-TEST(PracticeCommandTest, ExerciseWritesTheSameFileForTheSameSeed) {
+// The generator's promises are pinned below the command line; here the file is written.
+TEST(PracticeCommandTest, ExerciseWritesItsFileAndRefusesAnUnknownKind) {
     const testing::TempDir dir;
-    const std::string first = dir.File("first.lp");
-    const std::string second = dir.File("second.lp");
-    for (const std::string& file : {first, second}) {
-        const auto run = testing::RunVantrellCli(
-            {"exercise", "--seed", "7", "--kind", "degenerate", "--vars", "3", "-o", file});
-        ASSERT_EQ(run.status, cli::kExitSuccess) << run.err;
-    }
-    EXPECT_EQ(testing::ReadWholeFile(first), testing::ReadWholeFile(second));
-    EXPECT_TRUE(Has(testing::ReadWholeFile(first), "Exercise degenerate seed 7# Problem Name\r\n"));
+    const std::string file = dir.File("exercise.lp");
+    const auto run = testing::RunVantrellCli(
+        {"exercise", "--seed", "7", "--kind", "degenerate", "--vars", "3", "-o", file});
+    ASSERT_EQ(run.status, cli::kExitSuccess) << run.err;
+    EXPECT_TRUE(Has(testing::ReadWholeFile(file), "Exercise degenerate seed 7# Problem Name\r\n"));
     EXPECT_EQ(
-        testing::RunVantrellCli({"exercise", "--seed", "7", "--kind", "easy", "-o", first}).status,
+        testing::RunVantrellCli({"exercise", "--seed", "7", "--kind", "easy", "-o", file}).status,
         cli::kExitUsageOrUnreadable);
 }
 

@@ -26,15 +26,6 @@ ConstraintFields Fields(std::string variable, std::string coefficient,
     return {name, coefficient, variable, relation, rhs};
 }
 
-TEST(RelationItemIndex, NamesOnlyTheThreeRelations) {
-    EXPECT_EQ(RelationItemIndex("<="), kLessEqual);
-    EXPECT_EQ(RelationItemIndex("="), kEqual);
-    EXPECT_EQ(RelationItemIndex(" > = "), kGreaterEqual);
-    for (const char* text : {"=<", "=>", "<", ""}) {
-        EXPECT_EQ(RelationItemIndex(text), std::nullopt) << '"' << text << '"';
-    }
-}
-
 class ConstraintEditing : public ::testing::Test {
   protected:
     ConstraintEditing() {

@@ -11,33 +11,24 @@ namespace vantrell {
 namespace {
 
 TEST(ExerciseCommandsTest, NewExerciseReplacesOrKeepsTheProblem) {
-    struct Case {
-        const char* name;
-        ExerciseRequest request;
-        bool made;
-        const char* problemName;
-        std::size_t questions;
-    };
-    const Case cases[] = {
-        {"Made", {ExerciseKind::Infeasible, 5, 2, 3}, true, "Exercise infeasible seed 5", 1},
-        {"SizeRefused", {ExerciseKind::Max, 5, 9, 3}, false, "Kept", 0},
-    };
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.name);
-        VantrellState state;
-        state.mPrimal = testing::MakeProblem({1, 1}, {{{1, 1}, "<=", 2}});
-        state.mProblemName = "Kept";
-        state.mFileName = "kept.lp";
-        const ProblemSet before = state.mPrimal;
-        testing::ScriptedPrompt prompt;
-        prompt.answers = {false};
-        EXPECT_EQ(NewExercise(state, prompt, c.request), c.made);
-        EXPECT_EQ(state.mProblemName, c.problemName);
-        EXPECT_EQ(prompt.questions.size(), c.questions);
-        EXPECT_EQ(state.mFileName.empty(), c.made);  // an exercise is not saved anywhere yet
-        EXPECT_EQ(state.mPrimal.constraints.size(), c.made ? 3U : before.constraints.size());
-        EXPECT_EQ(prompt.messages.empty(), c.made);
-    }
+    VantrellState state;
+    state.mPrimal = testing::MakeProblem({1, 1}, {{{1, 1}, "<=", 2}});
+    state.mProblemName = "Kept";
+    state.mFileName = "kept.lp";
+    testing::ScriptedPrompt prompt;
+    EXPECT_FALSE(NewExercise(state, prompt, {ExerciseKind::Max, 5, 9, 3}));  // too many variables
+    EXPECT_EQ(prompt.messages.size(), 1U);
+    EXPECT_TRUE(prompt.questions.empty());
+    EXPECT_EQ(std::tuple(state.mProblemName, state.mFileName, state.mPrimal.constraints.size()),
+              std::tuple("Kept", "kept.lp", 1U));
+
+    prompt.answers = {false};
+    EXPECT_TRUE(NewExercise(state, prompt, {ExerciseKind::Infeasible, 5, 2, 3}));
+    EXPECT_EQ(prompt.questions,
+              std::vector<std::string>{"Do you want to save the current inputs?"});
+    // An exercise is not saved anywhere yet.
+    EXPECT_EQ(std::tuple(state.mProblemName, state.mFileName, state.mPrimal.constraints.size()),
+              std::tuple("Exercise infeasible seed 5", "", 3U));
 }
 
 }  // namespace

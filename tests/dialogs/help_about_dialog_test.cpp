@@ -45,30 +45,22 @@ class HelpAboutDialogTest : public QObject {
         QVERIFY(!dialog.isVisible());
     }
 
-    // The icon stands left of the texts; Enter stays with OK even from a notice button.
-    void showsTheIconAndEnterCloses() {
+    // The icon stands left of the texts; the licence beside the program opens in a window of
+    // its own, the missing notices file is reported, and Enter stays with OK even from a
+    // notice button.
+    void aboutShowsTheIconAndTheShippedNotices() {
         QVERIFY(ProgramIcon().availableSizes().contains(QSize(256, 256)));
-        CAboutDlg dialog(prompt, {});
+        const testing::TempDir folder;
+        testing::WriteWholeFile(folder.File(std::string(kLicenceFileName)), "GNU GPL\n");
+        CAboutDlg dialog(prompt, folder.path());
         dialog.show();
         auto* version = dialog.findChild<QLabel*>(QStringLiteral("versionLabel"));
         auto* icon = dialog.findChild<QLabel*>(QStringLiteral("iconLabel"));
         QVERIFY(!icon->pixmap().isNull());
         QVERIFY(icon->geometry().right() < version->geometry().left());
-        dialog.findChild<QPushButton*>(QStringLiteral("licenceButton"))->setFocus();
-        QTest::keyClick(&dialog, Qt::Key_Return);
-        QCOMPARE(dialog.result(), int(QDialog::Accepted));
-        QVERIFY(!dialog.isVisible());
-        QVERIFY(dialog.findChild<CNoticeDlg*>() == nullptr);
-    }
 
-    // The licence beside the program opens in a window of its own; the missing notices
-    // file is reported.
-    void noticeButtonsShowTheShippedFilesOrSayTheyAreMissing() {
-        const testing::TempDir folder;
-        testing::WriteWholeFile(folder.File(std::string(kLicenceFileName)), "GNU GPL\n");
-        CAboutDlg dialog(prompt, folder.path());
-        dialog.show();
-        dialog.findChild<QPushButton*>(QStringLiteral("licenceButton"))->click();
+        auto* licence = dialog.findChild<QPushButton*>(QStringLiteral("licenceButton"));
+        licence->click();
         const QPointer<CNoticeDlg> notice = dialog.findChild<CNoticeDlg*>();
         QVERIFY(notice != nullptr && notice->isVisible());
         QCOMPARE(notice->windowTitle(), QStringLiteral("License"));
@@ -76,9 +68,13 @@ class HelpAboutDialogTest : public QObject {
         QTest::keyClick(notice, Qt::Key_Escape);
         QVERIFY(!notice->isVisible() && dialog.isVisible());
         QVERIFY(prompt.messages.empty());
-
         dialog.findChild<QPushButton*>(QStringLiteral("noticesButton"))->click();
         QCOMPARE(prompt.messages, std::vector{MissingNoticeMessage(kThirdPartyFileName)});
+
+        licence->setFocus();
+        QTest::keyClick(&dialog, Qt::Key_Return);
+        QCOMPARE(dialog.result(), int(QDialog::Accepted));
+        QVERIFY(!dialog.isVisible());
     }
 };
 

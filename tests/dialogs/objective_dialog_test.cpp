@@ -80,14 +80,8 @@ class ObjectiveDialogTest : public QObject {
         state.mPrimal = MakeProblem({3}, {});
         ObjectiveFixture f(state);
         f.Type(f.Field("coefficientEdit"), QStringLiteral("9"));
-        auto* add = f.dialog.findChild<QPushButton*>("addButton");
-        add->setFocus();
-        QTest::keyClick(add, Qt::Key_Return);
-        for (QLineEdit* field : {f.Field("coefficientEdit"), f.Variable()->lineEdit()}) {
-            field->setFocus();
-            QTest::keyClick(field, Qt::Key_Return);
-            QTest::keyClick(field, Qt::Key_Enter, Qt::KeypadModifier);
-        }
+        testing::PressEnterIn({f.dialog.findChild<QPushButton*>("addButton"),
+                               f.Field("coefficientEdit"), f.Variable()->lineEdit()});
         QVERIFY(f.dialog.isVisible());
         QCOMPARE(state.mPrimal.objective[0].cost, 3.0);
 

@@ -61,33 +61,19 @@ class OptionsDialogTest : public QObject {
         QVERIFY(state.mDisplayDuality);
     }
 
-    // The two display boxes start from the state and are handed back by Ok only.
-    void displayBoxesAreHandedBackByOk() {
-        for (const bool ok : {true, false}) {
-            VantrellState state;
-            state.mDisplay.bigM = BigMStyle::Expressions;
-            Shown shown(state);
-            auto* numbers = shown.dialog.findChild<QComboBox*>(QStringLiteral("numbersBox"));
-            auto* bigM = shown.dialog.findChild<QComboBox*>(QStringLiteral("bigMBox"));
-            QCOMPARE(numbers->currentText(), QStringLiteral("Decimals"));
-            QCOMPARE(bigM->currentText(), QStringLiteral("Expressions"));
-            numbers->setFocus();
-            QTest::keyClick(numbers, Qt::Key_Down);
-            shown.Press(ok ? "okButton" : "cancelButton");
-            const DisplayOptions expected{ok ? NumberStyle::Fractions : NumberStyle::Decimals,
-                                          BigMStyle::Expressions};
-            QVERIFY(shown.dialog.Display() == expected);
-            QVERIFY(state.mDisplay ==
-                    (DisplayOptions{NumberStyle::Decimals, BigMStyle::Expressions}));
-        }
-    }
-
-    // Alt+E reaches the explain box, Space ticks it, Alt+R reaches the rule; both come back
-    // through Ok only.
-    void explainAndRuleByKeyboardAreHandedBackByOk() {
+    // The display boxes start from the state; Alt+E reaches the explain box, Space ticks
+    // it, Alt+R reaches the rule; all come back through Ok only.
+    void displayExplainAndRuleAreHandedBackByOk() {
         VantrellState state;
+        state.mDisplay.bigM = BigMStyle::Expressions;
         Shown shown(state);
         QApplication::setActiveWindow(&shown.dialog);
+        auto* numbers = shown.dialog.findChild<QComboBox*>(QStringLiteral("numbersBox"));
+        QCOMPARE(numbers->currentText(), QStringLiteral("Decimals"));
+        QCOMPARE(shown.dialog.findChild<QComboBox*>(QStringLiteral("bigMBox"))->currentText(),
+                 QStringLiteral("Expressions"));
+        numbers->setFocus();
+        QTest::keyClick(numbers, Qt::Key_Down);
         QTest::keyClick(&shown.dialog, Qt::Key_E, Qt::AltModifier);
         auto* explain = shown.dialog.findChild<QCheckBox*>(QStringLiteral("explainBox"));
         QCOMPARE(QApplication::focusWidget(), explain);
@@ -98,9 +84,12 @@ class OptionsDialogTest : public QObject {
         QTest::keyClick(rule, Qt::Key_Down);
         QCOMPARE(rule->currentText(), QStringLiteral("Smallest index (Bland's rule)"));
         shown.Press("okButton");
+        QVERIFY(shown.dialog.Display() ==
+                (DisplayOptions{NumberStyle::Fractions, BigMStyle::Expressions}));
         QVERIFY(shown.dialog.Explain());
         QVERIFY(shown.dialog.Rule() == PivotRule::SmallestIndex);
         QVERIFY(!state.mExplain && state.mPivotRule == PivotRule::LargestCjZj);
+        QVERIFY(state.mDisplay == (DisplayOptions{NumberStyle::Decimals, BigMStyle::Expressions}));
     }
 };
 

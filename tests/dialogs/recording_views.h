@@ -2,6 +2,8 @@
 #pragma once
 
 #include <QStringList>
+#include <QtTest>
+#include <initializer_list>
 
 #include "dialogs/main_views.h"
 
@@ -30,6 +32,15 @@ class RecordingViews : public MainViews {
 inline QStringList RefreshAfterChange() {
     return {QStringLiteral("ShowPrimalConstraints"), QStringLiteral("ShowPrimalObjective"),
             QStringLiteral("RebuildDual"), QStringLiteral("ShowDualObjective")};
+}
+
+// Return and the keypad's Enter on each widget in turn, as a user ending a field would.
+inline void PressEnterIn(std::initializer_list<QWidget*> widgets) {
+    for (QWidget* widget : widgets) {
+        widget->setFocus();
+        QTest::keyClick(widget, Qt::Key_Return);
+        QTest::keyClick(widget, Qt::Key_Enter, Qt::KeypadModifier);
+    }
 }
 
 }  // namespace vantrell::testing

@@ -7,9 +7,7 @@
 #include <QRadioButton>
 #include <QtTest>
 
-#include "commands/calculate_commands.h"
 #include "dialogs/tableau_marks.h"
-#include "simplex/dual_builder.h"
 #include "support/problem_builders.h"
 #include "support/scripted_prompt.h"
 
@@ -20,19 +18,14 @@ class ReviewDialogTest : public QObject {
 
     // Two of the three-plant rows, solved primal then dual; the dual has two variables.
     static VantrellState SolvedState() {
-        VantrellState state;
-        state.mPrimal = testing::MakeProblem({3, 5}, {{{1, 0}, "<=", 4}, {{3, 2}, "<=", 18}});
-        RebuildDual(state.mPrimal, state.mMinimize, state.mDual);
-        testing::ScriptedPrompt prompt;
-        SilentPresenter presenter;
-        CalculatePrimal(state, prompt, presenter);
-        CalculateDual(state, prompt, presenter);
-        return state;
+        return testing::SolvedState(
+            testing::MakeProblem({3, 5}, {{{1, 0}, "<=", 4}, {{3, 2}, "<=", 18}}), false,
+            testing::Runs::Both);
     }
 
   private slots:
-    // It opens on the last run made, switches to the other, and shows nothing once the
-    // problem has changed.
+    // It opens on the last run made, plots it, switches to the other, and shows nothing
+    // once the problem has changed.
     void opensTheLastRunOfTheCurrentProblemOnly() {
         VantrellState state = SolvedState();
         testing::ScriptedPrompt prompt;
@@ -41,6 +34,10 @@ class ReviewDialogTest : public QObject {
         QVERIFY(review.ShowsDual());
         QCOMPARE(review.PageCount(), state.mDualTableauCount);
         QCOMPARE(review.ShownPageIndex(), state.mDualTableauCount - 1);
+        review.OpenPlot();  // with no plot of the main window's: one of its own, in Y1 and Y2
+        QVERIFY(review.LinkedPlot() != nullptr);
+        QCOMPARE(review.LinkedPlot()->Path()->axisNames, (std::vector<std::string>{"Y1", "Y2"}));
+        QCOMPARE(review.LinkedPlot()->HighlightedPage(), state.mDualTableauCount - 1);
 
         QTest::mouseClick(review.findChild<QRadioButton*>("primalRunButton"), Qt::LeftButton);
         QVERIFY(!review.ShowsDual());
@@ -79,19 +76,6 @@ class ReviewDialogTest : public QObject {
         QCOMPARE(review.ShownPageIndex(), 1);
         QCOMPARE(review.findChild<QListWidget*>("pageList")->currentRow(), 1);
         QCOMPARE(plot.HighlightedPage(), 1);
-    }
-
-    // The dual's path is drawn in Y1 and Y2 on a plot of its own.
-    void dualIsPlottedOnItsOwnPlot() {
-        VantrellState state = SolvedState();
-        testing::ScriptedPrompt prompt;
-        CReviewDlg review(state, prompt, [](bool) { return nullptr; });
-        review.Reload();
-        review.OpenPlot();
-        CGraphDlg* plot = review.LinkedPlot();
-        QVERIFY(plot != nullptr);
-        QCOMPARE(plot->Path()->axisNames, (std::vector<std::string>{"Y1", "Y2"}));
-        QCOMPARE(plot->HighlightedPage(), state.mDualTableauCount - 1);
     }
 };
 

@@ -16,53 +16,29 @@
 
 namespace vantrell {
 
-// Opens each page of a run in a real Tableau dialog, checks what it shows and leaves it
-// with Next, answering the last-page question from the script.
+// Opens each page of a run in a real Tableau dialog and leaves it with Next, answering the
+// last-page question from the script. On the last page it first goes Home, Next, Back and
+// End through the pages already made, recording the iteration field and the marked line.
 class SteppingPresenter : public PagePresenter {
   public:
     explicit SteppingPresenter(Prompt& prompt) : mPrompt(prompt) {}
 
     void ShowPage(const VantrellState& state, const TableauPage& page) override {
         CTableauDlg dialog(page, state, mPrompt);
-        dialog.show();
-        auto* list = dialog.findChild<QListWidget*>("tableauList");
-        auto* iteration = dialog.findChild<QLineEdit*>("iterationField");
-        selectedRows.push_back(list->selectedItems().isEmpty() ? -1 : list->currentRow());
-        iterations.push_back(iteration->text());
-        auto* next = dialog.findChild<QPushButton*>("nextButton");
-        int presses = 0;
-        while (dialog.isVisible() && presses < 5) {
-            QTest::mouseClick(next, Qt::LeftButton);
-            ++presses;
-        }
-        nextPresses.push_back(presses);
-    }
-
-    Prompt& mPrompt;
-    QList<int> selectedRows;
-    QStringList iterations;
-    QList<int> nextPresses;
-};
-
-// On the run's last page, goes Home, Next, Back and End through the pages already made,
-// recording the iteration field and the marked pivot line on each, then leaves with Next.
-class BrowsingPresenter : public PagePresenter {
-  public:
-    explicit BrowsingPresenter(Prompt& prompt) : mPrompt(prompt) {}
-
-    void ShowPage(const VantrellState& state, const TableauPage& page) override {
-        ++pagesShown;
-        if (!state.mDone) {
-            return;
-        }
-        CTableauDlg dialog(page, state, mPrompt);
         dialog.SetNotes(RunNotesSoFar(state));
         dialog.show();
         auto* note = dialog.findChild<QLabel*>("noteLabel");
         auto* list = dialog.findChild<QListWidget*>("tableauList");
         auto* iteration = dialog.findChild<QLineEdit*>("iterationField");
+        selectedRows.push_back(list->selectedItems().isEmpty() ? -1 : list->currentRow());
         const auto press = [&](const char* button) {
             QTest::mouseClick(dialog.findChild<QPushButton*>(button), Qt::LeftButton);
+        };
+        for (const char* button : {"homeButton", "nextButton", "backButton", "endButton"}) {
+            if (!state.mDone) {
+                break;
+            }
+            press(button);
             int pivotLine = -1;
             for (int line = 0; line < list->count(); ++line) {
                 if (list->item(line)->data(kPivotRowRole).toBool()) {
@@ -73,65 +49,51 @@ class BrowsingPresenter : public PagePresenter {
                                .arg(iteration->text())
                                .arg(pivotLine)
                                .arg(note->text().section(QLatin1Char(':'), 0, 0)));
-        };
-        press("homeButton");
-        backEnabledAtHome = dialog.findChild<QPushButton*>("backButton")->isEnabled();
-        press("nextButton");
-        press("backButton");
-        press("endButton");
-        countWhileBrowsing = state.mTableauCount;
-        QTest::mouseClick(dialog.findChild<QPushButton*>("nextButton"), Qt::LeftButton);
-        closedByNext = !dialog.isVisible();
+            if (visited.size() == 1) {
+                backEnabledAtHome = dialog.findChild<QPushButton*>("backButton")->isEnabled();
+            }
+            countWhileBrowsing = state.mTableauCount;
+        }
+        int presses = 0;
+        while (dialog.isVisible() && presses < 5) {
+            press("nextButton");
+            ++presses;
+        }
+        nextPresses.push_back(presses);
     }
 
     Prompt& mPrompt;
-    int pagesShown = 0;
+    QList<int> selectedRows;
+    QList<int> nextPresses;
+    QStringList visited;
     int countWhileBrowsing = 0;
     bool backEnabledAtHome = true;
-    bool closedByNext = false;
-    QStringList visited;
 };
 
 class TableauDialogTest : public QObject {
     Q_OBJECT
 
   private slots:
-    void stepsThroughAWholeRun() {
+    // Next steps on, and on the last page asks first (No keeps the page); Back, Next, Home
+    // and End show the pages already made with their marks without running anything again.
+    void stepsThroughAWholeRunAndBrowsesIt() {
         VantrellState state;
-        state.mPrimal = testing::MakeProblem({3, 2}, {{{1, 1}, "<=", 4}, {{1, 3}, "<=", 6}});
+        state.mPrimal = testing::ThreePlants();
         testing::ScriptedPrompt prompt;
-        prompt.answers = {false, true};  // last page: No keeps it open, Yes leaves it
+        prompt.answers = {false, true};
         SteppingPresenter presenter(prompt);
         CalculatePrimal(state, prompt, presenter);
 
-        QCOMPARE(presenter.selectedRows, (QList<int>{2, -1}));  // the pivot row S1, then none
-        QCOMPARE(presenter.iterations,
-                 (QStringList{"Solving Primal: Iteration: 1", "Solving Primal: Iteration: 2"}));
-        QCOMPARE(presenter.nextPresses, (QList<int>{1, 2}));
-        QCOMPARE(prompt.questions.size(), qsizetype(2));
-    }
-
-    // Back, Next, Home and End show the pages already made with their marks; the run is
-    // not asked for anything new, and Next on the last page still asks before leaving.
-    void goesBackAndForthWithoutRunningAgain() {
-        VantrellState state;
-        state.mPrimal = testing::MakeProblem(
-            {3, 5}, {{{1, 0}, "<=", 4}, {{0, 2}, "<=", 12}, {{3, 2}, "<=", 18}});
-        testing::ScriptedPrompt prompt;
-        prompt.answers = {true};
-        BrowsingPresenter presenter(prompt);
-        CalculatePrimal(state, prompt, presenter);
-
+        QCOMPARE(presenter.selectedRows, (QList<int>{3, 4, -1}));  // the pivot rows, then none
         QCOMPARE(presenter.visited,
                  (QStringList{"Solving Primal: Iteration: 1 pivot 3, X2 enters",
                               "Solving Primal: Iteration: 2 pivot 4, X1 enters",
                               "Solving Primal: Iteration: 1 pivot 3, X2 enters",
                               "Solving Primal: Iteration: 3 pivot -1, No Cj-Zj is positive"}));
         QVERIFY(!presenter.backEnabledAtHome);
-        QCOMPARE(presenter.pagesShown, 3);
         QCOMPARE(presenter.countWhileBrowsing, 3);
-        QVERIFY(presenter.closedByNext);
-        QCOMPARE(prompt.questions.size(), qsizetype(1));
+        QCOMPARE(presenter.nextPresses, (QList<int>{1, 1, 2}));
+        QCOMPARE(prompt.questions.size(), qsizetype(2));
     }
 
     void escapeLeavesALastPageWithoutAsking() {

@@ -9,9 +9,9 @@
 #include <tuple>
 
 #include "cli/cli_run.h"
-#include "commands/calculate_commands.h"
 #include "commands/interop_commands.h"
 #include "model/file_io.h"
+#include "support/problem_builders.h"
 #include "support/scripted_prompt.h"
 #include "support/temp_dir.h"
 #include "teach/exact_replay.h"
@@ -50,33 +50,22 @@ auto Dense(const ProblemFile& file) {
 const char* const kExamples[] = {"sample.lp",   "maximize.lp",  "minimize.lp",
                                  "equality.lp", "unbounded.lp", "infeasible.lp"};
 
-TEST(LpFormats, EveryExampleComesBackFromEachFormatAsTheSameProblem) {
-    const TempDir dir;
-    for (const LpFormat format : {LpFormat::CplexLp, LpFormat::FreeMps}) {
-        for (const char* example : kExamples) {
-            SCOPED_TRACE(example + std::string(format == LpFormat::CplexLp ? " cplex" : " mps"));
-            const ProblemFile original = ExampleProblem(example);
-            const std::string path = dir.File("exchange");
-            ASSERT_EQ(ExportProblemFile(path, format, original), std::nullopt);
-            const ImportResult back = ImportExchangeFile(path, format, 9, 3);
-            ASSERT_TRUE(back.file) << back.message;
-            EXPECT_EQ(Dense(*back.file), Dense(original));
-        }
-    }
-}
-
-TEST(LpFormats, ConvertRunsTheRoundTripFromTheCommandLine) {
+// Out to each format and back with convert, as a teacher would from a shell.
+TEST(LpFormats, EveryExampleComesBackThroughConvertAsTheSameProblem) {
     const TempDir dir;
     for (const char* format : {"cplex", "mps"}) {
-        SCOPED_TRACE(format);
-        const auto there =
-            testing::RunVantrellCli({"convert", testing::Example("sample.lp"), dir.File("out"),
-                                     "--from", "vantrell", "--to", format});
-        ASSERT_EQ(there.status, 0) << there.err;
-        const auto back = testing::RunVantrellCli({"convert", dir.File("out"), dir.File("back.lp"),
-                                                   "--from", format, "--to", "vantrell"});
-        ASSERT_EQ(back.status, 0) << back.err;
-        EXPECT_EQ(Dense(ProblemAt(dir.File("back.lp"))), Dense(ExampleProblem("sample.lp")));
+        for (const char* example : kExamples) {
+            SCOPED_TRACE(example + std::string(" ") + format);
+            const auto there =
+                testing::RunVantrellCli({"convert", testing::Example(example), dir.File("out"),
+                                         "--from", "vantrell", "--to", format});
+            ASSERT_EQ(there.status, 0) << there.err;
+            const auto back =
+                testing::RunVantrellCli({"convert", dir.File("out"), dir.File("back.lp"), "--from",
+                                         format, "--to", "vantrell"});
+            ASSERT_EQ(back.status, 0) << back.err;
+            EXPECT_EQ(Dense(ProblemAt(dir.File("back.lp"))), Dense(ExampleProblem(example)));
+        }
     }
     EXPECT_EQ(testing::RunVantrellCli({"convert", "a", "b", "--from", "xls", "--to", "mps"}).status,
               2);
@@ -187,19 +176,15 @@ double GlpkOptimum(const std::string& path, LpFormat format) {
 TEST(LpFormats, GlpkFindsTheProgramsOptimumInTheExportedFiles) {
     const TempDir dir;
     for (const char* example : {"sample.lp", "maximize.lp", "minimize.lp", "equality.lp"}) {
-        VantrellState state;
-        ApplyProblemFile(state, ExampleProblem(example), example);
-        testing::ScriptedPrompt prompt;
-        SilentPresenter presenter;
-        CalculatePrimal(state, prompt, presenter);
-        const auto run = ReplayKeptRun(state, false);
+        const ProblemFile file = ExampleProblem(example);
+        const auto run = ReplayKeptRun(testing::SolvedState(file.problem, file.minimize), false);
         ASSERT_TRUE(run);
         const auto optimum = StatedObjective(*run);
         ASSERT_TRUE(optimum) << example;
         for (const LpFormat format : {LpFormat::CplexLp, LpFormat::FreeMps}) {
             SCOPED_TRACE(example + std::string(format == LpFormat::CplexLp ? " cplex" : " mps"));
             const std::string path = dir.File("solve");
-            ASSERT_EQ(ExportProblemFile(path, format, ExampleProblem(example)), std::nullopt);
+            ASSERT_EQ(ExportProblemFile(path, format, file), std::nullopt);
             EXPECT_NEAR(GlpkOptimum(path, format), optimum->get_d(), 1e-9);
         }
     }

@@ -55,6 +55,7 @@ TEST(NumberText, DecimalPrefixIsDecimalOnly) {
     for (const char* text : {"X2", "-", ".", "nan", "inf", ""})
         EXPECT_FALSE(ParseDecimalPrefix(text)) << text;
     EXPECT_TRUE(std::isinf(ParseDecimalPrefix("1e999")->value));
+    EXPECT_EQ(ParseDecimalPrefix("1.7976931348623157e308")->value, 1.7976931348623157e308);
     EXPECT_EQ(ParseDecimalPrefix("1e-999")->value, 0.0);
     EXPECT_EQ(DecimalTextValue("abc"), 0.0);
     EXPECT_EQ(DecimalTextValue("2,5"), 2.0);

@@ -258,16 +258,13 @@ TEST(PlotNonFinite, GuardsKeepEveryValueFinite) {
 }
 
 TEST(RoundTickStep, OneTwoOrFiveTimesAPowerOfTen) {
-    const std::pair<double, double> extentAndStep[] = {
-        {13.5, 2.0},
-        {100.0, 20.0},
-        {0.7, 0.2},
-        {1e6, 2e5},
-        {0.0, 1.0},
-        {-3.0, 1.0},
-        {std::numeric_limits<double>::infinity(), 1.0}};
-    for (const auto& [extent, step] : extentAndStep) {
-        EXPECT_DOUBLE_EQ(RoundTickStep(extent, 5), step) << extent;
+    EXPECT_DOUBLE_EQ(RoundTickStep(13.5, 5), 2.0);
+    EXPECT_DOUBLE_EQ(RoundTickStep(100.0, 5), 20.0);
+    EXPECT_DOUBLE_EQ(RoundTickStep(0.7, 5), 0.2);
+    EXPECT_DOUBLE_EQ(RoundTickStep(1e6, 5), 2e5);
+    // No extent to divide: a step of 1.
+    for (const double extent : {0.0, -3.0, std::numeric_limits<double>::infinity()}) {
+        EXPECT_DOUBLE_EQ(RoundTickStep(extent, 5), 1.0) << extent;
     }
 }
 

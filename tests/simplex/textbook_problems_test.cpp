@@ -140,10 +140,6 @@ std::vector<Textbook> TextbookProblems() {
                                                                    {{0, 0, 1, 0}, "<=", 1}}), false,
          RunOutcome::Optimal, optimal("1.250"), 7,
          RunOutcome::Optimal, "Solution = -1.250", none, PivotRule::SmallestIndex},
-        {"KleeMinty3WithBlandsRule", MakeProblem({4, 2, 1}, {{{1, 0, 0}, "<=", 5}, {{4, 1, 0}, "<=", 25},
-                                                             {{8, 4, 1}, "<=", 125}}), false,
-         RunOutcome::Optimal, optimal("125.000"), 6,
-         RunOutcome::Optimal, "Solution = -125.000", none, PivotRule::SmallestIndex},
         // Klee and Minty's cube in three dimensions: the largest-coefficient rule visits all
         // eight corners.
         {"KleeMinty3", MakeProblem({4, 2, 1}, {{{1, 0, 0}, "<=", 5}, {{4, 1, 0}, "<=", 25},
@@ -153,9 +149,6 @@ std::vector<Textbook> TextbookProblems() {
         {"NegativeRightHandSideTurnedAround", MakeProblem({2, 3}, {{{-1, -1}, "<=", -2}, {{1, 0}, "<=", 3}}), true,
          RunOutcome::Optimal, optimal("-4.000"), 2,
          RunOutcome::Optimal, "Solution = 4.000", none},
-        {"NegativeCost", MakeProblem({3, -2}, {{{1, 1}, "<=", 4}, {{1, 3}, "<=", 6}}), false,
-         RunOutcome::Optimal, optimal("12.000"), 2,
-         RunOutcome::Optimal, "Solution = -12.000", none},
         {"RaggedRowsReadAsZeroFilled", MakeProblem({3, 2, 1}, {{{1, 1}, "<=", 4}, {{1, 3, 1}, "<=", 6}}), false,
          RunOutcome::Optimal, optimal("14.000"), 3,
          RunOutcome::Optimal, "Solution = -14.000", none},

@@ -1,7 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "support/problem_builders.h"
 
+#include "commands/calculate_commands.h"
 #include "model/variable_names.h"
+#include "simplex/dual_builder.h"
+#include "support/scripted_prompt.h"
 
 namespace vantrell::testing {
 
@@ -34,6 +37,27 @@ ProblemSet MakeProblem(const std::vector<double>& costs, const std::vector<RowSp
         ++number;
     }
     return problem;
+}
+
+ProblemSet ThreePlants() {
+    return MakeProblem({3, 5}, {{{1, 0}, "<=", 4}, {{0, 2}, "<=", 12}, {{3, 2}, "<=", 18}});
+}
+
+VantrellState SolvedState(const ProblemSet& primal, bool minimize, Runs runs, PivotRule rule) {
+    VantrellState state;
+    state.mPrimal = primal;
+    state.mMinimize = minimize;
+    state.mPivotRule = rule;
+    RebuildDual(state.mPrimal, state.mMinimize, state.mDual);
+    ScriptedPrompt prompt;
+    SilentPresenter presenter;
+    if (runs != Runs::Dual) {
+        CalculatePrimal(state, prompt, presenter);
+    }
+    if (runs != Runs::Primal) {
+        CalculateDual(state, prompt, presenter);
+    }
+    return state;
 }
 
 }  // namespace vantrell::testing

@@ -3,25 +3,19 @@
 // name, and the sensitivity of the final tableau, checked against hand-worked answers.
 #include <gtest/gtest.h>
 
-#include "commands/calculate_commands.h"
-#include "simplex/dual_builder.h"
 #include "support/problem_builders.h"
-#include "support/scripted_prompt.h"
 #include "teach/run_explanation.h"
 
 namespace vantrell {
 namespace {
 
 using testing::MakeProblem;
+using testing::ThreePlants;
 using Lines = std::vector<std::string>;
 
 constexpr PivotRule kLargest = PivotRule::LargestCjZj;
 constexpr PivotRule kBland = PivotRule::SmallestIndex;
 
-// max 3X1 + 5X2: X1 <= 4, 2X2 <= 12, 3X1 + 2X2 <= 18; the optimum is X1 = 2, X2 = 6.
-ProblemSet ThreePlants() {
-    return MakeProblem({3, 5}, {{{1, 0}, "<=", 4}, {{0, 2}, "<=", 12}, {{3, 2}, "<=", 18}});
-}
 // Beale's example: the largest Cj-Zj with first-row ties cycles through six bases.
 ProblemSet Beale() {
     return MakeProblem(
@@ -29,19 +23,10 @@ ProblemSet Beale() {
         {{{0.25, -8, -1, 9}, "<=", 0}, {{0.5, -12, -0.5, 3}, "<=", 0}, {{0, 0, 1, 0}, "<=", 1}});
 }
 
-struct Solved {
-    VantrellState state;
-    testing::ScriptedPrompt prompt;
-    SilentPresenter presenter;
-
-    Solved(const ProblemSet& primal, bool minimize, PivotRule rule, bool dual = false) {
-        state.mPrimal = primal;
-        state.mMinimize = minimize;
-        state.mPivotRule = rule;
-        RebuildDual(state.mPrimal, state.mMinimize, state.mDual);
-        dual ? CalculateDual(state, prompt, presenter) : CalculatePrimal(state, prompt, presenter);
-    }
-};
+// The state after the primal run, as the notes and sensitivity read it.
+VantrellState Solved(const ProblemSet& primal, bool minimize, PivotRule rule) {
+    return testing::SolvedState(primal, minimize, testing::Runs::Primal, rule);
+}
 
 TEST(StepNotes, WorkedExamplesPageByPage) {
     const struct {
@@ -86,15 +71,15 @@ TEST(StepNotes, WorkedExamplesPageByPage) {
           "18."}},
     };
     for (const auto& row : rows) {
-        Solved solved(row.problem, row.minimize, kLargest);
-        solved.state.mDisplay.numbers = row.numbers;
-        EXPECT_EQ(ExplainKeptRun(solved.state, false).notes, row.notes) << row.name;
+        VantrellState solved = Solved(row.problem, row.minimize, kLargest);
+        solved.mDisplay.numbers = row.numbers;
+        EXPECT_EQ(ExplainKeptRun(solved, false).notes, row.notes) << row.name;
     }
 }
 
 TEST(StepNotes, BlandsRuleIsNamedAndALimitSuggestsIt) {
-    Solved bland(Beale(), false, kBland);
-    const Lines notes = ExplainKeptRun(bland.state, false).notes;
+    VantrellState bland = Solved(Beale(), false, kBland);
+    const Lines notes = ExplainKeptRun(bland, false).notes;
     ASSERT_EQ(notes.size(), 7u);
     EXPECT_EQ(notes[0].rfind("X1 enters: its Cj-Zj, 0.750, is positive and it is the leftmost "
                              "such column (rule: Smallest index (Bland's rule)).",
@@ -104,8 +89,8 @@ TEST(StepNotes, BlandsRuleIsNamedAndALimitSuggestsIt) {
         notes[0].find("S2 ties with it; the tie goes to the basic variable of smallest index."),
         std::string::npos);
 
-    Solved largest(Beale(), false, kLargest);
-    const Lines cycling = ExplainKeptRun(largest.state, false).notes;
+    VantrellState largest = Solved(Beale(), false, kLargest);
+    const Lines cycling = ExplainKeptRun(largest, false).notes;
     ASSERT_EQ(cycling.size(), 30u);
     EXPECT_NE(cycling.back().find("\"Smallest index (Bland's rule)\" in Options"),
               std::string::npos);
@@ -115,56 +100,42 @@ TEST(SpecialCases, EachNamedOnASmallProblem) {
     const struct {
         const char* name;
         ProblemSet problem;
-        PivotRule rule;
-        bool dual;
         Lines special;
+        PivotRule rule = kLargest;
     } rows[] = {
         {"AlternativeOptima",
          MakeProblem({2, 4}, {{{1, 2}, "<=", 5}, {{1, 1}, "<=", 4}}),
-         kLargest,
-         false,
          {"Alternative optima: X1 is non-basic with Cj-Zj = 0; letting it enter (S2 leaves) "
           "gives another optimal solution: X1 = 3.000, X2 = 1.000."}},
         {"DegenerateStepAndOptimum",
          MakeProblem({3, 9}, {{{1, 4}, "<=", 8}, {{1, 2}, "<=", 4}}),
-         kLargest,
-         false,
          {"Degenerate steps: tableaus #2 (a zero ratio: the basis changes, the point does not).",
           "Degenerate optimum: X1 is basic at 0; the sensitivity ranges belong to this basis."}},
         {"Unbounded",
          MakeProblem({2, 1}, {{{1, -1}, "<=", 10}, {{2, 0}, "<=", 40}}),
-         kLargest,
-         false,
          {"Unbounded: S1 enters after tableau #2 and no entry of its column is positive. Per "
           "unit of S1: X2 +1.000; Z changes by 1.000 per unit and grows without limit."}},
         {"UnboundedOnTheFirstPage",
          MakeProblem({1, 1}, {{{-1, 1}, "<=", 1}, {{-1, 2}, "<=", 4}}),
-         kLargest,
-         false,
          {"Unbounded: X1 enters on the first tableau and no entry of its column is positive. Per "
           "unit of X1: X1 +1.000; Z changes by 1.000 per unit and grows without limit."}},
         {"Infeasible",
          MakeProblem({3, 2}, {{{2, 1}, "<=", 2}, {{3, 4}, ">=", 12}}),
-         kLargest,
-         false,
          {"Infeasible: a2 stays basic at 4.000 > 0; it belongs to constraint C2, which cannot "
           "hold together with the others."}},
         {"CyclingUnderTheLargestRule",
          Beale(),
-         kLargest,
-         false,
          {"Cycling: the basis of tableau #7 repeats that of tableau #1; the pivot rule "
           "\"Smallest index (Bland's rule)\" never cycles."}},
         {"BlandEndsAtTheOptimum",
          Beale(),
-         kBland,
-         false,
          {"Degenerate steps: tableaus #1, #2, #3, #4 (a zero ratio: the basis changes, the "
-          "point does not)."}},
+          "point does not)."},
+         kBland},
     };
     for (const auto& row : rows) {
-        Solved solved(row.problem, false, row.rule, row.dual);
-        const Lines special = ExplainKeptRun(solved.state, row.dual).special;
+        VantrellState solved = Solved(row.problem, false, row.rule);
+        const Lines special = ExplainKeptRun(solved, false).special;
         // The list ends with the named case; a cycling run has its degenerate steps before it.
         ASSERT_GE(special.size(), row.special.size()) << row.name;
         EXPECT_EQ(Lines(special.end() - static_cast<long>(row.special.size()), special.end()),
@@ -173,19 +144,19 @@ TEST(SpecialCases, EachNamedOnASmallProblem) {
     }
 }
 
-// Shadow prices, reduced costs and both kinds of range as exact strings; ranges "low high".
-std::vector<Lines> SensitivityText(const Sensitivity& s) {
+// One line per row and variable: its name, shadow price or reduced cost, and its range.
+Lines SensitivityText(const Sensitivity& s) {
     const auto end = [](const std::optional<Rational>& value, const char* infinite) {
         return value ? ExactString(*value) : std::string(infinite);
     };
-    std::vector<Lines> text;
+    Lines text;
     for (const ConstraintSensitivity& c : s.constraints) {
-        text.push_back({c.name, ExactString(c.shadowPrice),
-                        end(c.rhsRange.low, "-inf") + " " + end(c.rhsRange.high, "inf")});
+        text.push_back(c.name + " " + ExactString(c.shadowPrice) + " " +
+                       end(c.rhsRange.low, "-inf") + " " + end(c.rhsRange.high, "inf"));
     }
     for (const VariableSensitivity& v : s.variables) {
-        text.push_back({v.name, ExactString(v.reducedCost),
-                        end(v.costRange.low, "-inf") + " " + end(v.costRange.high, "inf")});
+        text.push_back(v.name + " " + ExactString(v.reducedCost) + " " +
+                       end(v.costRange.low, "-inf") + " " + end(v.costRange.high, "inf"));
     }
     return text;
 }
@@ -195,59 +166,46 @@ TEST(Sensitivity, FromTheFinalTableauAsTheProblemIsStated) {
         const char* name;
         ProblemSet problem;
         bool minimize;
-        std::vector<Lines> expected;
+        Lines expected;
     } rows[] = {
         {"ThreePlantMaximization",
          ThreePlants(),
          false,
-         {{"C1", "0", "2 inf"},
-          {"C2", "3/2", "6 18"},
-          {"C3", "1", "12 24"},
-          {"X1", "0", "0 15/2"},
-          {"X2", "0", "2 inf"}}},
+         {"C1 0 2 inf", "C2 3/2 6 18", "C3 1 12 24", "X1 0 0 15/2", "X2 0 2 inf"}},
         // Agrees with a standard solver's ranging: marginals 3/2, 1/2, 0.
         {"MinimizationWithAtLeastRows",
          MakeProblem({2, 3}, {{{1, 1}, ">=", 4}, {{1, 3}, ">=", 6}, {{1, 0}, "<=", 5}}),
          true,
-         {{"C1", "3/2", "2 16/3"},
-          {"C2", "1/2", "4 12"},
-          {"C3", "0", "3 inf"},
-          {"X1", "0", "1 3"},
-          {"X2", "0", "2 6"}}},
+         {"C1 3/2 2 16/3", "C2 1/2 4 12", "C3 0 3 inf", "X1 0 1 3", "X2 0 2 6"}},
         // A row typed with a negative right-hand side is solved times -1; its price is not.
         {"NegativeRightHandSide",
          MakeProblem(
              {3, 5},
              {{{1, 0}, "<=", 4}, {{0, 2}, "<=", 12}, {{3, 2}, "<=", 18}, {{-1, -1}, ">=", -7}}),
          false,
-         {{"C1", "0", "1 inf"},
-          {"C2", "1", "6 14"},
-          {"C3", "0", "15 inf"},
-          {"C4", "-3", "-8 -6"},
-          {"X1", "0", "0 5"},
-          {"X2", "0", "3 inf"}}},
+         {"C1 0 1 inf", "C2 1 6 14", "C3 0 15 inf", "C4 -3 -8 -6", "X1 0 0 5", "X2 0 3 inf"}},
         {"NonBasicVariable",
          MakeProblem({3, 2}, {{{1, 1}, "<=", 4}, {{1, 3}, "<=", 6}}),
          false,
-         {{"C1", "3", "0 6"}, {"C2", "0", "4 inf"}, {"X1", "0", "2 inf"}, {"X2", "-1", "-inf 3"}}},
+         {"C1 3 0 6", "C2 0 4 inf", "X1 0 2 inf", "X2 -1 -inf 3"}},
     };
     for (const auto& row : rows) {
-        Solved solved(row.problem, row.minimize, kLargest);
-        const auto sensitivity = ExplainKeptRun(solved.state, false).sensitivity;
+        VantrellState solved = Solved(row.problem, row.minimize, kLargest);
+        const auto sensitivity = ExplainKeptRun(solved, false).sensitivity;
         ASSERT_TRUE(sensitivity) << row.name;
         EXPECT_EQ(SensitivityText(*sensitivity), row.expected) << row.name;
     }
-    Solved infeasible(MakeProblem({3, 2}, {{{2, 1}, "<=", 2}, {{3, 4}, ">=", 12}}), false,
-                      kLargest);
-    EXPECT_FALSE(ExplainKeptRun(infeasible.state, false).sensitivity);
+    VantrellState infeasible =
+        Solved(MakeProblem({3, 2}, {{{2, 1}, "<=", 2}, {{3, 4}, ">=", 12}}), false, kLargest);
+    EXPECT_FALSE(ExplainKeptRun(infeasible, false).sensitivity);
 }
 
 TEST(Sensitivity, WindowShowsTheLastOptimalRunOfTheProblemInTheWindow) {
-    Solved solved(ThreePlants(), false, kLargest);
-    ASSERT_TRUE(SensitivityOfCurrentRun(solved.state));
-    EXPECT_FALSE(SensitivityOfCurrentRun(solved.state)->dual);
-    solved.state.mPrimal.constraints.pop_back();  // edited since: the run answers another
-    EXPECT_FALSE(SensitivityOfCurrentRun(solved.state));
+    VantrellState solved = Solved(ThreePlants(), false, kLargest);
+    ASSERT_TRUE(SensitivityOfCurrentRun(solved));
+    EXPECT_FALSE(SensitivityOfCurrentRun(solved)->dual);
+    solved.mPrimal.constraints.pop_back();  // edited since: the run answers another
+    EXPECT_FALSE(SensitivityOfCurrentRun(solved));
     EXPECT_FALSE(SensitivityOfCurrentRun(VantrellState{}));
 }
 

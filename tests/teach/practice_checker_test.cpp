@@ -14,6 +14,9 @@ namespace {
 using testing::MakeProblem;
 using Kind = PracticeAnswer::Kind;
 using Result = PracticeFeedback::Result;
+using testing::ThreePlants;
+using enum Result;
+using enum PracticeQuestion;
 
 // The checker's view of every shown page of a primal run.
 class PageReader : public PagePresenter {
@@ -37,10 +40,6 @@ std::vector<PracticePage> Pages(ProblemSet primal, bool minimize,
     return reader.pages;
 }
 
-// max 3X1 + 5X2: X1 <= 4, 2X2 <= 12, 3X1 + 2X2 <= 18.
-ProblemSet Plants() {
-    return MakeProblem({3, 5}, {{{1, 0}, "<=", 4}, {{0, 2}, "<=", 12}, {{3, 2}, "<=", 18}});
-}
 // max 2X1 + 2X2: X1 + X2 <= 4, X1 <= 4: a tie in both choices.
 ProblemSet Ties() {
     return MakeProblem({2, 2}, {{{1, 1}, "<=", 4}, {{1, 0}, "<=", 4}});
@@ -55,141 +54,61 @@ struct Case {
     ProblemSet (*problem)();
     std::size_t page;
     PracticeQuestion question;
-    PracticeAnswer answer;
+    const char* answer;  // as typed in the dialogue
     Result result;
     const char* text;
+    PivotRule rule = PivotRule::LargestCjZj;
 };
 
 const Case kCases[] = {
-    {"RightColumn",
-     Plants,
-     0,
-     PracticeQuestion::Entering,
-     {Kind::Name, "x2"},
-     Result::Right,
-     "Right: X2 enters"},
-    {"WrongColumn",
-     Plants,
-     0,
-     PracticeQuestion::Entering,
-     {Kind::Name, "X1"},
-     Result::Wrong,
+    {"RightColumn", ThreePlants, 0, Entering, "x2", Right, "Right: X2 enters"},
+    {"WrongColumn", ThreePlants, 0, Entering, "X1", Wrong,
      "X1's Cj-Zj is 3.000, X2's is 5.000: the largest positive enters"},
-    {"UnknownColumn",
-     Plants,
-     0,
-     PracticeQuestion::Entering,
-     {Kind::Name, "X9"},
-     Result::NotAChoice,
+    {"UnknownColumn", ThreePlants, 0, Entering, "X9", NotAChoice,
      "There is no column X9 on this page"},
-    {"PrematureOptimal",
-     Plants,
-     0,
-     PracticeQuestion::Entering,
-     {Kind::Optimal, ""},
-     Result::Wrong,
+    {"PrematureOptimal", ThreePlants, 0, Entering, "optimal", Wrong,
      "X2's Cj-Zj is 5.000 and positive: this tableau is not optimal yet"},
-    {"ShowColumn",
-     Plants,
-     0,
-     PracticeQuestion::Entering,
-     {Kind::ShowMe, ""},
-     Result::Right,
+    {"ShowColumn", ThreePlants, 0, Entering, "show", Right,
      "X2 enters: its Cj-Zj 5.000 is the largest positive"},
-    {"RightRow",
-     Plants,
-     0,
-     PracticeQuestion::Leaving,
-     {Kind::Name, "S2"},
-     Result::Right,
-     "Right: S2 leaves"},
-    {"WrongRow",
-     Plants,
-     0,
-     PracticeQuestion::Leaving,
-     {Kind::Name, "S3"},
-     Result::Wrong,
+    {"RightRow", ThreePlants, 0, Leaving, "S2", Right, "Right: S2 leaves"},
+    {"WrongRow", ThreePlants, 0, Leaving, "S3", Wrong,
      "S3's ratio 9.000 is not the smallest: S2's is 6.000"},
-    {"NoPositiveEntry",
-     Plants,
-     0,
-     PracticeQuestion::Leaving,
-     {Kind::Name, "S1"},
-     Result::Wrong,
+    {"NoPositiveEntry", ThreePlants, 0, Leaving, "S1", Wrong,
      "S1 has no positive entry in the X2 column: it cannot leave"},
-    {"NotUnbounded",
-     Plants,
-     0,
-     PracticeQuestion::Leaving,
-     {Kind::Unbounded, ""},
-     Result::Wrong,
+    {"NotUnbounded", ThreePlants, 0, Leaving, "unbounded", Wrong,
      "S2 has a positive entry in the X2 column: the problem is not unbounded"},
-    {"ColumnTie",
-     Ties,
-     0,
-     PracticeQuestion::Entering,
-     {Kind::Name, "X2"},
-     Result::Wrong,
+    {"ColumnTie", Ties, 0, Entering, "X2", Wrong,
      "X2's Cj-Zj 2.000 ties with X1's: on a tie the first column enters"},
-    {"RowTie",
-     Ties,
-     0,
-     PracticeQuestion::Leaving,
-     {Kind::Name, "S2"},
-     Result::Wrong,
+    {"RowTie", Ties, 0, Leaving, "S2", Wrong,
      "S2's ratio 4.000 ties with S1's: on a tie the first row leaves"},
-    {"ColumnOnOptimalPage",
-     Ties,
-     1,
-     PracticeQuestion::Verdict,
-     {Kind::Name, "X2"},
-     Result::Wrong,
+    {"ColumnOnOptimalPage", Ties, 1, Verdict, "X2", Wrong,
      "no Cj-Zj is positive: this tableau is optimal \u2014 press Done"},
-    {"RightOptimal",
-     Ties,
-     1,
-     PracticeQuestion::Verdict,
-     {Kind::Optimal, ""},
-     Result::Right,
+    {"RightOptimal", Ties, 1, Verdict, "optimal", Right,
      "Right: no Cj-Zj is positive: this tableau is optimal"},
-    {"OptimalOnInfeasiblePage",
-     CannotBeMet,
-     1,
-     PracticeQuestion::Verdict,
-     {Kind::Optimal, ""},
-     Result::Wrong,
+    {"OptimalOnInfeasiblePage", CannotBeMet, 1, Verdict, "optimal", Wrong,
      "a2 stays basic at 3.000 and no column can lower it: the problem is infeasible"},
-    {"RightInfeasible",
-     CannotBeMet,
-     1,
-     PracticeQuestion::Verdict,
-     {Kind::Infeasible, ""},
-     Result::Right,
+    {"RightInfeasible", CannotBeMet, 1, Verdict, "infeasible", Right,
      "Right: a2 stays basic at 3.000 and no column can lower it: the problem is infeasible"},
+    {"BlandsRule", ThreePlants, 0, Entering, "X2", Wrong,
+     "X2's Cj-Zj is 5.000, but X1 comes first: with Bland's rule the first column with a "
+     "positive Cj-Zj enters",
+     PivotRule::SmallestIndex},
 };
 
 TEST(PracticeCheckerTest, VerdictsAndExplanations) {
     for (const Case& c : kCases) {
         SCOPED_TRACE(c.name);
-        const std::vector<PracticePage> pages = Pages(c.problem(), false);
+        const std::vector<PracticePage> pages = Pages(c.problem(), false, c.rule);
         ASSERT_LT(c.page, pages.size());
-        const PracticeFeedback feedback = CheckPracticeAnswer(pages[c.page], c.question, c.answer);
+        const PracticeFeedback feedback =
+            CheckPracticeAnswer(pages[c.page], c.question, *ParsePracticeAnswer(c.answer));
         EXPECT_EQ(feedback.result, c.result);
         EXPECT_EQ(feedback.text, c.text);
     }
 }
 
-TEST(PracticeCheckerTest, BlandsRuleIsTheRuleChecked) {
-    const PracticePage first = Pages(Plants(), false, PivotRule::SmallestIndex).front();
-    const PracticeFeedback largest =
-        CheckPracticeAnswer(first, PracticeQuestion::Entering, {Kind::Name, "X2"});
-    EXPECT_EQ(largest.result, Result::Wrong);
-    EXPECT_EQ(largest.text,
-              "X2's Cj-Zj is 5.000, but X1 comes first: with Bland's rule the "
-              "first column with a positive Cj-Zj enters");
-}
 TEST(PracticeCheckerTest, LastPageAsksForTheVerdictFirst) {
-    const std::vector<PracticePage> pages = Pages(Plants(), false);
+    const std::vector<PracticePage> pages = Pages(ThreePlants(), false);
     ASSERT_GE(pages.size(), 2U);
     EXPECT_EQ(FirstQuestion(pages.front()), PracticeQuestion::Entering);
     EXPECT_EQ(FirstQuestion(pages.back()), PracticeQuestion::Verdict);
@@ -199,7 +118,7 @@ TEST(PracticeCheckerTest, LastPageAsksForTheVerdictFirst) {
 // A wrong answer costs the first try but not the page; Show me settles as a hint.
 TEST(PracticeCheckerTest, SessionRecordsEveryDecision) {
     PracticeSession session(false);
-    session.BeginPage(Pages(Plants(), false).front(), TableauPage{}, 1);
+    session.BeginPage(Pages(ThreePlants(), false).front(), TableauPage{}, 1);
     for (const char* line : {"X1", "Q", "X2", "show"}) {
         session.Answer(*ParsePracticeAnswer(line));
     }
