@@ -99,14 +99,7 @@ void CReviewDlg::BuildLayout() {
     fields->addWidget(mIterationField, 0, 0, 1, 4);
     fields->addWidget(new QLabel(QStringLiteral("Z ="), this), 0, 4, Qt::AlignRight);
     fields->addWidget(mZField, 0, 5);
-    fields->addWidget(mLeavingField, 1, 0);
-    fields->addWidget(new QLabel(QStringLiteral("leaves"), this), 1, 1);
-    fields->addWidget(mEnteringField, 1, 2);
-    fields->addWidget(new QLabel(QStringLiteral("enters"), this), 1, 3);
-    fields->addWidget(new QLabel(QStringLiteral("Pivot Value"), this), 1, 4, Qt::AlignRight);
-    fields->addWidget(mPivotField, 1, 5);
-    fields->setColumnStretch(0, 1);
-    fields->setColumnStretch(2, 1);
+    AddPivotFieldsRow(fields, mLeavingField, mEnteringField, mPivotField);
 
     auto* pages = new QVBoxLayout;
     pages->addWidget(pagesLabel);

@@ -90,14 +90,7 @@ void CTableauDlg::BuildLayout() {
     pager->addWidget(mNextButton);
     pager->addWidget(mEndButton);
     fields->addLayout(pager, 0, 6);
-    fields->addWidget(mLeavingField, 1, 0);
-    fields->addWidget(new QLabel(QStringLiteral("leaves"), this), 1, 1);
-    fields->addWidget(mEnteringField, 1, 2);
-    fields->addWidget(new QLabel(QStringLiteral("enters"), this), 1, 3);
-    fields->addWidget(new QLabel(QStringLiteral("Pivot Value"), this), 1, 4, Qt::AlignRight);
-    fields->addWidget(mPivotField, 1, 5);
-    fields->setColumnStretch(0, 1);
-    fields->setColumnStretch(2, 1);
+    AddPivotFieldsRow(fields, mLeavingField, mEnteringField, mPivotField);
     fields->setColumnMinimumWidth(3, 90);  // keeps "enters" clear of "Pivot Value"
 
     // Tab goes along the top row first, then the second row, then the tableau.

@@ -2,6 +2,9 @@
 #include "dialogs/tableau_marks.h"
 
 #include <QApplication>
+#include <QGridLayout>
+#include <QLabel>
+#include <QLineEdit>
 #include <QListWidget>
 #include <QPainter>
 #include <QPoint>
@@ -104,6 +107,19 @@ int ShowTableauLines(QListWidget* list, const TableauPage& page, int leavingRow)
         list->setCurrentRow(pivotLine);
     }
     return widestPixels;
+}
+
+void AddPivotFieldsRow(QGridLayout* fields, QLineEdit* leaving, QLineEdit* entering,
+                       QLineEdit* pivot) {
+    QWidget* window = leaving->parentWidget();
+    fields->addWidget(leaving, 1, 0);
+    fields->addWidget(new QLabel(QStringLiteral("leaves"), window), 1, 1);
+    fields->addWidget(entering, 1, 2);
+    fields->addWidget(new QLabel(QStringLiteral("enters"), window), 1, 3);
+    fields->addWidget(new QLabel(QStringLiteral("Pivot Value"), window), 1, 4, Qt::AlignRight);
+    fields->addWidget(pivot, 1, 5);
+    fields->setColumnStretch(0, 1);
+    fields->setColumnStretch(2, 1);
 }
 
 }  // namespace vantrell

@@ -5,6 +5,8 @@
 
 #include "model/tableau_page.h"
 
+class QGridLayout;
+class QLineEdit;
 class QListWidget;
 
 namespace vantrell {
@@ -31,5 +33,8 @@ void SetUpTableauList(QListWidget* list);
 // leavingRow is a row of the page (0 the first constraint row), the pivot row, which
 // becomes the current line. Returns the widest line's width in pixels.
 int ShowTableauLines(QListWidget* list, const TableauPage& page, int leavingRow);
+// The second row of a page window's fields: "X leaves Y enters Pivot Value P".
+void AddPivotFieldsRow(QGridLayout* fields, QLineEdit* leaving, QLineEdit* entering,
+                       QLineEdit* pivot);
 
 }  // namespace vantrell
