@@ -12,9 +12,7 @@ RunExplanation ExplainKeptRun(const VantrellState& state, bool dual) {
         explanation.special = KeptRunSpecialCases(state, dual);
         return explanation;
     }
-    const PageStore& pages = dual ? state.mDualPages : state.mPrimalPages;
-    const int count = dual ? state.mDualTableauCount : state.mPrimalTableauCount;
-    const auto stopped = ReplayStoppedPage(state, dual, pages, count, run->outcome);
+    const std::optional<ExactPage>& stopped = run->unboundedEnd;
     const ProblemSet& problem = dual ? state.mDual : state.mPrimal;
     explanation.notes = StepNotes(*run, stopped, NoteNumbersOf(state));
     explanation.special = SpecialCases(*run, stopped, problem, NoteNumbersOf(state));

@@ -202,12 +202,13 @@ std::vector<std::string> SpecialCases(const ExactRun& run, const std::optional<E
 }
 
 std::vector<std::string> KeptRunSpecialCases(const VantrellState& state, bool dual) {
-    const PageStore& pages = dual ? state.mDualPages : state.mPrimalPages;
-    const int count = dual ? state.mDualTableauCount : state.mPrimalTableauCount;
-    const RunOutcome outcome = dual ? state.mDualOutcome : state.mPrimalOutcome;
-    const auto stopped = ReplayStoppedPage(state, dual, pages, count, outcome);
     const auto run = ReplayKeptRun(state, dual);
     if (!run) {
+        // A run unbounded on its first page keeps no page, but its direction is known.
+        const PageStore& pages = dual ? state.mDualPages : state.mPrimalPages;
+        const int count = dual ? state.mDualTableauCount : state.mPrimalTableauCount;
+        const RunOutcome outcome = dual ? state.mDualOutcome : state.mPrimalOutcome;
+        const auto stopped = ReplayStoppedPage(state, dual, pages, count, outcome);
         if (!stopped) {
             return {};
         }
@@ -224,7 +225,8 @@ std::vector<std::string> KeptRunSpecialCases(const VantrellState& state, bool du
         return SpecialCases(empty, stopped, dual ? state.mDual : state.mPrimal,
                             NoteNumbersOf(state));
     }
-    return SpecialCases(*run, stopped, dual ? state.mDual : state.mPrimal, NoteNumbersOf(state));
+    return SpecialCases(*run, run->unboundedEnd, dual ? state.mDual : state.mPrimal,
+                        NoteNumbersOf(state));
 }
 
 }  // namespace vantrell

@@ -27,7 +27,7 @@ int StatedSign(const ExactRun& run);
 
 // One plain-language note per page: which column enters and why (naming the rule), which
 // row leaves and why, ties and how they went, a degenerate step, and on the last page the
-// conclusion. stopped is an unbounded run's unshown page (see ReplayStoppedPage).
+// conclusion. stopped is an unbounded run's unshown page (ExactRun::unboundedEnd).
 std::vector<std::string> StepNotes(const ExactRun& run, const std::optional<ExactPage>& stopped,
                                    const NoteNumbers& numbers);
 
