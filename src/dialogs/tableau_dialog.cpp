@@ -46,7 +46,7 @@ CTableauDlg::CTableauDlg(const TableauPage& page, const VantrellState& state, Pr
     setWindowFlags(windowFlags() | Qt::WindowMinMaxButtonsHint);
     setSizeGripEnabled(true);
     BuildLayout();
-    FitToPage(FillFields(page));
+    FitToPage(FillFields(page, state.mLeavingRow, state.mTableauCount));
     UpdatePager();
 }
 
@@ -132,22 +132,19 @@ void CTableauDlg::ShowNote() {
     mNoteLabel->setVisible(!note.isEmpty());
 }
 
-int CTableauDlg::FillFields(const TableauPage& page) {
+int CTableauDlg::FillFields(const TableauPage& page, int leavingRow, int iteration) {
     mLeavingField->setText(QString::fromStdString(page.mLeaving));
     mEnteringField->setText(QString::fromStdString(page.mEntering));
     mPivotField->setText(DoubleText(page.mPivotValue));
     mZField->setText(DoubleText(page.mZ));
-
-    const int widestPixels = ShowTableauLines(mTableauList, page, mState.mLeavingRow);
-    mIterationField->setText(
-        QString::fromStdString(IterationText(mState.mSolvingDual, mState.mTableauCount)));
-    return widestPixels;
+    mIterationField->setText(QString::fromStdString(IterationText(mState.mSolvingDual, iteration)));
+    return ShowTableauLines(mTableauList, page, leavingRow);
 }
 
 void CTableauDlg::ShowProduced(int index) {
     mShown = std::clamp(index, 0, mNewestIndex);
     if (mShown == mNewestIndex) {
-        FillFields(mNewest);
+        FillFields(mNewest, mState.mLeavingRow, mState.mTableauCount);
     } else {
         if (mEarlier.empty()) {
             // Mid-run there is no outcome yet; any finished one lets the replay read the pages.
@@ -156,13 +153,7 @@ void CTableauDlg::ShowProduced(int index) {
                 DisplayedPages(mState, mState.mSolvingDual, mState.mPages, mNewestIndex, outcome);
         }
         const TableauPage& page = mEarlier[static_cast<std::size_t>(mShown)].Page();
-        mLeavingField->setText(QString::fromStdString(page.mLeaving));
-        mEnteringField->setText(QString::fromStdString(page.mEntering));
-        mPivotField->setText(DoubleText(page.mPivotValue));
-        mZField->setText(DoubleText(page.mZ));
-        ShowTableauLines(mTableauList, page, LeavingRowOf(page));
-        mIterationField->setText(
-            QString::fromStdString(IterationText(mState.mSolvingDual, mShown + 1)));
+        FillFields(page, LeavingRowOf(page), mShown + 1);
     }
     UpdatePager();
     ShowNote();

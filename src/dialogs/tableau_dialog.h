@@ -49,8 +49,9 @@ class CTableauDlg : public QDialog {
 
   private:
     void BuildLayout();
-    // Shows the newest page; returns its widest line in pixels.
-    int FillFields(const TableauPage& page);
+    // Shows a page with its pivot row and iteration number; returns its widest line in
+    // pixels.
+    int FillFields(const TableauPage& page, int leavingRow, int iteration);
     void UpdatePager();
     void ShowNote();
     // Shows page index of the pages produced so far; the newest is the page given.
