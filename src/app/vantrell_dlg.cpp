@@ -683,8 +683,8 @@ void CVantrellDlg::ShowRunPageOnPlot(const VantrellState& state, int page) {
     if (!mGraphDlg || !mGraphDlg->isVisible() || state.mSolvingDual) {
         return;
     }
-    const RunOutcome outcome = state.mDone ? state.mRunOutcome : RunOutcome::PageLimit;
-    const auto run = ReplayPages(state, false, state.mPages, state.mTableauCount, outcome);
+    const auto run =
+        ReplayPages(state, false, state.mPages, state.mTableauCount, OutcomeSoFar(state));
     mGraphDlg->SetPath(run ? BuildSimplexPath(*run, state.mPrimal) : std::nullopt);
     mGraphDlg->HighlightPage(page);
 }

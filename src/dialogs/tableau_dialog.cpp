@@ -147,10 +147,8 @@ void CTableauDlg::ShowProduced(int index) {
         FillFields(mNewest, mState.mLeavingRow, mState.mTableauCount);
     } else {
         if (mEarlier.empty()) {
-            // Mid-run there is no outcome yet; any finished one lets the replay read the pages.
-            const RunOutcome outcome = mState.mDone ? mState.mRunOutcome : RunOutcome::PageLimit;
-            mEarlier =
-                DisplayedPages(mState, mState.mSolvingDual, mState.mPages, mNewestIndex, outcome);
+            mEarlier = DisplayedPages(mState, mState.mSolvingDual, mState.mPages, mNewestIndex,
+                                      OutcomeSoFar(mState));
         }
         const TableauPage& page = mEarlier[static_cast<std::size_t>(mShown)].Page();
         FillFields(page, LeavingRowOf(page), mShown + 1);

@@ -92,10 +92,8 @@ ShownPage DisplayedCurrentPage(const VantrellState& state, const TableauPage& pa
     if (state.mDisplay.IsDefault() || state.mTableauCount <= 0) {
         return asShown;
     }
-    // Mid-run there is no outcome yet; any finished one lets the replay read the pages.
-    const RunOutcome outcome = state.mDone ? state.mRunOutcome : RunOutcome::PageLimit;
-    std::vector<ShownPage> pages =
-        DisplayedPages(state, state.mSolvingDual, state.mPages, state.mTableauCount, outcome);
+    std::vector<ShownPage> pages = DisplayedPages(state, state.mSolvingDual, state.mPages,
+                                                  state.mTableauCount, OutcomeSoFar(state));
     return pages.empty() ? asShown : pages.back();
 }
 

@@ -48,6 +48,12 @@ struct ExactRun {
 // to the problem as it stands (edited since the run) or the run was refused.
 std::optional<ExactRun> ReplayPages(const VantrellState& state, bool dual, const PageStore& pages,
                                     int count, RunOutcome outcome);
+// The outcome the current run's pages are replayed with: mid-run there is none yet, and any
+// finished one lets the replay read the pages.
+inline RunOutcome OutcomeSoFar(const VantrellState& state) {
+    return state.mDone ? state.mRunOutcome : RunOutcome::PageLimit;
+}
+
 // A run replayed while it is being made: each Read replays only the pages added since the
 // last one, so a window that explains every new page does not replay the run from its
 // start each time. A shorter or other run starts the replay over.

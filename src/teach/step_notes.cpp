@@ -171,7 +171,7 @@ std::vector<std::string> RunNotesSoFar(const VantrellState& state) {
 std::vector<std::string> RunNotesSoFar(const VantrellState& state, LiveReplay& replay) {
     // Mid-run there is no outcome yet: the pages explain their pivots and nothing more. The
     // last page the store holds ends the run at the limit whatever it shows.
-    RunOutcome outcome = state.mDone ? state.mRunOutcome : RunOutcome::PageLimit;
+    RunOutcome outcome = OutcomeSoFar(state);
     if (!state.mDone && state.mTableauCount < kTableauPages) {
         outcome = RunOutcome::NotRun;
     }
