@@ -700,6 +700,10 @@ void CVantrellDlg::OnCalculate(bool dual) {
     } else {
         CalculatePrimal(mState, mPrompt, mPresenter);
     }
+    ShowRunResult();
+}
+
+void CVantrellDlg::ShowRunResult() {
     if (const auto minimum = MinimumLine(mState)) {
         mState.mSolutionLines.push_back(*minimum);
     }

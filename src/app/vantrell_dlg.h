@@ -15,7 +15,6 @@
 #include "model/prompt.h"
 #include "model/vantrell_state.h"
 #include "simplex/page_presenter.h"
-#include "teach/practice_session.h"
 
 class QAction;
 class QLabel;
@@ -51,8 +50,6 @@ class CVantrellDlg : public QDialog, public MainViews {
     QAction* Action(MainCommand command) const { return mActions.at(command); }
     // The plot window once the first 2D Plot has made it; it lives as long as this window.
     CGraphDlg* GraphDialog() const { return mGraphDlg; }
-    // The decisions of the last practice run.
-    const PracticeRecord& LastPractice() const { return mLastPractice; }
     // The Review window once Review Tableaus has made it.
     CReviewDlg* ReviewDialog() const { return mReviewDlg; }
     // A run's tableau window shows page `page` (from 0): the plot, if open, follows it.
@@ -91,6 +88,8 @@ class CVantrellDlg : public QDialog, public MainViews {
     void OnNew();
     void OnOpen();
     void ShowOpened(OpenResult result);
+    // The solution list and sizes after a run, a minimization's list ending in its minimum.
+    void ShowRunResult();
     // Every field, after Open, Import or New Exercise put a problem in place of the old one.
     void ShowReplacedProblem();
     void OnSaveText();
@@ -127,7 +126,6 @@ class CVantrellDlg : public QDialog, public MainViews {
     RecentFiles mRecent;
     std::vector<QAction*> mRecentActions;
     QPointer<CGraphDlg> mGraphDlg;
-    PracticeRecord mLastPractice;
     QPointer<CReviewDlg> mReviewDlg;
     // The problem as last opened, saved or started anew, for the unsaved-changes mark.
     SolvedProblem mSaved;

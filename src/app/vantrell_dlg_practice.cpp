@@ -8,18 +8,13 @@
 #include "commands/practice_commands.h"
 #include "dialogs/exercise_dialog.h"
 #include "dialogs/practice_dialog.h"
-#include "simplex/solution_lines.h"
 
 namespace vantrell {
 
 void CVantrellDlg::OnPractice(bool dual) {
     QtPracticeFront front(this, mRunModal);
-    mLastPractice = PracticeRun(mState, mPrompt, front, dual);
-    if (const auto minimum = MinimumLine(mState)) {
-        mState.mSolutionLines.push_back(*minimum);
-    }
-    ShowSizeFields();
-    ShowSolutionList();
+    PracticeRun(mState, mPrompt, front, dual);  // its answers stay with the kept run
+    ShowRunResult();
 }
 
 void CVantrellDlg::OnNewExercise() {
