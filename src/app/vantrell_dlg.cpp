@@ -683,9 +683,12 @@ void CVantrellDlg::ShowRunPageOnPlot(const VantrellState& state, int page) {
     if (!mGraphDlg || !mGraphDlg->isVisible() || state.mSolvingDual) {
         return;
     }
-    const auto run =
-        ReplayPages(state, false, state.mPages, state.mTableauCount, OutcomeSoFar(state));
-    mGraphDlg->SetPath(run ? BuildSimplexPath(*run, state.mPrimal) : std::nullopt);
+    // The path as far as the run has come, not where it will go.
+    const ExactRun* run = CurrentExactRun(state);
+    mGraphDlg->SetPath(
+        run != nullptr ? std::optional(BuildSimplexPath(
+                             ExactRunSoFar(*run, state.mTableauCount, state.mDone), state.mPrimal))
+                       : std::nullopt);
     mGraphDlg->HighlightPage(page);
 }
 

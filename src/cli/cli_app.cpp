@@ -121,13 +121,12 @@ int Pages(const CliOptions& options, std::ostream& out, std::ostream& err) {
     if (state.mRunOutcome == RunOutcome::NotRun) {
         return kExitRefused;  // refused before its first page; the message says why
     }
-    ForEachShownPage(state, options.dual, state.mPages, state.mTableauCount, state.mRunOutcome,
-                     [&out](const ShownPage& shown) {
-                         for (const std::string& line : shown.Page().Lines()) {
-                             out << line << '\n';
-                         }
-                         out << '\n';
-                     });
+    ForEachCurrentPage(state, [&out](const ShownPage& shown) {
+        for (const std::string& line : shown.Page().Lines()) {
+            out << line << '\n';
+        }
+        out << '\n';
+    });
     for (const std::string& line : state.mSolutionLines) {
         out << line << '\n';
     }
@@ -224,7 +223,7 @@ int Latex(const CliOptions& options, std::ostream& out, std::ostream& err) {
     SilentPresenter presenter;
     options.dual ? CalculateDual(state, prompt, presenter)
                  : CalculatePrimal(state, prompt, presenter);
-    if ((options.dual ? state.mDualTableauCount : state.mPrimalTableauCount) <= 0) {
+    if (KeptRun(state, options.dual).count <= 0) {
         return kExitRefused;  // refused before its first page; the message says why
     }
     const std::string document = BuildLatexDocument(state, options.dual);

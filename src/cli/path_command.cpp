@@ -10,7 +10,7 @@ namespace vantrell::cli {
 int PrintPath(VantrellState& state, bool dual, std::ostream& out, Prompt& prompt) {
     SilentPresenter presenter;
     dual ? CalculateDual(state, prompt, presenter) : CalculatePrimal(state, prompt, presenter);
-    if ((dual ? state.mDualTableauCount : state.mPrimalTableauCount) <= 0) {
+    if (KeptRun(state, dual).count <= 0) {
         return kExitRefused;  // refused before its first page; the message says why
     }
     const auto path = KeptRunPath(state, dual);

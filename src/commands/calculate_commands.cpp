@@ -2,34 +2,35 @@
 #include "commands/calculate_commands.h"
 
 #include <algorithm>
+#include <memory>
 
 #include "simplex/iteration.h"
 #include "simplex/standard_form.h"
 #include "teach/exact_page_text.h"
+#include "teach/exact_proof.h"
 
 namespace vantrell {
 namespace {
 
-struct KeptRun {
-    std::int32_t& count;
-    PageStore& pages;
-    std::vector<CostTerm>& basis;
-    std::vector<double>& values;
-    RunOutcome& outcome;
-    SolvedProblem& solved;
-    std::vector<std::string>& practice;
-};
-
-void Calculate(VantrellState& state, Prompt& prompt, PagePresenter& presenter, KeptRun kept) {
+void Calculate(VantrellState& state, Prompt& prompt, PagePresenter& presenter, bool dual) {
+    state.mSolvingDual = dual;
     // A run refused before its first page leaves the kept results of earlier runs alone.
     if (!BuildStandardForm(state, prompt)) {
         return;
     }
+    // The exact run does not depend on what the student does with the pages: it is made
+    // whole before the first page, so every page of the decimal run can be explained.
+    auto exact = std::make_shared<ExactRun>(
+        RunExact(state.mWork, state.mBasis, state.mPivotRule, dual, state.mMinimize));
+    CertifyExactRun(*exact, state.mWork, state.mBasis);
+    state.mRun = RunRecord{exact, {}};
     RunIteration(state, prompt, presenter);
+    NoteWhereRunsPart(*exact, state.mPages, state.mTableauCount, state.mRunOutcome);
     if (!state.mDisplay.IsDefault()) {
         state.mSolutionLines = DisplayedSolutionLines(state);
     }
 
+    const KeptRunOf<VantrellState> kept = KeptRun(state, dual);
     kept.count = state.mTableauCount;
     const auto pageCount =
         static_cast<std::size_t>(std::clamp(state.mTableauCount, 0, kTableauPages));
@@ -41,18 +42,14 @@ void Calculate(VantrellState& state, Prompt& prompt, PagePresenter& presenter, K
     }
     kept.outcome = state.mRunOutcome;
     kept.solved = SolvedProblem{true, state.mMinimize, state.mPrimal};
-    kept.practice.clear();  // a practice run writes its own after this
+    kept.record = state.mRun;  // a practice run writes its answers after this
     state.mLastSolved = kept.solved;
 }
 
 }  // namespace
 
 void CalculatePrimal(VantrellState& state, Prompt& prompt, PagePresenter& presenter) {
-    state.mSolvingDual = false;
-    Calculate(
-        state, prompt, presenter,
-        {state.mPrimalTableauCount, state.mPrimalPages, state.mPrimalBasis, state.mPrimalValues,
-         state.mPrimalOutcome, state.mPrimalSolved, state.mPrimalPractice});
+    Calculate(state, prompt, presenter, false);
 }
 
 void CalculateDual(VantrellState& state, Prompt& prompt, PagePresenter& presenter) {
@@ -60,10 +57,7 @@ void CalculateDual(VantrellState& state, Prompt& prompt, PagePresenter& presente
         prompt.ShowMessage("Duality is turned off. Use Options to turn it back on");
         return;
     }
-    state.mSolvingDual = true;
-    Calculate(state, prompt, presenter,
-              {state.mDualTableauCount, state.mDualPages, state.mDualBasis, state.mDualValues,
-               state.mDualOutcome, state.mDualSolved, state.mDualPractice});
+    Calculate(state, prompt, presenter, true);
 }
 
 }  // namespace vantrell

@@ -12,8 +12,7 @@ FileDialogSpec ExportLatexDialog() {
 }
 
 void ExportLatex(const VantrellState& state, Prompt& prompt) {
-    const std::int32_t kept =
-        state.mSolvingDual ? state.mDualTableauCount : state.mPrimalTableauCount;
+    const std::int32_t kept = KeptRun(state, state.mSolvingDual).count;
     if (kept <= 0) {
         prompt.ShowMessage(kNotSolvedMessage);
         return;

@@ -2,7 +2,6 @@
 #include "commands/practice_commands.h"
 
 #include "commands/calculate_commands.h"
-#include "simplex/iteration.h"
 #include "simplex/tableau_steps.h"
 #include "simplex/tableau_text.h"
 #include "teach/exact_page_text.h"
@@ -12,7 +11,8 @@ namespace {
 
 // Stands between the engine and the student: each shown page is asked before the run
 // pivots. The engine does not show the page on which no row limits the entering column;
-// it tells the user instead, so that message is where the unbounded page is asked.
+// it says so through its Unbounded event, and that page is asked there. The questions
+// and their right answers are read off the exact run's page of the same number.
 class PracticeBridge : public PagePresenter, public Prompt {
   public:
     PracticeBridge(const VantrellState& state, Prompt& prompt, PracticeFront& front, bool dual)
@@ -26,17 +26,29 @@ class PracticeBridge : public PagePresenter, public Prompt {
         Ask(shown.Page());
     }
 
-    void ShowMessage(const std::string& text) override {
-        if (text == kUnboundedMessage && !mSession.Stopped()) {
+    void Unbounded(const VantrellState& state, int) override {
+        if (mSession.Stopped()) {
+            return;
+        }
+        const ExactRun* run = CurrentExactRun(state);
+        if (run != nullptr && !state.mDisplay.IsDefault() && run->unboundedEnd) {
+            Ask(ExactTableauPage(*run->unboundedEnd, state.mDisplay, state.mDecimalPlaces));
+        } else {
             // The page as it would have been shown, in the run's own numbers.
             TableauPage page;
-            page.mZ = ObjectiveValue(mState.mWork, mState.mBasis);
-            WriteTableauText(page, mState.mWork, mState.mBasis, mState.mZj, mState.mCjZj,
-                             mState.mRatios, mState.mDecimalPlaces);
+            page.mZ = ObjectiveValue(state.mWork, state.mBasis);
+            WriteTableauText(page, state.mWork, state.mBasis, state.mZj, state.mCjZj, state.mRatios,
+                             state.mDecimalPlaces);
             Ask(page);
-            if (mSession.Finished()) {
-                return;  // the student has been told why
-            }
+        }
+        // The student who settled it has been told why; the message box would repeat it.
+        mUnboundedTold = mSession.Finished();
+    }
+
+    void ShowMessage(const std::string& text) override {
+        if (mUnboundedTold) {
+            mUnboundedTold = false;
+            return;
         }
         mPrompt.ShowMessage(text);
     }
@@ -52,11 +64,18 @@ class PracticeBridge : public PagePresenter, public Prompt {
 
   private:
     void Ask(const TableauPage& shown) {
-        // The checker asks the engine's own choice functions, so it checks the rule the run
-        // pivots by.
-        PracticePage page =
-            ReadPracticePage(mState.mWork, mState.mBasis, mState.mCjZj, shown, mState.mPivotRule);
-        mSession.BeginPage(std::move(page), shown, mState.mTableauIndex + 1);
+        const ExactRun* run = CurrentExactRun(mState);
+        if (run == nullptr) {
+            return;
+        }
+        const auto index = static_cast<std::size_t>(mState.mTableauIndex);
+        auto page = ReadPracticePage(*run, index, NoteNumbersOf(mState));
+        if (!page) {
+            // The decimal run went on past the exact run's end: nothing left to ask.
+            mSession.Stop();
+            return;
+        }
+        mSession.BeginPage(std::move(*page), shown, mState.mTableauIndex + 1);
         mFront.Practise(mSession);
         if (mSession.PageOpen()) {
             mSession.Stop();  // a front end that returns early has lost its student
@@ -67,6 +86,7 @@ class PracticeBridge : public PagePresenter, public Prompt {
     Prompt& mPrompt;
     PracticeFront& mFront;
     PracticeSession mSession;
+    bool mUnboundedTold = false;
 };
 
 }  // namespace
@@ -80,7 +100,7 @@ PracticeRecord PracticeRun(VantrellState& state, Prompt& prompt, PracticeFront& 
     }
     // A run refused before its first page asked nothing and kept nothing new.
     if (!bridge.Record().decisions.empty()) {
-        (dual ? state.mDualPractice : state.mPrimalPractice) = PracticeRecordLines(bridge.Record());
+        KeptRun(state, dual).record.practice = PracticeRecordLines(bridge.Record());
     }
     return bridge.Record();
 }

@@ -10,7 +10,14 @@ namespace vantrell {
 void QtPagePresenter::ShowPage(const VantrellState& state, const TableauPage& page) {
     const ShownPage shown = DisplayedCurrentPage(state, page);
     CTableauDlg dialog(shown.Page(), state, mPrompt, mParent);
-    dialog.SetNotes(RunNotesSoFar(state, mReplay));
+    // Each page's note is made once, when the page is first shown.
+    if (state.mTableauCount <= 1) {
+        mNotes.clear();
+    }
+    for (auto p = static_cast<int>(mNotes.size()); p < state.mTableauCount; ++p) {
+        mNotes.push_back(RunNoteOfPage(state, static_cast<std::size_t>(p)));
+    }
+    dialog.SetNotes(mNotes);
     if (mPageShown) {
         QObject::connect(&dialog, &CTableauDlg::PageShown, &dialog,
                          [this, &state](int shownPage) { mPageShown(state, shownPage); });

@@ -5,10 +5,11 @@
 #include <QPointer>
 #include <QWidget>
 #include <functional>
+#include <string>
+#include <vector>
 
 #include "model/prompt.h"
 #include "simplex/page_presenter.h"
-#include "teach/exact_replay.h"
 
 namespace vantrell {
 
@@ -30,8 +31,8 @@ class QtPagePresenter : public PagePresenter {
     // The size and place the student gave the window, kept for the rest of the run.
     QByteArray mGeometry;
     PageShownHook mPageShown;
-    // The run so far in exact numbers, one page further at each page, for the notes.
-    LiveReplay mReplay;
+    // The notes of the run's pages so far.
+    std::vector<std::string> mNotes;
 };
 
 }  // namespace vantrell

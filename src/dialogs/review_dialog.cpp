@@ -167,7 +167,7 @@ void CReviewDlg::ShowRun(bool dual) {
         }
     }
     QStringList practice;
-    for (const std::string& line : dual ? mState.mDualPractice : mState.mPrimalPractice) {
+    for (const std::string& line : KeptRun(mState, dual).record.practice) {
         practice << QString::fromStdString(line);
     }
     mPracticeLabel->setText(practice.join(QLatin1Char('\n')));

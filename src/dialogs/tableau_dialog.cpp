@@ -146,11 +146,8 @@ void CTableauDlg::ShowProduced(int index) {
     if (mShown == mNewestIndex) {
         FillFields(mNewest, mState.mLeavingRow, mState.mTableauCount);
     } else {
-        if (mEarlier.empty()) {
-            mEarlier = DisplayedPages(mState, mState.mSolvingDual, mState.mPages, mNewestIndex,
-                                      OutcomeSoFar(mState));
-        }
-        const TableauPage& page = mEarlier[static_cast<std::size_t>(mShown)].Page();
+        mEarlier = DisplayedRunPage(mState, static_cast<std::size_t>(mShown));
+        const TableauPage& page = mEarlier.Page();
         FillFields(page, LeavingRowOf(page), mShown + 1);
     }
     UpdatePager();

@@ -76,7 +76,7 @@ class CTableauDlg : public QDialog {
     int mShown = 0;
     int mNewestIndex = 0;
     // The earlier pages in the display options, made on the first step back.
-    std::vector<ShownPage> mEarlier;
+    ShownPage mEarlier;  // an earlier page on show, in the display options
     std::vector<std::string> mNotes;
 };
 

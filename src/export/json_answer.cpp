@@ -1,9 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "export/json_answer.h"
 
+#include <algorithm>
+
 #include "export/json_explain.h"
 #include "export/json_point.h"
-#include "teach/exact_replay.h"
+#include "teach/exact_run.h"
 
 namespace vantrell {
 namespace {
@@ -124,27 +126,48 @@ std::string RunMessage(RunOutcome outcome, const std::string& shown) {
     return OutcomeSolutionText(outcome);
 }
 
+// The decimal run's optimum as the problem states it: the tableaus maximize, so a
+// minimization (and the dual of a maximization) gives its value with the other sign.
+json DecimalObjective(const VantrellState& state, bool dual) {
+    const auto kept = KeptRun(state, dual);
+    if (kept.outcome != RunOutcome::Optimal || kept.count <= 0) {
+        return nullptr;
+    }
+    const double z =
+        kept.pages[static_cast<std::size_t>(std::min(kept.count, kTableauPages) - 1)].mZ;
+    return state.mMinimize != dual ? -z : z;
+}
+
 json RunJson(const VantrellState& state, bool dual, const std::string& shown) {
-    const RunOutcome outcome = dual ? state.mDualOutcome : state.mPrimalOutcome;
+    const auto kept = KeptRun(state, dual);
+    const ExactRun* exact = kept.record.exact.get();
+    // The exact run is the answer; the decimal run's outcome and value stand beside it.
+    const RunOutcome outcome = exact != nullptr ? exact->outcome : kept.outcome;
     json run = {{"outcome", OutcomeKey(outcome)},
-                {"message", RunMessage(outcome, shown)},
+                {"message", RunMessage(kept.outcome, shown)},
                 {"objective", nullptr},
                 {"variables", json::object()},
+                {"decimal_outcome", OutcomeKey(kept.outcome)},
+                {"decimal_objective", DecimalObjective(state, dual)},
+                {"agree", exact == nullptr || (exact->outcome == kept.outcome && !exact->parted)},
+                {"certified", exact == nullptr || exact->certified},
                 {"pages", json::array()}};
-    const auto replay = ReplayKeptRun(state, dual);
-    if (!replay) {
+    if (exact == nullptr) {
         AddRunExplanations(run, state, dual);
         return run;
     }
-    if (const auto optimum = StatedObjective(*replay); optimum && replay->complete) {
+    if (!exact->certified) {
+        run["proof_fault"] = exact->proofFault;
+    }
+    if (const auto optimum = StatedObjective(*exact); optimum && exact->certified) {
         run["objective"] = Exact(*optimum);
-        for (const auto& [name, value] : VariableValues(*replay)) {
+        for (const auto& [name, value] : VariableValues(*exact)) {
             run["variables"][name] = Exact(value);
         }
     }
-    for (const ExactPage& page : replay->pages) {
+    for (const ExactPage& page : exact->pages) {
         run["pages"].push_back(PageJson(page));
-        run["pages"].back()["point"] = PagePointJson(*replay, page);
+        run["pages"].back()["point"] = PagePointJson(*exact, page);
     }
     AddRunExplanations(run, state, dual);
     return run;

@@ -3,7 +3,7 @@
 
 #include <nlohmann/json.hpp>
 
-#include "teach/exact_replay.h"
+#include "teach/exact_run.h"
 
 namespace vantrell {
 

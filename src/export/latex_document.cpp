@@ -202,10 +202,10 @@ std::string BuildLatexDocument(const VantrellState& state, bool dual) {
     text += "\\section*{" + LatexEscaped(state.mProblemName) + "}\n";
     const bool maximizes = dual ? state.mMinimize : !state.mMinimize;
     const char* kind = dual ? "Dual" : "Primal";
-    text += writer.Problem(dual ? state.mDual : state.mPrimal, maximizes ? "Maximize" : "Minimize",
+    text += writer.Problem(KeptRun(state, dual).problem, maximizes ? "Maximize" : "Minimize",
                            dual && !state.mMinimize);
-    const auto run = ReplayKeptRun(state, dual);
-    if (!run) {
+    const ExactRun* run = KeptExactRun(state, dual);
+    if (run == nullptr || KeptRun(state, dual).count <= 0) {
         return text + "\nThe problem must be solved first.\n\\end{document}\n";
     }
     for (std::size_t p = 0; p < run->pages.size(); ++p) {

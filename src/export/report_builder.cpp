@@ -45,12 +45,10 @@ std::size_t KeptPages(std::int32_t count) {
 }
 
 void AppendPages(std::string& report, const char* kind, const VantrellState& state, bool dual) {
-    const PageStore& pages = dual ? state.mDualPages : state.mPrimalPages;
-    const std::int32_t count = dual ? state.mDualTableauCount : state.mPrimalTableauCount;
-    const RunOutcome outcome = dual ? state.mDualOutcome : state.mPrimalOutcome;
     int number = 0;
     const std::vector<std::string> explained = ReportNotes(state, dual);
-    ForEachShownPage(state, dual, pages, count, outcome, [&](ShownPage& shown) {
+    const ExactRun* exact = KeptExactRun(state, dual);
+    ForEachKeptPage(state, dual, [&](ShownPage& shown) {
         report += CFormat("\n\n%s Tableau #%d", kind, ++number);
         report += "\n";
         const TableauPage& page = shown.Page();
@@ -64,17 +62,16 @@ void AppendPages(std::string& report, const char* kind, const VantrellState& sta
         for (const std::string& note : shown.notes) {
             report += "Note: " + note + "\n";
         }
+        // The decimal pages do not carry the note where the exact run parts from them.
+        if (state.mExplain && shown.source != nullptr) {
+            for (const std::string& note :
+                 PartingNotes(exact, static_cast<std::size_t>(number - 1))) {
+                report += "Note: " + note + "\n";
+            }
+        }
         report += ReportPageNote(explained, static_cast<std::size_t>(number - 1));
     });
 }
-
-struct KeptRun {
-    const PageStore& pages;
-    std::int32_t count;
-    const std::vector<CostTerm>& basis;
-    const std::vector<double>& values;
-    RunOutcome outcome;
-};
 
 // The solution entries and value in exact numbers, when the display asks for them and the
 // run can be replayed.
@@ -87,8 +84,8 @@ std::optional<ExactSolution> ExactSolutionOf(const VantrellState& state, bool du
     if (state.mDisplay.IsDefault()) {
         return std::nullopt;
     }
-    const auto run = ReplayKeptRun(state, dual);
-    if (!run || !run->complete || run->pages.empty()) {
+    const ExactRun* run = KeptExactRun(state, dual);
+    if (run == nullptr || !run->certified || run->pages.empty()) {
         return std::nullopt;
     }
     const ExactPage& last = run->pages.back();
@@ -104,7 +101,7 @@ std::optional<ExactSolution> ExactSolutionOf(const VantrellState& state, bool du
 
 // The basis lines, then the objective value and the closing line, or the line that
 // says why the run has no solution.
-void AppendSolution(std::string& report, const KeptRun& run,
+void AppendSolution(std::string& report, const KeptRunOf<const VantrellState>& run,
                     const std::optional<ExactSolution>& exact, int decimals, const char* valueLabel,
                     const char* closingLine) {
     const std::string entry = FillDecimals("    %%s = %%.%dlf\n", decimals);
@@ -188,10 +185,7 @@ std::string BuildReport(const VantrellState& state, const ReportClock& when) {
     } else {
         AppendPages(report, "Primal", state, false);
         report += "\n\nComplete Primal Solution:\n";
-        AppendSolution(report,
-                       {state.mPrimalPages, state.mPrimalTableauCount, state.mPrimalBasis,
-                        state.mPrimalValues, state.mPrimalOutcome},
-                       ExactSolutionOf(state, false), decimals,
+        AppendSolution(report, KeptRun(state, false), ExactSolutionOf(state, false), decimals,
                        "    Primal Solution = ", "    Other Variables: 0.0\n");
         report += ReportRunExplanation(state, false);
     }
@@ -210,10 +204,7 @@ std::string BuildReport(const VantrellState& state, const ReportClock& when) {
     }
     AppendPages(report, "Dual", state, true);
     report += "\n\nComplete Dual Solution:\n";
-    AppendSolution(report,
-                   {state.mDualPages, state.mDualTableauCount, state.mDualBasis, state.mDualValues,
-                    state.mDualOutcome},
-                   ExactSolutionOf(state, true), decimals,
+    AppendSolution(report, KeptRun(state, true), ExactSolutionOf(state, true), decimals,
                    "    Dual Solution = ", "    Other Dual Variables: 0.0\n");
     report += ReportRunExplanation(state, true);
     return report;

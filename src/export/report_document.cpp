@@ -30,10 +30,8 @@ ReportTable TableOf(const TableauPage& page) {
 // The shown pages of the kept primal and dual runs, in the report's order.
 std::vector<ReportTable> KeptTables(const VantrellState& state, bool dual) {
     std::vector<ReportTable> tables;
-    ForEachShownPage(state, dual, dual ? state.mDualPages : state.mPrimalPages,
-                     dual ? state.mDualTableauCount : state.mPrimalTableauCount,
-                     dual ? state.mDualOutcome : state.mPrimalOutcome,
-                     [&tables](ShownPage& shown) { tables.push_back(TableOf(shown.Page())); });
+    ForEachKeptPage(state, dual,
+                    [&tables](ShownPage& shown) { tables.push_back(TableOf(shown.Page())); });
     return tables;
 }
 

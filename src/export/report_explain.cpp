@@ -48,7 +48,7 @@ std::string ReportRunExplanation(const VantrellState& state, bool dual) {
     }
     const RunExplanation explanation = ExplainKeptRun(state, dual);
     std::string text;
-    const std::vector<std::string>& practice = dual ? state.mDualPractice : state.mPrimalPractice;
+    const std::vector<std::string>& practice = KeptRun(state, dual).record.practice;
     if (!practice.empty()) {
         text += "\nPractice:\n";
         for (const std::string& line : practice) {

@@ -10,20 +10,19 @@ namespace vantrell {
 SheetLayout LayOutSheet(const VantrellState& state) {
     SheetLayout layout;
     int row = 1;
-    ForEachShownPage(state, state.mSolvingDual, state.mPages, state.mTableauCount,
-                     state.mRunOutcome, [&](const ShownPage& page) {
-                         for (const TableauPage::Line& line : page.Page().mRows) {
-                             int column = 2;
-                             for (const std::string& text : line) {
-                                 layout.cells.push_back(SheetCell{row, column, text});
-                                 layout.columnCount = std::max(layout.columnCount, column);
-                                 ++column;
-                             }
-                             layout.rowCount = row;
-                             ++row;
-                         }
-                         ++row;  // the empty row between tableaus
-                     });
+    ForEachCurrentPage(state, [&](const ShownPage& page) {
+        for (const TableauPage::Line& line : page.Page().mRows) {
+            int column = 2;
+            for (const std::string& text : line) {
+                layout.cells.push_back(SheetCell{row, column, text});
+                layout.columnCount = std::max(layout.columnCount, column);
+                ++column;
+            }
+            layout.rowCount = row;
+            ++row;
+        }
+        ++row;  // the empty row between tableaus
+    });
     return layout;
 }
 

@@ -19,8 +19,7 @@ bool SolvedThisProblem(const SolvedProblem& solved, const ProblemSet& primal, bo
 namespace vantrell {
 
 bool KeptRunIsCurrent(const VantrellState& state, bool dual) {
-    return SolvedThisProblem(dual ? state.mDualSolved : state.mPrimalSolved, state.mPrimal,
-                             state.mMinimize);
+    return SolvedThisProblem(KeptRun(state, dual).solved, state.mPrimal, state.mMinimize);
 }
 
 bool LastRunIsStale(const VantrellState& state) {
@@ -34,7 +33,7 @@ bool NoKeptRunIsCurrent(const VantrellState& state) {
 }
 
 bool KeptRunIsStale(const VantrellState& state, bool dual) {
-    const SolvedProblem& solved = dual ? state.mDualSolved : state.mPrimalSolved;
+    const SolvedProblem& solved = KeptRun(state, dual).solved;
     return solved.made && !KeptRunIsCurrent(state, dual);
 }
 

@@ -138,11 +138,11 @@ std::optional<SimplexPath> BuildSimplexPath(const ExactRun& run, const ProblemSe
 }
 
 std::optional<SimplexPath> KeptRunPath(const VantrellState& state, bool dual) {
-    const auto run = ReplayKeptRun(state, dual);
-    if (!run) {
+    const ExactRun* run = KeptExactRun(state, dual);
+    if (run == nullptr || KeptRun(state, dual).count <= 0) {
         return std::nullopt;
     }
-    return BuildSimplexPath(*run, dual ? state.mDual : state.mPrimal);
+    return BuildSimplexPath(*run, KeptRun(state, dual).problem);
 }
 
 std::vector<std::string> PathLines(const SimplexPath& path) {

@@ -8,7 +8,7 @@
 #include "model/problem.h"
 #include "model/vantrell_state.h"
 #include "plot/plot_geometry.h"
-#include "teach/exact_replay.h"
+#include "teach/exact_run.h"
 
 namespace vantrell {
 

@@ -13,19 +13,20 @@
 namespace vantrell {
 namespace {
 
-void EndRun(VantrellState& state, RunOutcome outcome) {
+void EndRun(VantrellState& state, PagePresenter& presenter, RunOutcome outcome) {
     state.mRunOutcome = outcome;
     state.mSolutionLines = SolutionLines(state);
+    presenter.RunEnded(state, outcome);
 }
 
 // Ends a run before page E is shown, keeping pages 0 to E-1, as an unbounded run ends.
-void StopBeforePage(VantrellState& state, Prompt& prompt, TableauPage& page,
-                    const std::string& message, RunOutcome outcome) {
+void StopBeforePage(VantrellState& state, Prompt& prompt, PagePresenter& presenter,
+                    TableauPage& page, const std::string& message, RunOutcome outcome) {
     prompt.ShowMessage(message);
     page.Clear();
     state.mLeavingRow = -1;
     state.mTableauCount = state.mTableauIndex;
-    EndRun(state, outcome);
+    EndRun(state, presenter, outcome);
 }
 
 // A basis is a set of columns, whatever rows they stand in; the names tell columns apart.
@@ -70,8 +71,8 @@ void RunIteration(VantrellState& state, Prompt& prompt, PagePresenter& presenter
         // no page may show one, nor a solution be read from it.
         if (!TableauIsFinite(work, state.mBasis, state.mZj, state.mCjZj) ||
             !std::isfinite(page.mZ)) {
-            StopBeforePage(state, prompt, page, OutcomeSolutionText(RunOutcome::TooLarge),
-                           RunOutcome::TooLarge);
+            StopBeforePage(state, prompt, presenter, page,
+                           OutcomeSolutionText(RunOutcome::TooLarge), RunOutcome::TooLarge);
             return;
         }
 
@@ -88,12 +89,14 @@ void RunIteration(VantrellState& state, Prompt& prompt, PagePresenter& presenter
             const int leavingRow =
                 ChooseLeavingRow(work, state.mBasis, entering, state.mRatios, state.mPivotRule);
             if (leavingRow == kRatioTooLarge) {
-                StopBeforePage(state, prompt, page, OutcomeSolutionText(RunOutcome::TooLarge),
-                               RunOutcome::TooLarge);
+                StopBeforePage(state, prompt, presenter, page,
+                               OutcomeSolutionText(RunOutcome::TooLarge), RunOutcome::TooLarge);
                 return;
             }
             if (leavingRow == -1) {
-                StopBeforePage(state, prompt, page, kUnboundedMessage, RunOutcome::Unbounded);
+                presenter.Unbounded(state, entering);
+                StopBeforePage(state, prompt, presenter, page, kUnboundedMessage,
+                               RunOutcome::Unbounded);
                 return;
             }
             state.mLeavingRow = leavingRow;
@@ -116,7 +119,7 @@ void RunIteration(VantrellState& state, Prompt& prompt, PagePresenter& presenter
                 const bool cycling = AnyBasisRepeats(std::move(shownBases));
                 const RunOutcome outcome = cycling ? RunOutcome::Cycling : RunOutcome::PageLimit;
                 prompt.ShowMessage(OutcomeSolutionText(outcome));
-                EndRun(state, outcome);
+                EndRun(state, presenter, outcome);
                 return;
             }
             Pivot(work, state.mBasis, state.mLeavingRow, entering);
@@ -124,7 +127,7 @@ void RunIteration(VantrellState& state, Prompt& prompt, PagePresenter& presenter
     }
 
     state.mSolved = true;
-    EndRun(state, state.mRunOutcome);
+    EndRun(state, presenter, state.mRunOutcome);
 }
 
 }  // namespace vantrell

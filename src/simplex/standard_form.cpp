@@ -99,7 +99,7 @@ bool BuildStandardForm(VantrellState& state, Prompt& prompt) {
         return false;
     }
     ProblemSet& work = state.mWork;
-    work = state.mSolvingDual ? state.mDual : state.mPrimal;
+    work = KeptRun(state, state.mSolvingDual).problem;
 
     if (work.objective.size() < 2) {
         prompt.ShowMessage("The objective function is empty");

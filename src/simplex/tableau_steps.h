@@ -5,14 +5,12 @@
 
 #include "model/pivot_rule.h"
 #include "model/problem.h"
+#include "simplex/decimal_arithmetic.h"
 
 namespace vantrell {
 
-// The textbook steps of one big-M tableau. Round-off never decides a pivot: values
-// within kZeroTolerance of zero count as zero in every sign test.
-inline constexpr double kZeroTolerance = 1e-9;
-// The stored ratio of a row that the ratio test excludes, shown as "-".
-inline constexpr double kNoRatio = 9e29;
+// The decimal run's steps of one big-M tableau: the rules of pivot_rules.h in doubles, with
+// the state's working fields as they are stored.
 
 // Zj and Cj-Zj per column, part by part. A Cj-Zj cell without M keeps its old M part.
 void ComputeReducedCosts(const ProblemSet& work, const std::vector<CostTerm>& basis,

@@ -3,11 +3,35 @@
 
 #include <charconv>
 #include <cmath>
+#include <cstdlib>
+#include <new>
 
 #include "model/number_text.h"
 
 namespace vantrell {
 namespace {
+
+// GMP ends the process when an allocation fails. Every run makes its exact run, so a
+// problem too large for the memory left must end as any other allocation failure does:
+// with std::bad_alloc, which the command guard turns into its message. Throwing through
+// GMP's frames is sound on this platform, whose C code carries unwind tables.
+void* AllocateOrThrow(std::size_t size) {
+    if (void* block = std::malloc(size)) {
+        return block;
+    }
+    throw std::bad_alloc();
+}
+void* ReallocateOrThrow(void* old, std::size_t /*oldSize*/, std::size_t size) {
+    if (void* block = std::realloc(old, size)) {
+        return block;
+    }
+    throw std::bad_alloc();
+}
+void Release(void* block, std::size_t /*size*/) {
+    std::free(block);
+}
+[[maybe_unused]] const bool kGmpThrowsOnExhaustion =
+    (mp_set_memory_functions(AllocateOrThrow, ReallocateOrThrow, Release), true);
 
 // The shortest round-trip text is digits with an optional point and exponent; its value
 // is digits / 10^(fraction digits) * 10^exponent, exactly.

@@ -14,13 +14,25 @@ std::string CellText(const Rational& value, const DisplayOptions& options, int d
 
 }  // namespace
 
-TableauPage ExactTableauPage(const ExactPage& exact, const TableauPage& shown,
-                             const DisplayOptions& options, int decimals) {
+Rational PivotOf(const ExactPage& exact) {
+    if (exact.entering < 0 || exact.leaving < 0) {
+        return {};
+    }
+    return exact
+        .cells[static_cast<std::size_t>(exact.leaving)][static_cast<std::size_t>(exact.entering)];
+}
+
+TableauPage ExactTableauPage(const ExactPage& exact, const DisplayOptions& options, int decimals) {
     TableauPage page;
-    page.mEntering = shown.mEntering;
-    page.mLeaving = shown.mLeaving;
-    page.mPivotValue = shown.mPivotValue;
-    page.mZ = shown.mZ;
+    if (exact.entering >= 0) {
+        page.mEntering = exact.columnNames[static_cast<std::size_t>(exact.entering)];
+    }
+    if (exact.leaving >= 0) {
+        page.mLeaving = exact.basisNames[static_cast<std::size_t>(exact.leaving)];
+    }
+    page.mPivotValue = PivotOf(exact).get_d();
+    page.mZ = exact.z.get_d();
+    page.mRule = exact.rule;
 
     TableauPage::Line cj{"", "Cj"};
     TableauPage::Line heading{"Cb", "Basis"};
@@ -55,46 +67,67 @@ TableauPage ExactTableauPage(const ExactPage& exact, const TableauPage& shown,
     return page;
 }
 
-void ForEachShownPage(const VantrellState& state, bool dual, const PageStore& pages, int count,
-                      RunOutcome outcome, const std::function<void(ShownPage&)>& visit) {
-    const auto kept = static_cast<std::size_t>(std::clamp(count, 0, kTableauPages));
-    const auto run =
-        state.mDisplay.IsDefault() ? std::nullopt : ReplayPages(state, dual, pages, count, outcome);
-    const int decimals = state.mDecimalPlaces;
-    for (std::size_t p = 0; p < kept; ++p) {
-        ShownPage shown{&pages[p], {}, CFormat("%f", pages[p].mPivotValue), {}};
-        if (run && p < run->pages.size()) {
-            const ExactPage& exact = run->pages[p];
-            shown.exact = ExactTableauPage(exact, pages[p], state.mDisplay, decimals);
-            shown.source = nullptr;
-            Rational pivot;
-            if (exact.entering >= 0 && exact.leaving >= 0) {
-                pivot = exact.cells[static_cast<std::size_t>(exact.leaving)]
-                                   [static_cast<std::size_t>(exact.entering)];
-            }
-            shown.pivotText = CellText(pivot, state.mDisplay, decimals);
-            shown.notes = exact.notes;
+ShownPage ShownExactPage(const ExactPage& exact, const DisplayOptions& options, int decimals) {
+    ShownPage shown;
+    shown.exact = ExactTableauPage(exact, options, decimals);
+    shown.pivotText = CellText(PivotOf(exact), options, decimals);
+    shown.notes = exact.notes;
+    return shown;
+}
+
+ShownPage ShownDecimalPage(const TableauPage& page) {
+    return {&page, {}, CFormat("%f", page.mPivotValue), {}};
+}
+
+void ForEachShownPage(const VantrellState& state, const ExactRun* run, const PageStore& pages,
+                      int count, const std::function<void(ShownPage&)>& visit) {
+    // The exact views follow the exact run, also where round-off made the decimal run part
+    // from it; the default display prints the decimal run's own pages.
+    if (run != nullptr && !state.mDisplay.IsDefault() && !run->pages.empty()) {
+        for (const ExactPage& exact : run->pages) {
+            ShownPage shown = ShownExactPage(exact, state.mDisplay, state.mDecimalPlaces);
+            visit(shown);
         }
+        return;
+    }
+    const auto kept = static_cast<std::size_t>(std::clamp(count, 0, kTableauPages));
+    for (std::size_t p = 0; p < kept; ++p) {
+        ShownPage shown = ShownDecimalPage(pages[p]);
         visit(shown);
     }
 }
 
-std::vector<ShownPage> DisplayedPages(const VantrellState& state, bool dual, const PageStore& pages,
-                                      int count, RunOutcome outcome) {
+void ForEachKeptPage(const VantrellState& state, bool dual,
+                     const std::function<void(ShownPage&)>& visit) {
+    const auto kept = KeptRun(state, dual);
+    ForEachShownPage(state, kept.record.exact.get(), kept.pages, kept.count, visit);
+}
+
+void ForEachCurrentPage(const VantrellState& state, const std::function<void(ShownPage&)>& visit) {
+    ForEachShownPage(state, CurrentExactRun(state), state.mPages, state.mTableauCount, visit);
+}
+
+std::vector<ShownPage> DisplayedKeptPages(const VantrellState& state, bool dual) {
     std::vector<ShownPage> shown;
-    ForEachShownPage(state, dual, pages, count, outcome,
-                     [&shown](ShownPage& page) { shown.push_back(std::move(page)); });
+    ForEachKeptPage(state, dual, [&shown](ShownPage& page) { shown.push_back(std::move(page)); });
     return shown;
 }
 
-ShownPage DisplayedCurrentPage(const VantrellState& state, const TableauPage& page) {
-    const ShownPage asShown{&page, {}, CFormat("%f", page.mPivotValue), {}};
-    if (state.mDisplay.IsDefault() || state.mTableauCount <= 0) {
-        return asShown;
+ShownPage DisplayedRunPage(const VantrellState& state, std::size_t index) {
+    const ExactRun* run = CurrentExactRun(state);
+    if (run != nullptr && !state.mDisplay.IsDefault() && !run->pages.empty()) {
+        // Past the exact run's end (where the decimal run went on) its last page stands.
+        const ExactPage& exact = run->pages[std::min(index, run->pages.size() - 1)];
+        return ShownExactPage(exact, state.mDisplay, state.mDecimalPlaces);
     }
-    std::vector<ShownPage> pages = DisplayedPages(state, state.mSolvingDual, state.mPages,
-                                                  state.mTableauCount, OutcomeSoFar(state));
-    return pages.empty() ? asShown : pages.back();
+    return ShownDecimalPage(state.mPages[std::min(index, PageStore::size() - 1)]);
+}
+
+ShownPage DisplayedCurrentPage(const VantrellState& state, const TableauPage& page) {
+    if (state.mDisplay.IsDefault() || state.mTableauCount <= 0) {
+        return ShownDecimalPage(page);
+    }
+    return DisplayedRunPage(state, static_cast<std::size_t>(state.mTableauCount - 1));
 }
 
 std::function<std::string(double)> ShownNumberText(const VantrellState& state) {
@@ -108,13 +141,6 @@ std::string ShownNumber(double value, const DisplayOptions& options, int decimal
         return FixedText(value, decimals);
     }
     return NumberText(ExactFromDouble(value), options.numbers, decimals);
-}
-
-std::vector<ShownPage> DisplayedKeptPages(const VantrellState& state, bool dual) {
-    return dual ? DisplayedPages(state, true, state.mDualPages, state.mDualTableauCount,
-                                 state.mDualOutcome)
-                : DisplayedPages(state, false, state.mPrimalPages, state.mPrimalTableauCount,
-                                 state.mPrimalOutcome);
 }
 
 std::vector<std::string> ExactSolutionLines(const ExactRun& run, const DisplayOptions& options,
@@ -142,9 +168,8 @@ std::vector<std::string> DisplayedSolutionLines(const VantrellState& state) {
     if (state.mDisplay.IsDefault()) {
         return state.mSolutionLines;
     }
-    const auto run = ReplayPages(state, state.mSolvingDual, state.mPages, state.mTableauCount,
-                                 state.mRunOutcome);
-    if (!run || !run->complete) {
+    const ExactRun* run = CurrentExactRun(state);
+    if (run == nullptr || !run->certified) {
         return state.mSolutionLines;
     }
     return ExactSolutionLines(*run, state.mDisplay, state.mDecimalPlaces);

@@ -7,18 +7,17 @@
 
 #include "model/display_options.h"
 #include "model/vantrell_state.h"
-#include "teach/exact_replay.h"
+#include "teach/exact_run.h"
 
 namespace vantrell {
 
-// The exact page as tableau text, in the layout of the float page: Cj line, heading,
-// one line per row with Bi and Bi/Aij, Zj, and Cj-Zj closed by the objective value.
-// Entering, leaving and the pivot value are copied from the float page.
-TableauPage ExactTableauPage(const ExactPage& exact, const TableauPage& shown,
-                             const DisplayOptions& options, int decimals);
+// The exact page as tableau text, in the layout of the decimal page: Cj line, heading,
+// one line per row with Bi and Bi/Aij, Zj, and Cj-Zj closed by the objective value, with
+// the exact run's own entering and leaving variable.
+TableauPage ExactTableauPage(const ExactPage& exact, const DisplayOptions& options, int decimals);
 
-// A page as the display options show it, with its pivot in the same numbers and the notes
-// where exact arithmetic would have chosen otherwise.
+// A page as the display options show it, with its pivot in the same numbers and the note
+// where the decimal run parts from the exact one.
 // With the default display the run's own page is shown as it is, without a copy.
 struct ShownPage {
     const TableauPage* source = nullptr;  // the run's page, when shown as it is
@@ -29,17 +28,21 @@ struct ShownPage {
     const TableauPage& Page() const { return source != nullptr ? *source : exact; }
 };
 
-// The pages of a run as the display options show them: the float pages themselves with
-// the default options or when no exact replay exists, the exact pages otherwise.
-std::vector<ShownPage> DisplayedPages(const VantrellState& state, bool dual, const PageStore& pages,
-                                      int count, RunOutcome outcome);
+// The pages of a run as the display options show them, one at a time, so that a long run
+// is never held twice: the decimal pages themselves with the default options, the exact
+// run's pages otherwise (run may be null: then the decimal pages).
+void ForEachShownPage(const VantrellState& state, const ExactRun* run, const PageStore& pages,
+                      int count, const std::function<void(ShownPage&)>& visit);
+// The same for the kept primal (or dual) run, and for the run in mPages.
+void ForEachKeptPage(const VantrellState& state, bool dual,
+                     const std::function<void(ShownPage&)>& visit);
+void ForEachCurrentPage(const VantrellState& state, const std::function<void(ShownPage&)>& visit);
 std::vector<ShownPage> DisplayedKeptPages(const VantrellState& state, bool dual);
-// The same one page at a time, so that a long run is never held twice.
-void ForEachShownPage(const VantrellState& state, bool dual, const PageStore& pages, int count,
-                      RunOutcome outcome, const std::function<void(ShownPage&)>& visit);
 
-// The page a run is showing now (the last of mPages up to mTableauCount) in the display
-// options, for the tableau window.
+// Page index (from 0) of the run in mPages in the display options: the same cost for
+// every page, for the tableau window.
+ShownPage DisplayedRunPage(const VantrellState& state, std::size_t index);
+// The page the run is showing now (the last of mPages up to mTableauCount).
 ShownPage DisplayedCurrentPage(const VantrellState& state, const TableauPage& page);
 
 // A number of the problem as typed, in the display options' numbers: the fixed decimal

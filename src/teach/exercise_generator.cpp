@@ -13,6 +13,8 @@
 #include "simplex/iteration.h"
 #include "simplex/standard_form.h"
 #include "simplex/tableau_steps.h"
+#include "teach/exact_run.h"
+#include "teach/special_cases.h"
 
 namespace vantrell {
 namespace {
@@ -342,23 +344,21 @@ bool NiceValue(const BigMValue& value) {
 // Watches a run: every tableau's numbers, basic values at zero, how it ends.
 class RunWatch : public PagePresenter, public Prompt {
   public:
-    explicit RunWatch(const VantrellState& state) : mState(state) {}
+    RunWatch() = default;
 
     void ShowPage(const VantrellState& state, const TableauPage& page) override {
         mNice = mNice && SmallDenominator(page.mZ);
         Inspect(state);
     }
-    void ShowMessage(const std::string& text) override {
-        if (text == kUnboundedMessage) {
-            Inspect(mState);  // the unbounded tableau is asked in practice too
-        }
+    void Unbounded(const VantrellState& state, int) override {
+        Inspect(state);  // the unbounded tableau is asked in practice too
     }
+    void ShowMessage(const std::string&) override {}
     bool AskYesNo(const std::string&) override { return false; }
     std::optional<std::string> ChooseFileToOpen(const FileDialogSpec&) override { return {}; }
     std::optional<std::string> ChooseFileToSave(const FileDialogSpec&) override { return {}; }
 
     bool mNice = true;
-    bool mDegenerate = false;
 
   private:
     void Inspect(const VantrellState& state) {
@@ -366,7 +366,6 @@ class RunWatch : public PagePresenter, public Prompt {
             const ConstraintRow& row = state.mWork.constraints[r];
             mNice = mNice && SmallDenominator(row.rhs) &&
                     std::all_of(row.coefficients.begin(), row.coefficients.end(), SmallDenominator);
-            mDegenerate = mDegenerate || std::fabs(row.rhs) <= kZeroTolerance;
             if (r < state.mRatios.size() && state.mRatios[r] != kNoRatio) {
                 mNice = mNice && SmallDenominator(state.mRatios[r]);
             }
@@ -374,31 +373,7 @@ class RunWatch : public PagePresenter, public Prompt {
         mNice = mNice && std::all_of(state.mCjZj.begin(), state.mCjZj.end(), NiceValue) &&
                 std::all_of(state.mZj.begin(), state.mZj.end(), NiceValue);
     }
-
-    const VantrellState& mState;
 };
-
-// A nonbasic column that could enter at no cost on the optimal page, and has a row to
-// pivot on: the optimum is not the only one.
-bool HasAlternativeOptimum(const VantrellState& state) {
-    for (std::size_t k = 0; k < state.mCjZj.size(); ++k) {
-        const CostTerm& column = state.mWork.objective[k];
-        const bool basic =
-            std::any_of(state.mBasis.begin(), state.mBasis.end(),
-                        [&column](const CostTerm& b) { return b.name == column.name; });
-        if (basic || column.id == kArtificialId ||
-            std::fabs(state.mCjZj[k].constPart) > kZeroTolerance ||
-            (state.mCjZj[k].hasM && std::fabs(state.mCjZj[k].mPart) > kZeroTolerance)) {
-            continue;
-        }
-        for (const ConstraintRow& row : state.mWork.constraints) {
-            if (row.coefficients[k] > kZeroTolerance && row.rhs > kZeroTolerance) {
-                return true;
-            }
-        }
-    }
-    return false;
-}
 
 // Runs the problem read back from its own file text and checks the kind's promise.
 bool KeepsPromise(const ProblemFile& file, ExerciseKind kind) {
@@ -406,10 +381,12 @@ bool KeepsPromise(const ProblemFile& file, ExerciseKind kind) {
     state.mPrimal = file.problem;
     state.mMinimize = file.minimize;
     state.mDecimalPlaces = file.decimalPlaces;
-    RunWatch watch(state);
+    RunWatch watch;
     if (!BuildStandardForm(state, watch)) {
         return false;
     }
+    const ExactRun exact =
+        RunExact(state.mWork, state.mBasis, state.mPivotRule, false, file.minimize);
     RunIteration(state, watch, watch);
     const int pivots =
         state.mRunOutcome == RunOutcome::Unbounded ? state.mTableauCount : state.mTableauCount - 1;
@@ -422,16 +399,16 @@ bool KeepsPromise(const ProblemFile& file, ExerciseKind kind) {
         case ExerciseKind::Infeasible:
             return state.mRunOutcome == RunOutcome::Infeasible;
         case ExerciseKind::Degenerate:
-            return state.mRunOutcome == RunOutcome::Optimal && watch.mDegenerate;
+            return state.mRunOutcome == RunOutcome::Optimal && HasDegenerateTableau(exact);
         case ExerciseKind::Alternative:
-            return state.mRunOutcome == RunOutcome::Optimal && HasAlternativeOptimum(state);
+            return state.mRunOutcome == RunOutcome::Optimal && HasAlternativeOptimum(exact);
         case ExerciseKind::Max:
         case ExerciseKind::Min:
         case ExerciseKind::Mixed:
             break;
     }
-    return state.mRunOutcome == RunOutcome::Optimal && !watch.mDegenerate &&
-           !HasAlternativeOptimum(state);
+    return state.mRunOutcome == RunOutcome::Optimal && !HasDegenerateTableau(exact) &&
+           !HasAlternativeOptimum(exact);
 }
 
 Draft MakeDraft(SeededNumbers& numbers, const ExerciseRequest& request) {

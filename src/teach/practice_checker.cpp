@@ -5,9 +5,6 @@
 #include <cctype>
 #include <cmath>
 
-#include "model/variable_names.h"
-#include "simplex/tableau_steps.h"
-
 namespace vantrell {
 namespace {
 
@@ -21,13 +18,6 @@ std::string Lower(std::string_view text) {
     return lower;
 }
 
-std::string Cell(const TableauPage& page, std::size_t line, std::size_t cell) {
-    if (line >= page.mRows.size() || cell >= page.mRows[line].size()) {
-        return {};
-    }
-    return page.mRows[line][cell];
-}
-
 // Names are matched as the student may type them: x2 is X2.
 int FindName(const std::vector<std::string>& names, const std::string& name) {
     const std::string wanted = Lower(name);
@@ -39,9 +29,8 @@ int FindName(const std::vector<std::string>& names, const std::string& name) {
     return -1;
 }
 
-bool SameValue(const BigMValue& a, const BigMValue& b) {
-    return std::fabs(a.mPart - b.mPart) <= kZeroTolerance &&
-           std::fabs(a.constPart - b.constPart) <= kZeroTolerance;
+bool SameValue(const ExactMValue& a, const ExactMValue& b) {
+    return a.c == b.c && (a.hasM ? a.m : Rational(0)) == (b.hasM ? b.m : Rational(0));
 }
 
 PracticeFeedback Right(std::string text) {
@@ -98,7 +87,8 @@ struct Texts {
     }
     std::string NotSmallest(std::size_t row) const {
         const std::string& best = page.basis[Leaving()];
-        if (std::fabs(page.ratios[row] - page.ratios[Leaving()]) <= kZeroTolerance) {
+        if (page.ratios[row] && page.ratios[Leaving()] &&
+            *page.ratios[row] == *page.ratios[Leaving()]) {
             return page.basis[row] + "'s ratio " + page.ratioText[row] + " ties with " + best +
                    (Bland() ? "'s: on a tie the basic variable of smallest index leaves"
                             : "'s: on a tie the first row leaves");
@@ -230,43 +220,37 @@ std::optional<PracticeAnswer> ParsePracticeAnswer(std::string_view line) {
     return PracticeAnswer{Kind::Name, word};
 }
 
-PracticePage ReadPracticePage(const ProblemSet& work, const std::vector<CostTerm>& basis,
-                              const std::vector<BigMValue>& cjzj, const TableauPage& shown,
-                              PivotRule rule) {
-    PracticePage page;
-    page.rule = rule;
-    const std::size_t rows = work.constraints.size();
-    const std::size_t cjzjLine = rows + 3;
-    for (std::size_t k = 0; k < work.objective.size() && k < cjzj.size(); ++k) {
-        page.columns.push_back(work.objective[k].name);
-        page.artificial.push_back(work.objective[k].id == kArtificialId);
-        page.cjzj.push_back(cjzj[k]);
-        page.cjzjText.push_back(Cell(shown, cjzjLine, k + 2));
+std::optional<PracticePage> ReadPracticePage(const ExactRun& run, std::size_t index,
+                                             const NoteNumbers& numbers) {
+    const bool stopped = index == run.pages.size() && run.unboundedEnd;
+    if (index >= run.pages.size() && !stopped) {
+        return std::nullopt;
     }
-    const std::size_t bCell = work.objective.size() + 2;
-    for (std::size_t r = 0; r < rows && r < basis.size(); ++r) {
-        page.basis.push_back(basis[r].name);
-        page.bText.push_back(Cell(shown, r + 2, bCell));
-        page.ratioText.push_back(Cell(shown, r + 2, bCell + 1));
-        if (basis[r].id == kArtificialId && work.constraints[r].rhs > kZeroTolerance &&
+    const ExactPage& exact = stopped ? *run.unboundedEnd : run.pages[index];
+    const bool last = !stopped && index + 1 == run.pages.size();
+    PracticePage page;
+    page.rule = exact.rule;
+    for (std::size_t k = 0; k < exact.columnNames.size(); ++k) {
+        page.columns.push_back(exact.columnNames[k]);
+        // Only an artificial variable costs M.
+        page.artificial.push_back(exact.cj[k].hasM && exact.cj[k].m < 0);
+        page.cjzj.push_back(exact.cjzj[k]);
+        page.cjzjText.push_back(numbers.Text(exact.cjzj[k]));
+    }
+    for (std::size_t r = 0; r < exact.basisNames.size(); ++r) {
+        page.basis.push_back(exact.basisNames[r]);
+        page.bText.push_back(numbers.Text(exact.bi[r]));
+        page.ratios.push_back(exact.ratios[r]);
+        page.ratioText.push_back(exact.ratios[r] ? numbers.Text(*exact.ratios[r]) : "-");
+        page.limits.push_back(exact.ratios[r] && sgn(*exact.ratios[r]) >= 0);
+        if (exact.cb[r].hasM && exact.cb[r].m < 0 && sgn(exact.bi[r]) > 0 &&
             page.artificialRow < 0) {
             page.artificialRow = static_cast<int>(r);
         }
     }
-    // The engine's own steps, in the order the run takes them.
-    page.infeasible = HasNoFeasibleSolution(work, basis, cjzj);
-    page.entering = page.infeasible ? -1 : ChooseEnteringColumn(work.objective, cjzj, rule);
-    page.limits.assign(page.basis.size(), false);
-    page.ratios.assign(page.basis.size(), kNoRatio);
-    if (page.entering >= 0) {
-        std::vector<double> ratios;
-        const int leaving = ChooseLeavingRow(work, basis, page.entering, ratios, rule);
-        page.leaving = leaving >= 0 ? leaving : -1;
-        for (std::size_t r = 0; r < page.basis.size() && r < ratios.size(); ++r) {
-            page.ratios[r] = ratios[r];
-            page.limits[r] = ratios[r] < kNoRatio && ratios[r] > -kZeroTolerance;
-        }
-    }
+    page.infeasible = last && run.outcome == RunOutcome::Infeasible;
+    page.entering = exact.entering;
+    page.leaving = exact.leaving;
     return page;
 }
 

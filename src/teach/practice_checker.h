@@ -6,8 +6,9 @@
 #include <string_view>
 #include <vector>
 
-#include "model/problem.h"
-#include "model/tableau_page.h"
+#include "model/pivot_rule.h"
+#include "teach/exact_run.h"
+#include "teach/step_notes.h"
 
 namespace vantrell {
 
@@ -26,19 +27,19 @@ struct PracticeAnswer {
 // Nothing for a blank line.
 std::optional<PracticeAnswer> ParsePracticeAnswer(std::string_view line);
 
-// What the checker needs of one page: the names and the numbers as the page shows them,
-// and what the engine itself chooses on it.
+// What the checker needs of one page: the names, the numbers and their texts in the
+// display options, and what the rule itself chooses on it.
 struct PracticePage {
     std::vector<std::string> columns;
     std::vector<bool> artificial;
-    std::vector<BigMValue> cjzj;
+    std::vector<ExactMValue> cjzj;
     std::vector<std::string> cjzjText;
     std::vector<std::string> basis;
     std::vector<std::string> bText;
     // Per row, for the entering column: whether the ratio test lets it limit the column,
     // its ratio and the ratio's text.
     std::vector<bool> limits;
-    std::vector<double> ratios;
+    std::vector<std::optional<Rational>> ratios;
     std::vector<std::string> ratioText;
     int entering = -1;  // the engine's column, -1 on a last page
     int leaving = -1;   // the engine's row, -1 when none limits the entering column
@@ -47,12 +48,12 @@ struct PracticePage {
     PivotRule rule = PivotRule::LargestCjZj;
 };
 
-// Reads a page before its pivot. The right answers come from the engine's own choice
-// functions, so the rule checked is the rule the run pivots by; shown is the page's text
-// in the display options, which gives the numbers the explanations quote.
-PracticePage ReadPracticePage(const ProblemSet& work, const std::vector<CostTerm>& basis,
-                              const std::vector<BigMValue>& cjzj, const TableauPage& shown,
-                              PivotRule rule);
+// Reads page index (from 0) of the exact run before its pivot; the index just past its
+// pages is an unbounded run's stopped page. The right answers are the exact run's own
+// choices, made by the rule the decimal run pivots by; numbers write the texts the
+// explanations quote, as the page shows them. Nothing past the run's pages.
+std::optional<PracticePage> ReadPracticePage(const ExactRun& run, std::size_t index,
+                                             const NoteNumbers& numbers);
 
 struct PracticeFeedback {
     // NotAChoice: a name the page does not have; it costs no try.

@@ -7,13 +7,12 @@ namespace vantrell {
 
 RunExplanation ExplainKeptRun(const VantrellState& state, bool dual) {
     RunExplanation explanation;
-    const auto run = ReplayKeptRun(state, dual);
-    if (!run) {
-        explanation.special = KeptRunSpecialCases(state, dual);
+    const ExactRun* run = KeptExactRun(state, dual);
+    if (run == nullptr) {
         return explanation;
     }
     const std::optional<ExactPage>& stopped = run->unboundedEnd;
-    const ProblemSet& problem = dual ? state.mDual : state.mPrimal;
+    const ProblemSet& problem = KeptRun(state, dual).problem;
     explanation.notes = StepNotes(*run, stopped, NoteNumbersOf(state));
     explanation.special = SpecialCases(*run, stopped, problem, NoteNumbersOf(state));
     explanation.sensitivity = ComputeSensitivity(*run, problem);

@@ -38,8 +38,7 @@ std::string PageListLine(const TableauPage& page, int index) {
 std::vector<bool> ReviewableRuns(const VantrellState& state) {
     std::vector<bool> runs;
     for (const bool dual : {false, true}) {
-        const int count = dual ? state.mDualTableauCount : state.mPrimalTableauCount;
-        if (count > 0 && KeptRunIsCurrent(state, dual)) {
+        if (KeptRun(state, dual).count > 0 && KeptRunIsCurrent(state, dual)) {
             runs.push_back(dual);
         }
     }

@@ -120,7 +120,7 @@ std::string ConstraintLabel(const ProblemSet& problem, std::size_t i) {
 }
 
 std::optional<Sensitivity> ComputeSensitivity(const ExactRun& run, const ProblemSet& problem) {
-    if (run.outcome != RunOutcome::Optimal || !run.complete || run.pages.empty()) {
+    if (run.outcome != RunOutcome::Optimal || !run.certified || run.pages.empty()) {
         return std::nullopt;
     }
     const ExactPage& page = run.pages.back();
@@ -151,15 +151,14 @@ std::optional<Sensitivity> ComputeSensitivity(const ExactRun& run, const Problem
 }
 
 std::optional<Sensitivity> KeptRunSensitivity(const VantrellState& state, bool dual) {
-    const auto run = ReplayKeptRun(state, dual);
-    return run ? ComputeSensitivity(*run, dual ? state.mDual : state.mPrimal) : std::nullopt;
+    const ExactRun* run = KeptExactRun(state, dual);
+    return run != nullptr ? ComputeSensitivity(*run, KeptRun(state, dual).problem) : std::nullopt;
 }
 
 std::optional<CurrentSensitivity> SensitivityOfCurrentRun(const VantrellState& state) {
     // The run in mPages was the last one; the other kind serves when that one is stale.
     for (const bool dual : {state.mSolvingDual, !state.mSolvingDual}) {
-        const RunOutcome outcome = dual ? state.mDualOutcome : state.mPrimalOutcome;
-        if (outcome != RunOutcome::Optimal || !KeptRunIsCurrent(state, dual)) {
+        if (KeptRun(state, dual).outcome != RunOutcome::Optimal || !KeptRunIsCurrent(state, dual)) {
             continue;
         }
         if (auto sensitivity = KeptRunSensitivity(state, dual)) {

@@ -6,7 +6,7 @@
 #include <vector>
 
 #include "model/vantrell_state.h"
-#include "teach/exact_replay.h"
+#include "teach/exact_run.h"
 #include "teach/step_notes.h"
 
 namespace vantrell {

@@ -37,11 +37,16 @@ std::string PointText(const ExactRun& run, const ExactPage& page,
     return text;
 }
 
+// A column outside the basis that could enter at no cost: not artificial, its Cj-Zj 0.
+bool EntersAtNoCost(const ExactPage& page, std::size_t k) {
+    return page.cj[k].m == 0 && IsZero(page.cjzj[k]) && !IsBasic(page, page.columnNames[k]);
+}
+
 std::optional<std::string> AlternativeOptima(const ExactRun& run, const NoteNumbers& numbers) {
     const ExactPage& page = run.pages.back();
     for (std::size_t k = 0; k < page.columnNames.size(); ++k) {
         const std::string& name = page.columnNames[k];
-        if (page.cj[k].m != 0 || !IsZero(page.cjzj[k]) || IsBasic(page, name)) {
+        if (!EntersAtNoCost(page, k)) {
             continue;
         }
         std::string text = "Alternative optima: " + name + " is non-basic with Cj-Zj = 0";
@@ -152,6 +157,11 @@ std::optional<std::string> Infeasible(const ExactRun& run, const ProblemSet& pro
     return std::nullopt;
 }
 
+// An exact answer that failed its proof check is a fault of ours: say so, show no answer.
+std::string UncertifiedLine(const ExactRun& run) {
+    return "The exact answer is not shown: its proof check failed (" + run.proofFault + ").";
+}
+
 std::optional<std::string> Cycling(const ExactRun& run) {
     std::vector<std::vector<std::string>> seen;
     for (std::size_t p = 0; p < run.pages.size(); ++p) {
@@ -178,7 +188,8 @@ std::vector<std::string> SpecialCases(const ExactRun& run, const std::optional<E
             cases.push_back(std::move(*text));
         }
     };
-    if (!run.complete) {
+    if (!run.certified) {
+        cases.push_back(UncertifiedLine(run));
         return cases;
     }
     if (run.outcome == RunOutcome::Unbounded && stopped) {
@@ -201,31 +212,36 @@ std::vector<std::string> SpecialCases(const ExactRun& run, const std::optional<E
     return cases;
 }
 
-std::vector<std::string> KeptRunSpecialCases(const VantrellState& state, bool dual) {
-    const auto run = ReplayKeptRun(state, dual);
-    if (!run) {
-        // A run unbounded on its first page keeps no page, but its direction is known.
-        const PageStore& pages = dual ? state.mDualPages : state.mPrimalPages;
-        const int count = dual ? state.mDualTableauCount : state.mPrimalTableauCount;
-        const RunOutcome outcome = dual ? state.mDualOutcome : state.mPrimalOutcome;
-        const auto stopped = ReplayStoppedPage(state, dual, pages, count, outcome);
-        if (!stopped) {
-            return {};
-        }
-        ExactRun empty;  // stopped on its first page: nothing kept but the direction
-        empty.dual = dual;
-        empty.minimize = state.mMinimize;
-        empty.outcome = outcome;
-        // The added columns are the artificial ones (an M cost) and the S columns.
-        for (std::size_t k = 0; k < stopped->columnNames.size(); ++k) {
-            if (stopped->cj[k].m == 0 && stopped->columnNames[k][0] != 'S') {
-                empty.variableNames.push_back(stopped->columnNames[k]);
+bool HasAlternativeOptimum(const ExactRun& run) {
+    if (run.outcome != RunOutcome::Optimal || run.pages.empty()) {
+        return false;
+    }
+    const ExactPage& page = run.pages.back();
+    for (std::size_t k = 0; k < page.columnNames.size(); ++k) {
+        for (std::size_t r = 0; r < page.cells.size() && EntersAtNoCost(page, k); ++r) {
+            if (sgn(page.cells[r][k]) > 0 && sgn(page.bi[r]) > 0) {
+                return true;
             }
         }
-        return SpecialCases(empty, stopped, dual ? state.mDual : state.mPrimal,
-                            NoteNumbersOf(state));
     }
-    return SpecialCases(*run, run->unboundedEnd, dual ? state.mDual : state.mPrimal,
+    return false;
+}
+
+bool HasDegenerateTableau(const ExactRun& run) {
+    const auto atZero = [](const ExactPage& page) {
+        return std::any_of(page.bi.begin(), page.bi.end(),
+                           [](const Rational& value) { return sgn(value) == 0; });
+    };
+    return std::any_of(run.pages.begin(), run.pages.end(), atZero) ||
+           (run.unboundedEnd && atZero(*run.unboundedEnd));
+}
+
+std::vector<std::string> KeptRunSpecialCases(const VantrellState& state, bool dual) {
+    const ExactRun* run = KeptExactRun(state, dual);
+    if (run == nullptr) {
+        return {};
+    }
+    return SpecialCases(*run, run->unboundedEnd, KeptRun(state, dual).problem,
                         NoteNumbersOf(state));
 }
 

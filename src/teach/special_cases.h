@@ -6,7 +6,7 @@
 #include <vector>
 
 #include "model/vantrell_state.h"
-#include "teach/exact_replay.h"
+#include "teach/exact_run.h"
 #include "teach/step_notes.h"
 
 namespace vantrell {
@@ -17,6 +17,13 @@ namespace vantrell {
 // basis repeats an earlier one. problem is the problem the run solved, as stated.
 std::vector<std::string> SpecialCases(const ExactRun& run, const std::optional<ExactPage>& stopped,
                                       const ProblemSet& problem, const NoteNumbers& numbers);
+
+// Whether the optimum has a second, different optimal point one pivot away: a column
+// outside the basis enters at no cost with a positive step. The exercise generator keeps
+// its promise of alternative optima by it.
+bool HasAlternativeOptimum(const ExactRun& run);
+// Whether some tableau of the run has a basic variable at zero.
+bool HasDegenerateTableau(const ExactRun& run);
 
 // The special cases of the kept primal or dual run.
 std::vector<std::string> KeptRunSpecialCases(const VantrellState& state, bool dual);

@@ -1,14 +1,13 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "teach/step_notes.h"
 
+#include <algorithm>
+
+#include "teach/exact_arithmetic.h"
 #include "teach/special_cases.h"
 
 namespace vantrell {
 namespace {
-
-bool Improves(const ExactMValue& value) {
-    return value.hasM ? value.m > 0 || (value.m == 0 && value.c > 0) : value.c > 0;
-}
 
 // "X1", "X1 and X2", "S1, S2 and S3".
 std::string NameList(const std::vector<std::string>& names) {
@@ -146,16 +145,24 @@ int StatedSign(const ExactRun& run) {
     return run.minimize != run.dual ? -1 : 1;
 }
 
+namespace {
+
+// The note of one page: its pivot, or the run's conclusion.
+std::string PageNote(const ExactRun& run, const ExactPage& page, const NoteNumbers& numbers) {
+    if (page.entering >= 0 && page.leaving >= 0 &&
+        page.ratios[static_cast<std::size_t>(page.leaving)]) {
+        return EnteringNote(page, numbers) + LeavingNote(page, numbers);
+    }
+    return ConclusionNote(run, page, numbers);
+}
+
+}  // namespace
+
 std::vector<std::string> StepNotes(const ExactRun& run, const std::optional<ExactPage>& stopped,
                                    const NoteNumbers& numbers) {
     std::vector<std::string> notes;
     for (const ExactPage& page : run.pages) {
-        if (page.entering >= 0 && page.leaving >= 0 &&
-            page.ratios[static_cast<std::size_t>(page.leaving)]) {
-            notes.push_back(EnteringNote(page, numbers) + LeavingNote(page, numbers));
-        } else {
-            notes.push_back(ConclusionNote(run, page, numbers));
-        }
+        notes.push_back(PageNote(run, page, numbers));
     }
     if (!notes.empty()) {
         notes.back() += StopNote(run, stopped, numbers);
@@ -163,30 +170,39 @@ std::vector<std::string> StepNotes(const ExactRun& run, const std::optional<Exac
     return notes;
 }
 
-std::vector<std::string> RunNotesSoFar(const VantrellState& state) {
-    LiveReplay replay;
-    return RunNotesSoFar(state, replay);
-}
-
-std::vector<std::string> RunNotesSoFar(const VantrellState& state, LiveReplay& replay) {
-    // Mid-run there is no outcome yet: the pages explain their pivots and nothing more. The
-    // last page the store holds ends the run at the limit whatever it shows.
-    RunOutcome outcome = OutcomeSoFar(state);
-    if (!state.mDone && state.mTableauCount < kTableauPages) {
-        outcome = RunOutcome::NotRun;
-    }
-    const ExactRun* run = replay.Read(state, outcome);
+std::string RunNoteOfPage(const VantrellState& state, std::size_t index) {
+    const ExactRun* run = CurrentExactRun(state);
     if (run == nullptr || run->pages.empty()) {
         return {};
     }
-    std::vector<std::string> notes = StepNotes(*run, std::nullopt, NoteNumbersOf(state));
+    const NoteNumbers numbers = NoteNumbersOf(state);
+    // Where the decimal run went on past the exact run's end, the exact run's last page
+    // explains the end.
+    const std::size_t exactIndex = std::min(index, run->pages.size() - 1);
+    std::string note;
+    for (const std::string& parting : PartingNotes(run, index)) {
+        note += parting + " ";
+    }
+    note += PageNote(*run, run->pages[exactIndex], numbers);
+    const bool lastShown = static_cast<int>(index) + 1 == state.mTableauCount;
+    const bool finished = state.mDone || state.mTableauCount >= kTableauPages;
+    if (lastShown && finished && exactIndex + 1 == run->pages.size()) {
+        note += StopNote(*run, std::nullopt, numbers);
+    }
     // The last page of a finished run also names its special cases, one to a line.
-    if (state.mDone && !notes.empty()) {
-        const ProblemSet& problem = state.mSolvingDual ? state.mDual : state.mPrimal;
-        for (const std::string& special :
-             SpecialCases(*run, std::nullopt, problem, NoteNumbersOf(state))) {
-            notes.back() += "\n" + special;
+    if (lastShown && state.mDone) {
+        for (const std::string& special : SpecialCases(
+                 *run, std::nullopt, KeptRun(state, state.mSolvingDual).problem, numbers)) {
+            note += "\n" + special;
         }
+    }
+    return note;
+}
+
+std::vector<std::string> RunNotesSoFar(const VantrellState& state) {
+    std::vector<std::string> notes;
+    for (int p = 0; p < std::min(state.mTableauCount, kTableauPages); ++p) {
+        notes.push_back(RunNoteOfPage(state, static_cast<std::size_t>(p)));
     }
     return notes;
 }

@@ -7,7 +7,7 @@
 
 #include "model/display_options.h"
 #include "model/vantrell_state.h"
-#include "teach/exact_replay.h"
+#include "teach/exact_run.h"
 
 namespace vantrell {
 
@@ -31,11 +31,11 @@ int StatedSign(const ExactRun& run);
 std::vector<std::string> StepNotes(const ExactRun& run, const std::optional<ExactPage>& stopped,
                                    const NoteNumbers& numbers);
 
-// The notes of the current run's pages so far (mPages up to mTableauCount); on a finished
-// run's last page followed by its special cases, one to a line.
+// The note of page index (from 0) of the run in mPages as far as it has come: its pivot,
+// or on a finished run's last page its conclusion followed by its special cases, one to a
+// line. A window that shows the run page by page asks for each page once.
+std::string RunNoteOfPage(const VantrellState& state, std::size_t index);
+// The notes of the pages so far (mPages up to mTableauCount).
 std::vector<std::string> RunNotesSoFar(const VantrellState& state);
-// The same for a window that shows the run page by page: replay carries the run from one
-// page to the next.
-std::vector<std::string> RunNotesSoFar(const VantrellState& state, LiveReplay& replay);
 
 }  // namespace vantrell

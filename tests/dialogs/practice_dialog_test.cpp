@@ -87,13 +87,13 @@ class PracticeDialogTest : public QObject {
         QCOMPARE(record.Asked(), 3);
         QCOMPARE(state.mPrimalOutcome, RunOutcome::Optimal);
         // The answers stay with the kept run, for the review window and the explained report.
-        QVERIFY(state.mPrimalPractice == PracticeRecordLines(record));
+        QVERIFY(state.mPrimalRun.practice == PracticeRecordLines(record));
         state.mExplain = true;
         QVERIFY(ReportRunExplanation(state, false)
                     .starts_with("\nPractice:\n    " + PracticeRecordLines(record).front()));
         SilentPresenter calculate;
         CalculatePrimal(state, prompt, calculate);
-        QVERIFY(state.mPrimalPractice.empty());
+        QVERIFY(state.mPrimalRun.practice.empty());
     }
 };
 

@@ -14,7 +14,7 @@
 #include "support/problem_builders.h"
 #include "support/scripted_prompt.h"
 #include "support/temp_dir.h"
-#include "teach/exact_replay.h"
+#include "teach/exact_run.h"
 
 namespace vantrell {
 namespace {
@@ -177,8 +177,9 @@ TEST(LpFormats, GlpkFindsTheProgramsOptimumInTheExportedFiles) {
     const TempDir dir;
     for (const char* example : {"sample.lp", "maximize.lp", "minimize.lp", "equality.lp"}) {
         const ProblemFile file = ExampleProblem(example);
-        const auto run = ReplayKeptRun(testing::SolvedState(file.problem, file.minimize), false);
-        ASSERT_TRUE(run);
+        const VantrellState state = testing::SolvedState(file.problem, file.minimize);
+        const ExactRun* run = KeptExactRun(state, false);
+        ASSERT_TRUE(run != nullptr);
         const auto optimum = StatedObjective(*run);
         ASSERT_TRUE(optimum) << example;
         for (const LpFormat format : {LpFormat::CplexLp, LpFormat::FreeMps}) {

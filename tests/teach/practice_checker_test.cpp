@@ -18,16 +18,7 @@ using testing::ThreePlants;
 using enum Result;
 using enum PracticeQuestion;
 
-// The checker's view of every shown page of a primal run.
-class PageReader : public PagePresenter {
-  public:
-    void ShowPage(const VantrellState& state, const TableauPage& page) override {
-        pages.push_back(
-            ReadPracticePage(state.mWork, state.mBasis, state.mCjZj, page, state.mPivotRule));
-    }
-    std::vector<PracticePage> pages;
-};
-
+// The checker's view of every page of a primal run, the unbounded stop included.
 std::vector<PracticePage> Pages(ProblemSet primal, bool minimize,
                                 PivotRule rule = PivotRule::LargestCjZj) {
     VantrellState state;
@@ -35,9 +26,16 @@ std::vector<PracticePage> Pages(ProblemSet primal, bool minimize,
     state.mPrimal = std::move(primal);
     state.mMinimize = minimize;
     SilentPrompt prompt;
-    PageReader reader;
-    CalculatePrimal(state, prompt, reader);
-    return reader.pages;
+    SilentPresenter presenter;
+    CalculatePrimal(state, prompt, presenter);
+    std::vector<PracticePage> pages;
+    for (std::size_t p = 0;; ++p) {
+        auto page = ReadPracticePage(*KeptExactRun(state, false), p, NoteNumbersOf(state));
+        if (!page) {
+            return pages;
+        }
+        pages.push_back(std::move(*page));
+    }
 }
 
 // max 2X1 + 2X2: X1 + X2 <= 4, X1 <= 4: a tie in both choices.

@@ -1,0 +1,279 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "teach/exact_run.h"
+
+#include <algorithm>
+
+#include "model/variable_names.h"
+#include "teach/exact_arithmetic.h"
+
+namespace vantrell {
+namespace {
+
+// The page before its pivot: the tableau, its Zj and Cj-Zj, and Z.
+ExactPage PageOf(const ExactTableau& t, PivotRule rule) {
+    ExactPage page;
+    page.rule = rule;
+    page.columnNames = t.columnNames;
+    for (const CostTerm& term : t.objective) {
+        page.cj.push_back(ExactCost(term));
+    }
+    for (const CostTerm& term : t.basis) {
+        page.basisNames.push_back(term.name);
+        page.cb.push_back(ExactCost(term));
+    }
+    page.cells = t.a;
+    page.bi = t.b;
+    page.ratios.assign(t.a.size(), std::nullopt);
+    ReducedCostsOf(t, t.basis, page.zj, page.cjzj);
+    page.z = ObjectiveValueOf(t, t.basis);
+    return page;
+}
+
+// A basis is a set of columns, whatever rows they stand in; the names tell columns apart.
+std::vector<std::string> BasisKey(const std::vector<CostTerm>& basis) {
+    std::vector<std::string> key;
+    for (const CostTerm& term : basis) {
+        key.push_back(term.name);
+    }
+    std::sort(key.begin(), key.end());
+    return key;
+}
+
+bool AnyBasisRepeats(std::vector<std::vector<std::string>> keys) {
+    std::sort(keys.begin(), keys.end());
+    return std::adjacent_find(keys.begin(), keys.end()) != keys.end();
+}
+
+// What a run did at a page: the column and row it chose, or how it ended there.
+struct Choice {
+    std::string entering;
+    std::string leaving;
+    std::string ending;  // "ended", "stopped: no row limits it", ... when it chose nothing
+};
+
+const char* EndingWords(RunOutcome outcome) {
+    switch (outcome) {
+        case RunOutcome::Optimal:
+            return "ends with an optimal tableau";
+        case RunOutcome::Infeasible:
+            return "ends with an artificial variable that stays positive";
+        case RunOutcome::Unbounded:
+            return "finds no row that limits the entering column";
+        case RunOutcome::TooLarge:
+            return "stops because its numbers grow too large";
+        default:
+            break;
+    }
+    return "stops";
+}
+
+Choice DecimalChoice(const PageStore& pages, int count, RunOutcome outcome, std::size_t p) {
+    if (static_cast<int>(p) >= count) {
+        return {{}, {}, EndingWords(outcome)};
+    }
+    const TableauPage& page = pages[p];
+    if (page.mEntering.empty()) {
+        return {{}, {}, EndingWords(outcome)};
+    }
+    return {page.mEntering, page.mLeaving, {}};
+}
+
+Choice ExactChoice(const ExactRun& run, std::size_t p) {
+    const ExactPage* page = p < run.pages.size() ? &run.pages[p] : nullptr;
+    if (page == nullptr && p == run.pages.size() && run.unboundedEnd) {
+        // The decimal run does not record the column it could not pivot on either.
+        return {{}, {}, EndingWords(RunOutcome::Unbounded)};
+    }
+    if (page == nullptr || page->entering < 0) {
+        return {{}, {}, EndingWords(run.outcome)};
+    }
+    return {page->columnNames[static_cast<std::size_t>(page->entering)],
+            page->basisNames[static_cast<std::size_t>(page->leaving)],
+            {}};
+}
+
+// How the exact run breaks a tie of ratios, as the note names it.
+std::string TieWords(PivotRule rule) {
+    return rule == PivotRule::SmallestIndex ? "the basic variable of smallest index"
+                                            : "the first row";
+}
+
+std::string PartingNote(const ExactPage& page, const Choice& decimal, const Choice& exact) {
+    std::string note = "Here the decimal run, rounding, ";
+    if (!decimal.ending.empty()) {
+        note += decimal.ending;
+    } else if (decimal.entering != exact.entering) {
+        note += "chose " + decimal.entering + " to enter";
+    } else {
+        note += "chose " + decimal.leaving;
+    }
+    note += "; in exact numbers ";
+    if (exact.entering.empty()) {
+        note += "the run " + exact.ending;
+    } else if (exact.leaving.empty()) {
+        note += exact.entering + " enters and no row limits it";
+    } else if (!decimal.ending.empty() || decimal.entering != exact.entering) {
+        note += exact.entering + " enters and " + exact.leaving + " leaves";
+    } else {
+        // The same column: the rows part on the ratio test.
+        const auto row = [&page](const std::string& name) {
+            return static_cast<std::size_t>(
+                std::find(page.basisNames.begin(), page.basisNames.end(), name) -
+                page.basisNames.begin());
+        };
+        const std::size_t mine = row(exact.leaving);
+        const std::size_t theirs = row(decimal.leaving);
+        const bool tie = theirs < page.ratios.size() && page.ratios[theirs] && page.ratios[mine] &&
+                         *page.ratios[theirs] == *page.ratios[mine];
+        note += tie ? exact.leaving + " and " + decimal.leaving + " tie and " +
+                          TieWords(page.rule) + ", " + exact.leaving + ", leaves"
+                    : exact.leaving + " leaves";
+    }
+    return note + ". From here on the fraction view follows the exact run.";
+}
+
+}  // namespace
+
+ExactTableau ExactTableauOf(const ProblemSet& work, const std::vector<CostTerm>& basis) {
+    ExactTableau t;
+    t.objective = work.objective;
+    t.columnNames = work.constraints.front().columnNames;
+    for (const ConstraintRow& row : work.constraints) {
+        std::vector<Rational> cells;
+        for (const double coefficient : row.coefficients) {
+            cells.push_back(ExactFromDouble(coefficient));
+        }
+        t.a.push_back(std::move(cells));
+        t.zeroMarks.push_back(row.zeroMarks);
+        t.b.push_back(ExactFromDouble(row.rhs));
+    }
+    t.basis = basis;
+    return t;
+}
+
+ExactRun RunExact(const ProblemSet& work, const std::vector<CostTerm>& basis, PivotRule rule,
+                  bool dual, bool minimize) {
+    ExactRun run;
+    run.dual = dual;
+    run.minimize = minimize;
+    if (work.constraints.empty()) {
+        return run;
+    }
+    ExactTableau t = ExactTableauOf(work, basis);
+    for (const CostTerm& term : t.objective) {
+        if (term.id != kSlackId && term.id != kSurplusId && term.id != kArtificialId) {
+            run.variableNames.push_back(term.name);
+        }
+    }
+    std::vector<std::vector<std::string>> shownBases;
+    while (true) {
+        ExactPage page = PageOf(t, rule);
+        const bool infeasible = NoFeasibleSolution(t, t.basis, page.cjzj);
+        const int entering = infeasible ? -1 : EnteringColumnOf(t.objective, page.cjzj, rule);
+        if (entering == -1) {
+            run.outcome = infeasible ? RunOutcome::Infeasible : RunOutcome::Optimal;
+            run.pages.push_back(std::move(page));
+            return run;
+        }
+        page.entering = entering;
+        const RatioTestResult leaving = RatioTestOf(t, t.basis, entering, page.ratios, rule);
+        if (leaving.kind != RatioTestResult::Kind::Row) {
+            // Exact ratios are never too large to show: no row limits the column.
+            run.outcome = RunOutcome::Unbounded;
+            run.unboundedEnd = std::move(page);
+            return run;
+        }
+        page.leaving = leaving.row;
+        run.pages.push_back(std::move(page));
+        shownBases.push_back(BasisKey(t.basis));
+        if (run.pages.size() == static_cast<std::size_t>(kTableauPages)) {
+            run.outcome = AnyBasisRepeats(std::move(shownBases)) ? RunOutcome::Cycling
+                                                                 : RunOutcome::PageLimit;
+            return run;
+        }
+        PivotOn(t, t.basis, leaving.row, entering);
+    }
+}
+
+void NoteWhereRunsPart(ExactRun& run, const PageStore& pages, int count, RunOutcome outcome) {
+    if (run.pages.empty()) {
+        return;
+    }
+    const std::size_t last = std::min(run.pages.size(), static_cast<std::size_t>(kTableauPages));
+    for (std::size_t p = 0; p <= last; ++p) {
+        const Choice decimal = DecimalChoice(pages, count, outcome, p);
+        const Choice exact = ExactChoice(run, p);
+        const bool decimalEnds = !decimal.ending.empty();
+        const bool exactEnds = !exact.ending.empty();
+        const bool same = decimalEnds == exactEnds && decimal.entering == exact.entering &&
+                          decimal.leaving == exact.leaving && decimal.ending == exact.ending;
+        if (!same) {
+            // Past the exact run's last page only its unbounded stop can part from the other.
+            ExactPage& page = run.pages[std::min(p, run.pages.size() - 1)];
+            page.notes.push_back(PartingNote(page, decimal, exact));
+            run.parted = true;
+            return;
+        }
+        if (decimalEnds || p + 1 >= static_cast<std::size_t>(kTableauPages)) {
+            return;
+        }
+    }
+}
+
+std::vector<std::string> PartingNotes(const ExactRun* run, std::size_t index) {
+    if (run == nullptr || index >= run->pages.size()) {
+        return {};
+    }
+    return run->pages[index].notes;
+}
+
+const ExactRun* KeptExactRun(const VantrellState& state, bool dual) {
+    return KeptRun(state, dual).record.exact.get();
+}
+
+const ExactRun* CurrentExactRun(const VantrellState& state) {
+    return state.mRun.exact.get();
+}
+
+ExactRun ExactRunSoFar(const ExactRun& run, int count, bool finished) {
+    if (finished) {
+        return run;
+    }
+    ExactRun soFar;
+    soFar.dual = run.dual;
+    soFar.minimize = run.minimize;
+    soFar.variableNames = run.variableNames;
+    soFar.outcome = count >= kTableauPages ? run.outcome : RunOutcome::NotRun;
+    const auto kept = std::min(run.pages.size(), static_cast<std::size_t>(std::max(count, 0)));
+    soFar.pages.assign(run.pages.begin(), run.pages.begin() + static_cast<long>(kept));
+    return soFar;
+}
+
+std::optional<Rational> StatedObjective(const ExactRun& run) {
+    if (run.outcome != RunOutcome::Optimal || run.pages.empty()) {
+        return std::nullopt;
+    }
+    // The tableau maximizes: a minimization ran with negated costs, and the dual of a
+    // maximization is a minimization written with negated costs.
+    const Rational& z = run.pages.back().z;
+    return run.minimize != run.dual ? Rational(-z) : z;
+}
+
+std::vector<std::pair<std::string, Rational>> VariableValues(const ExactRun& run) {
+    std::vector<std::pair<std::string, Rational>> values;
+    if (run.pages.empty()) {
+        return values;
+    }
+    const ExactPage& last = run.pages.back();
+    for (const std::string& name : run.variableNames) {
+        Rational value;
+        const auto it = std::find(last.basisNames.begin(), last.basisNames.end(), name);
+        if (it != last.basisNames.end()) {
+            value = last.bi[static_cast<std::size_t>(it - last.basisNames.begin())];
+        }
+        values.emplace_back(name, value);
+    }
+    return values;
+}
+
+}  // namespace vantrell

@@ -1,0 +1,79 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "model/run_outcome.h"
+#include "model/vantrell_state.h"
+#include "teach/exact_number.h"
+
+namespace vantrell {
+
+// One tableau of the exact run, laid out as a decimal page is.
+struct ExactPage {
+    std::vector<std::string> columnNames;
+    std::vector<ExactMValue> cj;
+    std::vector<std::string> basisNames;
+    std::vector<ExactMValue> cb;
+    std::vector<std::vector<Rational>> cells;
+    std::vector<Rational> bi;
+    std::vector<std::optional<Rational>> ratios;  // nothing where the page shows "-"
+    std::vector<ExactMValue> zj;
+    std::vector<ExactMValue> cjzj;
+    Rational z;
+    int entering = -1;  // the exact run's column and row, -1 where it has none
+    int leaving = -1;
+    PivotRule rule = PivotRule::LargestCjZj;
+    // Where the decimal run, rounding, chose otherwise than the exact run does here.
+    std::vector<std::string> notes;
+};
+
+// A run in exact numbers. It follows the same rules as the decimal run, so that every page
+// is a real tableau of the problem; where round-off makes the decimal run choose otherwise,
+// the page where they part says so and the exact run goes its own way.
+struct ExactRun {
+    bool dual = false;
+    bool minimize = false;
+    RunOutcome outcome = RunOutcome::NotRun;
+    std::vector<ExactPage> pages;
+    std::vector<std::string> variableNames;  // the problem's own columns, in order
+    // An unbounded run stops after its last page's pivot, before a page of its own: that
+    // tableau, its entering column the one that can grow without end.
+    std::optional<ExactPage> unboundedEnd;
+    // Whether the decimal run chose otherwise than this run at some page.
+    bool parted = false;
+    // Whether the answer passed its proof check; proofFault says what failed when not.
+    bool certified = true;
+    std::string proofFault;
+};
+
+// The exact run of the standard form (work and basis as BuildStandardForm leaves them),
+// by the rule, to its end or the page limit.
+ExactRun RunExact(const ProblemSet& work, const std::vector<CostTerm>& basis, PivotRule rule,
+                  bool dual, bool minimize);
+
+// Notes the first page where the decimal run's pages (count of them, ended with outcome)
+// choose otherwise than the exact run.
+void NoteWhereRunsPart(ExactRun& run, const PageStore& pages, int count, RunOutcome outcome);
+
+// The notes of page index where the decimal run parts from the exact run (none elsewhere,
+// or without a run).
+std::vector<std::string> PartingNotes(const ExactRun* run, std::size_t index);
+
+// The exact run kept with the primal (or dual) run; null before any run of that side.
+const ExactRun* KeptExactRun(const VantrellState& state, bool dual);
+// The exact run of the run in mPages, the one being made or the last made.
+const ExactRun* CurrentExactRun(const VantrellState& state);
+// The current run cut at page count as the decimal run has reached it: mid-run there is no
+// outcome yet, and the pages explain their pivots and nothing more.
+ExactRun ExactRunSoFar(const ExactRun& run, int count, bool finished);
+
+// The optimum of the problem as it is stated (a minimization gives its minimum, the dual
+// the optimum of the dual as written); nothing unless the run ended optimal.
+std::optional<Rational> StatedObjective(const ExactRun& run);
+// Value of each of the problem's own variables at the run's last page.
+std::vector<std::pair<std::string, Rational>> VariableValues(const ExactRun& run);
+
+}  // namespace vantrell
