@@ -14,7 +14,7 @@ cmake --build --preset fuzz
 bin=build/fuzz/fuzz
 work=build/fuzz/runs
 status=0
-for target in reader_fuzzer solve_fuzzer duality_fuzzer; do
+for target in reader_fuzzer solve_fuzzer duality_fuzzer exact_fuzzer; do
   corpus="$work/corpus/$target"
   artifacts="$work/artifacts/$target"
   mkdir -p "$corpus" "$artifacts"

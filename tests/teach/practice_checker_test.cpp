@@ -113,6 +113,19 @@ TEST(PracticeCheckerTest, LastPageAsksForTheVerdictFirst) {
     EXPECT_EQ(RightAnswerWord(pages.back(), PracticeQuestion::Verdict), "optimal");
 }
 
+// Where round-off makes the decimal run take S2 (0.3/0.1 reads below 3/1), practice asks
+// for the exact rule's answer: the tie goes to the first row, S1.
+TEST(PracticeCheckerTest, AcceptsTheExactRulesAnswerWhereTheRunsPart) {
+    const std::vector<PracticePage> pages =
+        Pages(MakeProblem({1, 1}, {{{1, 0}, "<=", 3}, {{0.1, 1}, "<=", 0.3}}), false);
+    ASSERT_FALSE(pages.empty());
+    const auto answer = [&pages](const char* name) {
+        return CheckPracticeAnswer(pages[0], Leaving, *ParsePracticeAnswer(name));
+    };
+    EXPECT_EQ(answer("S1").result, Right);
+    EXPECT_EQ(answer("S2").text, "S2's ratio 3.000 ties with S1's: on a tie the first row leaves");
+}
+
 // A wrong answer costs the first try but not the page; Show me settles as a hint.
 TEST(PracticeCheckerTest, SessionRecordsEveryDecision) {
     PracticeSession session(false);

@@ -1,0 +1,183 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+// The exact run against an independent exact solve: a problem made from bytes, with
+// coefficients from 2^-16 to 2^40 (so badly scaled that the decimal run rounds), ties and
+// degenerate rows, is solved by the program and by GLPK's exact simplex. The exact answer
+// must pass its own proof check and give GLPK's outcome and optimum. The numbers are
+// chosen so that their shortest decimal text is their exact binary value: both solvers
+// then read the same rationals. Shared by the fuzz target and a seeded test.
+#include <glpk.h>
+
+#include <cmath>
+#include <cstddef>
+#include <cstdint>
+#include <string>
+
+#include "commands/calculate_commands.h"
+#include "commands/file_commands.h"
+#include "model/problem_file_reader.h"
+#include "model/prompt.h"
+#include "teach/exact_run.h"
+
+namespace vantrell::differential {
+
+// Reads the input a byte at a time; past its end every byte is 0.
+class ByteSource {
+  public:
+    ByteSource(const std::uint8_t* data, std::size_t size) : mData(data), mSize(size) {}
+    int Range(int low, int high) {
+        const int byte = mPos < mSize ? mData[mPos++] : 0;
+        return low + byte % (high - low + 1);
+    }
+
+  private:
+    const std::uint8_t* mData;
+    std::size_t mSize;
+    std::size_t mPos = 0;
+};
+
+// Mostly small whole numbers, which make ties and degenerate rows; now and then a mantissa
+// times a power of two far from 1.
+inline std::string Number(ByteSource& bytes, bool allowNegative) {
+    const int mantissa = bytes.Range(allowNegative ? -9 : 0, 9);
+    const int exponent = bytes.Range(0, 3) == 0 ? bytes.Range(-16, 40) : 0;
+    char text[64];
+    std::snprintf(text, sizeof text, "%.15g", std::ldexp(static_cast<double>(mantissa), exponent));
+    return text;
+}
+
+inline std::string ProblemText(ByteSource& bytes) {
+    const int variables = bytes.Range(2, 4);
+    const int rows = bytes.Range(2, 4);
+    const auto terms = [&bytes, variables] {
+        std::string text;
+        for (int j = 1; j <= variables; ++j) {
+            std::string number = Number(bytes, true);
+            const bool negative = number[0] == '-';
+            text += (j == 1 ? (negative ? "-" : "") : (negative ? " - " : " + ")) +
+                    number.substr(negative ? 1 : 0) + "X" + std::to_string(j);
+        }
+        return text;
+    };
+    std::string text = "Differential# Problem Name\n3\n" + std::to_string(bytes.Range(0, 1)) +
+                       "\n\n" + terms() + " #object function\n";
+    const char* const relations[] = {"<=", "<=", "=", ">="};
+    for (int i = 1; i <= rows; ++i) {
+        text += "\nR" + std::to_string(i) + "#constraint name\n" + terms() + " " +
+                relations[bytes.Range(0, 3)] + " " + Number(bytes, false) + "\n";
+    }
+    return text;
+}
+
+enum class Status { Optimal, Infeasible, Unbounded, Other };
+
+struct GlpkAnswer {
+    Status status = Status::Other;
+    double objective = 0.0;
+};
+
+// GLPK's exact simplex on the problem as the program holds it.
+inline GlpkAnswer SolveWithGlpk(const VantrellState& state) {
+    glp_term_out(GLP_OFF);
+    glp_prob* lp = glp_create_prob();
+    const ProblemSet& primal = state.mPrimal;
+    glp_set_obj_dir(lp, state.mMinimize ? GLP_MIN : GLP_MAX);
+    const int columns = static_cast<int>(primal.WidestColumnCount());
+    glp_add_cols(lp, columns);
+    for (int j = 1; j <= columns; ++j) {
+        glp_set_col_bnds(lp, j, GLP_LO, 0.0, 0.0);
+        const auto k = static_cast<std::size_t>(j - 1);
+        glp_set_obj_coef(lp, j, k < primal.objective.size() ? primal.objective[k].cost : 0.0);
+    }
+    glp_add_rows(lp, static_cast<int>(primal.constraints.size()));
+    for (std::size_t i = 0; i < primal.constraints.size(); ++i) {
+        const ConstraintRow& row = primal.constraints[i];
+        const int r = static_cast<int>(i + 1);
+        const int kind = row.relation == kLessEqual ? GLP_UP
+                         : row.relation == kEqual   ? GLP_FX
+                                                    : GLP_LO;
+        glp_set_row_bnds(lp, r, kind, row.rhs, row.rhs);
+        std::vector<int> index{0};
+        std::vector<double> value{0.0};
+        for (std::size_t k = 0; k < row.coefficients.size(); ++k) {
+            if (row.coefficients[k] != 0.0) {
+                index.push_back(static_cast<int>(k + 1));
+                value.push_back(row.coefficients[k]);
+            }
+        }
+        glp_set_mat_row(lp, r, static_cast<int>(index.size() - 1), index.data(), value.data());
+    }
+    glp_smcp parm;
+    glp_init_smcp(&parm);
+    parm.msg_lev = GLP_MSG_OFF;
+    GlpkAnswer answer;
+    if (glp_exact(lp, &parm) == 0) {
+        switch (glp_get_status(lp)) {
+            case GLP_OPT:
+                answer = {Status::Optimal, glp_get_obj_val(lp)};
+                break;
+            case GLP_NOFEAS:
+                answer.status = Status::Infeasible;
+                break;
+            case GLP_UNBND:
+                answer.status = Status::Unbounded;
+                break;
+            default:
+                break;
+        }
+    }
+    glp_delete_prob(lp);
+    return answer;
+}
+
+// What went wrong, or empty when the program's exact answer is proven and agrees.
+inline std::string Fault(const std::string& text) {
+    ProblemFileReading reading = ReadProblemText(text);
+    if (!reading.file) {
+        return {};
+    }
+    VantrellState state;
+    SilentPrompt prompt;
+    SilentPresenter presenter;
+    ApplyProblemFile(state, std::move(*reading.file), "differential.lp");
+    CalculatePrimal(state, prompt, presenter);
+    const ExactRun* run = KeptExactRun(state, false);
+    if (run == nullptr || state.mPrimalTableauCount <= 0) {
+        return {};  // refused before its first page: nothing claimed
+    }
+    if (run->outcome == RunOutcome::Cycling || run->outcome == RunOutcome::PageLimit) {
+        return {};  // no answer claimed
+    }
+    const GlpkAnswer glpk = SolveWithGlpk(state);
+    if (glpk.status == Status::Other) {
+        return {};
+    }
+    if (!run->certified) {
+        // The one answer the big-M method cannot decide: stopped unbounded with an
+        // artificial variable still positive. It must say so, not claim an answer.
+        const bool undecided = run->outcome == RunOutcome::Unbounded &&
+                               run->proofFault.find("artificial") != std::string::npos;
+        if (undecided && glpk.status != Status::Optimal) {
+            return {};
+        }
+        return "proof check failed: " + run->proofFault;
+    }
+    const Status mine = run->outcome == RunOutcome::Optimal      ? Status::Optimal
+                        : run->outcome == RunOutcome::Infeasible ? Status::Infeasible
+                        : run->outcome == RunOutcome::Unbounded  ? Status::Unbounded
+                                                                 : Status::Other;
+    if (mine != glpk.status) {
+        return std::string("outcome ") + ToString(run->outcome) + " where GLPK finds another";
+    }
+    if (mine == Status::Optimal) {
+        const double optimum = StatedObjective(*run)->get_d();
+        const double scale = std::max(1.0, std::fabs(glpk.objective));
+        if (std::fabs(optimum - glpk.objective) > 1e-12 * scale) {
+            return "optimum " + std::to_string(optimum) + " where GLPK finds " +
+                   std::to_string(glpk.objective);
+        }
+    }
+    return {};
+}
+
+}  // namespace vantrell::differential
