@@ -6,6 +6,7 @@
 #include "export/json_explain.h"
 #include "export/json_point.h"
 #include "teach/exact_run.h"
+#include "teach/scale_warning.h"
 
 namespace vantrell {
 namespace {
@@ -176,9 +177,13 @@ json RunJson(const VantrellState& state, bool dual, const std::string& shown) {
 }  // namespace
 
 json SolveAnswer(const VantrellState& state, const RunMessages& messages) {
-    return {{"problem", ProblemJson(state)},
-            {"primal", RunJson(state, false, messages.primal)},
-            {"dual", RunJson(state, true, messages.dual)}};
+    json answer = {{"problem", ProblemJson(state)}};
+    if (const auto warning = ScaleWarning(state.mPrimal)) {
+        answer["scale_warning"] = *warning;
+    }
+    answer["primal"] = RunJson(state, false, messages.primal);
+    answer["dual"] = RunJson(state, true, messages.dual);
+    return answer;
 }
 
 }  // namespace vantrell

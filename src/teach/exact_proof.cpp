@@ -191,6 +191,13 @@ std::string UnboundedFault(const Start& s, const ExactPage& stopped) {
     if (!x || stopped.entering < 0) {
         return "the stopped page's basis is not made of the problem's columns";
     }
+    for (std::size_t k = 0; k < s.columns; ++k) {
+        if (s.Artificial(k) && sgn((*x)[k]) > 0) {
+            // Big M's one undecided end: the problem may have no solution at all.
+            return "the run stopped with the artificial variable " + s.t.columnNames[k] +
+                   " above zero, so it shows no point that keeps every constraint";
+        }
+    }
     if (std::string fault = PointFault(s, *x, true); !fault.empty()) {
         return "at the point where the run stopped " + fault;
     }

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "teach/run_explanation.h"
 
+#include "teach/scale_warning.h"
+
 #include "teach/special_cases.h"
 
 namespace vantrell {
@@ -14,6 +16,9 @@ RunExplanation ExplainKeptRun(const VantrellState& state, bool dual) {
     const std::optional<ExactPage>& stopped = run->unboundedEnd;
     const ProblemSet& problem = KeptRun(state, dual).problem;
     explanation.notes = StepNotes(*run, stopped, NoteNumbersOf(state));
+    if (const auto warning = ScaleWarning(problem); warning && !explanation.notes.empty()) {
+        explanation.notes.front() = *warning + " " + explanation.notes.front();
+    }
     explanation.special = SpecialCases(*run, stopped, problem, NoteNumbersOf(state));
     explanation.sensitivity = ComputeSensitivity(*run, problem);
     return explanation;

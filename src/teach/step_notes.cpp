@@ -4,6 +4,7 @@
 #include <algorithm>
 
 #include "teach/exact_arithmetic.h"
+#include "teach/scale_warning.h"
 #include "teach/special_cases.h"
 
 namespace vantrell {
@@ -180,6 +181,10 @@ std::string RunNoteOfPage(const VantrellState& state, std::size_t index) {
     // explains the end.
     const std::size_t exactIndex = std::min(index, run->pages.size() - 1);
     std::string note;
+    if (const auto warning = ScaleWarning(KeptRun(state, state.mSolvingDual).problem);
+        warning && index == 0) {
+        note += *warning + " ";
+    }
     for (const std::string& parting : PartingNotes(run, index)) {
         note += parting + " ";
     }
