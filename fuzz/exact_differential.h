@@ -155,9 +155,7 @@ inline std::string Fault(const std::string& text) {
     if (!run->certified) {
         // The one answer the big-M method cannot decide: stopped unbounded with an
         // artificial variable still positive. It must say so, not claim an answer.
-        const bool undecided = run->outcome == RunOutcome::Unbounded &&
-                               run->proofFault.find("artificial") != std::string::npos;
-        if (undecided && glpk.status != Status::Optimal) {
+        if (run->undecided && glpk.status != Status::Optimal) {
             return {};
         }
         return "proof check failed: " + run->proofFault;

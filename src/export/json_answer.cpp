@@ -159,6 +159,7 @@ json RunJson(const VantrellState& state, bool dual, const std::string& shown) {
     }
     if (!exact->certified) {
         run["proof_fault"] = exact->proofFault;
+        run["undecided"] = exact->undecided;
     }
     if (const auto optimum = StatedObjective(*exact); optimum && exact->certified) {
         run["objective"] = Exact(*optimum);

@@ -194,7 +194,7 @@ std::string UnboundedFault(const Start& s, const ExactPage& stopped) {
     for (std::size_t k = 0; k < s.columns; ++k) {
         if (s.Artificial(k) && sgn((*x)[k]) > 0) {
             // Big M's one undecided end: the problem may have no solution at all.
-            return "the run stopped with the artificial variable " + s.t.columnNames[k] +
+            return std::string(kUndecidedStop) + s.t.columnNames[k] +
                    " above zero, so it shows no point that keeps every constraint";
         }
     }
@@ -277,6 +277,7 @@ void CertifyExactRun(ExactRun& run, const ProblemSet& work, const std::vector<Co
             break;
     }
     run.certified = run.proofFault.empty();
+    run.undecided = run.proofFault.rfind(kUndecidedStop, 0) == 0;
 }
 
 }  // namespace vantrell

@@ -19,7 +19,11 @@ namespace vantrell {
 //              variable non-negative while it raises the objective;
 //  infeasible  an artificial variable stays positive while no column can lower the M
 //              part of the objective any more (the big-M problem's optimum).
-// Sets run.certified, and run.proofFault to what failed when it did not hold.
+// Sets run.certified, and run.proofFault to what failed when it did not hold. One failure
+// is the big-M method's own and no fault of the program: a run that stops unbounded while
+// an artificial variable is above zero (which Bland's rule can reach) has not shown that
+// the problem has any solution; run.undecided says so.
+inline constexpr const char* kUndecidedStop = "it stopped unbounded with the artificial variable ";
 void CertifyExactRun(ExactRun& run, const ProblemSet& work, const std::vector<CostTerm>& basis);
 
 }  // namespace vantrell

@@ -46,6 +46,7 @@ struct ExactRun {
     bool parted = false;
     // Whether the answer passed its proof check; proofFault says what failed when not.
     bool certified = true;
+    bool undecided = false;  // unbounded or infeasible: big M stopped before it could tell
     std::string proofFault;
 };
 

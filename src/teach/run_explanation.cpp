@@ -2,7 +2,6 @@
 #include "teach/run_explanation.h"
 
 #include "teach/scale_warning.h"
-
 #include "teach/special_cases.h"
 
 namespace vantrell {

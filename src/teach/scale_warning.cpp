@@ -30,9 +30,10 @@ std::optional<std::string> ScaleWarning(const ProblemSet& problem) {
     if (smallest == 0.0 || largest / smallest <= kScaleSpanLimit) {
         return std::nullopt;
     }
-    return CFormat("The numbers of this problem range from %g to %g: the decimal tableaus may "
-                   "round, and the fraction view is the one to trust.",
-                   smallest, largest);
+    return CFormat(
+        "The numbers of this problem range from %g to %g: the decimal tableaus may "
+        "round, and the fraction view is the one to trust.",
+        smallest, largest);
 }
 
 }  // namespace vantrell

@@ -159,6 +159,10 @@ std::optional<std::string> Infeasible(const ExactRun& run, const ProblemSet& pro
 
 // An exact answer that failed its proof check is a fault of ours: say so, show no answer.
 std::string UncertifiedLine(const ExactRun& run) {
+    if (run.undecided) {
+        return "Big M cannot decide here: " + run.proofFault +
+               "; the problem is either unbounded or has no feasible solution.";
+    }
     return "The exact answer is not shown: its proof check failed (" + run.proofFault + ").";
 }
 
