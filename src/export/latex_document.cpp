@@ -5,6 +5,7 @@
 
 #include "model/number_text.h"
 #include "teach/exact_page_text.h"
+#include "teach/special_cases.h"
 
 namespace vantrell {
 namespace {
@@ -136,6 +137,9 @@ class LatexWriter {
 
     std::string Solution(const ExactRun& run) const {
         std::string text = "\\section*{Solution}\n";
+        if (!run.certified) {
+            return text + LatexEscaped(UncertifiedLine(run)) + "\n";
+        }
         if (run.outcome != RunOutcome::Optimal && run.outcome != RunOutcome::Infeasible) {
             return text + LatexEscaped(OutcomeSolutionText(run.outcome)) + "\n";
         }

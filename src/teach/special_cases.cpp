@@ -157,15 +157,6 @@ std::optional<std::string> Infeasible(const ExactRun& run, const ProblemSet& pro
     return std::nullopt;
 }
 
-// An exact answer that failed its proof check is a fault of ours: say so, show no answer.
-std::string UncertifiedLine(const ExactRun& run) {
-    if (run.undecided) {
-        return "Big M cannot decide here: " + run.proofFault +
-               "; the problem is either unbounded or has no feasible solution.";
-    }
-    return "The exact answer is not shown: its proof check failed (" + run.proofFault + ").";
-}
-
 std::optional<std::string> Cycling(const ExactRun& run) {
     std::vector<std::vector<std::string>> seen;
     for (std::size_t p = 0; p < run.pages.size(); ++p) {
@@ -214,6 +205,15 @@ std::vector<std::string> SpecialCases(const ExactRun& run, const std::optional<E
         add(Cycling(run));
     }
     return cases;
+}
+
+// An exact answer that failed its proof check is a fault of ours: say so, show no answer.
+std::string UncertifiedLine(const ExactRun& run) {
+    if (run.undecided) {
+        return "Big M cannot decide here: " + run.proofFault +
+               "; the problem is either unbounded or has no feasible solution.";
+    }
+    return "The exact answer is not shown: its proof check failed (" + run.proofFault + ").";
 }
 
 bool HasAlternativeOptimum(const ExactRun& run) {

@@ -18,6 +18,9 @@ namespace vantrell {
 std::vector<std::string> SpecialCases(const ExactRun& run, const std::optional<ExactPage>& stopped,
                                       const ProblemSet& problem, const NoteNumbers& numbers);
 
+// What every view says instead of an answer that failed its proof check.
+std::string UncertifiedLine(const ExactRun& run);
+
 // Whether the optimum has a second, different optimal point one pivot away: a column
 // outside the basis enters at no cost with a positive step. The exercise generator keeps
 // its promise of alternative optima by it.
