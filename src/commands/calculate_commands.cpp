@@ -7,7 +7,7 @@
 #include "simplex/iteration.h"
 #include "simplex/standard_form.h"
 #include "teach/exact_page_text.h"
-#include "teach/exact_proof.h"
+#include "teach/exact_run.h"
 
 namespace vantrell {
 namespace {
@@ -18,14 +18,13 @@ void Calculate(VantrellState& state, Prompt& prompt, PagePresenter& presenter, b
     if (!BuildStandardForm(state, prompt)) {
         return;
     }
-    // The exact run does not depend on what the student does with the pages: it is made
-    // whole before the first page, so every page of the decimal run can be explained.
-    auto exact = std::make_shared<ExactRun>(
-        RunExact(state.mWork, state.mBasis, state.mPivotRule, dual, state.mMinimize));
-    CertifyExactRun(*exact, state.mWork, state.mBasis);
+    // The exact run does not depend on what the student does with the pages: it starts
+    // from the same standard form, whole, whenever a view first asks for it.
+    auto exact = std::make_shared<LazyExactRun>(state.mWork, state.mBasis, state.mPivotRule,
+                                                dual, state.mMinimize);
     state.mRun = RunRecord{exact, {}};
     RunIteration(state, prompt, presenter);
-    NoteWhereRunsPart(*exact, state.mPages, state.mTableauCount, state.mRunOutcome);
+    exact->DecimalRunEnded(state.mPages, state.mTableauCount, state.mRunOutcome);
     if (!state.mDisplay.IsDefault()) {
         state.mSolutionLines = DisplayedSolutionLines(state);
     }

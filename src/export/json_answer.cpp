@@ -141,7 +141,7 @@ json DecimalObjective(const VantrellState& state, bool dual) {
 
 json RunJson(const VantrellState& state, bool dual, const std::string& shown) {
     const auto kept = KeptRun(state, dual);
-    const ExactRun* exact = kept.record.exact.get();
+    const ExactRun* exact = KeptExactRun(state, dual);
     // The exact run is the answer; the decimal run's outcome and value stand beside it.
     const RunOutcome outcome = exact != nullptr ? exact->outcome : kept.outcome;
     json run = {{"outcome", OutcomeKey(outcome)},

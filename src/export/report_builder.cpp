@@ -47,7 +47,7 @@ std::size_t KeptPages(std::int32_t count) {
 void AppendPages(std::string& report, const char* kind, const VantrellState& state, bool dual) {
     int number = 0;
     const std::vector<std::string> explained = ReportNotes(state, dual);
-    const ExactRun* exact = KeptExactRun(state, dual);
+    const ExactRun* exact = state.mExplain ? KeptExactRun(state, dual) : nullptr;
     ForEachKeptPage(state, dual, [&](ShownPage& shown) {
         report += CFormat("\n\n%s Tableau #%d", kind, ++number);
         report += "\n";

@@ -100,11 +100,14 @@ void ForEachShownPage(const VantrellState& state, const ExactRun* run, const Pag
 void ForEachKeptPage(const VantrellState& state, bool dual,
                      const std::function<void(ShownPage&)>& visit) {
     const auto kept = KeptRun(state, dual);
-    ForEachShownPage(state, kept.record.exact.get(), kept.pages, kept.count, visit);
+    // The default display prints decimals: it never needs the exact run.
+    const ExactRun* run = state.mDisplay.IsDefault() ? nullptr : KeptExactRun(state, dual);
+    ForEachShownPage(state, run, kept.pages, kept.count, visit);
 }
 
 void ForEachCurrentPage(const VantrellState& state, const std::function<void(ShownPage&)>& visit) {
-    ForEachShownPage(state, CurrentExactRun(state), state.mPages, state.mTableauCount, visit);
+    const ExactRun* run = state.mDisplay.IsDefault() ? nullptr : CurrentExactRun(state);
+    ForEachShownPage(state, run, state.mPages, state.mTableauCount, visit);
 }
 
 std::vector<ShownPage> DisplayedKeptPages(const VantrellState& state, bool dual) {
@@ -114,7 +117,7 @@ std::vector<ShownPage> DisplayedKeptPages(const VantrellState& state, bool dual)
 }
 
 ShownPage DisplayedRunPage(const VantrellState& state, std::size_t index) {
-    const ExactRun* run = CurrentExactRun(state);
+    const ExactRun* run = state.mDisplay.IsDefault() ? nullptr : CurrentExactRun(state);
     if (run != nullptr && !state.mDisplay.IsDefault() && !run->pages.empty()) {
         // Past the exact run's end (where the decimal run went on) its last page stands.
         const ExactPage& exact = run->pages[std::min(index, run->pages.size() - 1)];

@@ -5,6 +5,7 @@
 
 #include "model/variable_names.h"
 #include "teach/exact_arithmetic.h"
+#include "teach/exact_proof.h"
 
 namespace vantrell {
 namespace {
@@ -227,12 +228,41 @@ std::vector<std::string> PartingNotes(const ExactRun* run, std::size_t index) {
     return run->pages[index].notes;
 }
 
+LazyExactRun::LazyExactRun(ProblemSet work, std::vector<CostTerm> basis, PivotRule rule,
+                           bool dual, bool minimize)
+    : mWork(std::move(work)),
+      mBasis(std::move(basis)),
+      mRule(rule),
+      mDual(dual),
+      mMinimize(minimize) {}
+
+const ExactRun& LazyExactRun::Run() {
+    if (!mRun) {
+        mRun = RunExact(mWork, mBasis, mRule, mDual, mMinimize);
+        CertifyExactRun(*mRun, mWork, mBasis);
+        if (mDecimalCount >= 0) {
+            NoteWhereRunsPart(*mRun, mDecimalPages, mDecimalCount, mDecimalOutcome);
+        }
+    }
+    return *mRun;
+}
+
+void LazyExactRun::DecimalRunEnded(const PageStore& pages, int count, RunOutcome outcome) {
+    mDecimalPages.Share(pages, static_cast<std::size_t>(std::clamp(count, 0, kTableauPages)));
+    mDecimalCount = count;
+    mDecimalOutcome = outcome;
+    if (mRun) {
+        NoteWhereRunsPart(*mRun, mDecimalPages, mDecimalCount, mDecimalOutcome);
+    }
+}
+
 const ExactRun* KeptExactRun(const VantrellState& state, bool dual) {
-    return KeptRun(state, dual).record.exact.get();
+    const auto& source = KeptRun(state, dual).record.exact;
+    return source ? &source->Run() : nullptr;
 }
 
 const ExactRun* CurrentExactRun(const VantrellState& state) {
-    return state.mRun.exact.get();
+    return state.mRun.exact ? &state.mRun.exact->Run() : nullptr;
 }
 
 ExactRun ExactRunSoFar(const ExactRun& run, int count, bool finished) {

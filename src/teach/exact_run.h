@@ -55,6 +55,28 @@ struct ExactRun {
 ExactRun RunExact(const ProblemSet& work, const std::vector<CostTerm>& basis, PivotRule rule,
                   bool dual, bool minimize);
 
+// The exact run of a run's standard form, made on first use. Once the decimal run has
+// ended it is told, so that the page where the two part can say so.
+class LazyExactRun : public ExactRunSource {
+  public:
+    LazyExactRun(ProblemSet work, std::vector<CostTerm> basis, PivotRule rule, bool dual,
+                 bool minimize);
+    const ExactRun& Run() override;
+    void DecimalRunEnded(const PageStore& pages, int count, RunOutcome outcome);
+
+  private:
+    ProblemSet mWork;
+    std::vector<CostTerm> mBasis;
+    PivotRule mRule;
+    bool mDual;
+    bool mMinimize;
+    std::optional<ExactRun> mRun;
+    // The decimal run's pages, shared with the store that made them.
+    PageStore mDecimalPages;
+    int mDecimalCount = -1;
+    RunOutcome mDecimalOutcome = RunOutcome::NotRun;
+};
+
 // Notes the first page where the decimal run's pages (count of them, ended with outcome)
 // choose otherwise than the exact run.
 void NoteWhereRunsPart(ExactRun& run, const PageStore& pages, int count, RunOutcome outcome);

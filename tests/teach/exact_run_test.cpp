@@ -127,6 +127,22 @@ TEST(ExactRun, FractionPagesAndSolutionOfTheTenthsExample) {
     EXPECT_EQ(pages[1].Page().mRows[3], (Cells{"3/10", "X1", "1", "1/3", "0", "10/3", "3", "-"}));
 }
 
+// With Bland's rule the least ratio leaves, and only an exact tie goes to the basic
+// variable of smallest index: 4 (S2) beats 4.5 (S1).
+TEST(ExactRun, BlandsRuleBreaksOnlyExactTies) {
+    VantrellState state;
+    state.mPrimal = MakeProblem({1, 0}, {{{1, 0}, "<=", 4.5}, {{1, 0}, "<=", 4}});
+    state.mPivotRule = PivotRule::SmallestIndex;
+    RebuildDual(state.mPrimal, state.mMinimize, state.mDual);
+    ScriptedPrompt prompt;
+    SilentPresenter presenter;
+    CalculatePrimal(state, prompt, presenter);
+    const ExactRun* run = KeptExactRun(state, false);
+    ASSERT_TRUE(run != nullptr && !run->pages.empty());
+    EXPECT_EQ(run->pages[0].leaving, 1);
+    EXPECT_TRUE(run->certified) << run->proofFault;
+}
+
 // Round-off decides: a tie of 3/1 and 0.3/0.1 that the decimal run breaks for the second
 // row, and a reduced cost of 1e-10 that its tolerance counts as zero. The exact run goes its
 // own way from there, and the page where the two part says so.
