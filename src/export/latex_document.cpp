@@ -209,7 +209,8 @@ std::string BuildLatexDocument(const VantrellState& state, bool dual) {
     text += writer.Problem(KeptRun(state, dual).problem, maximizes ? "Maximize" : "Minimize",
                            dual && !state.mMinimize);
     const ExactRun* run = KeptExactRun(state, dual);
-    if (run == nullptr || KeptRun(state, dual).count <= 0) {
+    // A run that stopped on its first tableau keeps no page but is an answer all the same.
+    if (run == nullptr) {
         return text + "\nThe problem must be solved first.\n\\end{document}\n";
     }
     for (std::size_t p = 0; p < run->pages.size(); ++p) {

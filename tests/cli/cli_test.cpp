@@ -128,6 +128,11 @@ TEST(CliSolveJson, ReadsBackEveryKeyOfTheMinimization) {
     EXPECT_EQ(last["ratios"], (nlohmann::json{nullptr, nullptr}));
     // Strong duality: the dual's optimum as stated is the same exact string.
     EXPECT_EQ(doc["dual"]["objective"], "9");
+    // The decimal run beside the exact one: the minimum as stated, and the two agree.
+    EXPECT_EQ(primal["decimal_outcome"], "optimal");
+    EXPECT_EQ(primal["decimal_objective"], 9.0);
+    EXPECT_EQ(primal["agree"], true);
+    EXPECT_EQ(primal["certified"], true);
 }
 
 TEST(CliSolveJson, RunsWithoutAnOptimumGiveTheirOutcomeAndMessage) {

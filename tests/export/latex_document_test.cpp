@@ -33,6 +33,15 @@ TEST(LatexDocument, SpecialCharactersPrintAsThemselves) {
     }
 }
 
+// After X1 enters on 2X1 + X2 <= 4, the second row reads 0, 3/2, -1/2, 1.
+TEST(LatexDocument, FractionsKeepTheirSign) {
+    VantrellState state =
+        testing::SolvedState(testing::MakeProblem({1, 1}, {{{2, 1}, "<=", 4}, {{1, 2}, "<=", 4}}));
+    state.mDisplay.numbers = NumberStyle::Fractions;
+    const std::string tex = BuildLatexDocument(state, false);
+    EXPECT_NE(tex.find("$-\\frac{1}{2}$"), std::string::npos) << tex;
+}
+
 TEST(LatexExport, RefusesBeforeARunThenWritesTheLastRun) {
     VantrellState state;
     state.mPrimal = testing::MakeProblem({3, 2}, {{{1, 1}, "<=", 4}, {{1, 3}, "<=", 6}});

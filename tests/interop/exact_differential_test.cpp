@@ -7,6 +7,8 @@
 
 #include <random>
 
+#include "export/json_answer.h"
+
 namespace vantrell {
 namespace {
 
@@ -56,6 +58,10 @@ TEST(ExactDifferential, NamedBadlyScaledProblems) {
         ASSERT_TRUE(run != nullptr && run->certified) << (run ? run->proofFault : "");
         ASSERT_EQ(run->outcome, RunOutcome::Optimal);
         EXPECT_EQ(ExactString(*StatedObjective(*run)), row.optimum);
+        // The decimal run parted from the exact one on every row: the JSON says so.
+        const auto answer = SolveAnswer(state, {});
+        EXPECT_EQ(answer["primal"]["agree"], false);
+        EXPECT_EQ(answer["primal"]["objective"], row.optimum);
     }
 }
 

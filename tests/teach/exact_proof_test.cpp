@@ -7,9 +7,12 @@
 
 #include <functional>
 
+#include "commands/calculate_commands.h"
+#include "export/latex_document.h"
 #include "simplex/standard_form.h"
 #include "support/problem_builders.h"
 #include "teach/scale_warning.h"
+#include "teach/special_cases.h"
 
 namespace vantrell {
 namespace {
@@ -67,6 +70,42 @@ TEST(ExactProof, CatchesEveryKindOfFalseAnswer) {
         CertifyExactRun(run, state.mWork, state.mBasis);
         EXPECT_FALSE(run.certified);
         EXPECT_EQ(run.proofFault, row.fault);
+    }
+}
+
+// Bland's rule can stop the big-M run unbounded while an artificial variable is still
+// above zero: here no point keeps X3 <= -2 at all. Nothing may claim an answer.
+TEST(ExactProof, BigMsUndecidedStopIsSaidPlainly) {
+    VantrellState state;
+    state.mPrimal = MakeProblem({-1.15, 4, 3}, {{{0, -1, 2}, "=", 11}, {{0, 0, 1}, "<=", -2}});
+    state.mMinimize = true;
+    state.mPivotRule = PivotRule::SmallestIndex;
+    SilentPrompt prompt;
+    SilentPresenter presenter;
+    CalculatePrimal(state, prompt, presenter);
+    const ExactRun* run = KeptExactRun(state, false);
+    ASSERT_TRUE(run != nullptr);
+    EXPECT_EQ(run->outcome, RunOutcome::Unbounded);
+    EXPECT_TRUE(run->undecided && !run->certified);
+    EXPECT_EQ(KeptRunSpecialCases(state, false),
+              std::vector<std::string>{
+                  "Big M cannot decide here: it stopped unbounded with the artificial variable a1 "
+                  "above zero, so it shows no point that keeps every constraint; the problem is "
+                  "either unbounded or has no feasible solution."});
+    const std::string tex = BuildLatexDocument(state, false);
+    EXPECT_NE(tex.find("Big M cannot decide here"), std::string::npos);
+}
+
+// A second optimum one pivot away only where the step is positive: a tie at a degenerate
+// corner leads back to the same point.
+TEST(SpecialCases, AlternativeOptimumOnlyAtAnotherPoint) {
+    const std::pair<ProblemSet, bool> rows[] = {
+        {MakeProblem({2, 4}, {{{1, 2}, "<=", 5}, {{1, 1}, "<=", 4}}), true},
+        {MakeProblem({0, 1}, {{{0, 1}, "<=", 1}, {{1, 1}, "<=", 1}}), false},
+    };
+    for (const auto& [primal, alternative] : rows) {
+        const VantrellState state = testing::SolvedState(primal);
+        EXPECT_EQ(HasAlternativeOptimum(*KeptExactRun(state, false)), alternative);
     }
 }
 

@@ -194,7 +194,12 @@ TEST(Sensitivity, FromTheFinalTableauAsTheProblemIsStated) {
         const auto sensitivity = ExplainKeptRun(solved, false).sensitivity;
         ASSERT_TRUE(sensitivity) << row.name;
         EXPECT_EQ(SensitivityText(*sensitivity), row.expected) << row.name;
+        EXPECT_FALSE(sensitivity->degenerate) << row.name;
     }
+    // A basic variable at 0: the ranges belong to this basis only.
+    VantrellState degenerate =
+        Solved(MakeProblem({0, 1}, {{{0, 1}, "<=", 1}, {{1, 1}, "<=", 1}}), false, kLargest);
+    EXPECT_TRUE(ExplainKeptRun(degenerate, false).sensitivity->degenerate);
     VantrellState infeasible =
         Solved(MakeProblem({3, 2}, {{{2, 1}, "<=", 2}, {{3, 4}, ">=", 12}}), false, kLargest);
     EXPECT_FALSE(ExplainKeptRun(infeasible, false).sensitivity);

@@ -87,6 +87,10 @@ const Case kCases[] = {
      "a2 stays basic at 3.000 and no column can lower it: the problem is infeasible"},
     {"RightInfeasible", CannotBeMet, 1, Verdict, "infeasible", Right,
      "Right: a2 stays basic at 3.000 and no column can lower it: the problem is infeasible"},
+    {"ArtificialColumn", CannotBeMet, 0, Entering, "a2", Wrong,
+     "a2 is artificial: an artificial column never enters"},
+    {"UnknownNameOnVerdictPage", Ties, 1, Verdict, "Q9", NotAChoice,
+     "There is no column or row Q9 on this page"},
     {"BlandsRule", ThreePlants, 0, Entering, "X2", Wrong,
      "X2's Cj-Zj is 5.000, but X1 comes first: with Bland's rule the first column with a "
      "positive Cj-Zj enters",
