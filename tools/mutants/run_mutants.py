@@ -19,6 +19,10 @@ def main(argv):
     # is in the core, where a test that kills it belongs.
     core = "--core" in argv
     names = [a for a in argv if a not in (preset, "--core")]
+    unknown = sorted(set(names) - {m[0] for m in MUTANTS})
+    if unknown:
+        print("no such mutant: " + ", ".join(unknown) + " (tools/mutants.sh --help)")
+        return 2
     chosen = [m for m in MUTANTS if not names or m[0] in names]
     build = ["cmake", "--build", "--preset", preset]
     test = ["ctest", "--preset", preset, "-j2", "--stop-on-failure", "-Q"]
