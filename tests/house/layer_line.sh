@@ -48,9 +48,12 @@ while IFS= read -r found; do
     [[ "${rest#*:}" =~ $quoted ]]
     header=${BASH_REMATCH[1]}
     target=${header%%/*}
-    if [[ "$header" == .* ]]; then
-        # A relative path names the folder it lands in, wherever it is written from.
-        landed=$(realpath -m --relative-to="$src" "$(dirname "$file")/$header")
+    if [[ "$header" == .* || "$header" == */../* ]]; then
+        # A path with ".." names the folder it lands in: from the including file's folder
+        # when it starts with a dot, from src/ otherwise.
+        from=$src
+        [[ "$header" == .* ]] && from=$(dirname "$file")
+        landed=$(realpath -m --relative-to="$src" "$from/$header")
         target=${landed%%/*}
     fi
     where="src/$rel:$line: $header"

@@ -23,6 +23,8 @@ rows=(
   "indented hash, angle brackets|fail|simplex/s.h|  #   include <commands/c.h>\n"
   "tab before include|fail|simplex/s.cpp|#\tinclude\t\"teach/t.h\"\n"
   "relative path upwards|fail|plot/p.cpp|#include \"../export/e.h\"\n"
+  "down and up again|fail|model/m.cpp|#include \"model/../teach/t.h\"\n"
+  "down and up to a lower floor|pass|teach/t.cpp|#include \"teach/../simplex/s.h\"\n"
   "nested file|fail|teach/detail/d.h|#include \"export/e.h\"\n"
   "simplex includes interop|fail|simplex/s.cpp|#include \"interop/i.h\"\n"
   "interop includes simplex|fail|interop/i.cpp|#include \"simplex/s.h\"\n"
