@@ -15,6 +15,8 @@ if(NOT CMAKE_INSTALL_BINDIR STREQUAL "bin" OR NOT CMAKE_INSTALL_DATADIR STREQUAL
 endif()
 
 install(TARGETS vantrell-cli RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
+# The batch front end's parts, where it loads them from: ../lib/vantrell (src/cli/command_parts.h).
+install(TARGETS vantrell_workbook_part vantrell_formats_part LIBRARY DESTINATION lib/vantrell)
 if(TARGET vantrell)
   install(TARGETS vantrell RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
 endif()

@@ -5,7 +5,7 @@
 #include <utility>
 
 #include "cli/cli_options.h"
-#include "cli/convert_command.h"
+#include "cli/command_parts.h"
 #include "cli/exercise_command.h"
 #include "cli/explain_options.h"
 #include "cli/path_command.h"
@@ -13,7 +13,6 @@
 #include "cli/stream_prompt.h"
 #include "commands/calculate_commands.h"
 #include "commands/command_guard.h"
-#include "commands/excel_commands.h"
 #include "commands/file_commands.h"
 #include "commands/main_commands.h"
 #include "export/json_answer.h"
@@ -97,12 +96,27 @@ int Report(const CliOptions& options, std::ostream& out, std::ostream& err,
     }
     // Tried even when the report failed: one unwritable path should not cost the other file.
     if (options.workbookFile) {
-        if (const auto failure = WriteExcelWorkbook(state, *options.workbookFile)) {
+        std::string error;
+        const WorkbookPart* part = LoadWorkbookPart(PartFolderOfProgram(), error);
+        if (part == nullptr) {
+            prompt.ShowMessage(error);
+            status = kExitMissingPart;
+        } else if (const auto failure = part->write(state, *options.workbookFile)) {
             prompt.ShowMessage(*failure);
             status = kExitCannotWrite;
         }
     }
     return status;
+}
+
+int Convert(const std::vector<std::string>& args, std::ostream& err) {
+    std::string error;
+    const FormatsPart* part = LoadFormatsPart(PartFolderOfProgram(), error);
+    if (part == nullptr) {
+        err << error << '\n';
+        return kExitMissingPart;
+    }
+    return part->run(args, err);
 }
 
 int Pages(const CliOptions& options, std::ostream& out, std::ostream& err) {
@@ -239,7 +253,7 @@ int Latex(const CliOptions& options, std::ostream& out, std::ostream& err) {
 int RunCommandLine(const std::vector<std::string>& args, std::istream& in, std::ostream& out,
                    std::ostream& err, const ReportClock& now) {
     if (!args.empty() && args[0] == "convert") {
-        return RunConvert(args, err);
+        return Convert(args, err);
     }
     std::string error;
     const auto options = ParseCliOptions(args, error);

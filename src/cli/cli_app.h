@@ -16,6 +16,8 @@ enum ExitStatus : int {
     kExitUsageOrUnreadable = 2,
     kExitCannotWrite = 3,
     kExitOutOfMemory = 4,
+    // A part of the program that the command loads (command_parts.h) is missing or broken.
+    kExitMissingPart = 5,
 };
 
 // The whole batch front end: args are the arguments after the program name. The clock

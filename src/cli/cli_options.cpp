@@ -72,7 +72,9 @@ const char* const kUsageText =
     "  2  a usage error, or a problem file that cannot be read or is refused\n"
     "  3  the report file or the workbook cannot be written: also one that names\n"
     "     the problem file or the other output, or a file that may not be written\n"
-    "  4  there was not enough memory\n";
+    "  4  there was not enough memory\n"
+    "  5  a part of the program that the command loads is missing or broken\n"
+    "     (lib/vantrell beside bin: the workbook for --xlsx, GLPK for convert)\n";
 
 std::optional<CliOptions> ParseCliOptions(const std::vector<std::string>& args,
                                           std::string& error) {

@@ -72,6 +72,12 @@ TEST(CliUsage, BadArgumentsAndUnreadableFiles) {
         {{"solve", "x.lp"}, "solve needs --json"},
         {{"report", "x.lp", "--json"}, "unknown option \"--json\""},
         {{"report", "x.lp", "--rule", "dantzig"}, "--rule needs largest or bland"},
+        {{"pages", "x.lp", "--explain"}, "unknown option \"--explain\""},
+        {{"pages", "x.lp", "--decimals", "11"}, "--decimals needs a whole number from 0 to 10"},
+        {{"convert", "a", "b", "c", "--from", "cplex", "--to", "mps"}, "convert needs IN OUT"},
+        {{"convert", "a", "-x", "--from", "cplex", "--to", "mps"}, "unknown option \"-x\""},
+        {{"convert", "missing.mps", "b", "--from", "mps", "--to", "cplex"},
+         "Cannot import \"missing.mps\": "},
     };
     for (const auto& [args, errContains] : cases) {
         const CliRun run = RunVantrellCli(args);
@@ -193,6 +199,40 @@ TEST(CliExplain, NotesSpecialCasesAndSensitivityInTheReportAndTheJson) {
               (nlohmann::json{{"Machine", "3"}, {"Labour", "0"}}));
     EXPECT_EQ(primal["sensitivity"]["cost_ranges"]["X2"], (nlohmann::json{"-inf", "3"}));
     EXPECT_TRUE(SolveJson("unbounded.lp")["primal"]["sensitivity"].is_null());
+}
+
+// convert's answers: what it imported, and refusals that leave every file as it was.
+TEST(CliConvert, SaysWhatItImportedAndWritesNothingItWasNotToldTo) {
+    testing::TempDir dir;
+    const std::string model = dir.File("m.lp");
+    const std::string text = "Maximize\n z: 2 a + b\nSubject To\n c: a + b <= 4\nEnd\n";
+    testing::WriteWholeFile(model, text);
+    const CliRun imported = RunVantrellCli(
+        {"convert", model, dir.File("m.vlp"), "--from", "cplex", "--to", "vantrell"});
+    EXPECT_EQ(imported.status, kExitSuccess);
+    EXPECT_EQ(imported.err, "Imported \"" + model +
+                                "\" as a new problem. Its variables are now named as Vantrell "
+                                "names them:\na -> X1\nb -> X2\n");
+    struct Case {
+        const char* name;
+        std::string output;
+        int status;
+        std::string err;
+    };
+    const Case cases[] = {
+        {"over its input", model, kExitCannotWrite,
+         "Cannot write \"" + model + "\": it is the problem file\n"},
+        {"into a missing folder", dir.File("no/m.mps"), kExitCannotWrite,
+         "Cannot write \"" + dir.File("no/m.mps") + "\": No such file or directory\n"},
+    };
+    for (const Case& c : cases) {
+        const CliRun run =
+            RunVantrellCli({"convert", model, c.output, "--from", "cplex", "--to", "mps"});
+        EXPECT_EQ(run.status, c.status) << c.name;
+        EXPECT_EQ(run.err.substr(run.err.find('\n', run.err.rfind("b -> X2")) + 1), c.err)
+            << c.name;
+    }
+    EXPECT_EQ(testing::ReadWholeFile(model), text);
 }
 
 }  // namespace

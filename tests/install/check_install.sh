@@ -14,6 +14,8 @@ trap 'rm -rf "$tmp"' EXIT
 cmake --install "$build" --prefix "$tmp/first" >/dev/null
 
 expected=(bin/vantrell-cli
+          lib/vantrell/vantrell-workbook.so
+          lib/vantrell/vantrell-formats.so
           share/vantrell/onlinehelp.txt
           share/doc/vantrell/LICENSE
           share/doc/vantrell/THIRD_PARTY.md
@@ -47,6 +49,15 @@ report=$("$tmp/moved/bin/vantrell-cli" report "$tmp/moved/share/vantrell/example
 if ! grep -q 'Complete Dual Solution:' <<<"$report"; then
   echo "the installed vantrell-cli wrote no solution report:"
   echo "$report"
+  exit 1
+fi
+# The batch front end's parts load from beside the moved program.
+"$tmp/moved/bin/vantrell-cli" report "$tmp/moved/share/vantrell/examples/maximize.lp" \
+  --xlsx "$tmp/key.xlsx" >/dev/null
+"$tmp/moved/bin/vantrell-cli" convert "$tmp/moved/share/vantrell/examples/maximize.lp" \
+  "$tmp/key.mps" --from vantrell --to mps
+if [ ! -s "$tmp/key.xlsx" ] || ! grep -q '^ROWS' "$tmp/key.mps"; then
+  echo "the installed vantrell-cli wrote no workbook or no MPS file"
   exit 1
 fi
 # Both programs state their version and licence, the window program without a display.

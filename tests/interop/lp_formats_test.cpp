@@ -60,6 +60,10 @@ TEST(LpFormats, EveryExampleComesBackThroughConvertAsTheSameProblem) {
                 testing::RunVantrellCli({"convert", testing::Example(example), dir.File("out"),
                                          "--from", "vantrell", "--to", format});
             ASSERT_EQ(there.status, 0) << there.err;
+            // GLPK's own heading of each format, so the two names cannot be swapped unseen.
+            EXPECT_NE(testing::ReadWholeFile(dir.File("out"))
+                          .find(std::string(format) == "mps" ? "\nROWS\n" : "\nSubject To\n"),
+                      std::string::npos);
             const auto back =
                 testing::RunVantrellCli({"convert", dir.File("out"), dir.File("back.lp"), "--from",
                                          format, "--to", "vantrell"});
@@ -88,6 +92,94 @@ TEST(LpFormats, ModelsNamedOtherwiseAreNumberedInOrderAndTheMappingIsShown) {
     EXPECT_EQ(imported.file->problemName, "m");
 }
 
+// n more rows of a CPLEX LP file over x and y, and its end.
+std::string Rows(int n) {
+    std::string text;
+    for (int i = 0; i < n; ++i) {
+        text += " r" + std::to_string(i) + ": x + y <= " + std::to_string(i + 5) + "\n";
+    }
+    return text + "End\n";
+}
+
+// What fits is taken whole: up to the limits, X1..Xn by name in any order, the model's name,
+// names a problem file can hold, the decimals asked for.
+TEST(LpFormats, ImportTakesModelsUpToTheLimitsWithTheirNames) {
+    struct Case {
+        const char* file;
+        std::string content;
+        const char* problemName;
+        std::vector<double> costs;
+        std::size_t rows;
+        const char* firstRowName;
+    };
+    const Case cases[] = {
+        {"nine.lp",
+         "Maximize\n z: a1 + a2 + a3 + a4 + a5 + a6 + a7 + a8 + 2 a9\nSubject To\n"
+         " c: a1 <= 1\nEnd\n",
+         "nine",
+         {1, 1, 1, 1, 1, 1, 1, 1, 2},
+         1,
+         "c"},
+        {"hundred.lp",
+         "Maximize\n z: x + 2 y\nSubject To\n" + Rows(100),
+         "hundred",
+         {1, 2},
+         100,
+         "r0"},
+        {"order.lp",
+         "Maximize\n z: 3 X2 + 2 X1\nSubject To\n c#1: X1 + X2 <= 4\nEnd\n",
+         "order",
+         {2, 3},
+         1,
+         "c_1"},
+        {"named.mps",
+         "NAME plant\nROWS\n N z\n L c1\nCOLUMNS\n x z 5 c1 1\nRHS\n R c1 4\nENDATA\n",
+         "plant",
+         {5},
+         1,
+         "c1"},
+    };
+    const TempDir dir;
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.file);
+        const std::string path = dir.File(c.file);
+        testing::WriteWholeFile(path, c.content);
+        const ImportResult result = ImportExchangeFile(path, ExchangeFormatOfPath(path), 9, 2);
+        ASSERT_TRUE(result.file) << result.message;
+        EXPECT_EQ(result.file->problemName, c.problemName);
+        EXPECT_EQ(result.file->decimalPlaces, 2);
+        EXPECT_EQ(std::get<1>(Dense(*result.file)), c.costs);
+        ASSERT_EQ(result.file->problem.constraintNames.size(), c.rows);
+        EXPECT_EQ(result.file->problem.constraintNames[0], c.firstRowName);
+    }
+}
+
+TEST(LpFormats, ExchangeFormatFollowsTheExtensionInAnyCase) {
+    const std::pair<const char*, LpFormat> cases[] = {
+        {"a.mps", LpFormat::FreeMps}, {"A.MPS", LpFormat::FreeMps}, {"d/a.Mps", LpFormat::FreeMps},
+        {"a.lp", LpFormat::CplexLp},  {"mps", LpFormat::CplexLp},   {"a.mps.lp", LpFormat::CplexLp},
+    };
+    for (const auto& [path, format] : cases) {
+        EXPECT_EQ(ExchangeFormatOfPath(path), format) << path;
+    }
+}
+
+// Two constraints of one name: the second gets GLPK's own, or no format could read it back.
+TEST(LpFormats, ExportedNamesAreUniqueInBothFormats) {
+    ProblemFile file = ExampleProblem("maximize.lp");
+    file.problem.constraintNames = {"Same", "Same"};
+    const TempDir dir;
+    for (const LpFormat format : {LpFormat::CplexLp, LpFormat::FreeMps}) {
+        const std::string path = dir.File(format == LpFormat::FreeMps ? "s.mps" : "s.lp");
+        ASSERT_EQ(ExportProblemFile(path, format, file), std::nullopt);
+        const ImportResult back = ImportExchangeFile(path, format, 9, 3);
+        ASSERT_TRUE(back.file) << back.message;
+        EXPECT_EQ(back.file->problem.constraintNames.size(), 2u);
+        EXPECT_EQ(back.file->problem.constraintNames[0], "Same");
+        EXPECT_NE(back.file->problem.constraintNames[1], "Same");
+    }
+}
+
 TEST(LpFormats, ImportRefusesWhatTheProgramCannotHoldAndSaysWhat) {
     struct Case {
         const char* file;
@@ -108,18 +200,27 @@ TEST(LpFormats, ImportRefusesWhatTheProgramCannotHoldAndSaysWhat) {
          "constraint \"c1\" is a ranged row; Vantrell's constraints have one right-hand side"},
         {"too_many.lp", " c3: a1 + a2 + a3 + a4 + a5 + a6 + a7 + a8 <= 1\nEnd\n",
          "it has 10 variables, more than the 9 Vantrell can hold"},
+        {"too_many_rows.lp", nullptr,
+         "it has 101 constraints, more than the 100 Vantrell can hold"},
+        {"constant.mps", " R z 3\nENDATA\n", "the objective has a constant term"},
         {"syntax.lp", " c2: x +\nEnd\n", "it is no CPLEX LP file ("},
-        {"syntax.mps", "BOUNDS\n XX B x 1\nENDATA\n", "it is no free MPS file ("},
+        // GLPK read a copy; the message names the user's file.
+        {"syntax.mps", "BOUNDS\n XX B x 1\nENDATA\n", "it is no free MPS file (@:10: invalid"},
     };
     const TempDir dir;
     for (const Case& c : cases) {
         SCOPED_TRACE(c.file);
         const std::string path = dir.File(c.file);
+        std::string reason = c.reason;
+        if (const std::size_t at = reason.find('@'); at != std::string::npos) {
+            reason.replace(at, 1, path);
+        }
         const LpFormat format = ExchangeFormatOfPath(path);
-        testing::WriteWholeFile(path, (format == LpFormat::FreeMps ? mpsHead : head) + c.content);
+        testing::WriteWholeFile(path, (format == LpFormat::FreeMps ? mpsHead : head) +
+                                          (c.content != nullptr ? c.content : Rows(100)));
         const ImportResult result = ImportExchangeFile(path, format, 9, 3);
         EXPECT_FALSE(result.file);
-        EXPECT_EQ(result.message.rfind("Cannot import \"" + path + "\": " + c.reason, 0), 0u)
+        EXPECT_EQ(result.message.rfind("Cannot import \"" + path + "\": " + reason, 0), 0u)
             << result.message;
     }
 }

@@ -19,11 +19,16 @@ def main(argv):
     # is in the core, where a test that kills it belongs.
     core = "--core" in argv
     names = [a for a in argv if a not in (preset, "--core")]
+    unknown = sorted(set(names) - {m[0] for m in MUTANTS})
+    if unknown:
+        print("no such mutant: " + ", ".join(unknown) + " (tools/mutants.sh --help)")
+        return 2
     chosen = [m for m in MUTANTS if not names or m[0] in names]
     build = ["cmake", "--build", "--preset", preset]
     test = ["ctest", "--preset", preset, "-j2", "--stop-on-failure", "-Q"]
     if core:
-        build += ["--target", "vantrell_core_tests", "vantrell_cli_tests", "vantrell-cli"]
+        build += ["--target", "vantrell_core_tests", "vantrell_cli_tests", "vantrell_interop_tests",
+                  "vantrell_workbook_tests", "vantrell-cli"]
         test += ["-L", "core"]
     if run(["cmake", "--preset", preset]) != 0 or run(build) != 0 or run(test) != 0:
         print("the unmutated build or its tests fail: fix that first")
