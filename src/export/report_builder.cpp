@@ -74,7 +74,7 @@ void AppendPages(std::string& report, const char* kind, const VantrellState& sta
 }
 
 // The solution entries and value in exact numbers, when the display asks for them and the
-// run can be replayed.
+// run has an exact run.
 struct ExactSolution {
     std::vector<std::string> entries;
     std::string value;

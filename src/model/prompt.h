@@ -34,7 +34,7 @@ class Prompt {
 };
 
 // Says nothing and answers No to every question: for work that must not talk to the user,
-// such as replaying a run that was already shown.
+// such as checking a generated exercise.
 class SilentPrompt : public Prompt {
   public:
     void ShowMessage(const std::string&) override {}

@@ -56,7 +56,7 @@ inline constexpr const char* kPathNeedsTwoVariablesText =
 // when the run has more or fewer variables.
 std::optional<ExactPoint> PagePoint(const ExactRun& run, const ExactPage& page);
 
-// The path of a replayed run over the problem it solved (the primal, or the dual as the
+// The path of an exact run over the problem it solved (the primal, or the dual as the
 // engine solves it). Nothing when the problem does not have two variables.
 std::optional<SimplexPath> BuildSimplexPath(const ExactRun& run, const ProblemSet& problem);
 // The path of the kept primal or dual run.

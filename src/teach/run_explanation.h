@@ -9,7 +9,7 @@
 
 namespace vantrell {
 
-// Everything that explains a kept run, from one replay: a note per page, the special
+// Everything that explains a kept run, read off its exact run: a note per page, the special
 // cases, and the sensitivity of an optimal run.
 struct RunExplanation {
     std::vector<std::string> notes;
