@@ -20,8 +20,8 @@ void Calculate(VantrellState& state, Prompt& prompt, PagePresenter& presenter, b
     }
     // The exact run does not depend on what the student does with the pages: it starts
     // from the same standard form, whole, whenever a view first asks for it.
-    auto exact = std::make_shared<LazyExactRun>(state.mWork, state.mBasis, state.mPivotRule,
-                                                dual, state.mMinimize);
+    auto exact = std::make_shared<LazyExactRun>(state.mWork, state.mBasis, state.mPivotRule, dual,
+                                                state.mMinimize);
     state.mRun = RunRecord{exact, {}};
     RunIteration(state, prompt, presenter);
     exact->DecimalRunEnded(state.mPages, state.mTableauCount, state.mRunOutcome);
