@@ -228,8 +228,8 @@ std::vector<std::string> PartingNotes(const ExactRun* run, std::size_t index) {
     return run->pages[index].notes;
 }
 
-LazyExactRun::LazyExactRun(ProblemSet work, std::vector<CostTerm> basis, PivotRule rule,
-                           bool dual, bool minimize)
+LazyExactRun::LazyExactRun(ProblemSet work, std::vector<CostTerm> basis, PivotRule rule, bool dual,
+                           bool minimize)
     : mWork(std::move(work)),
       mBasis(std::move(basis)),
       mRule(rule),
