@@ -5,6 +5,7 @@
 #include <unistd.h>
 
 #include <cctype>
+#include <charconv>
 #include <cmath>
 #include <cstdlib>
 #include <filesystem>
@@ -354,6 +355,57 @@ void FillModel(glp_prob* model, const ProblemFile& file) {
     }
 }
 
+// ---- the program's own format ----
+
+// The shortest text that reads back as the value, "1e-11" rather than "9.99...e-12".
+std::string ShortestText(double value) {
+    char text[64];
+    const auto end = std::to_chars(text, text + sizeof text, value).ptr;
+    return std::string(text, end);
+}
+
+bool KeptWithDecimals(double value, int decimals) {
+    const auto read = ParseDecimalPrefix(FixedText(value, decimals));
+    return read && read->value == value;
+}
+
+// The least decimal count, from the problem's own, at which every number of the problem
+// is written so that it reads back as itself: a problem file gives every number the same
+// count, and a count too small would round numbers silently. Nothing, with the refusal
+// naming the first number no count up to the reader's limit keeps, when there is none.
+std::optional<int> ExactDecimalPlaces(const ProblemFile& file, std::string& refusal) {
+    struct Number {
+        double value;
+        std::string where;
+    };
+    std::vector<Number> numbers;
+    for (const CostTerm& term : file.problem.objective) {
+        numbers.push_back({term.cost, "the objective's " + term.name});
+    }
+    for (std::size_t i = 0; i < file.problem.constraints.size(); ++i) {
+        const ConstraintRow& row = file.problem.constraints[i];
+        const std::string where = "constraint " + std::to_string(i + 1);
+        for (std::size_t k = 0; k < row.coefficients.size(); ++k) {
+            numbers.push_back(
+                {row.coefficients[k], where + "'s " + DecisionName(static_cast<int>(k) + 1)});
+        }
+        numbers.push_back({row.rhs, where + "'s right-hand side"});
+    }
+    int decimals = ClampDecimalPlaces(file.decimalPlaces);
+    for (const Number& number : numbers) {
+        while (decimals < kMaxDecimalPlaces && !KeptWithDecimals(number.value, decimals)) {
+            ++decimals;
+        }
+        if (!KeptWithDecimals(number.value, decimals)) {
+            refusal = ShortestText(number.value) + " (" + number.where +
+                      ") cannot be written exactly with " + std::to_string(kMaxDecimalPlaces) +
+                      " decimals, the most a problem file holds";
+            return std::nullopt;
+        }
+    }
+    return decimals;
+}
+
 }  // namespace
 
 std::optional<LpFormat> LpFormatNamed(std::string_view name) {
@@ -428,8 +480,13 @@ ImportResult ImportExchangeFile(const std::string& path, LpFormat format, int ma
 std::optional<std::string> ExchangeText(const ProblemFile& problem, LpFormat format,
                                         std::string& error) {
     if (format == LpFormat::Vantrell) {
-        return BuildProblemText(problem.problemName, problem.decimalPlaces, problem.minimize,
-                                problem.problem);
+        std::string refusal;
+        const auto decimals = ExactDecimalPlaces(problem, refusal);
+        if (!decimals) {
+            error = "Cannot export the problem: " + refusal;
+            return std::nullopt;
+        }
+        return BuildProblemText(problem.problemName, *decimals, problem.minimize, problem.problem);
     }
     if (const auto refusal = ExportRefusal(problem.problem)) {
         error = "Cannot export the problem: " + *refusal;

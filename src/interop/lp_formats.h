@@ -37,8 +37,10 @@ ImportResult ImportExchangeFile(const std::string& path, LpFormat format, int ma
                                 int decimalPlaces);
 
 // The problem as GLPK writes it in the format: its sense, its constraints by name (a name
-// no format can hold gets GLPK's own), variables X1..Xn, all >= 0. Nothing, with error set,
-// when the problem cannot be written.
+// no format can hold gets GLPK's own), variables X1..Xn, all >= 0. The program's own format
+// gets the least decimal count, from the problem's own, that keeps every number exactly.
+// Nothing, with error set, when the problem cannot be written, or not without changing a
+// number.
 std::optional<std::string> ExchangeText(const ProblemFile& problem, LpFormat format,
                                         std::string& error);
 

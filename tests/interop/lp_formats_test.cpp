@@ -6,6 +6,7 @@
 #include <glpk.h>
 #include <gtest/gtest.h>
 
+#include <filesystem>
 #include <tuple>
 
 #include "cli/cli_run.h"
@@ -69,6 +70,52 @@ TEST(LpFormats, EveryExampleComesBackThroughConvertAsTheSameProblem) {
     }
     EXPECT_EQ(testing::RunVantrellCli({"convert", "a", "b", "--from", "xls", "--to", "mps"}).status,
               2);
+}
+
+// A problem file gives every number one decimal count: the count written is the least that
+// keeps every number, or the conversion is refused naming the first number none keeps.
+TEST(LpFormats, ConvertToTheProgramsFormatKeepsEveryNumberExactly) {
+    struct Row {
+        const char* name;
+        const char* model;
+        const char* decimals;  // the count line written, or nothing when refused
+        const char* refusal;
+    };
+    const Row rows[] = {
+        {"ten thousandths", " c1: 0.0004 x + y <= 0.0002\n c2: x + y <= 1000\n", "4 #", ""},
+        {"one number needs four", " c1: 4.0006 x + y <= 4\n", "4 #", ""},
+        {"whole numbers keep the default", " c1: x + 2 y <= 4\n", "3 #", ""},
+        {"ten decimals", " c1: x + y <= 0.0000000001\n", "10 #", ""},
+        {"beyond ten decimals", " c1: x + y <= 4\n c2: x + 0.00000000001 y <= 1\n", nullptr,
+         "1e-11 (constraint 2's X2) cannot be written exactly with 10 "
+         "decimals"},
+        {"a third", " c1: 0.3333333333333333 x + y <= 1\n", nullptr,
+         "0.3333333333333333 (constraint 1's X1) cannot be written exactly"},
+    };
+    const TempDir dir;
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.name);
+        testing::WriteWholeFile(
+            dir.File("m.lp"),
+            std::string("Maximize\n obj: x + y\nSubject To\n") + row.model + "End\n");
+        std::filesystem::remove(dir.File("back.lp"));
+        const auto run = testing::RunVantrellCli({"convert", dir.File("m.lp"), dir.File("back.lp"),
+                                                  "--from", "cplex", "--to", "vantrell"});
+        if (row.decimals == nullptr) {
+            EXPECT_EQ(run.status, cli::kExitCannotWrite);
+            EXPECT_NE(run.err.find("Cannot export the problem: " + std::string(row.refusal)),
+                      std::string::npos)
+                << run.err;
+            EXPECT_FALSE(std::filesystem::exists(dir.File("back.lp")));
+            continue;
+        }
+        ASSERT_EQ(run.status, 0) << run.err;
+        const std::string written = testing::ReadWholeFile(dir.File("back.lp"));
+        EXPECT_NE(written.find("\r\n" + std::string(row.decimals)), std::string::npos) << written;
+        const ImportResult model = ImportExchangeFile(dir.File("m.lp"), LpFormat::CplexLp, 9, 3);
+        ASSERT_TRUE(model.file);
+        EXPECT_EQ(Dense(ProblemAt(dir.File("back.lp"))), Dense(*model.file));
+    }
 }
 
 TEST(LpFormats, ModelsNamedOtherwiseAreNumberedInOrderAndTheMappingIsShown) {
