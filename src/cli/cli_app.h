@@ -16,6 +16,7 @@ enum ExitStatus : int {
     kExitUsageOrUnreadable = 2,
     kExitCannotWrite = 3,
     kExitOutOfMemory = 4,
+    kExitFailed = 5,  // an exception inside the program: a fault of ours, with its message
 };
 
 // The whole batch front end: args are the arguments after the program name. The clock

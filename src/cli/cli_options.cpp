@@ -42,6 +42,8 @@ const char* const kUsageText =
     "solve   with --json prints one JSON document: the problem, then the primal and\n"
     "        the dual run with outcome, message, exact optimum, variable values and\n"
     "        every page in exact numbers (\"p/q\", {\"m\": ..., \"c\": ...} with M).\n"
+    "        The document is UTF-8: bytes of names that are not UTF-8 are read as\n"
+    "        Latin-1.\n"
     "practice  asks for every pivot of the primal run (of the dual with --dual): the\n"
     "        entering column's name, then the leaving row's name, or optimal,\n"
     "        unbounded, infeasible, or show to be shown the step; one answer a line\n"
@@ -66,13 +68,14 @@ const char* const kUsageText =
     "Messages the program would show in a box go to standard error.\n"
     "Exit status:\n"
     "  0  success, also when a run ends infeasible or unbounded: that is an answer\n"
-    "  1  a requested run was refused or its numbers were too large to solve, the\n"
-    "     report is refused because no run reached a solution, or the plot was\n"
-    "     refused\n"
+    "  1  a requested run was refused or its numbers were too large to solve (solve\n"
+    "     and latex still print what there is), the report is refused because no run\n"
+    "     reached a solution, the plot was refused, or an exercise cannot be made\n"
     "  2  a usage error, or a problem file that cannot be read or is refused\n"
-    "  3  the report file or the workbook cannot be written: also one that names\n"
-    "     the problem file or the other output, or a file that may not be written\n"
-    "  4  there was not enough memory\n";
+    "  3  an output cannot be written: also one that names the problem file or\n"
+    "     another output of the command, or a file that may not be written\n"
+    "  4  there was not enough memory\n"
+    "  5  the command failed on a fault of the program; the message says what\n";
 
 std::optional<CliOptions> ParseCliOptions(const std::vector<std::string>& args,
                                           std::string& error) {

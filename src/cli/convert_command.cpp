@@ -78,8 +78,8 @@ int RunConvert(const std::vector<std::string>& args, std::ostream& err) {
         err << "vantrell-cli: " << error << '\n';
         return kExitUsageOrUnreadable;
     }
-    if (SameFile(options->input, options->output)) {
-        err << "Cannot write \"" << options->output << "\": it is the problem file\n";
+    if (const auto clash = OutputClash(options->output, options->input, "the problem file")) {
+        err << *clash << '\n';
         return kExitCannotWrite;
     }
     const auto problem = ReadInput(*options, err);

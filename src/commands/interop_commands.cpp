@@ -2,6 +2,7 @@
 #include "commands/interop_commands.h"
 
 #include "interop/lp_formats.h"
+#include "model/file_io.h"
 
 namespace vantrell {
 
@@ -39,6 +40,11 @@ OpenResult ImportProblem(VantrellState& state, Prompt& prompt, int maxVariables)
 bool ExportProblemAs(const VantrellState& state, Prompt& prompt) {
     const auto path = prompt.ChooseFileToSave(ExportProblemDialog());
     if (!path) {
+        return false;
+    }
+    // The exchange formats are no problem file: written over it, the problem would be lost.
+    if (const auto clash = OutputClash(*path, state.mFileName, "the problem file")) {
+        prompt.ShowMessage(*clash);
         return false;
     }
     const ProblemFile problem{state.mProblemName, state.mDecimalPlaces, state.mMinimize,

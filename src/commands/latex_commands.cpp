@@ -22,8 +22,10 @@ void ExportLatex(const VantrellState& state, Prompt& prompt) {
     if (!path) {
         return;
     }
-    if (const auto error =
-            WriteFileAtomically(*path, BuildLatexDocument(state, state.mSolvingDual))) {
+    if (const auto clash = OutputClash(*path, state.mFileName, "the problem file")) {
+        prompt.ShowMessage(*clash);
+    } else if (const auto error =
+                   WriteFileAtomically(*path, BuildLatexDocument(state, state.mSolvingDual))) {
         prompt.ShowMessage(*error);
     }
 }

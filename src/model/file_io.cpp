@@ -329,6 +329,14 @@ bool SameFile(const std::string& first, const std::string& second) {
     return where(first) == where(second);
 }
 
+std::optional<std::string> OutputClash(const std::string& output, const std::string& input,
+                                       const std::string& what) {
+    if (input.empty() || !SameFile(output, input)) {
+        return std::nullopt;
+    }
+    return WriteError(output, "it is " + what);
+}
+
 void RemovePendingTemporaries() noexcept {
     for (PendingSlot& slot : gPending) {
         if (slot.ready.load()) {

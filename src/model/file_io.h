@@ -37,6 +37,12 @@ using FileProducer = std::function<std::optional<std::string>(const std::string&
 // (through links, "./" and the like), the same name in the same real folder otherwise.
 bool SameFile(const std::string& first, const std::string& second);
 
+// Why output may not be written: "Cannot write \"OUTPUT\": it is WHAT" when it names the
+// same file as input (the problem file, another output of the same command). Nothing when
+// they differ or input is empty. Checked before anything is written, so nothing is lost.
+std::optional<std::string> OutputClash(const std::string& output, const std::string& input,
+                                       const std::string& what);
+
 // Removes the temporary files that writes of this process are producing at this moment.
 // Safe to call from a signal handler, which is what it is for: a batch run stopped with
 // Ctrl+C leaves no half-written file beside its target.

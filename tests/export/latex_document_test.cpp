@@ -59,6 +59,15 @@ TEST(LatexExport, RefusesBeforeARunThenWritesTheLastRun) {
                              "Optimum $Z$ = $12$", "\\end{document}\n"}) {
         EXPECT_NE(tex.find(part), std::string::npos) << part;
     }
+
+    // Over the open problem file: refused, and the problem file kept.
+    state.mFileName = dir.File("two.lp");
+    testing::WriteWholeFile(state.mFileName, "problem");
+    prompt.saveFiles.push_back(state.mFileName);
+    ExportLatex(state, prompt);
+    EXPECT_EQ(prompt.messages.back(),
+              "Cannot write \"" + state.mFileName + "\": it is the problem file");
+    EXPECT_EQ(testing::ReadWholeFile(state.mFileName), "problem");
 }
 
 }  // namespace
