@@ -10,6 +10,7 @@
 #include <atomic>
 #include <cerrno>
 #include <limits>
+#include <optional>
 #include <string>
 #include <system_error>
 
@@ -69,20 +70,6 @@ int WriteAll(int fd, std::string_view content) {
     return 0;
 }
 
-// The file that a write really replaces: the target of a symbolic link, so the link
-// survives. A dangling link or a new file is written at the path as given.
-std::string ResolveTarget(const std::string& path) {
-    struct stat linkInfo {};
-    if (::lstat(path.c_str(), &linkInfo) != 0 || !S_ISLNK(linkInfo.st_mode)) {
-        return path;
-    }
-    char resolved[PATH_MAX];
-    if (::realpath(path.c_str(), resolved) == nullptr) {
-        return path;
-    }
-    return resolved;
-}
-
 std::string FolderOf(const std::string& path) {
     const std::size_t slash = path.rfind('/');
     if (slash == std::string::npos) {
@@ -94,6 +81,60 @@ std::string FolderOf(const std::string& path) {
 std::string BaseNameOf(const std::string& path) {
     const std::size_t slash = path.rfind('/');
     return slash == std::string::npos ? path : path.substr(slash + 1);
+}
+
+// Where a write goes. A symbolic link is written through, never renamed over: its target
+// is replaced, or, when the target has no name on disk (a pipe behind /proc/self/fd/1),
+// written directly. error is set when the link leads nowhere a file could be made.
+struct WriteTarget {
+    std::string path;
+    bool direct = false;
+    int error = 0;
+};
+
+// The name at the end of a chain of links that ends at nothing yet: the file a write
+// through the chain makes. Nothing for a loop or an unreadable link.
+std::optional<std::string> DanglingEnd(std::string path) {
+    for (int hops = 0; hops < 40; ++hops) {
+        struct stat info {};
+        if (::lstat(path.c_str(), &info) != 0) {
+            return path;
+        }
+        if (!S_ISLNK(info.st_mode)) {
+            return std::nullopt;  // it exists after all, but cannot be reached
+        }
+        char next[PATH_MAX];
+        const ssize_t length = ::readlink(path.c_str(), next, sizeof next);
+        if (length < 0 || static_cast<std::size_t>(length) >= sizeof next) {
+            return std::nullopt;
+        }
+        const std::string link(next, static_cast<std::size_t>(length));
+        path = link.starts_with('/') ? link : FolderOf(path) + "/" + link;
+    }
+    return std::nullopt;
+}
+
+WriteTarget ResolveTarget(const std::string& path) {
+    struct stat linkInfo {};
+    if (::lstat(path.c_str(), &linkInfo) != 0 || !S_ISLNK(linkInfo.st_mode)) {
+        return {path};
+    }
+    char resolved[PATH_MAX];
+    if (::realpath(path.c_str(), resolved) != nullptr) {
+        return {resolved};
+    }
+    struct stat info {};
+    if (::stat(path.c_str(), &info) == 0) {
+        return {path, true};
+    }
+    const auto end = DanglingEnd(path);
+    if (!end) {
+        return {path, false, ELOOP};
+    }
+    if (::realpath(FolderOf(*end).c_str(), resolved) == nullptr) {
+        return {path, false, errno};
+    }
+    return {std::string(resolved) + "/" + BaseNameOf(*end)};
 }
 
 // The temporary files being produced right now, for a signal handler to remove. Plain
@@ -267,13 +308,17 @@ std::optional<std::string> ReadFileContent(const std::string& path, std::string*
 }
 
 std::optional<std::string> ReplaceFile(const std::string& path, const FileProducer& produce) {
-    const std::string target = ResolveTarget(path);
+    const WriteTarget resolved = ResolveTarget(path);
+    if (resolved.error != 0) {
+        return WriteError(path, resolved.error);
+    }
+    const std::string& target = resolved.path;
     struct stat existing {};
     const bool exists = ::stat(target.c_str(), &existing) == 0;
     if (exists && S_ISDIR(existing.st_mode)) {
         return WriteError(path, EISDIR);
     }
-    if (exists && !S_ISREG(existing.st_mode)) {
+    if (exists && (resolved.direct || !S_ISREG(existing.st_mode))) {
         // Nothing can be renamed over a device; renaming over /dev/null would replace it.
         if (const auto reason = produce(target)) {
             return WriteError(path, *reason);
@@ -319,7 +364,7 @@ bool SameFile(const std::string& first, const std::string& second) {
     }
     // A file yet to be made is named by its real folder and its name there.
     const auto where = [](const std::string& path) {
-        const std::string target = ResolveTarget(path);
+        const std::string target = ResolveTarget(path).path;
         char folder[PATH_MAX];
         if (::realpath(FolderOf(target).c_str(), folder) == nullptr) {
             return target;

@@ -27,7 +27,10 @@ std::optional<std::string> ReadFileContent(const std::string& path, std::string*
 // never a part, and an existing target keeps its permission bits; a symbolic link is
 // written through. A target the user may not write, or one without any write bit, is
 // refused rather than renamed over. A target that exists and is no regular file (a device such as
-// /dev/full) is produced directly, as nothing can be renamed over it.
+// /dev/full), or a link's target that has no name on disk (a pipe behind /proc/self/fd/1), is
+// produced directly, as nothing can be renamed over it. A link to nothing yet makes the file
+// it names; one that leads nowhere a file can be made (a loop, a missing folder) is refused.
+// A link is never replaced.
 // Returns "Cannot write \"PATH\": reason" on failure, nothing on success.
 using FileProducer = std::function<std::optional<std::string>(const std::string& file)>;
 [[nodiscard]] std::optional<std::string> ReplaceFile(const std::string& path,
