@@ -86,9 +86,13 @@ int RunConvert(const std::vector<std::string>& args, std::ostream& err) {
     if (!problem) {
         return kExitUsageOrUnreadable;
     }
-    if (const auto failure = ExportProblemFile(options->output, *options->to, *problem)) {
+    std::string renames;
+    if (const auto failure = ExportProblemFile(options->output, *options->to, *problem, &renames)) {
         err << *failure << '\n';
         return kExitCannotWrite;
+    }
+    if (!renames.empty()) {
+        err << renames << '\n';
     }
     return kExitSuccess;
 }

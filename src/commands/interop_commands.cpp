@@ -49,9 +49,14 @@ bool ExportProblemAs(const VantrellState& state, Prompt& prompt) {
     }
     const ProblemFile problem{state.mProblemName, state.mDecimalPlaces, state.mMinimize,
                               state.mPrimal};
-    if (const auto error = ExportProblemFile(*path, ExchangeFormatOfPath(*path), problem)) {
+    std::string renames;
+    if (const auto error =
+            ExportProblemFile(*path, ExchangeFormatOfPath(*path), problem, &renames)) {
         prompt.ShowMessage(*error);
         return false;
+    }
+    if (!renames.empty()) {
+        prompt.ShowMessage(renames);
     }
     return true;
 }

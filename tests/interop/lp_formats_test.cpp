@@ -7,6 +7,8 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <random>
+#include <set>
 #include <tuple>
 
 #include "cli/cli_run.h"
@@ -194,30 +196,32 @@ TEST(LpFormats, RefusedImportKeepsTheProblemAndAnImportedOneHasNoFileName) {
               std::vector<std::string>{"Do you want to save the current inputs?"});
 }
 
-// GLPK's simplex on the exported file, for the examples that have an optimum.
-double GlpkOptimum(const std::string& path, LpFormat format) {
+// GLPK's own reader on an exported file as it is: nothing, or why it cannot read it.
+std::optional<std::string> GlpkReadFailure(const std::string& path, LpFormat format,
+                                           glp_prob* model) {
     glp_term_out(GLP_OFF);
-    glp_prob* model = glp_create_prob();
-    std::string content = ReadFileContent(path).value_or("");
-    // The sense travels in OBJSENSE, which GLPK's own reader skips.
-    const bool maximize = content.find("OBJSENSE\n    MAX") != std::string::npos;
-    if (maximize) {
-        content.erase(content.find("OBJSENSE"), std::string("OBJSENSE\n    MAX\n").size());
-        testing::WriteWholeFile(path, content);
-    }
     const int read = format == LpFormat::FreeMps
                          ? glp_read_mps(model, GLP_MPS_FILE, nullptr, path.c_str())
                          : glp_read_lp(model, nullptr, path.c_str());
-    EXPECT_EQ(read, 0);
-    if (maximize) {
-        glp_set_obj_dir(model, GLP_MAX);
+    glp_term_out(GLP_ON);
+    if (read == 0) {
+        return std::nullopt;
     }
+    return ReadFileContent(path).value_or("");
+}
+
+// GLPK's simplex on the exported file, for the examples that have an optimum. A
+// maximization in free MPS is, to GLPK, the minimization of -Z.
+double GlpkOptimum(const std::string& path, LpFormat format, bool maximize) {
+    glp_prob* model = glp_create_prob();
+    EXPECT_EQ(GlpkReadFailure(path, format, model), std::nullopt);
+    glp_term_out(GLP_OFF);
     EXPECT_EQ(glp_simplex(model, nullptr), 0);
+    glp_term_out(GLP_ON);
     EXPECT_EQ(glp_get_status(model), GLP_OPT);
     const double optimum = glp_get_obj_val(model);
     glp_delete_prob(model);
-    glp_term_out(GLP_ON);
-    return optimum;
+    return format == LpFormat::FreeMps && maximize ? -optimum : optimum;
 }
 
 TEST(LpFormats, GlpkFindsTheProgramsOptimumInTheExportedFiles) {
@@ -232,7 +236,52 @@ TEST(LpFormats, GlpkFindsTheProgramsOptimumInTheExportedFiles) {
             SCOPED_TRACE(example + std::string(format == LpFormat::CplexLp ? " cplex" : " mps"));
             const std::string path = dir.File("solve");
             ASSERT_EQ(ExportProblemFile(path, format, file), std::nullopt);
-            EXPECT_NEAR(GlpkOptimum(path, format), optimum->get_d(), 1e-9);
+            EXPECT_NEAR(GlpkOptimum(path, format, !file.minimize), optimum->get_d(), 1e-9);
+        }
+    }
+}
+
+// Names as a hostile user might type them: marks each format refuses, GLPK's generated
+// names, the objective's names, blanks, bytes past ASCII, duplicates and the empty name.
+// Every export is read by GLPK's own reader, and import gives the same problem back
+// under names that are all different.
+TEST(LpFormats, NameFuzzedExportsAreReadBackByGlpkAsTheSameProblem) {
+    const std::vector<std::string> pieces = {
+        "R0000000", "R0000002", "r_1", "r_3", "C0000001", "Z",  "obj", "a:b", "-",
+        "[",        "]",        " ",   ".",   "1",        "e",  "st",  "end", "'MARKER'",
+        "\xe9",     "<=",       "*",   "+",   ":",        "_2", "x"};
+    std::mt19937 random(28);
+    const auto pick = [&](std::size_t n) { return static_cast<std::size_t>(random() % n); };
+    const TempDir dir;
+    for (int round = 0; round < 60; ++round) {
+        ProblemFile file = ExampleProblem("maximize.lp");
+        file.minimize = round % 2 == 1;
+        const std::size_t rows = 2 + pick(5);
+        file.problem.constraints.resize(rows, file.problem.constraints[0]);
+        file.problem.constraintNames.resize(rows);
+        for (std::size_t r = 0; r < rows; ++r) {
+            file.problem.constraints[r].rhs = static_cast<double>(r + 1);
+            std::string name;
+            for (std::size_t k = pick(3); k > 0; --k) {
+                name += pieces[pick(pieces.size())];
+            }
+            file.problem.constraintNames[r] = name;
+        }
+        for (const LpFormat format : {LpFormat::CplexLp, LpFormat::FreeMps}) {
+            SCOPED_TRACE(::testing::PrintToString(file.problem.constraintNames) +
+                         (format == LpFormat::CplexLp ? " cplex" : " mps"));
+            const std::string path = dir.File(format == LpFormat::CplexLp ? "f.lp" : "f.mps");
+            ASSERT_EQ(ExportProblemFile(path, format, file), std::nullopt);
+            glp_prob* model = glp_create_prob();
+            EXPECT_EQ(GlpkReadFailure(path, format, model), std::nullopt);
+            glp_delete_prob(model);
+            const ImportResult back = ImportExchangeFile(path, format, 9, 3);
+            ASSERT_TRUE(back.file) << back.message;
+            auto [minimize, costs, denseRows, names] = Dense(*back.file);
+            auto [minimize0, costs0, denseRows0, names0] = Dense(file);
+            EXPECT_EQ(std::tie(minimize, costs, denseRows),
+                      std::tie(minimize0, costs0, denseRows0));
+            EXPECT_EQ(std::set<std::string>(names.begin(), names.end()).size(), rows);
         }
     }
 }
