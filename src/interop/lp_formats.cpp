@@ -2,7 +2,6 @@
 #include "interop/lp_formats.h"
 
 #include <glpk.h>
-#include <unistd.h>
 
 #include <cctype>
 #include <charconv>
@@ -50,33 +49,6 @@ std::string ProblemFileSafeName(const char* name) {
 const char* FormatName(LpFormat format) {
     return format == LpFormat::FreeMps ? "free MPS" : "CPLEX LP";
 }
-
-// A file in the temporary folder for GLPK to write, removed with the object.
-class TemporaryFile {
-  public:
-    TemporaryFile() {
-        std::error_code ignored;
-        std::string pattern =
-            (std::filesystem::temp_directory_path(ignored) / "vantrell-XXXXXX").string();
-        const int descriptor = mkstemp(pattern.data());
-        if (descriptor >= 0) {
-            close(descriptor);
-            path_ = pattern;
-        }
-    }
-    ~TemporaryFile() {
-        if (!path_.empty()) {
-            std::error_code ignored;
-            std::filesystem::remove(path_, ignored);
-        }
-    }
-    TemporaryFile(const TemporaryFile&) = delete;
-    TemporaryFile& operator=(const TemporaryFile&) = delete;
-    const std::string& path() const { return path_; }
-
-  private:
-    std::string path_;
-};
 
 // ---- the objective's sense in MPS ----
 
@@ -534,23 +506,41 @@ ImportResult ImportExchangeFile(const std::string& path, LpFormat format, int ma
         return result;
     }
     GlpkProblem model;
-    int status = 0;
     std::optional<bool> maximize;
     bool negated = false;
-    const TemporaryFile rest;
+    // GLPK reads MPS only from a file, so the content without its OBJSENSE section goes
+    // into one of its own; CPLEX LP is read where it is.
+    std::optional<ScratchFile> rest;
+    std::string readPath = path;
     if (format == LpFormat::FreeMps) {
         MpsSense split = SplitMpsSense(*content);
         maximize = split.maximize;
         negated = split.negated;
-        status = rest.path().empty() || WriteFileAtomically(rest.path(), split.rest).has_value()
-                     ? 1
-                     : glp_read_mps(model.get(), GLP_MPS_FILE, nullptr, rest.path().c_str());
-    } else {
-        status = glp_read_lp(model.get(), nullptr, path.c_str());
+        rest.emplace();
+        if (rest->path().empty()) {
+            result.message = refused + rest->error();
+            return result;
+        }
+        if (const auto failure = WriteFileAtomically(rest->path(), split.rest)) {
+            result.message = refused + *failure;
+            return result;
+        }
+        readPath = rest->path();
+    }
+    int status = 0;
+    try {
+        status = model.Run([&readPath, format](glp_prob* problem) {
+            return format == LpFormat::FreeMps
+                       ? glp_read_mps(problem, GLP_MPS_FILE, nullptr, readPath.c_str())
+                       : glp_read_lp(problem, nullptr, readPath.c_str());
+        });
+    } catch (const GlpkFailure& failure) {
+        result.message = refused + "GLPK stopped reading it (" + failure.what() + ")";
+        return result;
     }
     if (status != 0) {
         result.message = refused + "it is no " + FormatName(format) + " file (" +
-                         ReplacedTemporaryName(model.LastLogLine(), rest.path(), path) + ")";
+                         ReplacedTemporaryName(model.LastLogLine(), readPath, path) + ")";
         return result;
     }
     if (maximize) {
@@ -574,6 +564,10 @@ ImportResult ImportExchangeFile(const std::string& path, LpFormat format, int ma
                            : ProblemFileSafeName(std::filesystem::path(path).stem().c_str());
     file.decimalPlaces = ClampDecimalPlaces(decimalPlaces);
     result.message = MappingMessage(path, model.get(), numbers);
+    // What GLPK passed over (fields past the sixth, say) changes the model: the user hears it.
+    for (const std::string& warning : model.Warnings()) {
+        result.message += "\nGLPK: " + ReplacedTemporaryName(warning, readPath, path);
+    }
     result.file = std::move(file);
     return result;
 }
@@ -598,15 +592,23 @@ std::optional<std::string> ExchangeText(const ProblemFile& problem, LpFormat for
     if (renames != nullptr) {
         *renames = RenameMessage(problem.problem, WrittenRowNames(problem.problem, format));
     }
-    const TemporaryFile temporary;
+    const ScratchFile temporary;
     if (temporary.path().empty()) {
-        error = "Cannot export the problem: no temporary file can be made";
+        error = "Cannot export the problem: " + temporary.error();
         return std::nullopt;
     }
-    const int status =
-        format == LpFormat::FreeMps
-            ? glp_write_mps(model.get(), GLP_MPS_FILE, nullptr, temporary.path().c_str())
-            : glp_write_lp(model.get(), nullptr, temporary.path().c_str());
+    int status = 0;
+    try {
+        status = model.Run([&temporary, format](glp_prob* written) {
+            return format == LpFormat::FreeMps
+                       ? glp_write_mps(written, GLP_MPS_FILE, nullptr, temporary.path().c_str())
+                       : glp_write_lp(written, nullptr, temporary.path().c_str());
+        });
+    } catch (const GlpkFailure& failure) {
+        error = std::string("Cannot export the problem: GLPK stopped writing it (") +
+                failure.what() + ")";
+        return std::nullopt;
+    }
     std::string reason;
     const auto text = status == 0
                           ? ReadRegularFile(temporary.path(), kMaxProblemFileBytes * 4, reason)

@@ -9,6 +9,7 @@
 
 #include <atomic>
 #include <cerrno>
+#include <filesystem>
 #include <limits>
 #include <optional>
 #include <string>
@@ -149,28 +150,34 @@ PendingSlot gPending[4];
 // Owns a temporary file until it has been renamed over its target: removes it on every
 // other way out, exceptions included, and keeps its path where RemovePendingTemporaries
 // finds it meanwhile. A path that finds no free slot is only not seen by the handler.
-class PendingTemporary {
-  public:
-    explicit PendingTemporary(std::string path) : path_(std::move(path)) {
-        for (PendingSlot& slot : gPending) {
-            bool expected = false;
-            if (path_.size() < PATH_MAX && slot.claimed.compare_exchange_strong(expected, true)) {
-                path_.copy(slot.path, path_.size());
-                slot.path[path_.size()] = '\0';
-                slot.ready.store(true);
-                slot_ = &slot;
-                return;
-            }
+PendingSlot* ClaimSlot(const std::string& path) {
+    for (PendingSlot& slot : gPending) {
+        bool expected = false;
+        if (path.size() < PATH_MAX && slot.claimed.compare_exchange_strong(expected, true)) {
+            path.copy(slot.path, path.size());
+            slot.path[path.size()] = '\0';
+            slot.ready.store(true);
+            return &slot;
         }
     }
+    return nullptr;
+}
+
+void ReleaseSlot(PendingSlot* slot) {
+    if (slot != nullptr) {
+        slot->ready.store(false);
+        slot->claimed.store(false);
+    }
+}
+
+class PendingTemporary {
+  public:
+    explicit PendingTemporary(std::string path) : path_(std::move(path)), slot_(ClaimSlot(path_)) {}
     ~PendingTemporary() {
         if (!renamed_) {
             ::unlink(path_.c_str());
         }
-        if (slot_ != nullptr) {
-            slot_->ready.store(false);
-            slot_->claimed.store(false);
-        }
+        ReleaseSlot(slot_);
     }
     const std::string& path() const { return path_; }
     void Renamed() { renamed_ = true; }
@@ -179,7 +186,7 @@ class PendingTemporary {
 
   private:
     std::string path_;
-    PendingSlot* slot_ = nullptr;
+    PendingSlot* slot_;
     bool renamed_ = false;
 };
 
@@ -388,6 +395,43 @@ void RemovePendingTemporaries() noexcept {
             ::unlink(slot.path);
         }
     }
+}
+
+ScratchFile::ScratchFile() {
+    static std::atomic<unsigned> counter{0};
+    std::error_code failure;
+    const std::string folder = std::filesystem::temp_directory_path(failure).string();
+    if (failure) {
+        error_ = "no temporary file can be made: " + failure.message();
+        return;
+    }
+    for (int attempt = 0; attempt < 100; ++attempt) {
+        const std::string path = folder + "/vantrell-" + std::to_string(::getpid()) + "-" +
+                                 std::to_string(counter++) + ".tmp";
+        // Claimed before it exists, so a signal in between cannot leave it behind.
+        PendingSlot* slot = ClaimSlot(path);
+        const int fd = ::open(path.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0600);
+        if (fd >= 0) {
+            ::close(fd);
+            path_ = path;
+            slot_ = slot;
+            return;
+        }
+        const int reason = errno;
+        ReleaseSlot(slot);
+        if (reason != EEXIST) {
+            error_ = "no temporary file can be made in \"" + folder + "\": " + Reason(reason);
+            return;
+        }
+    }
+    error_ = "no temporary file can be made in \"" + folder + "\": " + Reason(EEXIST);
+}
+
+ScratchFile::~ScratchFile() {
+    if (!path_.empty()) {
+        ::unlink(path_.c_str());
+    }
+    ReleaseSlot(static_cast<PendingSlot*>(slot_));
 }
 
 std::optional<std::string> WriteFileAtomically(const std::string& path, std::string_view content) {

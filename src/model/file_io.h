@@ -51,6 +51,25 @@ std::optional<std::string> OutputClash(const std::string& output, const std::str
 // Ctrl+C leaves no half-written file beside its target.
 void RemovePendingTemporaries() noexcept;
 
+// A file of its own in the temporary folder, for a library that reads or writes only by
+// name. Removed with the object, and by RemovePendingTemporaries when a signal ends the
+// process first. When none can be made, path() is empty and error() says why ("no
+// temporary file can be made in \"/tmp\": Permission denied").
+class ScratchFile {
+  public:
+    ScratchFile();
+    ~ScratchFile();
+    ScratchFile(const ScratchFile&) = delete;
+    ScratchFile& operator=(const ScratchFile&) = delete;
+    const std::string& path() const { return path_; }
+    const std::string& error() const { return error_; }
+
+  private:
+    std::string path_;
+    std::string error_;
+    void* slot_ = nullptr;  // where the signal handler finds the path
+};
+
 // Replaces the file at path with content, or creates it. The content goes into a temporary
 // file beside the target, is flushed to disk and then renamed over it, so the target holds
 // either its old or its new content, never a part. An existing target keeps its permission

@@ -6,12 +6,14 @@
 #include <glpk.h>
 #include <gtest/gtest.h>
 
+#include <cstdlib>
 #include <filesystem>
 #include <random>
 #include <set>
 #include <tuple>
 
 #include "cli/cli_run.h"
+#include "commands/command_guard.h"
 #include "commands/interop_commands.h"
 #include "model/file_io.h"
 #include "support/problem_builders.h"
@@ -284,6 +286,55 @@ TEST(LpFormats, NameFuzzedExportsAreReadBackByGlpkAsTheSameProblem) {
             EXPECT_EQ(std::set<std::string>(names.begin(), names.end()).size(), rows);
         }
     }
+}
+
+// GLPK ends the process when its memory runs out unless it is contained: here the batch
+// front end ends with exit 4 and the message, and the next import works again.
+TEST(LpFormats, GlpkOutOfMemoryIsExitFourAndTheNextImportWorks) {
+    const TempDir dir;
+    std::string big = "Maximize\n z: x + y\nSubject To\n";
+    for (int i = 0; i < 30000; ++i) {
+        big += " c" + std::to_string(i) + ": x + y <= 1\n";
+    }
+    testing::WriteWholeFile(dir.File("big.lp"), big + "End\n");
+    glp_mem_limit(1);
+    const auto run = testing::RunVantrellCli(
+        {"convert", dir.File("big.lp"), dir.File("out.lp"), "--from", "cplex", "--to", "vantrell"});
+    EXPECT_EQ(run.status, cli::kExitOutOfMemory);
+    EXPECT_EQ(run.err, std::string(kOutOfMemoryMessage) + "\n");
+    testing::WriteWholeFile(dir.File("small.lp"), "Maximize\n z: x\nSubject To\n c: x <= 1\nEnd\n");
+    EXPECT_TRUE(ImportExchangeFile(dir.File("small.lp"), LpFormat::CplexLp, 9, 3).file);
+}
+
+// GLPK's warnings reach the user under the file's own name; the MPS import's copy is made
+// in the temporary folder only when it is needed, and when it cannot be made it says why.
+TEST(LpFormats, ImportPassesOnGlpkWarningsAndNeedsATemporaryFileOnlyForMps) {
+    const TempDir dir;
+    const std::string mps = dir.File("w.mps");
+    testing::WriteWholeFile(mps,
+                            "NAME m\nROWS\n N z\n L c1\n L c2\nCOLUMNS\n x z 1 c1 1\n y z 1 c2 1\n"
+                            "RHS\n R c1 4 c2 9 z -3\nENDATA\n");
+    const ImportResult warned = ImportExchangeFile(mps, LpFormat::FreeMps, 9, 3);
+    ASSERT_TRUE(warned.file) << warned.message;
+    EXPECT_TRUE(warned.message.ends_with(
+        "\nGLPK: " + mps +
+        ":10: warning: some extra field(s) detected beyond field 6; field(s) "
+        "ignored"))
+        << warned.message;
+
+    const std::string lp = dir.File("m.lp");
+    testing::WriteWholeFile(lp, "Maximize\n z: x\nSubject To\n c: x <= 1\nEnd\n");
+    const char* saved = std::getenv("TMPDIR");
+    const std::string savedValue = saved == nullptr ? "" : saved;
+    ::setenv("TMPDIR", dir.File("gone").c_str(), 1);
+    const ImportResult cplex = ImportExchangeFile(lp, LpFormat::CplexLp, 9, 3);
+    const ImportResult noFolder = ImportExchangeFile(mps, LpFormat::FreeMps, 9, 3);
+    saved == nullptr ? ::unsetenv("TMPDIR") : ::setenv("TMPDIR", savedValue.c_str(), 1);
+    EXPECT_TRUE(cplex.file) << cplex.message;
+    EXPECT_FALSE(noFolder.file);
+    EXPECT_TRUE(noFolder.message.starts_with("Cannot import \"" + mps +
+                                             "\": no temporary file can be made"))
+        << noFolder.message;
 }
 
 }  // namespace

@@ -130,5 +130,19 @@ TEST(ReadFileContent, ReadsEveryByteButOnlyOfRegularFiles) {
     }
 }
 
+// A library's scratch file goes when a signal ends the process, as a half-written output does.
+TEST(ScratchFile, IsRemovedWithTheObjectOrByTheSignalCleanup) {
+    std::string path;
+    {
+        const ScratchFile scratch;
+        path = scratch.path();
+        ASSERT_TRUE(fs::exists(path)) << scratch.error();
+        RemovePendingTemporaries();
+        EXPECT_FALSE(fs::exists(path));
+        WriteWholeFile(path, "again");
+    }
+    EXPECT_FALSE(fs::exists(path));
+}
+
 }  // namespace
 }  // namespace vantrell
