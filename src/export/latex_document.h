@@ -13,7 +13,10 @@ namespace vantrell {
 // solution. Numbers follow the display options (fractions as \frac, M in math mode).
 std::string BuildLatexDocument(const VantrellState& state, bool dual);
 
-// Text with LaTeX's special characters written so that they print as themselves.
+// Text with LaTeX's special characters written so that they print as themselves. Bytes
+// that are not UTF-8 are read as Latin-1; control characters become blanks; accented
+// Latin letters up to U+017F stay (the document then loads inputenc and the T1 fonts),
+// Greek letters go to math mode, and any other character prints as "?".
 std::string LatexEscaped(const std::string& text);
 
 }  // namespace vantrell
