@@ -23,7 +23,8 @@ def main(argv):
     build = ["cmake", "--build", "--preset", preset]
     test = ["ctest", "--preset", preset, "-j2", "--stop-on-failure", "-Q"]
     if core:
-        build += ["--target", "vantrell_core_tests", "vantrell_cli_tests", "vantrell-cli"]
+        build += ["--target", "vantrell_core_tests", "vantrell_cli_tests", "vantrell_interop_tests",
+                  "vantrell-cli"]
         test += ["-L", "core"]
     if run(["cmake", "--preset", preset]) != 0 or run(build) != 0 or run(test) != 0:
         print("the unmutated build or its tests fail: fix that first")
