@@ -63,31 +63,38 @@ int GlpkProblem::Run(const std::function<int(glp_prob*)>& call) {
 }
 
 int GlpkProblem::Hook(void* info, const char* text) {
-    auto* self = static_cast<GlpkProblem*>(info);
+    // An exception must not pass through GLPK's C frames: a line that finds no memory is
+    // dropped, and GLPK's own allocation fails next and reports it.
+    try {
+        static_cast<GlpkProblem*>(info)->Keep(text);
+    } catch (...) {
+    }
+    return 1;  // nothing reaches the terminal
+}
+
+void GlpkProblem::Keep(const char* text) {
     // Reading a hostile file must not grow the log without end; the last lines suffice.
     constexpr std::size_t kKeep = 4096;
     constexpr std::size_t kKeptWarnings = 10;
-    self->log_ += text;
-    if (self->log_.size() > kKeep) {
-        self->log_.erase(0, self->log_.size() - kKeep);
+    log_ += text;
+    if (log_.size() > kKeep) {
+        log_.erase(0, log_.size() - kKeep);
     }
     // GLPK prints a warning in pieces ("f.mps:6: warning: ", then the words): whole lines
     // are looked at. A line is cut at the log's size, so a hostile one cannot grow it.
     for (const char* c = text; *c != '\0'; ++c) {
         if (*c != '\n') {
-            if (self->line_.size() < kKeep) {
-                self->line_ += *c;
+            if (line_.size() < kKeep) {
+                line_ += *c;
             }
             continue;
         }
-        if (self->line_.find("warning:") != std::string::npos &&
-            self->warnings_.size() < kKeptWarnings) {
-            StripLineEnds(self->line_);
-            self->warnings_.push_back(self->line_);
+        if (line_.find("warning:") != std::string::npos && warnings_.size() < kKeptWarnings) {
+            StripLineEnds(line_);
+            warnings_.push_back(line_);
         }
-        self->line_.clear();
+        line_.clear();
     }
-    return 1;  // nothing reaches the terminal
 }
 
 std::string GlpkProblem::LastLogLine() const {

@@ -49,6 +49,7 @@ class GlpkProblem {
     std::string line_;  // the line GLPK is printing
     std::vector<std::string> warnings_;
     static int Hook(void* info, const char* text);
+    void Keep(const char* text);
 };
 
 }  // namespace vantrell

@@ -166,7 +166,7 @@ MUTANTS = [
     ("mps-maximization-kept", "src/interop/lp_formats.cpp",
      "const bool negate = format == LpFormat::FreeMps && !file.minimize;", "const bool negate = false;"),
     ("glpk-warnings-dropped", "src/interop/glpk_problem.cpp",
-     "            self->warnings_.push_back(self->line_);\n", ""),
+     "            warnings_.push_back(line_);\n", ""),
     # Links and lines
     ("dangling-link-renamed-over", "src/model/file_io.cpp",
      "    return {std::string(resolved) + \"/\" + BaseNameOf(*end)};", "    return {path};"),
