@@ -2,11 +2,10 @@
 // Feeds arbitrary bytes to the CPLEX LP and free MPS import (the first byte chooses), and
 // checks that what it accepts is a problem the program holds, and that its export is
 // read back by GLPK as the same problem.
-#include <unistd.h>
-
-#include <cmath>
 #include <cstddef>
 #include <cstdint>
+#include <cstdio>
+#include <cstdlib>
 #include <string>
 #include <string_view>
 
