@@ -22,7 +22,7 @@ const std::string& InputPath(LpFormat format) {
     static const ScratchFile lp;
     static const ScratchFile mps;
     static const std::string lpPath = lp.path();
-    static const std::string mpsPath = mps.path() + ".mps";
+    static const std::string mpsPath = mps.path();
     return format == LpFormat::FreeMps ? mpsPath : lpPath;
 }
 
