@@ -133,7 +133,7 @@ MUTANTS = [
      "    kept.pages.Share(state.mPages, pageCount);", ""),
     # Every command under one guard, and its exit status
     ("guard-lets-exceptions-through", "src/commands/command_guard.cpp",
-     "    } catch (const std::exception& failure) {", "    } catch (const std::range_error& failure) {"),
+     "    } catch (const std::exception& failure) {", "    } catch (const std::bad_alloc& failure) {"),
     ("solve-succeeds-without-answer", "src/cli/cli_app.cpp",
      "    return GaveNoAnswer(state.mPrimalOutcome) || GaveNoAnswer(state.mDualOutcome) ? kExitRefused",
      "    return false ? kExitRefused"),
