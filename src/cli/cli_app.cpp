@@ -231,6 +231,10 @@ int Latex(const CliOptions& options, std::ostream& out, std::ostream& err) {
     if ((options.dual ? state.mDualTableauCount : state.mPrimalTableauCount) <= 0) {
         return kExitRefused;  // refused before its first page; the message says why
     }
+    if (const auto refusal = LatexRefusal(state)) {
+        prompt.ShowMessage(*refusal);
+        return kExitCannotWrite;
+    }
     const std::string document = BuildLatexDocument(state, options.dual);
     if (!options.reportFile) {
         out << document;

@@ -80,7 +80,9 @@ const char* const kUsageText =
     "     reached a solution, the plot was refused, or an exercise cannot be made\n"
     "  2  a usage error, or a problem file that cannot be read or is refused\n"
     "  3  an output cannot be written: also one that names the problem file or\n"
-    "     another output of the command, or a file that may not be written\n"
+    "     another output of the command, a file that may not be written, or a LaTeX\n"
+    "     document with a name pdflatex cannot print (beyond accented letters and\n"
+    "     Greek)\n"
     "  4  there was not enough memory\n"
     "  5  the command failed on a fault of the program; the message says what\n";
 

@@ -18,6 +18,11 @@ void ExportLatex(const VantrellState& state, Prompt& prompt) {
         prompt.ShowMessage(kNotSolvedMessage);
         return;
     }
+    // Said before a file is chosen: no choice of file would help.
+    if (const auto refusal = LatexRefusal(state)) {
+        prompt.ShowMessage(*refusal);
+        return;
+    }
     const auto path = prompt.ChooseFileToSave(ExportLatexDialog());
     if (!path) {
         return;

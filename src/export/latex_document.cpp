@@ -3,6 +3,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <optional>
 #include <string_view>
 
 #include "model/number_text.h"
@@ -252,6 +253,27 @@ std::string LatexEscaped(const std::string& text) {
         }
     }
     return escaped;
+}
+
+std::optional<std::string> LatexRefusal(const VantrellState& state) {
+    std::vector<std::string> names = {state.mProblemName};
+    for (const ProblemSet* problem : {&state.mPrimal, &state.mDual}) {
+        names.insert(names.end(), problem->constraintNames.begin(), problem->constraintNames.end());
+    }
+    for (const std::string& name : names) {
+        const std::string utf8 = Utf8OrLatin1(name);
+        for (std::size_t i = 0; i < utf8.size();) {
+            const auto byte = static_cast<unsigned char>(utf8[i]);
+            const std::size_t length = byte < 0x80 ? 1 : byte >= 0xF0 ? 4 : byte >= 0xE0 ? 3 : 2;
+            if (length > 1 && NonAsciiLatex(std::string_view(utf8).substr(i, length)) == "?") {
+                return "Cannot write the tableaus as LaTeX: the name \"" + utf8 + "\" holds \"" +
+                       utf8.substr(i, length) +
+                       "\", which pdflatex cannot print without fonts it may not have";
+            }
+            i += length;
+        }
+    }
+    return std::nullopt;
 }
 
 namespace {

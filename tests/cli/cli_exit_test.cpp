@@ -27,6 +27,10 @@ TEST(CliExitStatus, EveryCommandAsTheHelpSays) {
     const testing::TempDir dir;
     testing::WriteWholeFile(dir.File("overflow.lp"), kOverflowing);
     testing::WriteWholeFile(dir.File("latin1.lp"), kLatin1Names);
+    // A name in Chinese: pdflatex has no font for it.
+    std::string chinese = testing::ReadWholeFile(Example("sample.lp"));
+    chinese.insert(0, "\xe4\xb8\xad");
+    testing::WriteWholeFile(dir.File("chinese.lp"), chinese);
     const std::string sample = dir.File("sample.lp");
     testing::WriteWholeFile(sample, testing::ReadWholeFile(Example("sample.lp")));
     const std::string missing = dir.File("missing/out");
@@ -50,6 +54,8 @@ TEST(CliExitStatus, EveryCommandAsTheHelpSays) {
         {"latex overflows", {"latex", dir.File("overflow.lp")}, kExitRefused},
         {"latex over the problem file", {"latex", sample, "-o", sample}, kExitCannotWrite},
         {"latex unwritable", {"latex", sample, "-o", missing}, kExitCannotWrite},
+        {"latex name it cannot print", {"latex", dir.File("chinese.lp")}, kExitCannotWrite},
+        {"latex accented and Greek names", {"latex", dir.File("latin1.lp")}, kExitSuccess},
         {"plot three variables", {"plot", Example("equality.lp")}, kExitRefused},
         {"plot usage", {"plot", sample, "--dual"}, kExitUsageOrUnreadable},
         {"practice without answers", {"practice", sample}, kExitSuccess},

@@ -152,6 +152,9 @@ MUTANTS = [
      "high = lead == 0xED ? 0x9F : 0xBF;", "high = 0xBF;"),
     ("latex-control-characters-kept", "src/export/latex_document.cpp",
      "escaped += byte < 0x20 || byte == 0x7F ? ' ' : c;", "escaped += c;"),
+    ("latex-unprintable-name-accepted", "src/export/latex_document.cpp",
+     "if (length > 1 && NonAsciiLatex(std::string_view(utf8).substr(i, length)) == \"?\") {",
+     "if (false) {"),
     ("latex-greek-unprinted", "src/export/latex_document.cpp",
      "if (code >= 0x3B1 && code <= 0x3C9) {", "if (false) {"),
     # Exchange formats
