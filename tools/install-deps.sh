@@ -11,7 +11,7 @@ packages=(
   libgmp-dev nlohmann-json3-dev texlive-latex-base
   xvfb xauth locales python3 python3-openpyxl
   desktop-file-utils dpkg-dev file
-  libglpk-dev poppler-utils shared-mime-info libxml2-utils
+  libglpk-dev poppler-utils shared-mime-info libxml2-utils libglib2.0-bin
 )
 
 missing=()

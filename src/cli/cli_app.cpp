@@ -50,18 +50,16 @@ bool GaveNoAnswer(RunOutcome outcome) {
 
 // Why an output may not be written where it is asked for: over the problem file, or over
 // the other output. Checked before anything runs, so nothing is lost.
-std::optional<std::string> OutputClash(const CliOptions& options) {
-    const auto clash = [](const std::string& output, const char* what) {
-        return "Cannot write \"" + output + "\": it is " + what;
-    };
+std::optional<std::string> OutputsClash(const CliOptions& options) {
     for (const auto& output : {options.reportFile, options.workbookFile}) {
-        if (output && SameFile(*output, options.problemFile)) {
-            return clash(*output, "the problem file");
+        if (const auto clash = output
+                                   ? OutputClash(*output, options.problemFile, "the problem file")
+                                   : std::nullopt) {
+            return clash;
         }
     }
-    if (options.reportFile && options.workbookFile &&
-        SameFile(*options.reportFile, *options.workbookFile)) {
-        return clash(*options.workbookFile, "the report file as well");
+    if (options.reportFile && options.workbookFile) {
+        return OutputClash(*options.workbookFile, *options.reportFile, "the report file as well");
     }
     return std::nullopt;
 }
@@ -69,7 +67,7 @@ std::optional<std::string> OutputClash(const CliOptions& options) {
 int Report(const CliOptions& options, std::ostream& out, std::ostream& err,
            const ReportClock& now) {
     StreamPrompt prompt(err, options.problemFile, std::nullopt);
-    if (const auto clash = OutputClash(options)) {
+    if (const auto clash = OutputsClash(options)) {
         prompt.ShowMessage(*clash);
         return kExitCannotWrite;
     }
@@ -171,7 +169,9 @@ int Solve(const CliOptions& options, std::ostream& out, std::ostream& err) {
     CalculateDual(state, prompt, presenter);
     messages.dual = prompt.last;
     out << SolveAnswer(state, messages).dump(2) << '\n';
-    return kExitSuccess;
+    // The document is printed either way: it says which run gave no answer and why.
+    return GaveNoAnswer(state.mPrimalOutcome) || GaveNoAnswer(state.mDualOutcome) ? kExitRefused
+                                                                                  : kExitSuccess;
 }
 
 // Far more ticks than a window would ever be left to run; only absurd numbers get here.
@@ -229,16 +229,24 @@ int Plot(const CliOptions& options, std::ostream& out, std::ostream& err) {
 
 // The tableaus of one run as a LaTeX document, to standard output or to the -o file.
 int Latex(const CliOptions& options, std::ostream& out, std::ostream& err) {
+    StreamPrompt prompt(err, options.problemFile, std::nullopt);
+    if (const auto clash = OutputsClash(options)) {
+        prompt.ShowMessage(*clash);
+        return kExitCannotWrite;
+    }
     VantrellState state;
     if (!OpenProblemFile(state, options, err)) {
         return kExitUsageOrUnreadable;
     }
-    StreamPrompt prompt(err, options.problemFile, std::nullopt);
     SilentPresenter presenter;
     options.dual ? CalculateDual(state, prompt, presenter)
                  : CalculatePrimal(state, prompt, presenter);
     if (KeptRun(state, options.dual).count <= 0) {
         return kExitRefused;  // refused before its first page; the message says why
+    }
+    if (const auto refusal = LatexRefusal(state)) {
+        prompt.ShowMessage(*refusal);
+        return kExitCannotWrite;
     }
     const std::string document = BuildLatexDocument(state, options.dual);
     if (!options.reportFile) {
@@ -247,7 +255,9 @@ int Latex(const CliOptions& options, std::ostream& out, std::ostream& err) {
         prompt.ShowMessage(*failure);
         return kExitCannotWrite;
     }
-    return kExitSuccess;
+    // The pages up to the overflow are written, but the run gave no answer.
+    return GaveNoAnswer(options.dual ? state.mDualOutcome : state.mPrimalOutcome) ? kExitRefused
+                                                                                  : kExitSuccess;
 }
 
 int RunCommandLine(const std::vector<std::string>& args, std::istream& in, std::ostream& out,
@@ -297,9 +307,16 @@ int RunCli(const std::vector<std::string>& args, std::ostream& out, std::ostream
 int RunCli(const std::vector<std::string>& args, std::istream& in, std::ostream& out,
            std::ostream& err, const ReportClock& now) {
     StreamPrompt prompt(err, "", std::nullopt);
-    int status = kExitOutOfMemory;
-    RunGuarded(prompt, [&] { status = RunCommandLine(args, in, out, err, now); });
-    return status;
+    int status = kExitSuccess;
+    switch (RunGuarded(prompt, [&] { status = RunCommandLine(args, in, out, err, now); })) {
+        case GuardedEnd::Completed:
+            return status;
+        case GuardedEnd::OutOfMemory:
+            return kExitOutOfMemory;
+        case GuardedEnd::Failed:
+            break;
+    }
+    return kExitFailed;
 }
 
 }  // namespace vantrell::cli

@@ -16,8 +16,9 @@ enum ExitStatus : int {
     kExitUsageOrUnreadable = 2,
     kExitCannotWrite = 3,
     kExitOutOfMemory = 4,
+    kExitFailed = 5,  // an exception inside the program: a fault of ours, with its message
     // A part of the program that the command loads (command_parts.h) is missing or broken.
-    kExitMissingPart = 5,
+    kExitMissingPart = 6,
 };
 
 // The whole batch front end: args are the arguments after the program name. The clock

@@ -78,17 +78,21 @@ int RunConvert(const std::vector<std::string>& args, std::ostream& err) {
         err << "vantrell-cli: " << error << '\n';
         return kExitUsageOrUnreadable;
     }
-    if (SameFile(options->input, options->output)) {
-        err << "Cannot write \"" << options->output << "\": it is the problem file\n";
+    if (const auto clash = OutputClash(options->output, options->input, "the problem file")) {
+        err << *clash << '\n';
         return kExitCannotWrite;
     }
     const auto problem = ReadInput(*options, err);
     if (!problem) {
         return kExitUsageOrUnreadable;
     }
-    if (const auto failure = ExportProblemFile(options->output, *options->to, *problem)) {
+    std::string renames;
+    if (const auto failure = ExportProblemFile(options->output, *options->to, *problem, &renames)) {
         err << *failure << '\n';
         return kExitCannotWrite;
+    }
+    if (!renames.empty()) {
+        err << renames << '\n';
     }
     return kExitSuccess;
 }

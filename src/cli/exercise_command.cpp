@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "cli/exercise_command.h"
 
+#include <limits>
 #include <optional>
 
 #include "cli/cli_app.h"
@@ -57,7 +58,9 @@ std::optional<ExerciseOptions> ParseExerciseOptions(const std::vector<std::strin
         } else if (arg == "--seed") {
             const auto seed = WholeNumber(value);
             if (!seed || *seed < 0) {
-                error = "--seed needs a whole number from 0";
+                // A larger seed would not fit the number that is read.
+                error = "--seed needs a whole number from 0 to " +
+                        std::to_string(std::numeric_limits<int>::max());
                 return std::nullopt;
             }
             options.request.seed = static_cast<std::uint64_t>(*seed);

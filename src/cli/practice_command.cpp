@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "cli/practice_command.h"
 
+#include <istream>
 #include <string>
 
 #include "cli/cli_app.h"
@@ -14,6 +15,25 @@ namespace {
 constexpr const char* kAnswerHelp =
     "Answer with a column or row name, or optimal, unbounded, infeasible or show";
 
+// No answer is longer than a name; a longer line is kept only this far, so an endless
+// line on standard input cannot fill memory.
+constexpr std::size_t kMaxAnswerLength = 1024;
+
+// One line of input, its end taken off; false at the end of the input.
+bool ReadAnswerLine(std::istream& in, std::string& line) {
+    line.clear();
+    std::istream::int_type c = in.get();
+    if (c == std::istream::traits_type::eof()) {
+        return false;
+    }
+    for (; c != std::istream::traits_type::eof() && c != '\n'; c = in.get()) {
+        if (line.size() < kMaxAnswerLength) {
+            line += static_cast<char>(c);
+        }
+    }
+    return true;
+}
+
 class StreamPracticeFront : public PracticeFront {
   public:
     StreamPracticeFront(std::istream& in, std::ostream& out) : mIn(in), mOut(out) {}
@@ -26,7 +46,7 @@ class StreamPracticeFront : public PracticeFront {
         while (session.PageOpen()) {
             mOut << session.QuestionText() << '\n';
             std::string line;
-            if (!std::getline(mIn, line)) {
+            if (!ReadAnswerLine(mIn, line)) {
                 session.Stop();
                 return;
             }

@@ -4,6 +4,7 @@
 #include "commands/main_commands.h"
 #include "export/sheet_layout.h"
 #include "export/workbook_writer.h"
+#include "model/file_io.h"
 
 namespace vantrell {
 
@@ -25,7 +26,9 @@ bool SaveExcel(const VantrellState& state, Prompt& prompt) {
     if (!path) {
         return true;
     }
-    if (const auto error = WriteExcelWorkbook(state, *path)) {
+    if (const auto clash = OutputClash(*path, state.mFileName, "the problem file")) {
+        prompt.ShowMessage(*clash);
+    } else if (const auto error = WriteExcelWorkbook(state, *path)) {
         prompt.ShowMessage(*error);
     }
     return true;

@@ -19,7 +19,9 @@ void ExportSolution(const VantrellState& state, Prompt& prompt, const ReportCloc
     if (!path) {
         return;
     }
-    if (const auto error = WriteTextFileAtomically(*path, BuildReport(state, now))) {
+    if (const auto clash = OutputClash(*path, state.mFileName, "the problem file")) {
+        prompt.ShowMessage(*clash);
+    } else if (const auto error = WriteTextFileAtomically(*path, BuildReport(state, now))) {
         prompt.ShowMessage(*error);
     }
 }

@@ -2,6 +2,7 @@
 #include "commands/interop_commands.h"
 
 #include "interop/lp_formats.h"
+#include "model/file_io.h"
 
 namespace vantrell {
 
@@ -41,11 +42,21 @@ bool ExportProblemAs(const VantrellState& state, Prompt& prompt) {
     if (!path) {
         return false;
     }
+    // The exchange formats are no problem file: written over it, the problem would be lost.
+    if (const auto clash = OutputClash(*path, state.mFileName, "the problem file")) {
+        prompt.ShowMessage(*clash);
+        return false;
+    }
     const ProblemFile problem{state.mProblemName, state.mDecimalPlaces, state.mMinimize,
                               state.mPrimal};
-    if (const auto error = ExportProblemFile(*path, ExchangeFormatOfPath(*path), problem)) {
+    std::string renames;
+    if (const auto error =
+            ExportProblemFile(*path, ExchangeFormatOfPath(*path), problem, &renames)) {
         prompt.ShowMessage(*error);
         return false;
+    }
+    if (!renames.empty()) {
+        prompt.ShowMessage(renames);
     }
     return true;
 }

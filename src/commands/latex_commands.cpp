@@ -17,12 +17,19 @@ void ExportLatex(const VantrellState& state, Prompt& prompt) {
         prompt.ShowMessage(kNotSolvedMessage);
         return;
     }
+    // Said before a file is chosen: no choice of file would help.
+    if (const auto refusal = LatexRefusal(state)) {
+        prompt.ShowMessage(*refusal);
+        return;
+    }
     const auto path = prompt.ChooseFileToSave(ExportLatexDialog());
     if (!path) {
         return;
     }
-    if (const auto error =
-            WriteFileAtomically(*path, BuildLatexDocument(state, state.mSolvingDual))) {
+    if (const auto clash = OutputClash(*path, state.mFileName, "the problem file")) {
+        prompt.ShowMessage(*clash);
+    } else if (const auto error =
+                   WriteFileAtomically(*path, BuildLatexDocument(state, state.mSolvingDual))) {
         prompt.ShowMessage(*error);
     }
 }

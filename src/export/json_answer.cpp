@@ -5,6 +5,7 @@
 
 #include "export/json_explain.h"
 #include "export/json_point.h"
+#include "model/text_encoding.h"
 #include "teach/exact_run.h"
 #include "teach/scale_warning.h"
 
@@ -175,6 +176,29 @@ json RunJson(const VantrellState& state, bool dual, const std::string& shown) {
     return run;
 }
 
+// JSON is UTF-8, but names and messages come from 8-bit problem files: every key and string
+// is made valid UTF-8, or the writer would stop at the first stray byte.
+json ValidUtf8(const json& value) {
+    if (value.is_string()) {
+        return Utf8OrLatin1(value.get_ref<const std::string&>());
+    }
+    if (value.is_array()) {
+        json list = json::array();
+        for (const json& item : value) {
+            list.push_back(ValidUtf8(item));
+        }
+        return list;
+    }
+    if (value.is_object()) {
+        json object = json::object();
+        for (const auto& [key, item] : value.items()) {
+            object[Utf8OrLatin1(key)] = ValidUtf8(item);
+        }
+        return object;
+    }
+    return value;
+}
+
 }  // namespace
 
 json SolveAnswer(const VantrellState& state, const RunMessages& messages) {
@@ -184,7 +208,7 @@ json SolveAnswer(const VantrellState& state, const RunMessages& messages) {
     }
     answer["primal"] = RunJson(state, false, messages.primal);
     answer["dual"] = RunJson(state, true, messages.dual);
-    return answer;
+    return ValidUtf8(answer);
 }
 
 }  // namespace vantrell

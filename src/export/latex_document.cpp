@@ -1,9 +1,13 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "export/latex_document.h"
 
+#include <algorithm>
 #include <cmath>
+#include <optional>
+#include <string_view>
 
 #include "model/number_text.h"
+#include "model/text_encoding.h"
 #include "teach/exact_page_text.h"
 #include "teach/special_cases.h"
 
@@ -162,11 +166,70 @@ class LatexWriter {
     int decimals_;
 };
 
+// Greek letters in math mode, which needs no font beyond LaTeX's own: the capitals that
+// look like Latin ones as upright Latin letters.
+constexpr const char* kGreekCapitals[] = {
+    "\\mathrm{A}", "\\mathrm{B}", "\\Gamma",     "\\Delta",     "\\mathrm{E}",
+    "\\mathrm{Z}", "\\mathrm{H}", "\\Theta",     "\\mathrm{I}", "\\mathrm{K}",
+    "\\Lambda",    "\\mathrm{M}", "\\mathrm{N}", "\\Xi",        "\\mathrm{O}",
+    "\\Pi",        "\\mathrm{P}", nullptr,       "\\Sigma",     "\\mathrm{T}",
+    "\\Upsilon",   "\\Phi",       "\\mathrm{X}", "\\Psi",       "\\Omega"};
+constexpr const char* kGreekSmall[] = {
+    "\\alpha",  "\\beta", "\\gamma", "\\delta",    "\\varepsilon", "\\zeta", "\\eta",
+    "\\theta",  "\\iota", "\\kappa", "\\lambda",   "\\mu",         "\\nu",   "\\xi",
+    "o",        "\\pi",   "\\rho",   "\\varsigma", "\\sigma",      "\\tau",  "\\upsilon",
+    "\\varphi", "\\chi",  "\\psi",   "\\omega"};
+
+// The letters of U+0100 to U+017F that pdflatex's T1 fonts do not have.
+bool MissingFromT1(char32_t code) {
+    for (const char32_t missing : {0x126, 0x127, 0x138, 0x13F, 0x140, 0x149, 0x166, 0x167, 0x17F}) {
+        if (code == missing) {
+            return true;
+        }
+    }
+    return false;
+}
+
+// One character past ASCII, given as its UTF-8 sequence: Latin letters and signs up to
+// U+017F as they are, for inputenc and the T1 fonts; Greek letters in math mode; other
+// characters, which pdflatex cannot print without fonts it may not have, as "?".
+std::string NonAsciiLatex(std::string_view sequence) {
+    char32_t code = static_cast<unsigned char>(sequence[0]) & (sequence.size() == 2   ? 0x1F
+                                                               : sequence.size() == 3 ? 0x0F
+                                                                                      : 0x07);
+    for (std::size_t i = 1; i < sequence.size(); ++i) {
+        code = (code << 6) | (static_cast<unsigned char>(sequence[i]) & 0x3F);
+    }
+    if (code < 0xA0) {
+        return " ";  // a control character of Latin-1
+    }
+    if (code <= 0x17F && !MissingFromT1(code)) {
+        return std::string(sequence);
+    }
+    if (code >= 0x391 && code <= 0x3A9 && kGreekCapitals[code - 0x391] != nullptr) {
+        return "$" + std::string(kGreekCapitals[code - 0x391]) + "$";
+    }
+    if (code >= 0x3B1 && code <= 0x3C9) {
+        return "$" + std::string(kGreekSmall[code - 0x3B1]) + "$";
+    }
+    return "?";
+}
+
 }  // namespace
 
 std::string LatexEscaped(const std::string& text) {
+    const std::string utf8 = Utf8OrLatin1(text);
     std::string escaped;
-    for (const char c : text) {
+    for (std::size_t i = 0; i < utf8.size();) {
+        const char c = utf8[i];
+        const auto byte = static_cast<unsigned char>(c);
+        if (byte >= 0x80) {
+            const std::size_t length = byte >= 0xF0 ? 4 : byte >= 0xE0 ? 3 : 2;
+            escaped += NonAsciiLatex(utf8.substr(i, length));
+            i += length;
+            continue;
+        }
+        ++i;
         switch (c) {
             case '\\':
                 escaped += "\\textbackslash{}";
@@ -188,12 +251,50 @@ std::string LatexEscaped(const std::string& text) {
                 escaped += c;
                 break;
             default:
-                // Problem files are 8-bit text: anything outside ASCII prints as "?".
-                escaped += static_cast<unsigned char>(c) < 0x80 ? c : '?';
+                // A line end or a tab inside a name would end a paragraph in the middle of
+                // a heading, and other control characters stop pdflatex.
+                escaped += byte < 0x20 || byte == 0x7F ? ' ' : c;
         }
     }
     return escaped;
 }
+
+std::optional<std::string> LatexRefusal(const VantrellState& state) {
+    std::vector<std::string> names = {state.mProblemName};
+    for (const ProblemSet* problem : {&state.mPrimal, &state.mDual}) {
+        names.insert(names.end(), problem->constraintNames.begin(), problem->constraintNames.end());
+    }
+    for (const std::string& name : names) {
+        const std::string utf8 = Utf8OrLatin1(name);
+        for (std::size_t i = 0; i < utf8.size();) {
+            const auto byte = static_cast<unsigned char>(utf8[i]);
+            const std::size_t length = byte < 0x80 ? 1 : byte >= 0xF0 ? 4 : byte >= 0xE0 ? 3 : 2;
+            if (length > 1 && NonAsciiLatex(std::string_view(utf8).substr(i, length)) == "?") {
+                return "Cannot write the tableaus as LaTeX: the name \"" + utf8 + "\" holds \"" +
+                       utf8.substr(i, length) +
+                       "\", which pdflatex cannot print without fonts it may not have";
+            }
+            i += length;
+        }
+    }
+    return std::nullopt;
+}
+
+namespace {
+
+// A document with letters past ASCII reads them as UTF-8 and prints them with the T1
+// fonts; one without keeps the plain preamble, and pdflatex's default fonts.
+std::string WithFontsFor(std::string document) {
+    const bool ascii = std::all_of(document.begin(), document.end(),
+                                   [](char c) { return static_cast<unsigned char>(c) < 0x80; });
+    if (!ascii) {
+        const std::size_t after = document.find('\n') + 1;
+        document.insert(after, "\\usepackage[T1]{fontenc}\n\\usepackage[utf8]{inputenc}\n");
+    }
+    return document;
+}
+
+}  // namespace
 
 std::string BuildLatexDocument(const VantrellState& state, bool dual) {
     const LatexWriter writer(state);
@@ -211,13 +312,13 @@ std::string BuildLatexDocument(const VantrellState& state, bool dual) {
     const ExactRun* run = KeptExactRun(state, dual);
     // A run that stopped on its first tableau keeps no page but is an answer all the same.
     if (run == nullptr) {
-        return text + "\nThe problem must be solved first.\n\\end{document}\n";
+        return WithFontsFor(text + "\nThe problem must be solved first.\n\\end{document}\n");
     }
     for (std::size_t p = 0; p < run->pages.size(); ++p) {
         text += "\\clearpage\n" + writer.Table(run->pages[p], static_cast<int>(p + 1), kind);
     }
     text += writer.Solution(*run);
-    return text + "\\end{document}\n";
+    return WithFontsFor(text + "\\end{document}\n");
 }
 
 }  // namespace vantrell

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include <optional>
 #include <string>
 
 #include "model/vantrell_state.h"
@@ -13,7 +14,15 @@ namespace vantrell {
 // solution. Numbers follow the display options (fractions as \frac, M in math mode).
 std::string BuildLatexDocument(const VantrellState& state, bool dual);
 
-// Text with LaTeX's special characters written so that they print as themselves.
+// Why the names of the problem cannot go into a LaTeX document: one holds a character past
+// the accented Latin letters and Greek, which LatexEscaped would print as "?". Nothing when
+// every name prints.
+std::optional<std::string> LatexRefusal(const VantrellState& state);
+
+// Text with LaTeX's special characters written so that they print as themselves. Bytes
+// that are not UTF-8 are read as Latin-1; control characters become blanks; accented
+// Latin letters up to U+017F stay (the document then loads inputenc and the T1 fonts),
+// Greek letters go to math mode, and any other character prints as "?".
 std::string LatexEscaped(const std::string& text);
 
 }  // namespace vantrell

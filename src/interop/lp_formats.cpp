@@ -2,9 +2,9 @@
 #include "interop/lp_formats.h"
 
 #include <glpk.h>
-#include <unistd.h>
 
 #include <cctype>
+#include <charconv>
 #include <cmath>
 #include <cstdlib>
 #include <filesystem>
@@ -50,41 +50,20 @@ const char* FormatName(LpFormat format) {
     return format == LpFormat::FreeMps ? "free MPS" : "CPLEX LP";
 }
 
-// A file in the temporary folder for GLPK to write, removed with the object.
-class TemporaryFile {
-  public:
-    TemporaryFile() {
-        std::error_code ignored;
-        std::string pattern =
-            (std::filesystem::temp_directory_path(ignored) / "vantrell-XXXXXX").string();
-        const int descriptor = mkstemp(pattern.data());
-        if (descriptor >= 0) {
-            close(descriptor);
-            path_ = pattern;
-        }
-    }
-    ~TemporaryFile() {
-        if (!path_.empty()) {
-            std::error_code ignored;
-            std::filesystem::remove(path_, ignored);
-        }
-    }
-    TemporaryFile(const TemporaryFile&) = delete;
-    TemporaryFile& operator=(const TemporaryFile&) = delete;
-    const std::string& path() const { return path_; }
-
-  private:
-    std::string path_;
-};
-
 // ---- the objective's sense in MPS ----
 
-// GLPK's MPS reader and writer know no OBJSENSE section, which other solvers read to tell
-// a maximization; without it every MPS model is a minimization. Export adds the section
-// and import takes it out before GLPK reads the rest.
+// GLPK's MPS reader knows no OBJSENSE section, which other solvers read to tell a
+// maximization: to GLPK every MPS model is a minimization, and it refuses the section.
+// A maximization is therefore written as the minimization of -Z, with this comment line
+// saying so; import reads it back as the maximization. An OBJSENSE section written by
+// another solver is taken out before GLPK reads the rest.
+constexpr std::string_view kNegatedMaximization =
+    "* Vantrell: a maximization, written as the minimization of -Z";
+
 struct MpsSense {
-    std::string rest;  // the content without the section
+    std::string rest;  // the content without an OBJSENSE section
     std::optional<bool> maximize;
+    bool negated = false;  // written by this program as the minimization of -Z
 };
 
 MpsSense SplitMpsSense(const std::string& content) {
@@ -96,6 +75,9 @@ MpsSense SplitMpsSense(const std::string& content) {
         end = end == std::string::npos ? content.size() : end + 1;
         const std::string line = content.substr(start, end - start);
         start = end;
+        if (line.starts_with(kNegatedMaximization)) {
+            split.negated = true;
+        }
         const bool indicator =
             !line.empty() && std::isspace(static_cast<unsigned char>(line[0])) == 0;
         if (indicator) {
@@ -115,15 +97,16 @@ MpsSense SplitMpsSense(const std::string& content) {
     return split;
 }
 
-std::string WithMpsSense(const std::string& text, bool minimize) {
-    if (minimize) {
-        return text;
-    }
-    const std::size_t rows = text.find("\nROWS\n");
-    if (rows == std::string::npos) {
-        return text;
-    }
-    return text.substr(0, rows + 1) + "OBJSENSE\n    MAX\n" + text.substr(rows + 1);
+// The comment goes after GLPK's own header comments, before the NAME line.
+std::string WithNegationComment(const std::string& text) {
+    const std::size_t name = text.find("\nNAME");
+    const std::size_t at = name == std::string::npos ? 0 : name + 1;
+    return text.substr(0, at) + std::string(kNegatedMaximization) + "\n" + text.substr(at);
+}
+
+// A number's negation without making a zero "-0".
+double Negated(double value) {
+    return value == 0.0 ? 0.0 : -value;
 }
 
 // ---- import ----
@@ -311,36 +294,119 @@ std::optional<std::string> ExportRefusal(const ProblemSet& problem) {
     return std::nullopt;
 }
 
-void FillModel(glp_prob* model, const ProblemFile& file) {
+// ---- constraint names every reader takes back ----
+
+// The characters besides letters and digits that a CPLEX LP name may hold, as GLPK's
+// writer checks them; a name it finds wanting would get its generated "r_N", which may
+// be taken.
+constexpr std::string_view kCplexNameMarks = "!\"#$%&()/,.;?@_`'{}|~";
+
+bool IsAsciiAlnum(char c) {
+    return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9');
+}
+
+// The name as the format can hold it. CPLEX LP: GLPK's own replacements for a blank, a
+// minus and brackets, then "_" for any other mark it refuses (bytes past ASCII too, as a
+// reader's locale may not count them as letters), and a leading digit or point escaped.
+// Free MPS: no blanks, and no "'MARKER'", which opens an integer section.
+std::string HeldName(const std::string& name, LpFormat format) {
+    std::string held = GlpkSafeName(name);
+    if (format == LpFormat::FreeMps) {
+        return held == "'MARKER'" ? "MARKER" : held;
+    }
+    for (char& c : held) {
+        const std::size_t at = std::string_view(" -[]").find(c);
+        if (at != std::string_view::npos) {
+            c = "_~()"[at];
+        } else if (!IsAsciiAlnum(c) && kCplexNameMarks.find(c) == std::string_view::npos) {
+            c = '_';
+        }
+    }
+    if (!held.empty() && (held[0] == '.' || (held[0] >= '0' && held[0] <= '9'))) {
+        held = "_" + held.substr(0, kMaxGlpkName - 1);
+    }
+    return held;
+}
+
+// What GLPK would have called an unnamed row: the name it always had in exports.
+std::string GeneratedRowName(int row, LpFormat format) {
+    return format == LpFormat::FreeMps ? CFormat("R%07d", row) : "r_" + std::to_string(row);
+}
+
+// Every row's name as written: held by the format, none the objective's (GLPK writes it
+// as "Z" in CPLEX LP and "R0000000" in MPS) nor another row's. A taken name gets "_2",
+// "_3", ... so a reader never sees one name twice.
+std::vector<std::string> WrittenRowNames(const ProblemSet& problem, LpFormat format) {
+    std::set<std::string> taken = {format == LpFormat::FreeMps ? "R0000000" : "Z"};
+    const std::size_t rows = problem.constraints.size();
+    std::vector<std::string> names(rows);
+    // Names as given come first, so an unnamed row's generated name yields to them.
+    std::vector<std::string> wanted(rows);
+    for (std::size_t r = 0; r < rows; ++r) {
+        const std::string given =
+            r < problem.constraintNames.size() ? problem.constraintNames[r] : "";
+        wanted[r] = HeldName(given, format);
+    }
+    for (const bool generated : {false, true}) {
+        for (std::size_t r = 0; r < rows; ++r) {
+            if (wanted[r].empty() != generated) {
+                continue;
+            }
+            const std::string base =
+                generated ? GeneratedRowName(static_cast<int>(r) + 1, format) : wanted[r];
+            std::string name = base;
+            for (int suffix = 2; !taken.insert(name).second; ++suffix) {
+                const std::string tail = "_" + std::to_string(suffix);
+                name = base.substr(0, kMaxGlpkName - tail.size()) + tail;
+            }
+            names[r] = name;
+        }
+    }
+    return names;
+}
+
+// "a:b -> a_b" for every row whose name had to change; unnamed rows are not listed.
+std::string RenameMessage(const ProblemSet& problem, const std::vector<std::string>& written) {
+    std::string message;
+    for (std::size_t r = 0; r < written.size(); ++r) {
+        const std::string given =
+            r < problem.constraintNames.size() ? problem.constraintNames[r] : "";
+        if (!given.empty() && given != written[r]) {
+            message += "\n" + given + " -> " + written[r];
+        }
+    }
+    return message.empty()
+               ? message
+               : "Constraint names were changed so that every reader takes them back:" + message;
+}
+
+void FillModel(glp_prob* model, const ProblemFile& file, LpFormat format) {
     const ProblemSet& problem = file.problem;
     const int columns = static_cast<int>(problem.WidestColumnCount());
     glp_set_prob_name(model, GlpkSafeName(file.problemName).c_str());
     glp_set_obj_name(model, "Z");
-    glp_set_obj_dir(model, file.minimize ? GLP_MIN : GLP_MAX);
+    const bool negate = format == LpFormat::FreeMps && !file.minimize;
+    glp_set_obj_dir(model, file.minimize || negate ? GLP_MIN : GLP_MAX);
     glp_add_cols(model, columns);
     for (int j = 1; j <= columns; ++j) {
         glp_set_col_name(model, j, DecisionName(j).c_str());
         glp_set_col_bnds(model, j, GLP_LO, 0.0, 0.0);
         const std::size_t k = static_cast<std::size_t>(j - 1);
-        glp_set_obj_coef(model, j, k < problem.objective.size() ? problem.objective[k].cost : 0.0);
+        const double cost = k < problem.objective.size() ? problem.objective[k].cost : 0.0;
+        glp_set_obj_coef(model, j, negate ? Negated(cost) : cost);
     }
     const int rows = static_cast<int>(problem.constraints.size());
     if (rows == 0) {
         return;
     }
     glp_add_rows(model, rows);
-    // A name GLPK would have to change, or one already taken, is left to GLPK's own.
-    std::set<std::string> taken;
+    const std::vector<std::string> names = WrittenRowNames(problem, format);
     std::vector<int> indices(static_cast<std::size_t>(columns) + 1);
     std::vector<double> values(static_cast<std::size_t>(columns) + 1);
     for (int i = 1; i <= rows; ++i) {
         const std::size_t r = static_cast<std::size_t>(i - 1);
         const ConstraintRow& row = problem.constraints[r];
-        const std::string name =
-            GlpkSafeName(r < problem.constraintNames.size() ? problem.constraintNames[r] : "");
-        if (!name.empty() && taken.insert(name).second) {
-            glp_set_row_name(model, i, name.c_str());
-        }
+        glp_set_row_name(model, i, names[r].c_str());
         glp_set_row_bnds(model, i, RowType(row.relation), row.rhs, row.rhs);
         int length = 0;
         for (std::size_t k = 0; k < row.coefficients.size(); ++k) {
@@ -352,6 +418,57 @@ void FillModel(glp_prob* model, const ProblemFile& file) {
         }
         glp_set_mat_row(model, i, length, indices.data(), values.data());
     }
+}
+
+// ---- the program's own format ----
+
+// The shortest text that reads back as the value, "1e-11" rather than "9.99...e-12".
+std::string ShortestText(double value) {
+    char text[64];
+    const auto end = std::to_chars(text, text + sizeof text, value).ptr;
+    return std::string(text, end);
+}
+
+bool KeptWithDecimals(double value, int decimals) {
+    const auto read = ParseDecimalPrefix(FixedText(value, decimals));
+    return read && read->value == value;
+}
+
+// The least decimal count, from the problem's own, at which every number of the problem
+// is written so that it reads back as itself: a problem file gives every number the same
+// count, and a count too small would round numbers silently. Nothing, with the refusal
+// naming the first number no count up to the reader's limit keeps, when there is none.
+std::optional<int> ExactDecimalPlaces(const ProblemFile& file, std::string& refusal) {
+    struct Number {
+        double value;
+        std::string where;
+    };
+    std::vector<Number> numbers;
+    for (const CostTerm& term : file.problem.objective) {
+        numbers.push_back({term.cost, "the objective's " + term.name});
+    }
+    for (std::size_t i = 0; i < file.problem.constraints.size(); ++i) {
+        const ConstraintRow& row = file.problem.constraints[i];
+        const std::string where = "constraint " + std::to_string(i + 1);
+        for (std::size_t k = 0; k < row.coefficients.size(); ++k) {
+            numbers.push_back(
+                {row.coefficients[k], where + "'s " + DecisionName(static_cast<int>(k) + 1)});
+        }
+        numbers.push_back({row.rhs, where + "'s right-hand side"});
+    }
+    int decimals = ClampDecimalPlaces(file.decimalPlaces);
+    for (const Number& number : numbers) {
+        while (decimals < kMaxDecimalPlaces && !KeptWithDecimals(number.value, decimals)) {
+            ++decimals;
+        }
+        if (!KeptWithDecimals(number.value, decimals)) {
+            refusal = ShortestText(number.value) + " (" + number.where +
+                      ") cannot be written exactly with " + std::to_string(kMaxDecimalPlaces) +
+                      " decimals, the most a problem file holds";
+            return std::nullopt;
+        }
+    }
+    return decimals;
 }
 
 }  // namespace
@@ -389,25 +506,51 @@ ImportResult ImportExchangeFile(const std::string& path, LpFormat format, int ma
         return result;
     }
     GlpkProblem model;
-    int status = 0;
     std::optional<bool> maximize;
-    const TemporaryFile rest;
+    bool negated = false;
+    // GLPK reads MPS only from a file, so the content without its OBJSENSE section goes
+    // into one of its own; CPLEX LP is read where it is.
+    std::optional<ScratchFile> rest;
+    std::string readPath = path;
     if (format == LpFormat::FreeMps) {
         MpsSense split = SplitMpsSense(*content);
         maximize = split.maximize;
-        status = rest.path().empty() || WriteFileAtomically(rest.path(), split.rest).has_value()
-                     ? 1
-                     : glp_read_mps(model.get(), GLP_MPS_FILE, nullptr, rest.path().c_str());
-    } else {
-        status = glp_read_lp(model.get(), nullptr, path.c_str());
+        negated = split.negated;
+        rest.emplace();
+        if (rest->path().empty()) {
+            result.message = refused + rest->error();
+            return result;
+        }
+        if (const auto failure = WriteFileAtomically(rest->path(), split.rest)) {
+            result.message = refused + *failure;
+            return result;
+        }
+        readPath = rest->path();
+    }
+    int status = 0;
+    try {
+        status = model.Run([&readPath, format](glp_prob* problem) {
+            return format == LpFormat::FreeMps
+                       ? glp_read_mps(problem, GLP_MPS_FILE, nullptr, readPath.c_str())
+                       : glp_read_lp(problem, nullptr, readPath.c_str());
+        });
+    } catch (const GlpkFailure& failure) {
+        result.message = refused + "GLPK stopped reading it (" + failure.what() + ")";
+        return result;
     }
     if (status != 0) {
         result.message = refused + "it is no " + FormatName(format) + " file (" +
-                         ReplacedTemporaryName(model.LastLogLine(), rest.path(), path) + ")";
+                         ReplacedTemporaryName(model.LastLogLine(), readPath, path) + ")";
         return result;
     }
     if (maximize) {
         glp_set_obj_dir(model.get(), *maximize ? GLP_MAX : GLP_MIN);
+    }
+    if (negated) {
+        glp_set_obj_dir(model.get(), GLP_MAX);
+        for (int j = 0; j <= glp_get_num_cols(model.get()); ++j) {
+            glp_set_obj_coef(model.get(), j, Negated(glp_get_obj_coef(model.get(), j)));
+        }
     }
     if (const auto refusal = ModelRefusal(model.get(), maxVariables)) {
         result.message = refused + *refusal;
@@ -421,31 +564,51 @@ ImportResult ImportExchangeFile(const std::string& path, LpFormat format, int ma
                            : ProblemFileSafeName(std::filesystem::path(path).stem().c_str());
     file.decimalPlaces = ClampDecimalPlaces(decimalPlaces);
     result.message = MappingMessage(path, model.get(), numbers);
+    // What GLPK passed over (fields past the sixth, say) changes the model: the user hears it.
+    for (const std::string& warning : model.Warnings()) {
+        result.message += "\nGLPK: " + ReplacedTemporaryName(warning, readPath, path);
+    }
     result.file = std::move(file);
     return result;
 }
 
 std::optional<std::string> ExchangeText(const ProblemFile& problem, LpFormat format,
-                                        std::string& error) {
+                                        std::string& error, std::string* renames) {
     if (format == LpFormat::Vantrell) {
-        return BuildProblemText(problem.problemName, problem.decimalPlaces, problem.minimize,
-                                problem.problem);
+        std::string refusal;
+        const auto decimals = ExactDecimalPlaces(problem, refusal);
+        if (!decimals) {
+            error = "Cannot export the problem: " + refusal;
+            return std::nullopt;
+        }
+        return BuildProblemText(problem.problemName, *decimals, problem.minimize, problem.problem);
     }
     if (const auto refusal = ExportRefusal(problem.problem)) {
         error = "Cannot export the problem: " + *refusal;
         return std::nullopt;
     }
     GlpkProblem model;
-    FillModel(model.get(), problem);
-    const TemporaryFile temporary;
+    FillModel(model.get(), problem, format);
+    if (renames != nullptr) {
+        *renames = RenameMessage(problem.problem, WrittenRowNames(problem.problem, format));
+    }
+    const ScratchFile temporary;
     if (temporary.path().empty()) {
-        error = "Cannot export the problem: no temporary file can be made";
+        error = "Cannot export the problem: " + temporary.error();
         return std::nullopt;
     }
-    const int status =
-        format == LpFormat::FreeMps
-            ? glp_write_mps(model.get(), GLP_MPS_FILE, nullptr, temporary.path().c_str())
-            : glp_write_lp(model.get(), nullptr, temporary.path().c_str());
+    int status = 0;
+    try {
+        status = model.Run([&temporary, format](glp_prob* written) {
+            return format == LpFormat::FreeMps
+                       ? glp_write_mps(written, GLP_MPS_FILE, nullptr, temporary.path().c_str())
+                       : glp_write_lp(written, nullptr, temporary.path().c_str());
+        });
+    } catch (const GlpkFailure& failure) {
+        error = std::string("Cannot export the problem: GLPK stopped writing it (") +
+                failure.what() + ")";
+        return std::nullopt;
+    }
     std::string reason;
     const auto text = status == 0
                           ? ReadRegularFile(temporary.path(), kMaxProblemFileBytes * 4, reason)
@@ -454,13 +617,13 @@ std::optional<std::string> ExchangeText(const ProblemFile& problem, LpFormat for
         error = "Cannot export the problem: " + (status != 0 ? model.LastLogLine() : reason);
         return std::nullopt;
     }
-    return format == LpFormat::FreeMps ? WithMpsSense(*text, problem.minimize) : *text;
+    return format == LpFormat::FreeMps && !problem.minimize ? WithNegationComment(*text) : *text;
 }
 
 std::optional<std::string> ExportProblemFile(const std::string& path, LpFormat format,
-                                             const ProblemFile& problem) {
+                                             const ProblemFile& problem, std::string* renames) {
     std::string error;
-    const auto text = ExchangeText(problem, format, error);
+    const auto text = ExchangeText(problem, format, error, renames);
     if (!text) {
         return error;
     }

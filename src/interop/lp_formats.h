@@ -36,16 +36,22 @@ struct ImportResult {
 ImportResult ImportExchangeFile(const std::string& path, LpFormat format, int maxVariables,
                                 int decimalPlaces);
 
-// The problem as GLPK writes it in the format: its sense, its constraints by name (a name
-// no format can hold gets GLPK's own), variables X1..Xn, all >= 0. Nothing, with error set,
-// when the problem cannot be written.
+// The problem as GLPK writes it in the format: its sense, its constraints by name,
+// variables X1..Xn, all >= 0. Every constraint name is one the format holds and none is
+// taken twice, nor by GLPK's name for the objective; renames, when given, gets the
+// message that lists the names changed ("" when none was). A maximization in free MPS is
+// written as the minimization of -Z with a comment line saying so, which GLPK's reader
+// takes and import reads back as the maximization. The program's own format gets the
+// least decimal count, from the problem's own, that keeps every number exactly. Nothing,
+// with error set, when the problem cannot be written, or not without changing a number.
 std::optional<std::string> ExchangeText(const ProblemFile& problem, LpFormat format,
-                                        std::string& error);
+                                        std::string& error, std::string* renames = nullptr);
 
 // Writes the problem in the format through the atomic file writer, so a failure leaves an
 // existing file whole. The program's own format is written as Save Text writes it.
 // Returns the message on failure, nothing on success.
 [[nodiscard]] std::optional<std::string> ExportProblemFile(const std::string& path, LpFormat format,
-                                                           const ProblemFile& problem);
+                                                           const ProblemFile& problem,
+                                                           std::string* renames = nullptr);
 
 }  // namespace vantrell

@@ -9,7 +9,9 @@
 
 #include <atomic>
 #include <cerrno>
+#include <filesystem>
 #include <limits>
+#include <optional>
 #include <string>
 #include <system_error>
 
@@ -69,20 +71,6 @@ int WriteAll(int fd, std::string_view content) {
     return 0;
 }
 
-// The file that a write really replaces: the target of a symbolic link, so the link
-// survives. A dangling link or a new file is written at the path as given.
-std::string ResolveTarget(const std::string& path) {
-    struct stat linkInfo {};
-    if (::lstat(path.c_str(), &linkInfo) != 0 || !S_ISLNK(linkInfo.st_mode)) {
-        return path;
-    }
-    char resolved[PATH_MAX];
-    if (::realpath(path.c_str(), resolved) == nullptr) {
-        return path;
-    }
-    return resolved;
-}
-
 std::string FolderOf(const std::string& path) {
     const std::size_t slash = path.rfind('/');
     if (slash == std::string::npos) {
@@ -94,6 +82,60 @@ std::string FolderOf(const std::string& path) {
 std::string BaseNameOf(const std::string& path) {
     const std::size_t slash = path.rfind('/');
     return slash == std::string::npos ? path : path.substr(slash + 1);
+}
+
+// Where a write goes. A symbolic link is written through, never renamed over: its target
+// is replaced, or, when the target has no name on disk (a pipe behind /proc/self/fd/1),
+// written directly. error is set when the link leads nowhere a file could be made.
+struct WriteTarget {
+    std::string path;
+    bool direct = false;
+    int error = 0;
+};
+
+// The name at the end of a chain of links that ends at nothing yet: the file a write
+// through the chain makes. Nothing for a loop or an unreadable link.
+std::optional<std::string> DanglingEnd(std::string path) {
+    for (int hops = 0; hops < 40; ++hops) {
+        struct stat info {};
+        if (::lstat(path.c_str(), &info) != 0) {
+            return path;
+        }
+        if (!S_ISLNK(info.st_mode)) {
+            return std::nullopt;  // it exists after all, but cannot be reached
+        }
+        char next[PATH_MAX];
+        const ssize_t length = ::readlink(path.c_str(), next, sizeof next);
+        if (length < 0 || static_cast<std::size_t>(length) >= sizeof next) {
+            return std::nullopt;
+        }
+        const std::string link(next, static_cast<std::size_t>(length));
+        path = link.starts_with('/') ? link : FolderOf(path) + "/" + link;
+    }
+    return std::nullopt;
+}
+
+WriteTarget ResolveTarget(const std::string& path) {
+    struct stat linkInfo {};
+    if (::lstat(path.c_str(), &linkInfo) != 0 || !S_ISLNK(linkInfo.st_mode)) {
+        return {path};
+    }
+    char resolved[PATH_MAX];
+    if (::realpath(path.c_str(), resolved) != nullptr) {
+        return {resolved};
+    }
+    struct stat info {};
+    if (::stat(path.c_str(), &info) == 0) {
+        return {path, true};
+    }
+    const auto end = DanglingEnd(path);
+    if (!end) {
+        return {path, false, ELOOP};
+    }
+    if (::realpath(FolderOf(*end).c_str(), resolved) == nullptr) {
+        return {path, false, errno};
+    }
+    return {std::string(resolved) + "/" + BaseNameOf(*end)};
 }
 
 // The temporary files being produced right now, for a signal handler to remove. Plain
@@ -108,28 +150,34 @@ PendingSlot gPending[4];
 // Owns a temporary file until it has been renamed over its target: removes it on every
 // other way out, exceptions included, and keeps its path where RemovePendingTemporaries
 // finds it meanwhile. A path that finds no free slot is only not seen by the handler.
-class PendingTemporary {
-  public:
-    explicit PendingTemporary(std::string path) : path_(std::move(path)) {
-        for (PendingSlot& slot : gPending) {
-            bool expected = false;
-            if (path_.size() < PATH_MAX && slot.claimed.compare_exchange_strong(expected, true)) {
-                path_.copy(slot.path, path_.size());
-                slot.path[path_.size()] = '\0';
-                slot.ready.store(true);
-                slot_ = &slot;
-                return;
-            }
+PendingSlot* ClaimSlot(const std::string& path) {
+    for (PendingSlot& slot : gPending) {
+        bool expected = false;
+        if (path.size() < PATH_MAX && slot.claimed.compare_exchange_strong(expected, true)) {
+            path.copy(slot.path, path.size());
+            slot.path[path.size()] = '\0';
+            slot.ready.store(true);
+            return &slot;
         }
     }
+    return nullptr;
+}
+
+void ReleaseSlot(PendingSlot* slot) {
+    if (slot != nullptr) {
+        slot->ready.store(false);
+        slot->claimed.store(false);
+    }
+}
+
+class PendingTemporary {
+  public:
+    explicit PendingTemporary(std::string path) : path_(std::move(path)), slot_(ClaimSlot(path_)) {}
     ~PendingTemporary() {
         if (!renamed_) {
             ::unlink(path_.c_str());
         }
-        if (slot_ != nullptr) {
-            slot_->ready.store(false);
-            slot_->claimed.store(false);
-        }
+        ReleaseSlot(slot_);
     }
     const std::string& path() const { return path_; }
     void Renamed() { renamed_ = true; }
@@ -138,7 +186,7 @@ class PendingTemporary {
 
   private:
     std::string path_;
-    PendingSlot* slot_ = nullptr;
+    PendingSlot* slot_;
     bool renamed_ = false;
 };
 
@@ -267,13 +315,17 @@ std::optional<std::string> ReadFileContent(const std::string& path, std::string*
 }
 
 std::optional<std::string> ReplaceFile(const std::string& path, const FileProducer& produce) {
-    const std::string target = ResolveTarget(path);
+    const WriteTarget resolved = ResolveTarget(path);
+    if (resolved.error != 0) {
+        return WriteError(path, resolved.error);
+    }
+    const std::string& target = resolved.path;
     struct stat existing {};
     const bool exists = ::stat(target.c_str(), &existing) == 0;
     if (exists && S_ISDIR(existing.st_mode)) {
         return WriteError(path, EISDIR);
     }
-    if (exists && !S_ISREG(existing.st_mode)) {
+    if (exists && (resolved.direct || !S_ISREG(existing.st_mode))) {
         // Nothing can be renamed over a device; renaming over /dev/null would replace it.
         if (const auto reason = produce(target)) {
             return WriteError(path, *reason);
@@ -319,7 +371,7 @@ bool SameFile(const std::string& first, const std::string& second) {
     }
     // A file yet to be made is named by its real folder and its name there.
     const auto where = [](const std::string& path) {
-        const std::string target = ResolveTarget(path);
+        const std::string target = ResolveTarget(path).path;
         char folder[PATH_MAX];
         if (::realpath(FolderOf(target).c_str(), folder) == nullptr) {
             return target;
@@ -329,12 +381,57 @@ bool SameFile(const std::string& first, const std::string& second) {
     return where(first) == where(second);
 }
 
+std::optional<std::string> OutputClash(const std::string& output, const std::string& input,
+                                       const std::string& what) {
+    if (input.empty() || !SameFile(output, input)) {
+        return std::nullopt;
+    }
+    return WriteError(output, "it is " + what);
+}
+
 void RemovePendingTemporaries() noexcept {
     for (PendingSlot& slot : gPending) {
         if (slot.ready.load()) {
             ::unlink(slot.path);
         }
     }
+}
+
+ScratchFile::ScratchFile() {
+    static std::atomic<unsigned> counter{0};
+    std::error_code failure;
+    const std::string folder = std::filesystem::temp_directory_path(failure).string();
+    if (failure) {
+        error_ = "no temporary file can be made: " + failure.message();
+        return;
+    }
+    for (int attempt = 0; attempt < 100; ++attempt) {
+        const std::string path = folder + "/vantrell-" + std::to_string(::getpid()) + "-" +
+                                 std::to_string(counter++) + ".tmp";
+        // Claimed before it exists, so a signal in between cannot leave it behind.
+        PendingSlot* slot = ClaimSlot(path);
+        const int fd = ::open(path.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0600);
+        if (fd >= 0) {
+            ::close(fd);
+            path_ = path;
+            slot_ = slot;
+            return;
+        }
+        const int reason = errno;
+        ReleaseSlot(slot);
+        if (reason != EEXIST) {
+            error_ = "no temporary file can be made in \"" + folder + "\": " + Reason(reason);
+            return;
+        }
+    }
+    error_ = "no temporary file can be made in \"" + folder + "\": " + Reason(EEXIST);
+}
+
+ScratchFile::~ScratchFile() {
+    if (!path_.empty()) {
+        ::unlink(path_.c_str());
+    }
+    ReleaseSlot(static_cast<PendingSlot*>(slot_));
 }
 
 std::optional<std::string> WriteFileAtomically(const std::string& path, std::string_view content) {

@@ -105,8 +105,14 @@ bool BuildStandardForm(VantrellState& state, Prompt& prompt) {
         prompt.ShowMessage("The objective function is empty");
         return false;
     }
-    if (work.constraints.size() < 2) {
+    // The method's pages need two constraint rows; one row is not "empty", so it is told
+    // as it is.
+    if (work.constraints.empty()) {
         prompt.ShowMessage("The constraint functions are empty");
+        return false;
+    }
+    if (work.constraints.size() < 2) {
+        prompt.ShowMessage(state.mSolvingDual ? kOneDualConstraintMessage : kOneConstraintMessage);
         return false;
     }
     if (const std::size_t row = FirstUnknownRelation(work)) {

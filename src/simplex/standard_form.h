@@ -6,6 +6,13 @@
 
 namespace vantrell {
 
+// Why a run with a single constraint is refused: the method's pages need two rows.
+inline constexpr const char* kOneConstraintMessage =
+    "There is only one constraint; at least two are needed to solve the problem";
+inline constexpr const char* kOneDualConstraintMessage =
+    "The dual has only one constraint, as the problem has one variable; at least two are "
+    "needed to solve it";
+
 // Copies the primal (or, on a dual run, the dual) into mWork and brings it into the
 // equality form of the tableau method with big-M artificial costs; builds the initial
 // basis and the size fields. Returns false, after telling the user, when the problem

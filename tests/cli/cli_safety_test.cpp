@@ -7,9 +7,11 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <filesystem>
 #include <fstream>
 #include <sstream>
+#include <streambuf>
 
 #include "cli/cli_app.h"
 #include "cli/signal_cleanup.h"
@@ -135,6 +137,65 @@ TEST_F(CliSafety, RefusalsAndMemoryExhaustionEndWithAMessageAndAFailure) {
         // The report of the run that solved is still written.
         EXPECT_EQ(fs::remove(dir.File("r.out")), expected == kExitRefused);
     }
+#endif
+}
+
+// Standard input that makes its characters as they are read: a line of count bytes, then
+// the rest, without holding the line anywhere.
+class LongLineInput : public std::streambuf {
+  public:
+    LongLineInput(std::size_t count, std::string rest) : left_(count), rest_(std::move(rest)) {}
+
+  protected:
+    int_type underflow() override {
+        if (left_ > 0) {
+            const std::size_t n = std::min(left_, sizeof chunk_);
+            std::fill_n(chunk_, n, 'x');
+            left_ -= n;
+            setg(chunk_, chunk_, chunk_ + n);
+        } else if (!restGiven_) {
+            restGiven_ = true;
+            setg(rest_.data(), rest_.data(), rest_.data() + rest_.size());
+        } else {
+            return traits_type::eof();
+        }
+        return traits_type::to_int_type(*gptr());
+    }
+
+  private:
+    std::size_t left_;
+    std::string rest_;
+    bool restGiven_ = false;
+    char chunk_[65536];
+};
+
+// A practice answer line longer than the memory left is an answer not understood, not the
+// end of the memory.
+TEST_F(CliSafety, AnEndlessPracticeLineIsNoAnswerAndCostsNoMemory) {
+#ifdef __SANITIZE_ADDRESS__
+    GTEST_SKIP() << "AddressSanitizer reserves more address space than the limit allows";
+#else
+    const int status = InChild([&] {
+        std::size_t pages = 0;
+        std::ifstream("/proc/self/statm") >> pages;
+        const rlim_t bytes = pages * static_cast<rlim_t>(::sysconf(_SC_PAGESIZE)) + (32u << 20);
+        const rlimit limit{bytes, bytes};
+        ::setrlimit(RLIMIT_AS, &limit);
+        LongLineInput input(std::size_t{64} << 20, "\nX1\n");
+        std::istream in(&input);
+        std::ostringstream out;
+        std::ostringstream err;
+        const int ran =
+            RunCli({"practice", VANTRELL_DATA_DIR "/maximize.lp"}, in, out, err, ReportClock{});
+        const std::string said = out.str();
+        WriteWholeFile(dir.File("err.txt"), err.str());
+        return ran == kExitSuccess &&
+                       said.find("Answer with a column or row name") != std::string::npos &&
+                       said.find("Tableau 1: X1 enters; which row leaves?") != std::string::npos
+                   ? 0
+                   : 1;
+    });
+    EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0) << status << " " << Err();
 #endif
 }
 

@@ -2,7 +2,7 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
 # vantrell-cli loads the workbook writer and GLPK only for the commands that use them: the
 # program names neither library, runs every other command without its parts, and a command
-# whose part is missing stops with a message naming it and exit status 5.
+# whose part is missing stops with a message naming it and exit status 6.
 # Usage: missing_parts.sh VANTRELL_CLI SOURCE_DIR
 set -euo pipefail
 cli=$1
@@ -31,8 +31,8 @@ rows=(
   "version|0||--version"
   "report|0||report $data/maximize.lp"
   "solve|0||solve $data/minimize.lp --json"
-  "report with a workbook|5|vantrell-workbook.so\", a part of vantrell-cli: |report $data/maximize.lp --xlsx $tmp/t.xlsx"
-  "convert|5|vantrell-formats.so\", a part of vantrell-cli: |convert $data/sample.lp $tmp/s.mps --from vantrell --to mps"
+  "report with a workbook|6|vantrell-workbook.so\", a part of vantrell-cli: |report $data/maximize.lp --xlsx $tmp/t.xlsx"
+  "convert|6|vantrell-formats.so\", a part of vantrell-cli: |convert $data/sample.lp $tmp/s.mps --from vantrell --to mps"
 )
 for row in "${rows[@]}"; do
   IFS='|' read -r name want message args <<<"$row"

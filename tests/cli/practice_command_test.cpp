@@ -84,6 +84,9 @@ TEST(PracticeCommandTest, ExerciseWritesItsFileAndRefusesAnUnknownKind) {
     EXPECT_EQ(
         testing::RunVantrellCli({"exercise", "--seed", "7", "--kind", "easy", "-o", file}).status,
         cli::kExitUsageOrUnreadable);
+    const auto huge =
+        testing::RunVantrellCli({"exercise", "--seed", "2147483648", "--kind", "max", "-o", file});
+    EXPECT_TRUE(Has(huge.err, "--seed needs a whole number from 0 to 2147483647\n")) << huge.err;
 }
 
 }  // namespace

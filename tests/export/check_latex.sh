@@ -25,5 +25,9 @@ compile maximize_fractions "$data/maximize.lp" --numbers fractions --big-m expre
 compile minimize_dual "$data/minimize.lp" --dual --numbers fractions --big-m expressions
 compile equality_pairs "$data/equality.lp"
 compile unbounded "$data/unbounded.lp"
+# Names with accented letters (UTF-8 and Latin-1 bytes), Greek, a tab and a line end.
+printf 'M\xc3\xa9lange \xce\xb1\xce\xa9# Problem Name\r\n3\r\n0\r\n\r\n3X1 + 2X2 #object function\r\n\r\nGr\xfc\xdf\te\r\n\r\nx#\r\n1X1 + 1X2 <= 4\r\n\r\n\xc5\x81\xc3\xb3d\xc5\xba#\r\n1X1 + 3X2 <= 6\r\n' >"$work/names.lp"
+compile names "$work/names.lp"
+grep -qF "$(printf 'M\xc3\xa9lange $\\alpha$$\\Omega$')" "$work/names.tex"
 grep -q '\\fbox{\$1\$}' "$work/maximize_fractions.tex"
 grep -q 'Optimum \$Z\$ = \$12\$' "$work/maximize_fractions.tex"

@@ -26,7 +26,15 @@ TEST(LatexDocument, SpecialCharactersPrintAsThemselves) {
         {"braces_and_underscore", "{a_b}", "\\{a\\_b\\}"},
         {"tilde_caret_backslash", "~^\\", "\\textasciitilde{}\\textasciicircum{}\\textbackslash{}"},
         {"hash", "#1", "\\#1"},
-        {"eight_bit", "Gr\xFC\xDF", "Gr??"},
+        {"latin1_bytes_read_as_latin1", "Gr\xFC\xDF", "Gr\xC3\xBC\xC3\x9F"},
+        {"utf8_accents_kept",
+         "M\xC3\xA9lange \xC5\x81\xC3\xB3"
+         "d\xC5\xBA",
+         "M\xC3\xA9lange \xC5\x81\xC3\xB3"
+         "d\xC5\xBA"},
+        {"greek_in_math", "\xCE\xB1\xCE\xA9\xCE\x91", "$\\alpha$$\\Omega$$\\mathrm{A}$"},
+        {"control_characters_and_blank_lines", "a\n\nb\tc\x01\x7F\xC2\x85", "a  b c   "},
+        {"beyond_the_fonts", "\xC4\xA7 \xE4\xB8\xAD \xF0\x9F\x98\x80", "? ? ?"},
     };
     for (const auto& row : rows) {
         EXPECT_EQ(LatexEscaped(row.text), row.escaped) << row.name;
@@ -68,6 +76,15 @@ TEST(LatexExport, RefusesBeforeARunThenWritesTheLastRun) {
                              "Optimum $Z$ = $12$", "\\end{document}\n"}) {
         EXPECT_NE(tex.find(part), std::string::npos) << part;
     }
+
+    // Over the open problem file: refused, and the problem file kept.
+    state.mFileName = dir.File("two.lp");
+    testing::WriteWholeFile(state.mFileName, "problem");
+    prompt.saveFiles.push_back(state.mFileName);
+    ExportLatex(state, prompt);
+    EXPECT_EQ(prompt.messages.back(),
+              "Cannot write \"" + state.mFileName + "\": it is the problem file");
+    EXPECT_EQ(testing::ReadWholeFile(state.mFileName), "problem");
 }
 
 }  // namespace

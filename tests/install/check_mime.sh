@@ -18,5 +18,14 @@ fi
 grep -qx 'application/x-vantrell-problem' "$tmp/mime/types"
 # The compiled magic holds the first-line rule that a problem file meets.
 grep -q '# Problem Name' "$tmp/mime/magic"
-head -c 256 "$problem" | grep -q '# Problem Name'
+# The desktop's own sniffing tells the shipped problem and one with a name of 4000 bytes.
+printf '%04000d# Problem Name\r\n3 #number of decimal places\r\n' 0 >"$tmp/long-name.lp"
+for file in "$problem" "$tmp/long-name.lp"; do
+  type=$(XDG_DATA_DIRS="$tmp" XDG_DATA_HOME="$tmp" gio info -a standard::content-type "$file" |
+    sed -n 's/^ *standard::content-type: //p')
+  if [ "$type" != application/x-vantrell-problem ]; then
+    echo "$file is sniffed as $type"
+    exit 1
+  fi
+done
 echo "MIME type valid"

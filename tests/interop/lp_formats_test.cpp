@@ -6,9 +6,14 @@
 #include <glpk.h>
 #include <gtest/gtest.h>
 
+#include <cstdlib>
+#include <filesystem>
+#include <random>
+#include <set>
 #include <tuple>
 
 #include "cli/cli_run.h"
+#include "commands/command_guard.h"
 #include "commands/interop_commands.h"
 #include "model/file_io.h"
 #include "support/problem_builders.h"
@@ -73,6 +78,52 @@ TEST(LpFormats, EveryExampleComesBackThroughConvertAsTheSameProblem) {
     }
     EXPECT_EQ(testing::RunVantrellCli({"convert", "a", "b", "--from", "xls", "--to", "mps"}).status,
               2);
+}
+
+// A problem file gives every number one decimal count: the count written is the least that
+// keeps every number, or the conversion is refused naming the first number none keeps.
+TEST(LpFormats, ConvertToTheProgramsFormatKeepsEveryNumberExactly) {
+    struct Row {
+        const char* name;
+        const char* model;
+        const char* decimals;  // the count line written, or nothing when refused
+        const char* refusal;
+    };
+    const Row rows[] = {
+        {"ten thousandths", " c1: 0.0004 x + y <= 0.0002\n c2: x + y <= 1000\n", "4 #", ""},
+        {"one number needs four", " c1: 4.0006 x + y <= 4\n", "4 #", ""},
+        {"whole numbers keep the default", " c1: x + 2 y <= 4\n", "3 #", ""},
+        {"ten decimals", " c1: x + y <= 0.0000000001\n", "10 #", ""},
+        {"beyond ten decimals", " c1: x + y <= 4\n c2: x + 0.00000000001 y <= 1\n", nullptr,
+         "1e-11 (constraint 2's X2) cannot be written exactly with 10 "
+         "decimals"},
+        {"a third", " c1: 0.3333333333333333 x + y <= 1\n", nullptr,
+         "0.3333333333333333 (constraint 1's X1) cannot be written exactly"},
+    };
+    const TempDir dir;
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.name);
+        testing::WriteWholeFile(
+            dir.File("m.lp"),
+            std::string("Maximize\n obj: x + y\nSubject To\n") + row.model + "End\n");
+        std::filesystem::remove(dir.File("back.lp"));
+        const auto run = testing::RunVantrellCli({"convert", dir.File("m.lp"), dir.File("back.lp"),
+                                                  "--from", "cplex", "--to", "vantrell"});
+        if (row.decimals == nullptr) {
+            EXPECT_EQ(run.status, cli::kExitCannotWrite);
+            EXPECT_NE(run.err.find("Cannot export the problem: " + std::string(row.refusal)),
+                      std::string::npos)
+                << run.err;
+            EXPECT_FALSE(std::filesystem::exists(dir.File("back.lp")));
+            continue;
+        }
+        ASSERT_EQ(run.status, 0) << run.err;
+        const std::string written = testing::ReadWholeFile(dir.File("back.lp"));
+        EXPECT_NE(written.find("\r\n" + std::string(row.decimals)), std::string::npos) << written;
+        const ImportResult model = ImportExchangeFile(dir.File("m.lp"), LpFormat::CplexLp, 9, 3);
+        ASSERT_TRUE(model.file);
+        EXPECT_EQ(Dense(ProblemAt(dir.File("back.lp"))), Dense(*model.file));
+    }
 }
 
 TEST(LpFormats, ModelsNamedOtherwiseAreNumberedInOrderAndTheMappingIsShown) {
@@ -248,30 +299,32 @@ TEST(LpFormats, RefusedImportKeepsTheProblemAndAnImportedOneHasNoFileName) {
               std::vector<std::string>{"Do you want to save the current inputs?"});
 }
 
-// GLPK's simplex on the exported file, for the examples that have an optimum.
-double GlpkOptimum(const std::string& path, LpFormat format) {
+// GLPK's own reader on an exported file as it is: nothing, or why it cannot read it.
+std::optional<std::string> GlpkReadFailure(const std::string& path, LpFormat format,
+                                           glp_prob* model) {
     glp_term_out(GLP_OFF);
-    glp_prob* model = glp_create_prob();
-    std::string content = ReadFileContent(path).value_or("");
-    // The sense travels in OBJSENSE, which GLPK's own reader skips.
-    const bool maximize = content.find("OBJSENSE\n    MAX") != std::string::npos;
-    if (maximize) {
-        content.erase(content.find("OBJSENSE"), std::string("OBJSENSE\n    MAX\n").size());
-        testing::WriteWholeFile(path, content);
-    }
     const int read = format == LpFormat::FreeMps
                          ? glp_read_mps(model, GLP_MPS_FILE, nullptr, path.c_str())
                          : glp_read_lp(model, nullptr, path.c_str());
-    EXPECT_EQ(read, 0);
-    if (maximize) {
-        glp_set_obj_dir(model, GLP_MAX);
+    glp_term_out(GLP_ON);
+    if (read == 0) {
+        return std::nullopt;
     }
+    return ReadFileContent(path).value_or("");
+}
+
+// GLPK's simplex on the exported file, for the examples that have an optimum. A
+// maximization in free MPS is, to GLPK, the minimization of -Z.
+double GlpkOptimum(const std::string& path, LpFormat format, bool maximize) {
+    glp_prob* model = glp_create_prob();
+    EXPECT_EQ(GlpkReadFailure(path, format, model), std::nullopt);
+    glp_term_out(GLP_OFF);
     EXPECT_EQ(glp_simplex(model, nullptr), 0);
+    glp_term_out(GLP_ON);
     EXPECT_EQ(glp_get_status(model), GLP_OPT);
     const double optimum = glp_get_obj_val(model);
     glp_delete_prob(model);
-    glp_term_out(GLP_ON);
-    return optimum;
+    return format == LpFormat::FreeMps && maximize ? -optimum : optimum;
 }
 
 TEST(LpFormats, GlpkFindsTheProgramsOptimumInTheExportedFiles) {
@@ -287,9 +340,103 @@ TEST(LpFormats, GlpkFindsTheProgramsOptimumInTheExportedFiles) {
             SCOPED_TRACE(example + std::string(format == LpFormat::CplexLp ? " cplex" : " mps"));
             const std::string path = dir.File("solve");
             ASSERT_EQ(ExportProblemFile(path, format, file), std::nullopt);
-            EXPECT_NEAR(GlpkOptimum(path, format), optimum->get_d(), 1e-9);
+            EXPECT_NEAR(GlpkOptimum(path, format, !file.minimize), optimum->get_d(), 1e-9);
         }
     }
+}
+
+// Names as a hostile user might type them: marks each format refuses, GLPK's generated
+// names, the objective's names, blanks, bytes past ASCII, duplicates and the empty name.
+// Every export is read by GLPK's own reader, and import gives the same problem back
+// under names that are all different.
+TEST(LpFormats, NameFuzzedExportsAreReadBackByGlpkAsTheSameProblem) {
+    const std::vector<std::string> pieces = {
+        "R0000000", "R0000002", "r_1", "r_3", "C0000001", "Z",  "obj", "a:b", "-",
+        "[",        "]",        " ",   ".",   "1",        "e",  "st",  "end", "'MARKER'",
+        "\xe9",     "<=",       "*",   "+",   ":",        "_2", "x"};
+    std::mt19937 random(28);
+    const auto pick = [&](std::size_t n) { return static_cast<std::size_t>(random() % n); };
+    const TempDir dir;
+    for (int round = 0; round < 60; ++round) {
+        ProblemFile file = ExampleProblem("maximize.lp");
+        file.minimize = round % 2 == 1;
+        const std::size_t rows = 2 + pick(5);
+        file.problem.constraints.resize(rows, file.problem.constraints[0]);
+        file.problem.constraintNames.resize(rows);
+        for (std::size_t r = 0; r < rows; ++r) {
+            file.problem.constraints[r].rhs = static_cast<double>(r + 1);
+            std::string name;
+            for (std::size_t k = pick(3); k > 0; --k) {
+                name += pieces[pick(pieces.size())];
+            }
+            file.problem.constraintNames[r] = name;
+        }
+        for (const LpFormat format : {LpFormat::CplexLp, LpFormat::FreeMps}) {
+            SCOPED_TRACE(::testing::PrintToString(file.problem.constraintNames) +
+                         (format == LpFormat::CplexLp ? " cplex" : " mps"));
+            const std::string path = dir.File(format == LpFormat::CplexLp ? "f.lp" : "f.mps");
+            ASSERT_EQ(ExportProblemFile(path, format, file), std::nullopt);
+            glp_prob* model = glp_create_prob();
+            EXPECT_EQ(GlpkReadFailure(path, format, model), std::nullopt);
+            glp_delete_prob(model);
+            const ImportResult back = ImportExchangeFile(path, format, 9, 3);
+            ASSERT_TRUE(back.file) << back.message;
+            auto [minimize, costs, denseRows, names] = Dense(*back.file);
+            auto [minimize0, costs0, denseRows0, names0] = Dense(file);
+            EXPECT_EQ(std::tie(minimize, costs, denseRows),
+                      std::tie(minimize0, costs0, denseRows0));
+            EXPECT_EQ(std::set<std::string>(names.begin(), names.end()).size(), rows);
+        }
+    }
+}
+
+// GLPK ends the process when its memory runs out unless it is contained: here the batch
+// front end ends with exit 4 and the message, and the next import works again.
+TEST(LpFormats, GlpkOutOfMemoryIsExitFourAndTheNextImportWorks) {
+    const TempDir dir;
+    std::string big = "Maximize\n z: x + y\nSubject To\n";
+    for (int i = 0; i < 30000; ++i) {
+        big += " c" + std::to_string(i) + ": x + y <= 1\n";
+    }
+    testing::WriteWholeFile(dir.File("big.lp"), big + "End\n");
+    glp_mem_limit(1);
+    const auto run = testing::RunVantrellCli(
+        {"convert", dir.File("big.lp"), dir.File("out.lp"), "--from", "cplex", "--to", "vantrell"});
+    EXPECT_EQ(run.status, cli::kExitOutOfMemory);
+    EXPECT_EQ(run.err, std::string(kOutOfMemoryMessage) + "\n");
+    testing::WriteWholeFile(dir.File("small.lp"), "Maximize\n z: x\nSubject To\n c: x <= 1\nEnd\n");
+    EXPECT_TRUE(ImportExchangeFile(dir.File("small.lp"), LpFormat::CplexLp, 9, 3).file);
+}
+
+// GLPK's warnings reach the user under the file's own name; the MPS import's copy is made
+// in the temporary folder only when it is needed, and when it cannot be made it says why.
+TEST(LpFormats, ImportPassesOnGlpkWarningsAndNeedsATemporaryFileOnlyForMps) {
+    const TempDir dir;
+    const std::string mps = dir.File("w.mps");
+    testing::WriteWholeFile(mps,
+                            "NAME m\nROWS\n N z\n L c1\n L c2\nCOLUMNS\n x z 1 c1 1\n y z 1 c2 1\n"
+                            "RHS\n R c1 4 c2 9 z -3\nENDATA\n");
+    const ImportResult warned = ImportExchangeFile(mps, LpFormat::FreeMps, 9, 3);
+    ASSERT_TRUE(warned.file) << warned.message;
+    EXPECT_TRUE(warned.message.ends_with(
+        "\nGLPK: " + mps +
+        ":10: warning: some extra field(s) detected beyond field 6; field(s) "
+        "ignored"))
+        << warned.message;
+
+    const std::string lp = dir.File("m.lp");
+    testing::WriteWholeFile(lp, "Maximize\n z: x\nSubject To\n c: x <= 1\nEnd\n");
+    const char* saved = std::getenv("TMPDIR");
+    const std::string savedValue = saved == nullptr ? "" : saved;
+    ::setenv("TMPDIR", dir.File("gone").c_str(), 1);
+    const ImportResult cplex = ImportExchangeFile(lp, LpFormat::CplexLp, 9, 3);
+    const ImportResult noFolder = ImportExchangeFile(mps, LpFormat::FreeMps, 9, 3);
+    saved == nullptr ? ::unsetenv("TMPDIR") : ::setenv("TMPDIR", savedValue.c_str(), 1);
+    EXPECT_TRUE(cplex.file) << cplex.message;
+    EXPECT_FALSE(noFolder.file);
+    EXPECT_TRUE(noFolder.message.starts_with("Cannot import \"" + mps +
+                                             "\": no temporary file can be made"))
+        << noFolder.message;
 }
 
 }  // namespace

@@ -5,6 +5,7 @@
 #include <signal.h>
 #include <sys/resource.h>
 #include <sys/stat.h>
+#include <unistd.h>
 
 #include <filesystem>
 #include <iterator>
@@ -63,6 +64,46 @@ TEST(WriteTextFileAtomically, ReplacesTheWholeFileOrNothingKeepingModeAndLink) {
     EXPECT_EQ(EntryCount(dir.path()), 3);  // nothing half-written left beside
 }
 
+// A link is written through or refused, never replaced by a regular file, also when its
+// target cannot be named (a pipe behind /proc/self/fd) or is not there yet.
+TEST(ReplaceFile, ALinkIsWrittenThroughOrRefusedNeverRenamedOver) {
+    TempDir dir;
+    int pipeEnds[2];
+    ASSERT_EQ(::pipe(pipeEnds), 0);
+    const std::string descriptor = "/proc/self/fd/" + std::to_string(pipeEnds[1]);
+    struct Row {
+        const char* name;
+        std::string target;
+        std::optional<std::string> reason;  // nothing when written
+    };
+    const Row rows[] = {
+        {"pipe behind a descriptor", descriptor, std::nullopt},
+        {"not there yet", dir.File("new.out"), std::nullopt},
+        {"closed descriptor", "/proc/self/fd/999", "No such file or directory"},
+        {"missing folder", dir.File("gone/new.out"), "No such file or directory"},
+        {"loop", "loop", "Too many levels of symbolic links"},
+    };
+    for (const Row& row : rows) {
+        const std::string link =
+            row.name == std::string("loop") ? dir.File("loop") : dir.File("link");
+        fs::create_symlink(row.target, link);
+        const auto error = WriteFileAtomically(link, "text");
+        if (row.reason) {
+            EXPECT_EQ(error, "Cannot write \"" + link + "\": " + *row.reason) << row.name;
+        } else {
+            EXPECT_EQ(error, std::nullopt) << row.name;
+        }
+        EXPECT_TRUE(fs::is_symlink(link)) << row.name;
+        fs::remove(link);
+    }
+    ::close(pipeEnds[1]);
+    char read[16] = {};
+    EXPECT_EQ(::read(pipeEnds[0], read, sizeof read), 4);
+    EXPECT_STREQ(read, "text");
+    ::close(pipeEnds[0]);
+    EXPECT_EQ(ReadWholeFile(dir.File("new.out")), "text");
+}
+
 TEST(ReplaceFile, AReadOnlyTargetIsRefusedAndKept) {
     TempDir dir;
     const std::string target = dir.File("answer.out");
@@ -87,6 +128,20 @@ TEST(ReadFileContent, ReadsEveryByteButOnlyOfRegularFiles) {
         EXPECT_EQ(ReadFileContent(path, &error), std::nullopt) << path;
         EXPECT_EQ(error.rfind("Cannot read \"" + path + "\": ", 0), 0u) << error;
     }
+}
+
+// A library's scratch file goes when a signal ends the process, as a half-written output does.
+TEST(ScratchFile, IsRemovedWithTheObjectOrByTheSignalCleanup) {
+    std::string path;
+    {
+        const ScratchFile scratch;
+        path = scratch.path();
+        ASSERT_TRUE(fs::exists(path)) << scratch.error();
+        RemovePendingTemporaries();
+        EXPECT_FALSE(fs::exists(path));
+        WriteWholeFile(path, "again");
+    }
+    EXPECT_FALSE(fs::exists(path));
 }
 
 }  // namespace

@@ -12,6 +12,7 @@
 #include "model/number_text.h"
 #include "model/problem_file_reader.h"
 #include "simplex/dual_builder.h"
+#include "simplex/standard_form.h"
 #include "support/problem_builders.h"
 #include "support/scripted_prompt.h"
 
@@ -228,9 +229,12 @@ TEST(KeptRuns, FailedAndRefusedRunsKeepWhatEarlierRunsFound) {
     run.Primal();
     run.state.mPrimal = MakeProblem({3, 2}, {{{1, 1}, "=<", 4}, {{1, 3}, "<=", 6}});
     run.Primal();
-    EXPECT_EQ(run.prompt.messages,
-              (Lines{"The objective function is empty",
-                     "The relation of constraint 1 is unknown: use <=, = or >="}));
+    run.state.mPrimal = MakeProblem({3, 2}, {{{1, 1}, "<=", 4}});  // one row is not empty
+    run.Primal();
+    EXPECT_EQ(
+        run.prompt.messages,
+        (Lines{"The objective function is empty",
+               "The relation of constraint 1 is unknown: use <=, = or >=", kOneConstraintMessage}));
     EXPECT_EQ(run.state.mPrimalTableauCount, 2);
     EXPECT_EQ(run.state.mPrimalPages[0].mRows, firstPage.mRows);
 
