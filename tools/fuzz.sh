@@ -11,8 +11,8 @@ seconds="${1:-${FUZZ_SECONDS:-60}}"
 cmake --preset fuzz >/dev/null
 cmake --build --preset fuzz
 
-bin=build/fuzz/fuzz
-cli=build/fuzz/src/cli/vantrell-cli
+bin=build/fuzz/bin
+cli="$bin/vantrell-cli"
 work=build/fuzz/runs
 status=0
 for target in reader_fuzzer solve_fuzzer duality_fuzzer exact_fuzzer import_fuzzer json_fuzzer latex_fuzzer; do
