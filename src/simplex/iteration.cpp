@@ -29,23 +29,6 @@ void StopBeforePage(VantrellState& state, Prompt& prompt, PagePresenter& present
     EndRun(state, presenter, outcome);
 }
 
-// A basis is a set of columns, whatever rows they stand in; the names tell columns apart.
-std::vector<std::string> BasisKey(const std::vector<CostTerm>& basis) {
-    std::vector<std::string> key;
-    for (const CostTerm& term : basis) {
-        key.push_back(term.name);
-    }
-    std::sort(key.begin(), key.end());
-    return key;
-}
-
-// The rules choose by the tableau alone, so a basis that comes back brings the same
-// pivots again: the run would cycle for ever.
-bool AnyBasisRepeats(std::vector<std::vector<std::string>> keys) {
-    std::sort(keys.begin(), keys.end());
-    return std::adjacent_find(keys.begin(), keys.end()) != keys.end();
-}
-
 }  // namespace
 
 void RunIteration(VantrellState& state, Prompt& prompt, PagePresenter& presenter) {
@@ -110,7 +93,7 @@ void RunIteration(VantrellState& state, Prompt& prompt, PagePresenter& presenter
                          state.mDecimalPlaces);
         state.mTableauCount = state.mTableauIndex + 1;
         presenter.ShowPage(state, page);
-        shownBases.push_back(BasisKey(state.mBasis));
+        shownBases.push_back(BasisKeyOf(state.mBasis));
         ++state.mTableauIndex;
 
         if (!state.mDone) {

@@ -272,4 +272,21 @@ void PivotOn(T& t, std::vector<CostTerm>& basis, int leaving, int entering) {
     }
 }
 
+// A basis is a set of columns, whatever rows they stand in; the names tell columns apart.
+inline std::vector<std::string> BasisKeyOf(const std::vector<CostTerm>& basis) {
+    std::vector<std::string> key;
+    for (const CostTerm& term : basis) {
+        key.push_back(term.name);
+    }
+    std::sort(key.begin(), key.end());
+    return key;
+}
+
+// The rules choose by the tableau alone, so a basis that comes back brings the same
+// pivots again: the run would cycle for ever.
+inline bool AnyBasisRepeats(std::vector<std::vector<std::string>> keys) {
+    std::sort(keys.begin(), keys.end());
+    return std::adjacent_find(keys.begin(), keys.end()) != keys.end();
+}
+
 }  // namespace vantrell

@@ -30,21 +30,6 @@ ExactPage PageOf(const ExactTableau& t, PivotRule rule) {
     return page;
 }
 
-// A basis is a set of columns, whatever rows they stand in; the names tell columns apart.
-std::vector<std::string> BasisKey(const std::vector<CostTerm>& basis) {
-    std::vector<std::string> key;
-    for (const CostTerm& term : basis) {
-        key.push_back(term.name);
-    }
-    std::sort(key.begin(), key.end());
-    return key;
-}
-
-bool AnyBasisRepeats(std::vector<std::vector<std::string>> keys) {
-    std::sort(keys.begin(), keys.end());
-    return std::adjacent_find(keys.begin(), keys.end()) != keys.end();
-}
-
 // What a run did at a page: the column and row it chose, or how it ended there.
 struct Choice {
     std::string entering;
@@ -186,7 +171,7 @@ ExactRun RunExact(const ProblemSet& work, const std::vector<CostTerm>& basis, Pi
         }
         page.leaving = leaving.row;
         run.pages.push_back(std::move(page));
-        shownBases.push_back(BasisKey(t.basis));
+        shownBases.push_back(BasisKeyOf(t.basis));
         if (run.pages.size() == static_cast<std::size_t>(kTableauPages)) {
             run.outcome = AnyBasisRepeats(std::move(shownBases)) ? RunOutcome::Cycling
                                                                  : RunOutcome::PageLimit;
