@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "cli/cli_app.h"
 
+#include <iomanip>
 #include <sstream>
 #include <utility>
 
@@ -168,7 +169,8 @@ int Solve(const CliOptions& options, std::ostream& out, std::ostream& err) {
     messages.primal = std::exchange(prompt.last, {});
     CalculateDual(state, prompt, presenter);
     messages.dual = prompt.last;
-    out << SolveAnswer(state, messages).dump(2) << '\n';
+    // Written straight to the stream, as dump(2) would write it, without a copy as text.
+    out << std::setw(2) << SolveAnswer(state, messages) << '\n';
     // The document is printed either way: it says which run gave no answer and why.
     return GaveNoAnswer(state.mPrimalOutcome) || GaveNoAnswer(state.mDualOutcome) ? kExitRefused
                                                                                   : kExitSuccess;

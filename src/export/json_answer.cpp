@@ -178,25 +178,28 @@ json RunJson(const VantrellState& state, bool dual, const std::string& shown) {
 
 // JSON is UTF-8, but names and messages come from 8-bit problem files: every key and string
 // is made valid UTF-8, or the writer would stop at the first stray byte.
-json ValidUtf8(const json& value) {
+// Every string and key in place, so that a long run's document is not held twice.
+void MakeValidUtf8(json& value) {
     if (value.is_string()) {
-        return Utf8OrLatin1(value.get_ref<const std::string&>());
-    }
-    if (value.is_array()) {
-        json list = json::array();
-        for (const json& item : value) {
-            list.push_back(ValidUtf8(item));
+        value = Utf8OrLatin1(value.get_ref<const std::string&>());
+    } else if (value.is_array()) {
+        for (json& item : value) {
+            MakeValidUtf8(item);
         }
-        return list;
-    }
-    if (value.is_object()) {
-        json object = json::object();
-        for (const auto& [key, item] : value.items()) {
-            object[Utf8OrLatin1(key)] = ValidUtf8(item);
+    } else if (value.is_object()) {
+        bool keysValid = true;
+        for (auto& [key, item] : value.items()) {
+            keysValid = keysValid && Utf8OrLatin1(key) == key;
+            MakeValidUtf8(item);
         }
-        return object;
+        if (!keysValid) {
+            json object = json::object();
+            for (auto& [key, item] : value.items()) {
+                object[Utf8OrLatin1(key)] = std::move(item);
+            }
+            value = std::move(object);
+        }
     }
-    return value;
 }
 
 }  // namespace
@@ -208,7 +211,8 @@ json SolveAnswer(const VantrellState& state, const RunMessages& messages) {
     }
     answer["primal"] = RunJson(state, false, messages.primal);
     answer["dual"] = RunJson(state, true, messages.dual);
-    return ValidUtf8(answer);
+    MakeValidUtf8(answer);
+    return answer;
 }
 
 }  // namespace vantrell
