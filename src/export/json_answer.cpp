@@ -137,7 +137,7 @@ json DecimalObjective(const VantrellState& state, bool dual) {
     }
     const double z =
         kept.pages[static_cast<std::size_t>(std::min(kept.count, kTableauPages) - 1)].mZ;
-    return state.mMinimize != dual ? -z : z;
+    return StatedSign(state.mMinimize, dual) * z;
 }
 
 json RunJson(const VantrellState& state, bool dual, const std::string& shown) {

@@ -13,20 +13,19 @@
 namespace vantrell {
 namespace {
 
-void EndRun(VantrellState& state, PagePresenter& presenter, RunOutcome outcome) {
+void EndRun(VantrellState& state, RunOutcome outcome) {
     state.mRunOutcome = outcome;
     state.mSolutionLines = SolutionLines(state);
-    presenter.RunEnded(state, outcome);
 }
 
 // Ends a run before page E is shown, keeping pages 0 to E-1, as an unbounded run ends.
-void StopBeforePage(VantrellState& state, Prompt& prompt, PagePresenter& presenter,
-                    TableauPage& page, const std::string& message, RunOutcome outcome) {
+void StopBeforePage(VantrellState& state, Prompt& prompt, TableauPage& page,
+                    const std::string& message, RunOutcome outcome) {
     prompt.ShowMessage(message);
     page.Clear();
     state.mLeavingRow = -1;
     state.mTableauCount = state.mTableauIndex;
-    EndRun(state, presenter, outcome);
+    EndRun(state, outcome);
 }
 
 }  // namespace
@@ -54,8 +53,8 @@ void RunIteration(VantrellState& state, Prompt& prompt, PagePresenter& presenter
         // no page may show one, nor a solution be read from it.
         if (!TableauIsFinite(work, state.mBasis, state.mZj, state.mCjZj) ||
             !std::isfinite(page.mZ)) {
-            StopBeforePage(state, prompt, presenter, page,
-                           OutcomeSolutionText(RunOutcome::TooLarge), RunOutcome::TooLarge);
+            StopBeforePage(state, prompt, page, OutcomeSolutionText(RunOutcome::TooLarge),
+                           RunOutcome::TooLarge);
             return;
         }
 
@@ -72,14 +71,13 @@ void RunIteration(VantrellState& state, Prompt& prompt, PagePresenter& presenter
             const int leavingRow =
                 ChooseLeavingRow(work, state.mBasis, entering, state.mRatios, state.mPivotRule);
             if (leavingRow == kRatioTooLarge) {
-                StopBeforePage(state, prompt, presenter, page,
-                               OutcomeSolutionText(RunOutcome::TooLarge), RunOutcome::TooLarge);
+                StopBeforePage(state, prompt, page, OutcomeSolutionText(RunOutcome::TooLarge),
+                               RunOutcome::TooLarge);
                 return;
             }
             if (leavingRow == -1) {
                 presenter.Unbounded(state, entering);
-                StopBeforePage(state, prompt, presenter, page, kUnboundedMessage,
-                               RunOutcome::Unbounded);
+                StopBeforePage(state, prompt, page, kUnboundedMessage, RunOutcome::Unbounded);
                 return;
             }
             state.mLeavingRow = leavingRow;
@@ -102,7 +100,7 @@ void RunIteration(VantrellState& state, Prompt& prompt, PagePresenter& presenter
                 const bool cycling = AnyBasisRepeats(std::move(shownBases));
                 const RunOutcome outcome = cycling ? RunOutcome::Cycling : RunOutcome::PageLimit;
                 prompt.ShowMessage(OutcomeSolutionText(outcome));
-                EndRun(state, presenter, outcome);
+                EndRun(state, outcome);
                 return;
             }
             Pivot(work, state.mBasis, state.mLeavingRow, entering);
@@ -110,7 +108,7 @@ void RunIteration(VantrellState& state, Prompt& prompt, PagePresenter& presenter
     }
 
     state.mSolved = true;
-    EndRun(state, presenter, state.mRunOutcome);
+    EndRun(state, state.mRunOutcome);
 }
 
 }  // namespace vantrell

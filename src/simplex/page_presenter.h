@@ -18,8 +18,6 @@ class PagePresenter {
     // been the next page: the run stops there, unbounded. The state's working fields
     // (mWork, mBasis, mZj, mCjZj, mRatios) still hold that tableau.
     virtual void Unbounded(const VantrellState& /*state*/, int /*column*/) {}
-    // The run has ended with this outcome (mRunOutcome and the solution lines are set).
-    virtual void RunEnded(const VantrellState& /*state*/, RunOutcome /*outcome*/) {}
 };
 
 // Steps through a run without showing anything: the batch front end and tests use it.

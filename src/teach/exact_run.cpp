@@ -268,10 +268,7 @@ std::optional<Rational> StatedObjective(const ExactRun& run) {
     if (run.outcome != RunOutcome::Optimal || run.pages.empty()) {
         return std::nullopt;
     }
-    // The tableau maximizes: a minimization ran with negated costs, and the dual of a
-    // maximization is a minimization written with negated costs.
-    const Rational& z = run.pages.back().z;
-    return run.minimize != run.dual ? Rational(-z) : z;
+    return Rational(StatedSign(run) * run.pages.back().z);
 }
 
 std::vector<std::pair<std::string, Rational>> VariableValues(const ExactRun& run) {

@@ -93,6 +93,16 @@ const ExactRun* CurrentExactRun(const VantrellState& state);
 // outcome yet, and the pages explain their pivots and nothing more.
 ExactRun ExactRunSoFar(const ExactRun& run, int count, bool finished);
 
+// +1 when the tableau's maximum is the problem's own objective, -1 when the run maximized
+// negated costs: a minimization, or the dual of a maximization (a minimization written
+// with negated costs).
+inline int StatedSign(bool minimize, bool dual) {
+    return minimize != dual ? -1 : 1;
+}
+inline int StatedSign(const ExactRun& run) {
+    return StatedSign(run.minimize, run.dual);
+}
+
 // The optimum of the problem as it is stated (a minimization gives its minimum, the dual
 // the optimum of the dual as written); nothing unless the run ended optimal.
 std::optional<Rational> StatedObjective(const ExactRun& run);

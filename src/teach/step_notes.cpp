@@ -142,10 +142,6 @@ NoteNumbers NoteNumbersOf(const VantrellState& state) {
     return {state.mDisplay, state.mDecimalPlaces};
 }
 
-int StatedSign(const ExactRun& run) {
-    return run.minimize != run.dual ? -1 : 1;
-}
-
 namespace {
 
 // The note of one page: its pivot, or the run's conclusion.

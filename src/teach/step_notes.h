@@ -21,10 +21,6 @@ struct NoteNumbers {
 };
 NoteNumbers NoteNumbersOf(const VantrellState& state);
 
-// +1 when the tableau's maximum is the problem's own objective, -1 when the run maximized
-// the negated costs of a minimization.
-int StatedSign(const ExactRun& run);
-
 // One plain-language note per page: which column enters and why (naming the rule), which
 // row leaves and why, ties and how they went, a degenerate step, and on the last page the
 // conclusion. stopped is an unbounded run's unshown page (ExactRun::unboundedEnd).

@@ -98,7 +98,7 @@ MUTANTS = [
      "    return NumberText(value, display.numbers, decimals);", "    return NumberText(value, NumberStyle::Decimals, decimals);"),
     # JSON and LaTeX
     ("json-decimal-objective-sign", "src/export/json_answer.cpp",
-     "return state.mMinimize != dual ? -z : z;", "return z;"),
+     "return StatedSign(state.mMinimize, dual) * z;", "return z;"),
     ("json-always-agree", "src/export/json_answer.cpp",
      "{\"agree\", exact == nullptr || (exact->outcome == kept.outcome && !exact->parted)},",
      "{\"agree\", true},"),
