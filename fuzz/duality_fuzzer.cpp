@@ -21,6 +21,7 @@
 #include "model/problem_file_reader.h"
 #include "model/problem_limits.h"
 #include "model/prompt.h"
+#include "open_problem.h"
 
 namespace vantrell {
 namespace {
@@ -100,17 +101,15 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* bytes, std::size_t siz
     using namespace vantrell;
     FuzzedDataProvider data(bytes, size);
     const Generated problem = MakeProblemFile(data);
-    ProblemFileReading reading = ReadProblemText(problem.text);
+    VantrellState state;
+    const bool opened = OpenProblemText(problem.text, state);
     // Everything generated is well formed, so only the size may be refused.
-    FUZZ_CHECK(reading.file.has_value() == problem.withinLimits);
-    if (!reading.file) {
+    FUZZ_CHECK(opened == problem.withinLimits);
+    if (!opened) {
         return 0;
     }
-
-    VantrellState state;
     SilentPrompt prompt;
     SilentPresenter presenter;
-    ApplyProblemFile(state, std::move(*reading.file), "fuzz.lp");
     CalculatePrimal(state, prompt, presenter);
     CalculateDual(state, prompt, presenter);
 

@@ -16,9 +16,8 @@
 #include <string>
 
 #include "commands/calculate_commands.h"
-#include "commands/file_commands.h"
-#include "model/problem_file_reader.h"
 #include "model/prompt.h"
+#include "open_problem.h"
 #include "teach/exact_run.h"
 
 namespace vantrell::differential {
@@ -136,17 +135,23 @@ inline GlpkAnswer SolveWithGlpk(const VantrellState& state) {
     return answer;
 }
 
-// What went wrong, or empty when the program's exact answer is proven and agrees.
-inline std::string Fault(const std::string& text) {
-    ProblemFileReading reading = ReadProblemText(text);
-    if (!reading.file) {
-        return {};
+// Opens the text as the Open command does and solves the primal; false when refused.
+inline bool OpenAndSolvePrimal(const std::string& text, VantrellState& state) {
+    if (!OpenProblemText(text, state)) {
+        return false;
     }
-    VantrellState state;
     SilentPrompt prompt;
     SilentPresenter presenter;
-    ApplyProblemFile(state, std::move(*reading.file), "differential.lp");
     CalculatePrimal(state, prompt, presenter);
+    return true;
+}
+
+// What went wrong, or empty when the program's exact answer is proven and agrees.
+inline std::string Fault(const std::string& text) {
+    VantrellState state;
+    if (!OpenAndSolvePrimal(text, state)) {
+        return {};
+    }
     const ExactRun* run = KeptExactRun(state, false);
     if (run == nullptr || state.mPrimalTableauCount <= 0) {
         return {};  // refused before its first page: nothing claimed

@@ -14,6 +14,7 @@
 #include "fuzz_check.h"
 #include "model/problem_file_reader.h"
 #include "model/prompt.h"
+#include "open_problem.h"
 
 namespace vantrell {
 namespace {
@@ -44,14 +45,12 @@ void CheckDocument(const std::string& document) {
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     using namespace vantrell;
     const std::string_view content(reinterpret_cast<const char*>(data), size);
-    ProblemFileReading reading = ReadProblemText(content);
-    if (!reading.file) {
+    VantrellState state;
+    if (!OpenProblemText(content, state)) {
         return 0;
     }
-    VantrellState state;
     SilentPrompt prompt;
     SilentPresenter presenter;
-    ApplyProblemFile(state, std::move(*reading.file), "fuzz.lp");
     CalculatePrimal(state, prompt, presenter);
     if (state.mPrimalTableauCount > 0) {
         CheckDocument(BuildLatexDocument(state, false));

@@ -15,6 +15,7 @@
 #include "fuzz_check.h"
 #include "model/problem_file_reader.h"
 #include "model/prompt.h"
+#include "open_problem.h"
 #include "plot/plot_geometry.h"
 
 namespace vantrell {
@@ -90,14 +91,12 @@ void Plot(VantrellState& state, SilentPrompt& prompt) {
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     using namespace vantrell;
     const std::string_view content(reinterpret_cast<const char*>(data), size);
-    ProblemFileReading reading = ReadProblemText(content);
-    if (!reading.file) {
+    VantrellState state;
+    if (!OpenProblemText(content, state)) {
         return 0;
     }
-    VantrellState state;
     SilentPrompt prompt;
     SilentPresenter presenter;
-    ApplyProblemFile(state, std::move(*reading.file), "fuzz.lp");
 
     CalculatePrimal(state, prompt, presenter);
     CheckRun(state, state.mPrimalPages, state.mPrimalTableauCount);

@@ -47,13 +47,8 @@ TEST(ExactDifferential, NamedBadlyScaledProblems) {
     for (const Named& row : kNamed) {
         SCOPED_TRACE(row.name);
         EXPECT_EQ(differential::Fault(row.text), "");
-        ProblemFileReading reading = ReadProblemText(row.text);
-        ASSERT_TRUE(reading.file);
         VantrellState state;
-        SilentPrompt prompt;
-        SilentPresenter presenter;
-        ApplyProblemFile(state, std::move(*reading.file), "named.lp");
-        CalculatePrimal(state, prompt, presenter);
+        ASSERT_TRUE(differential::OpenAndSolvePrimal(row.text, state));
         const ExactRun* run = KeptExactRun(state, false);
         ASSERT_TRUE(run != nullptr && run->certified) << (run ? run->proofFault : "");
         ASSERT_EQ(run->outcome, RunOutcome::Optimal);
