@@ -49,6 +49,7 @@
 #include "simplex/solution_lines.h"
 #include "teach/exact_page_text.h"
 #include "teach/run_review.h"
+#include "teach/run_story.h"
 
 namespace vantrell {
 namespace {
@@ -707,7 +708,7 @@ void CVantrellDlg::OnCalculate(bool dual) {
 }
 
 void CVantrellDlg::ShowRunResult() {
-    if (const auto minimum = MinimumLine(mState)) {
+    if (const auto minimum = RunMinimumLine(mState)) {
         mState.mSolutionLines.push_back(*minimum);
     }
     ShowSizeFields();

@@ -2,6 +2,7 @@
 #pragma once
 
 #include <functional>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -15,6 +16,12 @@ namespace vantrell {
 // one line per row with Bi and Bi/Aij, Zj, and Cj-Zj closed by the objective value, with
 // the exact run's own entering and leaving variable.
 TableauPage ExactTableauPage(const ExactPage& exact, const DisplayOptions& options, int decimals);
+
+// An unbounded run's deciding tableau, to show after the run's count pages: its entering
+// column marked and no leaving row. Nothing for any other run, nor where the decimal pages
+// part from the exact run (they would not lead to it).
+std::optional<TableauPage> DecidingPage(const ExactRun* run, int count,
+                                        const DisplayOptions& options, int decimals);
 
 // A page as the display options show it, with its pivot in the same numbers and the note
 // where the decimal run parts from the exact one.
