@@ -120,6 +120,22 @@ void CTableauDlg::BuildLayout() {
     layout->addWidget(mNoteLabel);
 }
 
+void CTableauDlg::SetNewestTexts(std::string pivot, std::string z) {
+    mNewestPivot = std::move(pivot);
+    mNewestZ = std::move(z);
+    if (mShown == mNewestIndex) {
+        FillFields(mNewest, mState.mLeavingRow, mNewestIndex + 1, mNewestPivot, mNewestZ);
+    }
+}
+
+void CTableauDlg::ShowAsDecidingPage() {
+    mNewestIndex = std::max(mState.mTableauCount, 0);
+    mShown = mNewestIndex;
+    FitToPage(FillFields(mNewest, -1, mNewestIndex + 1, mNewestPivot, mNewestZ));
+    UpdatePager();
+    ShowNote();
+}
+
 void CTableauDlg::SetNotes(std::vector<std::string> notes) {
     mNotes = std::move(notes);
     ShowNote();
@@ -132,11 +148,15 @@ void CTableauDlg::ShowNote() {
     mNoteLabel->setVisible(!note.isEmpty());
 }
 
-int CTableauDlg::FillFields(const TableauPage& page, int leavingRow, int iteration) {
+int CTableauDlg::FillFields(const TableauPage& page, int leavingRow, int iteration,
+                            const std::string& pivotText, const std::string& zText) {
     mLeavingField->setText(QString::fromStdString(page.mLeaving));
     mEnteringField->setText(QString::fromStdString(page.mEntering));
-    mPivotField->setText(DoubleText(page.mPivotValue));
-    mZField->setText(DoubleText(page.mZ));
+    // Fractions and M expressions show in the fields as in the cells; decimals as always.
+    const bool cellTexts = !mState.mDisplay.IsDefault() && !zText.empty();
+    mPivotField->setText(cellTexts ? QString::fromStdString(pivotText)
+                                   : DoubleText(page.mPivotValue));
+    mZField->setText(cellTexts ? QString::fromStdString(zText) : DoubleText(page.mZ));
     mIterationField->setText(QString::fromStdString(IterationText(mState.mSolvingDual, iteration)));
     return ShowTableauLines(mTableauList, page, leavingRow);
 }
@@ -144,11 +164,11 @@ int CTableauDlg::FillFields(const TableauPage& page, int leavingRow, int iterati
 void CTableauDlg::ShowProduced(int index) {
     mShown = std::clamp(index, 0, mNewestIndex);
     if (mShown == mNewestIndex) {
-        FillFields(mNewest, mState.mLeavingRow, mState.mTableauCount);
+        FillFields(mNewest, mState.mLeavingRow, mNewestIndex + 1, mNewestPivot, mNewestZ);
     } else {
         mEarlier = DisplayedRunPage(mState, static_cast<std::size_t>(mShown));
         const TableauPage& page = mEarlier.Page();
-        FillFields(page, LeavingRowOf(page), mShown + 1);
+        FillFields(page, LeavingRowOf(page), mShown + 1, mEarlier.pivotText, mEarlier.zText);
     }
     UpdatePager();
     ShowNote();

@@ -34,6 +34,11 @@ class CTableauDlg : public QDialog {
     // The notes of the pages produced so far, one per page; each shows under its table,
     // and an empty one hides the note.
     void SetNotes(std::vector<std::string> notes);
+    // Outside the decimal display the newest page's pivot and Z as its cells show them.
+    void SetNewestTexts(std::string pivot, std::string z);
+    // The page given decides an unbounded run: it comes after the run's pages, with its
+    // entering column and no leaving row.
+    void ShowAsDecidingPage();
     void OnBack();
     void OnHome();
     void OnEnd();
@@ -51,7 +56,8 @@ class CTableauDlg : public QDialog {
     void BuildLayout();
     // Shows a page with its pivot row and iteration number; returns its widest line in
     // pixels.
-    int FillFields(const TableauPage& page, int leavingRow, int iteration);
+    int FillFields(const TableauPage& page, int leavingRow, int iteration,
+                   const std::string& pivotText = {}, const std::string& zText = {});
     void UpdatePager();
     void ShowNote();
     // Shows page index of the pages produced so far; the newest is the page given.
@@ -78,6 +84,8 @@ class CTableauDlg : public QDialog {
     // The earlier pages in the display options, made on the first step back.
     ShownPage mEarlier;  // an earlier page on show, in the display options
     std::vector<std::string> mNotes;
+    std::string mNewestPivot;
+    std::string mNewestZ;
 };
 
 }  // namespace vantrell

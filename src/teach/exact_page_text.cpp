@@ -84,12 +84,13 @@ ShownPage ShownExactPage(const ExactPage& exact, const DisplayOptions& options, 
     ShownPage shown;
     shown.exact = ExactTableauPage(exact, options, decimals);
     shown.pivotText = CellText(PivotOf(exact), options, decimals);
+    shown.zText = shown.exact.mRows.back().back();
     shown.notes = exact.notes;
     return shown;
 }
 
 ShownPage ShownDecimalPage(const TableauPage& page) {
-    return {&page, {}, CFormat("%f", page.mPivotValue), {}};
+    return {&page, {}, CFormat("%f", page.mPivotValue), {}, {}};
 }
 
 void ForEachShownPage(const VantrellState& state, const ExactRun* run, const PageStore& pages,

@@ -30,6 +30,7 @@ struct ShownPage {
     const TableauPage* source = nullptr;  // the run's page, when shown as it is
     TableauPage exact;                    // otherwise its text in the display options
     std::string pivotText;
+    std::string zText;  // Z as its cell shows it, M part included; empty for a decimal page
     std::vector<std::string> notes;
 
     const TableauPage& Page() const { return source != nullptr ? *source : exact; }

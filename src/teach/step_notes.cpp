@@ -249,6 +249,21 @@ std::string RunNoteOfPage(const VantrellState& state, std::size_t index) {
     return note;
 }
 
+std::string DecidingPageNote(const VantrellState& state) {
+    const ExactRun* run = CurrentExactRun(state);
+    if (run == nullptr || run->outcome != RunOutcome::Unbounded || !run->unboundedEnd ||
+        run->unboundedEnd->entering < 0) {
+        return {};
+    }
+    const NoteNumbers numbers = NoteNumbersOf(state);
+    std::string note = DecidingNote(*run, *run->unboundedEnd, numbers);
+    for (const std::string& special : SpecialCases(
+             *run, run->unboundedEnd, KeptRun(state, state.mSolvingDual).problem, numbers)) {
+        note += "\n" + special;
+    }
+    return note;
+}
+
 std::vector<std::string> RunNotesSoFar(const VantrellState& state) {
     std::vector<std::string> notes;
     for (int p = 0; p < std::min(state.mTableauCount, kTableauPages); ++p) {

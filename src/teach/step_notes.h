@@ -36,6 +36,9 @@ std::vector<std::string> StepNotes(const ExactRun& run, const std::optional<Exac
 // or on a finished run's last page its conclusion followed by its special cases, one to a
 // line. A window that shows the run page by page asks for each page once.
 std::string RunNoteOfPage(const VantrellState& state, std::size_t index);
+// The note of the tableau that decides the unbounded run in mPages, with the run's special
+// cases, one to a line; empty for any other run.
+std::string DecidingPageNote(const VantrellState& state);
 // The notes of the pages so far (mPages up to mTableauCount).
 std::vector<std::string> RunNotesSoFar(const VantrellState& state);
 
