@@ -147,6 +147,10 @@ void CVantrellDlg::BuildLayout() {
     mDualSense = new QLabel(QString::fromUtf8(SenseText(false)), this);
     mDualSense->setObjectName("dualSense");
     mDualObjective = ReadOnlyEdit("dualObjective", this);
+    mDualStated = new QLabel(this);
+    mDualStated->setObjectName("dualStated");
+    mDualStated->setAccessibleName(QStringLiteral("Dual objective as stated"));
+    mDualStated->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
     mDualObjective->setAccessibleName(QStringLiteral("Dual objective"));
     mDualList = GeneratedLinesList("dualList", "Dual Constraints", this);
     mDualList->setSelectionMode(QAbstractItemView::SingleSelection);
@@ -187,6 +191,7 @@ void CVantrellDlg::BuildLayout() {
     dualLayout->addWidget(mDualObjective, 0, 1);
     dualLayout->addWidget(mDualSense, 0, 2);
     dualLayout->addWidget(mDualList, 1, 0, 1, 3);
+    dualLayout->addWidget(mDualStated, 2, 0, 1, 3);
 
     auto* solutionLabel = new QLabel(QStringLiteral("Complete Solution"), this);
     solutionLabel->setBuddy(mSolutionList);
@@ -241,6 +246,12 @@ void CVantrellDlg::ShowPrimalConstraints() {
 
 void CVantrellDlg::ShowDualObjective() {
     mDualSense->setVisible(mState.mDisplayDuality);
+    const bool stated = mState.mDisplayDuality && !mState.mDual.objective.empty();
+    mDualStated->setText(
+        stated ? QStringLiteral("As stated: ") +
+                     QString::fromStdString(DualObjectiveLine(mState, NoteNumbersOf(mState)))
+               : QString());
+    mDualStated->setVisible(stated);
     mDualObjective->setText(QString::fromStdString(
         DualObjectiveText(mState.mDual, ShownNumberText(mState), mState.mDisplayDuality)));
 }
@@ -249,6 +260,7 @@ void CVantrellDlg::ShowDualConstraints() {
     mDualList->clear();
     mDualSense->setVisible(mState.mDisplayDuality);
     if (!mState.mDisplayDuality) {
+        mDualStated->hide();
         return;
     }
     ShowDualObjective();
