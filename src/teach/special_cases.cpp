@@ -261,21 +261,15 @@ std::optional<std::string> Infeasible(const ExactRun& run, const ProblemSet& pro
 }
 
 std::optional<std::string> Cycling(const ExactRun& run, const NoteNumbers& numbers) {
-    std::vector<std::vector<std::string>> seen;
-    for (std::size_t p = 0; p < run.pages.size(); ++p) {
-        std::vector<std::string> basis = run.pages[p].basisNames;
-        std::sort(basis.begin(), basis.end());
-        const auto earlier = std::find(seen.begin(), seen.end(), basis);
-        if (earlier != seen.end()) {
-            return "Cycling: the basis of " + Tableau(p) + " repeats that of " +
-                   Tableau(static_cast<std::size_t>(earlier - seen.begin())) +
-                   (numbers.commandLine
-                        ? "; --rule bland never cycles."
-                        : "; the pivot rule \"Smallest index (Bland's rule)\" never cycles.");
-        }
-        seen.push_back(std::move(basis));
+    const auto repeat = FirstRepeatedBasis(run);
+    if (!repeat) {
+        return std::nullopt;
     }
-    return std::nullopt;
+    return "Cycling: the basis of " + Tableau(repeat->page) + " repeats that of " +
+           Tableau(repeat->earlier) +
+           (numbers.commandLine
+                ? "; --rule bland never cycles."
+                : "; the pivot rule \"Smallest index (Bland's rule)\" never cycles.");
 }
 
 }  // namespace
@@ -326,6 +320,20 @@ bool HasAlternativeOptimum(const ExactRun& run) {
         return false;
     }
     return FindNoCostColumns(run).second.has_value();
+}
+
+std::optional<RepeatedBasis> FirstRepeatedBasis(const ExactRun& run) {
+    std::vector<std::vector<std::string>> seen;
+    for (std::size_t p = 0; p < run.pages.size(); ++p) {
+        std::vector<std::string> basis = run.pages[p].basisNames;
+        std::sort(basis.begin(), basis.end());
+        const auto earlier = std::find(seen.begin(), seen.end(), basis);
+        if (earlier != seen.end()) {
+            return RepeatedBasis{p, static_cast<std::size_t>(earlier - seen.begin())};
+        }
+        seen.push_back(std::move(basis));
+    }
+    return std::nullopt;
 }
 
 bool HasDegenerateTableau(const ExactRun& run) {

@@ -135,20 +135,12 @@ std::string DecidingNote(const ExactRun& run, const ExactPage& stopped,
 // basis came before.
 std::vector<std::string> RepeatNotes(const ExactRun& run, const NoteNumbers& numbers) {
     std::vector<std::string> notes(run.pages.size());
-    std::vector<std::vector<std::string>> seen;
-    for (std::size_t p = 0; p < run.pages.size(); ++p) {
-        std::vector<std::string> basis = run.pages[p].basisNames;
-        std::sort(basis.begin(), basis.end());
-        const auto earlier = std::find(seen.begin(), seen.end(), basis);
-        if (earlier != seen.end()) {
-            notes[p] = " The basis of this tableau repeats that of tableau #" +
-                       std::to_string(earlier - seen.begin() + 1) +
-                       ": under this rule the run goes round and never ends" +
-                       (numbers.commandLine ? " (--rule bland never cycles)."
-                                            : " (Bland's rule in Options never cycles).");
-            break;
-        }
-        seen.push_back(std::move(basis));
+    if (const auto repeat = FirstRepeatedBasis(run)) {
+        notes[repeat->page] = " The basis of this tableau repeats that of tableau #" +
+                              std::to_string(repeat->earlier + 1) +
+                              ": under this rule the run goes round and never ends" +
+                              (numbers.commandLine ? " (--rule bland never cycles)."
+                                                   : " (Bland's rule in Options never cycles).");
     }
     return notes;
 }
