@@ -177,6 +177,10 @@ TEST(CliPages, MinimumLineAndDecidingPage) {
         "-Z)\n"));
     const CliRun maximum = RunVantrellCli({"pages", Example("maximize.lp")});
     EXPECT_EQ(maximum.out.find("Minimum of"), std::string::npos);
+    // The dual of a maximization minimizes W.
+    const CliRun dual = RunVantrellCli({"pages", Example("maximize.lp"), "--dual"});
+    EXPECT_TRUE(dual.out.ends_with("Minimum of W = 12.000 (the tableaus maximize -W)\n"))
+        << dual.out;
 
     const CliRun unbounded =
         RunVantrellCli({"pages", Example("unbounded.lp"), "--numbers", "fractions"});
