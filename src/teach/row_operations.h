@@ -1,0 +1,49 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "teach/exact_run.h"
+#include "teach/step_notes.h"
+
+namespace vantrell {
+
+// How one row of a tableau comes from the page before: the pivot row divided by the pivot,
+// every other row less a multiple of the new pivot row. A row the pivot left with a
+// negative Bi is then multiplied by -1.
+struct RowOperation {
+    std::size_t row = 0;       // from 0; written R1, R2, ...
+    std::size_t pivotRow = 0;  // the leaving row
+    Rational factor;           // the pivot for the pivot row, the multiplier for the others
+    bool negated = false;
+
+    bool Divides() const { return row == pivotRow; }
+};
+
+// The row operations that lead from a page to the next, one per row in row order, read off
+// the page's pivot. Nothing on a page without one.
+std::vector<RowOperation> RowOperationsOf(const ExactPage& before);
+
+// "R2 <- R2 / 5/2", "R1 <- R1 - 1/2 R2", "R3 <- R3 + 2 R2", "R1 <- R1 - R2",
+// "R1 <- -(R1 - 2 R2)": numbers in the display options.
+std::string RowOperationText(const RowOperation& operation, const NoteNumbers& numbers);
+
+// The texts of the operations that made page index (from 0) of the run out of the page
+// before it; none for the first page. Rows a multiple of 0 leaves alone are left out.
+std::vector<std::string> RowOperationTexts(const ExactRun& run, std::size_t index,
+                                           const NoteNumbers& numbers);
+// "Row operations: R2 <- R2 / 5/2; R1 <- R1 - 1/2 R2", or nothing on the first page.
+std::optional<std::string> RowOperationsLine(const ExactRun& run, std::size_t index,
+                                             const NoteNumbers& numbers);
+
+// The row (cells, then Bi) an operation makes of the row before, given the new pivot row.
+std::vector<Rational> ApplyRowOperation(const RowOperation& operation,
+                                        const std::vector<Rational>& row,
+                                        const std::vector<Rational>& newPivotRow);
+
+// The row of a page as the operations see it: its cells, then its Bi.
+std::vector<Rational> RowWithBi(const ExactPage& page, std::size_t row);
+
+}  // namespace vantrell
