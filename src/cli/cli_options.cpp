@@ -16,6 +16,7 @@ const char* const kUsageText =
     "  vantrell-cli solve FILE.lp --json\n"
     "  vantrell-cli plot FILE.lp [--decimals N]\n"
     "  vantrell-cli practice FILE.lp [--dual] [--decimals N] [--numbers ...] [--big-m ...]\n"
+    "                   [--rule largest|bland] [--level choices|operations|tableau]\n"
     "  vantrell-cli exercise --seed N --kind KIND [--vars 2..4] [--rows 2..4] -o FILE.lp\n"
     "  vantrell-cli convert IN OUT --from vantrell|cplex|mps --to vantrell|cplex|mps\n"
     "  vantrell-cli plot FILE.lp --path [--dual]\n"
@@ -49,6 +50,13 @@ const char* const kUsageText =
     "        unbounded, infeasible, or show to be shown the step; one answer a line\n"
     "        from standard input. Wrong answers are explained; the end of the input\n"
     "        ends the practice. Last line: \"Right at the first try: K of N\".\n"
+    "        --level operations then asks for each pivot's row operations: the\n"
+    "        divisor of the pivot row, then the multiple of the new pivot row to\n"
+    "        subtract from each other row; --level tableau for the next tableau,\n"
+    "        one row a line (the pivot row, the other rows, Zj, Cj-Zj), its cells\n"
+    "        separated by blanks or commas (3/2, 1.5, 1 1/2, 2M - 3/2, (2, -1.5M));\n"
+    "        show fills in the row asked. The summary then counts choices and\n"
+    "        cells apart and names the most common mistake.\n"
     "exercise  writes a problem of small whole numbers to FILE.lp whose run takes 2\n"
     "        to 4 pivots with denominators of at most 12. KIND is max, min, mixed,\n"
     "        degenerate, alternative, unbounded or infeasible; the same seed (0 to\n"
@@ -157,6 +165,18 @@ std::optional<CliOptions> ParseCliOptions(const std::vector<std::string>& args,
                     options.command == CliCommand::Practice ||
                     options.command == CliCommand::Plot)) {
             options.dual = true;
+        } else if (arg == "--level" && options.command == CliCommand::Practice) {
+            const std::string value = hasValue ? args[++i] : std::string();
+            if (value == "choices") {
+                options.level = PracticeLevel::Choices;
+            } else if (value == "operations") {
+                options.level = PracticeLevel::Operations;
+            } else if (value == "tableau") {
+                options.level = PracticeLevel::Tableau;
+            } else {
+                error = "--level needs choices, operations or tableau";
+                return std::nullopt;
+            }
         } else if (arg == "--path" && options.command == CliCommand::Plot) {
             options.path = true;
         } else if (arg == "--json" && options.command == CliCommand::Solve) {

@@ -7,6 +7,7 @@
 
 #include "model/display_options.h"
 #include "model/pivot_rule.h"
+#include "teach/practice_session.h"
 
 namespace vantrell::cli {
 
@@ -24,6 +25,7 @@ struct CliOptions {
     std::optional<DisplayOptions> display;    // --numbers, --big-m
     bool explain = false;                     // report --explain
     std::optional<PivotRule> rule;            // --rule largest|bland
+    PracticeLevel level = PracticeLevel::Choices;  // practice --level
     std::vector<std::string> commandArgs;     // exercise: its own options, read by it
 };
 

@@ -185,35 +185,36 @@ ExactRun RunExact(const ProblemSet& work, const std::vector<CostTerm>& basis, Pi
 namespace {
 
 // The tableau a page shows, with the costs of the run's columns: what a pivot needs.
-ExactTableau TableauOfPage(const ExactRun& run, const ExactPage& page) {
+ExactTableau TableauOfPage(const std::vector<CostTerm>& objective, const ExactPage& page) {
     ExactTableau t;
-    t.objective = run.objective;
+    t.objective = objective;
     t.columnNames = page.columnNames;
     t.a = page.cells;
     t.b = page.bi;
     t.zeroMarks.assign(page.cells.size(), std::vector<bool>(page.columnNames.size(), false));
     for (const std::string& name : page.basisNames) {
-        const auto it = std::find_if(run.objective.begin(), run.objective.end(),
+        const auto it = std::find_if(objective.begin(), objective.end(),
                                      [&name](const CostTerm& term) { return term.name == name; });
-        t.basis.push_back(it != run.objective.end() ? *it : CostTerm{});
+        t.basis.push_back(it != objective.end() ? *it : CostTerm{});
     }
     return t;
 }
 
 }  // namespace
 
-ExactPage WithEnteringColumn(const ExactRun& run, const ExactPage& before, int entering) {
+ExactPage WithEnteringColumn(const std::vector<CostTerm>& objective, const ExactPage& before,
+                             int entering) {
     ExactPage page = before;
     page.entering = entering;
-    const ExactTableau t = TableauOfPage(run, before);
+    const ExactTableau t = TableauOfPage(objective, before);
     const RatioTestResult leaving = RatioTestOf(t, t.basis, entering, page.ratios, page.rule);
     page.leaving = leaving.kind == RatioTestResult::Kind::Row ? leaving.row : -1;
     return page;
 }
 
-ExactPage PivotedExactPage(const ExactRun& run, const ExactPage& before, int entering,
-                           int leaving) {
-    ExactTableau t = TableauOfPage(run, before);
+ExactPage PivotedExactPage(const std::vector<CostTerm>& objective, const ExactPage& before,
+                           int entering, int leaving) {
+    ExactTableau t = TableauOfPage(objective, before);
     PivotOn(t, t.basis, leaving, entering);
     return PageOf(t, before.rule);
 }

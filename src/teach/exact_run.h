@@ -78,12 +78,14 @@ class LazyExactRun : public ExactRunSource {
     RunOutcome mDecimalOutcome = RunOutcome::NotRun;
 };
 
-// Page before with entering as its column: the ratio test of that column by the run's rule,
+// Page before with entering as its column: the ratio test of that column by the page's rule,
 // as if the rule had chosen it (a tie the student broke the other way).
-ExactPage WithEnteringColumn(const ExactRun& run, const ExactPage& before, int entering);
+ExactPage WithEnteringColumn(const std::vector<CostTerm>& objective, const ExactPage& before,
+                             int entering);
 // The tableau that pivoting page before on (leaving, entering) makes, before its own choices.
-ExactPage PivotedExactPage(const ExactRun& run, const ExactPage& before, int entering,
-                           int leaving);
+// objective is the run's (ExactRun::objective): the costs of the columns.
+ExactPage PivotedExactPage(const std::vector<CostTerm>& objective, const ExactPage& before,
+                           int entering, int leaving);
 
 // Notes the first page where the decimal run's pages (count of them, ended with outcome)
 // choose otherwise than the exact run.

@@ -75,7 +75,7 @@ TEST(RowOperationsTest, OperationsMakeTheNextPage) {
                                             RowWithBi(after, pivot)),
                           RowWithBi(after, operation.row));
             }
-            const ExactPage pivoted = PivotedExactPage(run, before, before.entering, before.leaving);
+            const ExactPage pivoted = PivotedExactPage(run.objective, before, before.entering, before.leaving);
             EXPECT_EQ(pivoted.cells, after.cells);
             EXPECT_EQ(pivoted.basisNames, after.basisNames);
         }
