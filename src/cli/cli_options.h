@@ -26,7 +26,7 @@ struct CliOptions {
     bool explain = false;                     // report --explain
     std::optional<PivotRule> rule;            // --rule largest|bland
     PracticeLevel level = PracticeLevel::Choices;  // practice --level
-    std::vector<std::string> commandArgs;     // exercise: its own options, read by it
+    std::vector<std::string> commandArgs;          // exercise: its own options, read by it
 };
 
 // Reads the arguments after the program name. Nothing, with error set, when they do

@@ -52,8 +52,8 @@ class StreamPracticeFront : public PracticeFront {
         }
         while (session.PageOpen()) {
             const PracticeQuestion question = session.Question();
-            if (question != mLastQuestion && (question == PracticeQuestion::Operation ||
-                                              question == PracticeQuestion::Row)) {
+            if (question != mLastQuestion &&
+                (question == PracticeQuestion::Operation || question == PracticeQuestion::Row)) {
                 mOut << (question == PracticeQuestion::Operation ? kOperationsHelp : kTableauHelp)
                      << ".\n";
             }

@@ -127,12 +127,12 @@ CellCheck CheckRowCell(const NextTableau& next, std::size_t row, std::size_t k,
     }();
     return {false, mistake,
             columns[k] + ": " + RowOperationText(next.operations[row], numbers) + ": " +
-                RowComputation(next, row, k, numbers) + " = " + numbers.Text(expected) +
-                ", not " + numbers.Text(typed) + MistakeSuffix(mistake)};
+                RowComputation(next, row, k, numbers) + " = " + numbers.Text(expected) + ", not " +
+                numbers.Text(typed) + MistakeSuffix(mistake)};
 }
 
-CellCheck CheckCostCell(const NextTableau& next, Kind kind, std::size_t k,
-                        const ExactMValue& typed, const NoteNumbers& numbers) {
+CellCheck CheckCostCell(const NextTableau& next, Kind kind, std::size_t k, const ExactMValue& typed,
+                        const NoteNumbers& numbers) {
     const ExactPage& after = next.after;
     const ExactMValue expected = kind == Kind::Zj ? after.zj[k] : after.cjzj[k];
     if (SameMValue(typed, expected)) {
@@ -158,7 +158,8 @@ CellCheck CheckCostCell(const NextTableau& next, Kind kind, std::size_t k,
                            Operand(numbers.Text(after.cells[r][k]));
         }
     } else {
-        computation = Operand(numbers.Text(after.cj[k])) + " - " + Operand(numbers.Text(after.zj[k]));
+        computation =
+            Operand(numbers.Text(after.cj[k])) + " - " + Operand(numbers.Text(after.zj[k]));
     }
     return {false, mistake,
             std::string(kind == Kind::Zj ? "Zj" : "Cj-Zj") + " of " + after.columnNames[k] + ": " +
@@ -356,12 +357,12 @@ OperationCheck CheckOperation(const NextTableau& next, std::size_t operation,
     const auto j = static_cast<std::size_t>(next.before.entering);
     const std::string& column = next.before.columnNames[j];
     const std::string row = "R" + std::to_string(right.row + 1);
-    check.mistake = given.factor == -right.factor
-                        ? CellMistake::WrongSign
-                        : given.Divides() ? CellMistake::WrongDivisor
-                                          : CellMistake::WrongMultiplier;
+    check.mistake = given.factor == -right.factor ? CellMistake::WrongSign
+                    : given.Divides()             ? CellMistake::WrongDivisor
+                                                  : CellMistake::WrongMultiplier;
     check.text = RowOperationText(given, numbers) + " leaves " + numbers.Text(check.gives[j]) +
-                 " in the " + column + " column, not " + numbers.Text(Rational(given.Divides() ? 1 : 0)) + ": the " +
+                 " in the " + column + " column, not " +
+                 numbers.Text(Rational(given.Divides() ? 1 : 0)) + ": the " +
                  (given.Divides() ? "divisor is the pivot, " : "multiplier is ") + column +
                  "'s entry in " + row + ", " + numbers.Text(right.factor);
     return check;

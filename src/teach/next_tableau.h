@@ -24,13 +24,13 @@ struct TableauStep {
 enum class CellMistake {
     None,
     WrongSign,
-    NotDivided,         // the pivot row copied, not divided
-    WrongDivisor,       // divided by another entry than the pivot
-    AddedNotSubtracted, // the multiple of the pivot row added
-    OldPivotRow,        // subtracted a multiple of the pivot row before its division
-    WrongMultiplier,    // a row operation with another multiple than the column's entry
-    WrongCb,            // Zj with the leaving variable's Cb in the pivot row
-    ForgotM,            // the M part left out
+    NotDivided,          // the pivot row copied, not divided
+    WrongDivisor,        // divided by another entry than the pivot
+    AddedNotSubtracted,  // the multiple of the pivot row added
+    OldPivotRow,         // subtracted a multiple of the pivot row before its division
+    WrongMultiplier,     // a row operation with another multiple than the column's entry
+    WrongCb,             // Zj with the leaving variable's Cb in the pivot row
+    ForgotM,             // the M part left out
     Arithmetic,
 };
 

@@ -191,8 +191,9 @@ PracticeFeedback CheckLeaving(const PracticePage& page, const PracticeAnswer& an
     const int row = FindName(page.basis, answer.name);
     if (row < 0) {
         if (FindName(page.columns, answer.name) >= 0) {
-            return Wrong(answer.name + " is not basic: the leaving variable is one of the basic "
-                                       "variables, " +
+            return Wrong(answer.name +
+                         " is not basic: the leaving variable is one of the basic "
+                         "variables, " +
                          OrList(page.basis));
         }
         return NotAChoice("There is no row " + answer.name + " on this page");

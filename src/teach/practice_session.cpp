@@ -115,10 +115,9 @@ std::optional<std::string> MostCommonMistake(const PracticeRecord& record) {
     if (order.empty()) {
         return std::nullopt;
     }
-    const auto most = *std::max_element(order.begin(), order.end(),
-                                        [&counts](const auto& a, const auto& b) {
-                                            return counts[a] < counts[b];
-                                        });
+    const auto most = *std::max_element(
+        order.begin(), order.end(),
+        [&counts](const auto& a, const auto& b) { return counts[a] < counts[b]; });
     const bool operations = record.level == PracticeLevel::Operations;
     return std::string(TableauRowWords(most.first)) + ": " +
            Plural(counts[most], operations ? "operation" : "cell") + ", " +
@@ -136,10 +135,10 @@ std::vector<std::string> PracticeSummaryLines(const PracticeRecord& record) {
         return lines;
     }
     lines.push_back("Choices: " + PracticeSummaryLine(record));
-    lines.push_back(std::string(record.level == PracticeLevel::Operations ? "Row operations"
-                                                                          : "Cells") +
-                    ": Right at the first try: " + std::to_string(record.CellsRightFirstTry()) +
-                    " of " + std::to_string(record.CellsAsked()));
+    lines.push_back(
+        std::string(record.level == PracticeLevel::Operations ? "Row operations" : "Cells") +
+        ": Right at the first try: " + std::to_string(record.CellsRightFirstTry()) + " of " +
+        std::to_string(record.CellsAsked()));
     if (const auto mistake = MostCommonMistake(record)) {
         lines.push_back("Most common mistake: " + *mistake);
     }
@@ -212,8 +211,8 @@ std::string PracticeSession::QuestionText() const {
                    mPage.columns[static_cast<std::size_t>(mPage.entering)] +
                    " enters; which row leaves?";
         case PracticeQuestion::Operation:
-            return "Tableau " + std::to_string(mTableau + 1) + ", row operation: " +
-                   OperationQuestion(*mNext, OperationOrder(*mNext)[mStep]);
+            return "Tableau " + std::to_string(mTableau + 1) +
+                   ", row operation: " + OperationQuestion(*mNext, OperationOrder(*mNext)[mStep]);
         case PracticeQuestion::Row: {
             std::string columns;
             for (const std::string& column : AskedColumns()) {
@@ -277,8 +276,7 @@ void PracticeSession::PivotSettled() {
 
 void PracticeSession::NextArithmeticStep() {
     const bool operations = mRecord.level == PracticeLevel::Operations;
-    const std::size_t steps =
-        operations ? OperationOrder(*mNext).size() : mNext->steps.size();
+    const std::size_t steps = operations ? OperationOrder(*mNext).size() : mNext->steps.size();
     if (mStep >= steps) {
         mOpen = false;
         return;
@@ -316,8 +314,8 @@ PracticeFeedback PracticeSession::AnswerOperation(std::string_view line) {
     const std::string given = std::string(line);
     PracticeFeedback feedback;
     if (AsksForShow(line)) {
-        const OperationCheck check = CheckOperation(
-            *mNext, row, mPage.numbers.Text(right.factor), mPage.numbers);
+        const OperationCheck check =
+            CheckOperation(*mNext, row, mPage.numbers.Text(right.factor), mPage.numbers);
         ++mRecord.rowsShown;
         cell.shown = true;
         feedback = {Result::Right,
@@ -332,8 +330,8 @@ PracticeFeedback PracticeSession::AnswerOperation(std::string_view line) {
             // The operation as typed; CheckOperation has read the number already.
             const RowOperation typed{right.row, right.pivotRow, ParseTypedValue(given)->c, false};
             cell.mistakes.push_back(check.mistake);
-            feedback = {Result::Wrong, RowOperationText(typed, mPage.numbers) + " gives: " +
-                                           RowText(check.gives) + "\n" + check.text};
+            feedback = {Result::Wrong, RowOperationText(typed, mPage.numbers) +
+                                           " gives: " + RowText(check.gives) + "\n" + check.text};
             mLastFeedback = feedback.text;
             return feedback;
         }
@@ -366,8 +364,7 @@ PracticeFeedback PracticeSession::AnswerRow(std::string_view line) {
         }
         feedback = {Result::Right, label + ": " + rowText};
     } else {
-        const StepCheck check =
-            CheckTableauStep(*mNext, mStep, SplitTypedRow(line), mPage.numbers);
+        const StepCheck check = CheckTableauStep(*mNext, mStep, SplitTypedRow(line), mPage.numbers);
         if (check.refused) {
             mLastFeedback = *check.refused;
             return {Result::NotAChoice, *check.refused};
@@ -463,8 +460,8 @@ void PracticeSession::TieBrokenOtherWay(int choice) {
     // The run record holds the rule's pages: the pivot is worked with the student's choice,
     // the run then shows the rule's next tableau.
     mRecord.notes.push_back("Tableau " + std::to_string(mTableau) + ": " + students +
-                            (column ? " entered" : " left") + " on a tie; the rule takes " +
-                            rules + ", and the run goes on from the rule's choice");
+                            (column ? " entered" : " left") + " on a tie; the rule takes " + rules +
+                            ", and the run goes on from the rule's choice");
 }
 
 TableauPage PracticeSession::View() const {
@@ -496,8 +493,8 @@ std::optional<std::size_t> PracticeSession::SettledRow() const {
 
 void PracticeSession::Stop() {
     if (mOpen && !mFinished) {
-        mRecord.unfinished = "This practice is unfinished: it stopped at tableau " +
-                             std::to_string(mTableau) + ".";
+        mRecord.unfinished =
+            "This practice is unfinished: it stopped at tableau " + std::to_string(mTableau) + ".";
     }
     mStopped = true;
     mOpen = false;

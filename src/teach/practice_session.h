@@ -43,8 +43,8 @@ struct PracticeRecord {
     PracticeLevel level = PracticeLevel::Choices;
     std::vector<PracticeDecision> decisions;
     std::vector<CellDecision> cells;
-    int rowsShown = 0;  // rows or operations filled in on request
-    std::string unfinished;  // "This practice is unfinished: ..." when the student left
+    int rowsShown = 0;               // rows or operations filled in on request
+    std::string unfinished;          // "This practice is unfinished: ..." when the student left
     std::vector<std::string> notes;  // the alternative optimum, the rule's choice on a tie
 
     // Decisions that were answered at least once: a question left open at the end of the
@@ -131,7 +131,7 @@ class PracticeSession {
     bool mRowSettled = false;
     std::string mLastFeedback;
     std::optional<NextTableau> mNext;
-    std::size_t mStep = 0;  // the operation (in OperationOrder) or row step asked
+    std::size_t mStep = 0;                // the operation (in OperationOrder) or row step asked
     std::vector<std::size_t> mCellIndex;  // per cell of the step asked: its CellDecision
     std::vector<std::string> mRowsMade;
 };

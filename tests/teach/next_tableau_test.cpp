@@ -40,14 +40,26 @@ TEST(RowOperationsTest, WorkedExamples) {
     };
     const Case cases[] = {
         {"ThreePlantsFirstPageHasNone", ThreePlants, false, 0, {}},
-        {"ThreePlantsZeroMultiplierLeftOut", ThreePlants, false, 1,
+        {"ThreePlantsZeroMultiplierLeftOut",
+         ThreePlants,
+         false,
+         1,
          {"R2 <- R2 / 2", "R3 <- R3 - 2 R2"}},
-        {"ThreePlantsMultiplierOneUnwritten", ThreePlants, false, 2,
+        {"ThreePlantsMultiplierOneUnwritten",
+         ThreePlants,
+         false,
+         2,
          {"R3 <- R3 / 3", "R1 <- R1 - R3"}},
         {"DietPivotOfOne", Diet, true, 1, {"R2 <- R2 / 1", "R1 <- R1 - R2"}},
-        {"HalvesAddsANegativeMultiple", Halves, false, 1,
+        {"HalvesAddsANegativeMultiple",
+         Halves,
+         false,
+         1,
          {"R2 <- R2 / 5", "R1 <- R1 - 2 R2", "R3 <- R3 + 4 R2"}},
-        {"HalvesFractions", Halves, false, 2,
+        {"HalvesFractions",
+         Halves,
+         false,
+         2,
          {"R1 <- R1 / 7/5", "R2 <- R2 + 1/5 R1", "R3 <- R3 - 6/5 R1"}},
     };
     for (const Case& c : cases) {
@@ -60,8 +72,8 @@ TEST(RowOperationsTest, WorkedExamples) {
 // Every row of every next page is its operation applied to the page before, and a pivot
 // worked afresh from a page gives the run's own next page.
 TEST(RowOperationsTest, OperationsMakeTheNextPage) {
-    for (const auto& [problem, minimize] : {std::pair{ThreePlants(), false}, {Diet(), true},
-                                           {Halves(), false}}) {
+    for (const auto& [problem, minimize] :
+         {std::pair{ThreePlants(), false}, {Diet(), true}, {Halves(), false}}) {
         const VantrellState state = SolvedState(problem, minimize);
         const ExactRun& run = PrimalRun(state);
         for (std::size_t p = 0; p + 1 < run.pages.size(); ++p) {
@@ -75,7 +87,8 @@ TEST(RowOperationsTest, OperationsMakeTheNextPage) {
                                             RowWithBi(after, pivot)),
                           RowWithBi(after, operation.row));
             }
-            const ExactPage pivoted = PivotedExactPage(run.objective, before, before.entering, before.leaving);
+            const ExactPage pivoted =
+                PivotedExactPage(run.objective, before, before.entering, before.leaving);
             EXPECT_EQ(pivoted.cells, after.cells);
             EXPECT_EQ(pivoted.basisNames, after.basisNames);
         }
@@ -110,8 +123,8 @@ TEST(TypedValueTest, EqualFormsAreOneValue) {
         ASSERT_TRUE(value);
         EXPECT_TRUE(SameMValue(*value, {c.c, c.m, true}));
     }
-    for (const char* bad : {"", "3/0", "1.2.3", "abc", "2M -", "(2, 3)", "(M, 2M)", "1 1/2/3",
-                            "2 3", "M M"}) {
+    for (const char* bad :
+         {"", "3/0", "1.2.3", "abc", "2M -", "(2, 3)", "(M, 2M)", "1 1/2/3", "2 3", "M M"}) {
         SCOPED_TRACE(bad);
         EXPECT_FALSE(ParseTypedValue(bad));
     }
@@ -175,8 +188,7 @@ TEST(NextTableauTest, WrongCellsAreNamedAndExplained) {
          "Cj-Zj of S1: 0 - 8/7 = -8/7, not 8/7 (wrong sign)"},
         {"ForgotTheMPart", true, 2, "-2, -M, M, -M, -2", 4, ForgotM,
          "Zj of S2: (-M) x (-1) + (-2) x 1 = M - 2, not -2 (forgot the M part)"},
-        {"MInARow", true, 0, "1 0 0 0 1 3M", 5, Arithmetic,
-         "Bi: R2 <- R2 / 1: 3 / 1 = 3, not 3M"},
+        {"MInARow", true, 0, "1 0 0 0 1 3M", 5, Arithmetic, "Bi: R2 <- R2 / 1: 3 / 1 = 3, not 3M"},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
@@ -194,13 +206,12 @@ TEST(NextTableauTest, WrongCellsAreNamedAndExplained) {
 
 TEST(NextTableauTest, EveryEqualFormIsRightAndAShortRowCostsNothing) {
     const NextTableau halves = NextOf(Halves, false, 1);
-    EXPECT_TRUE(CheckTableauStep(halves, 0, SplitTypedRow("1, 0.0, 10/14, -2/7, 0, 2 6/7"),
-                                 kFractions)
-                    .AllRight());
-    const NextTableau diet = NextOf(Diet, true, 0);
     EXPECT_TRUE(
-        CheckTableauStep(diet, 2, SplitTypedRow("-2 (0, -1M) 1M -M (-2, M)"), kFractions)
+        CheckTableauStep(halves, 0, SplitTypedRow("1, 0.0, 10/14, -2/7, 0, 2 6/7"), kFractions)
             .AllRight());
+    const NextTableau diet = NextOf(Diet, true, 0);
+    EXPECT_TRUE(CheckTableauStep(diet, 2, SplitTypedRow("-2 (0, -1M) 1M -M (-2, M)"), kFractions)
+                    .AllRight());
     EXPECT_EQ(CheckTableauStep(halves, 0, SplitTypedRow("1 0 5/7 -2/7 0"), kFractions).refused,
               "R1 (X1, the pivot row) has 6 cells (X1, X2, S1, S2, S3, Bi); 5 given");
     EXPECT_EQ(CheckTableauStep(halves, 0, SplitTypedRow("1 0 5/7 -2/7 0 x"), kFractions).refused,
