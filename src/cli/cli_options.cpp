@@ -18,6 +18,8 @@ const char* const kUsageText =
     "  vantrell-cli practice FILE.lp [--dual] [--decimals N] [--numbers ...] [--big-m ...]\n"
     "                   [--rule largest|bland] [--level choices|operations|tableau]\n"
     "  vantrell-cli exercise --seed N --kind KIND [--vars 2..4] [--rows 2..4] -o FILE.lp\n"
+    "  vantrell-cli sheet --seed N --count K [--kinds KIND,...] -o SHEET.pdf|.tex\n"
+    "                   [--key KEY.pdf|.tex]\n"
     "  vantrell-cli convert IN OUT --from vantrell|cplex|mps --to vantrell|cplex|mps\n"
     "  vantrell-cli plot FILE.lp --path [--dual]\n"
     "  vantrell-cli --help\n"
@@ -62,6 +64,11 @@ const char* const kUsageText =
     "        degenerate, alternative, unbounded or infeasible; the same seed (0 to\n"
     "        2147483647) gives the same file. Default size: 2 variables, 3\n"
     "        constraints.\n"
+    "sheet   writes K exercises (1 to 20) made from seeds N, N+1, ..., one a section\n"
+    "        with blank tableaus to fill in, and the answer key (every tableau, the\n"
+    "        answer, the special cases) at the end, or to KEY with --key. KIND is\n"
+    "        as for exercise; the kinds are taken in turn (all of them by default).\n"
+    "        A .pdf is compiled with pdflatex. The same options give the same sheet.\n"
     "convert reads IN in one format and writes it to OUT in another: the program's\n"
     "        own problem file, CPLEX LP or free MPS (read and written by GLPK).\n"
     "        An imported model's variables become X1..Xn in the model's order.\n"
@@ -123,8 +130,8 @@ std::optional<CliOptions> ParseCliOptions(const std::vector<std::string>& args,
         options.command = CliCommand::Latex;
     } else if (command == "practice") {
         options.command = CliCommand::Practice;
-    } else if (command == "exercise") {
-        options.command = CliCommand::Exercise;
+    } else if (command == "exercise" || command == "sheet") {
+        options.command = command == "exercise" ? CliCommand::Exercise : CliCommand::Sheet;
         options.commandArgs.assign(args.begin() + 1, args.end());
         return options;
     } else {

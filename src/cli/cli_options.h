@@ -11,7 +11,18 @@
 
 namespace vantrell::cli {
 
-enum class CliCommand { Help, Version, Report, Pages, Plot, Solve, Latex, Practice, Exercise };
+enum class CliCommand {
+    Help,
+    Version,
+    Report,
+    Pages,
+    Plot,
+    Solve,
+    Latex,
+    Practice,
+    Exercise,
+    Sheet
+};
 
 struct CliOptions {
     CliCommand command = CliCommand::Help;

@@ -157,5 +157,36 @@ TEST(PracticeCommandTest, ExerciseWritesItsFileAndRefusesAnUnknownKind) {
     EXPECT_TRUE(Has(huge.err, "--seed needs a whole number from 0 to 2147483647\n")) << huge.err;
 }
 
+TEST(PracticeCommandTest, SheetRefusesBadOptionsWithAMessage) {
+    const testing::TempDir dir;
+    const std::string sheet = dir.File("sheet.tex");
+    struct BadSheet {
+        const char* name;
+        std::vector<std::string> args;
+        const char* message;
+    };
+    const BadSheet cases[] = {
+        {"NoCount", {"sheet", "--seed", "1", "-o", sheet}, "sheet needs --seed, --count and -o"},
+        {"CountTooLarge",
+         {"sheet", "--seed", "1", "--count", "21", "-o", sheet},
+         "--count needs a whole number from 1 to 20"},
+        {"UnknownKind",
+         {"sheet", "--seed", "1", "--count", "2", "--kinds", "max,easy", "-o", sheet},
+         "--kinds needs a list of max, min"},
+        {"NeitherPdfNorTex",
+         {"sheet", "--seed", "1", "--count", "2", "-o", dir.File("sheet.txt")},
+         "-o needs a file name ending in .pdf or .tex"},
+        {"KeyOverTheSheet",
+         {"sheet", "--seed", "1", "--count", "2", "-o", sheet, "--key", sheet},
+         "it is the sheet"},
+    };
+    for (const BadSheet& c : cases) {
+        SCOPED_TRACE(c.name);
+        const auto run = testing::RunVantrellCli(c.args);
+        EXPECT_EQ(run.status, cli::kExitUsageOrUnreadable);
+        EXPECT_TRUE(Has(run.err, c.message)) << run.err;
+    }
+}
+
 }  // namespace
 }  // namespace vantrell
