@@ -7,6 +7,7 @@
 #include "export/json_point.h"
 #include "model/text_encoding.h"
 #include "teach/exact_run.h"
+#include "teach/row_operations.h"
 #include "teach/scale_warning.h"
 
 namespace vantrell {
@@ -168,9 +169,13 @@ json RunJson(const VantrellState& state, bool dual, const std::string& shown) {
             run["variables"][name] = Exact(value);
         }
     }
-    for (const ExactPage& page : exact->pages) {
+    // Row operations in exact fractions, as every number of the document.
+    const NoteNumbers fractions{{NumberStyle::Fractions, BigMStyle::Expressions}, 0};
+    for (std::size_t p = 0; p < exact->pages.size(); ++p) {
+        const ExactPage& page = exact->pages[p];
         run["pages"].push_back(PageJson(page));
         run["pages"].back()["point"] = PagePointJson(*exact, page);
+        run["pages"].back()["row_operations"] = RowOperationTexts(*exact, p, fractions);
     }
     AddRunExplanations(run, state, dual);
     return run;

@@ -9,6 +9,7 @@
 #include "model/number_text.h"
 #include "model/text_encoding.h"
 #include "teach/exact_page_text.h"
+#include "teach/row_operations.h"
 #include "teach/special_cases.h"
 
 namespace vantrell {
@@ -296,6 +297,24 @@ std::string WithFontsFor(std::string document) {
     return document;
 }
 
+// "Row operations from the tableau before: R2 <- R2 / 5/2, ..." with arrows.
+std::string LatexRowOperations(const ExactRun& run, std::size_t index, const NoteNumbers& numbers) {
+    const std::vector<std::string> texts = RowOperationTexts(run, index, numbers);
+    if (texts.empty()) {
+        return {};
+    }
+    std::string text = "\\noindent Row operations from the tableau before:";
+    for (std::size_t k = 0; k < texts.size(); ++k) {
+        std::string operation = LatexEscaped(texts[k]);
+        const std::size_t arrow = operation.find(" <- ");
+        if (arrow != std::string::npos) {
+            operation.replace(arrow, 4, " $\\leftarrow$ ");
+        }
+        text += (k == 0 ? " " : "; ") + operation;
+    }
+    return text + ".\n\n";
+}
+
 }  // namespace
 
 std::string BuildLatexDocument(const VantrellState& state, bool dual) {
@@ -318,6 +337,9 @@ std::string BuildLatexDocument(const VantrellState& state, bool dual) {
     }
     for (std::size_t p = 0; p < run->pages.size(); ++p) {
         text += "\\clearpage\n" + writer.Table(run->pages[p], static_cast<int>(p + 1), kind);
+        if (state.mExplain) {
+            text += LatexRowOperations(*run, p, NoteNumbersOf(state));
+        }
     }
     text += writer.Solution(*run);
     return WithFontsFor(text + "\\end{document}\n");

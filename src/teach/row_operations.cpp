@@ -101,4 +101,13 @@ std::optional<std::string> RowOperationsLine(const ExactRun& run, std::size_t in
     return line;
 }
 
+std::string WithRowOperations(std::string note, const ExactRun& run, std::size_t index,
+                              const NoteNumbers& numbers) {
+    const auto line = RowOperationsLine(run, index, numbers);
+    if (!line) {
+        return note;
+    }
+    return note.empty() ? *line : *line + "\n" + note;
+}
+
 }  // namespace vantrell

@@ -38,6 +38,11 @@ std::vector<std::string> RowOperationTexts(const ExactRun& run, std::size_t inde
 std::optional<std::string> RowOperationsLine(const ExactRun& run, std::size_t index,
                                              const NoteNumbers& numbers);
 
+// The note of page index with its row operations on a line before it, as the explain
+// option shows them; the note alone on the first page.
+std::string WithRowOperations(std::string note, const ExactRun& run, std::size_t index,
+                              const NoteNumbers& numbers);
+
 // The row (cells, then Bi) an operation makes of the row before, given the new pivot row.
 std::vector<Rational> ApplyRowOperation(const RowOperation& operation,
                                         const std::vector<Rational>& row,

@@ -4,6 +4,7 @@
 #include <algorithm>
 
 #include "teach/exact_arithmetic.h"
+#include "teach/row_operations.h"
 #include "teach/scale_warning.h"
 #include "teach/special_cases.h"
 
@@ -185,6 +186,9 @@ std::string RunNoteOfPage(const VantrellState& state, std::size_t index) {
         note += parting + " ";
     }
     note += PageNote(*run, run->pages[exactIndex], numbers);
+    if (state.mExplain && index == exactIndex) {
+        note = WithRowOperations(std::move(note), *run, index, numbers);
+    }
     const bool lastShown = static_cast<int>(index) + 1 == state.mTableauCount;
     const bool finished = state.mDone || state.mTableauCount >= kTableauPages;
     if (lastShown && finished && exactIndex + 1 == run->pages.size()) {

@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include "support/problem_builders.h"
+#include "teach/run_explanation.h"
 #include "teach/typed_value.h"
 
 namespace vantrell {
@@ -67,6 +68,18 @@ TEST(RowOperationsTest, WorkedExamples) {
         const VantrellState state = SolvedState(c.problem(), c.minimize);
         EXPECT_EQ(RowOperationTexts(PrimalRun(state), c.page, kFractions), c.texts);
     }
+}
+
+// The explain option puts the row operations before the note of each page after the
+// first; without it the notes stay as they were.
+TEST(RowOperationsTest, NotesNameThemUnderTheExplainOption) {
+    VantrellState state = SolvedState(ThreePlants(), false);
+    const std::string plain = ExplainKeptRun(state, false).notes[1];
+    state.mExplain = true;
+    const RunExplanation explained = ExplainKeptRun(state, false);
+    EXPECT_EQ(explained.notes[0].find("Row operations"), std::string::npos);
+    EXPECT_EQ(explained.notes[1],
+              "Row operations: R2 <- R2 / 2.000; R3 <- R3 - 2.000 R2\n" + plain);
 }
 
 // Every row of every next page is its operation applied to the page before, and a pivot
