@@ -1,15 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "cli/sheet_command.h"
 
-#include <fcntl.h>
-#include <spawn.h>
-#include <sys/wait.h>
-#include <unistd.h>
-
-#include <cstdlib>
-#include <filesystem>
-#include <fstream>
-#include <iterator>
+#include <limits>
 #include <optional>
 #include <sstream>
 
@@ -18,8 +10,6 @@
 #include "commands/sheet_commands.h"
 #include "model/file_io.h"
 #include "model/number_text.h"
-
-extern char** environ;
 
 namespace vantrell::cli {
 namespace {
@@ -110,62 +100,6 @@ std::optional<SheetOptions> ParseSheetOptions(const std::vector<std::string>& ar
     return options;
 }
 
-// Compiles document with pdflatex in a folder of its own and writes the PDF to path.
-std::optional<std::string> WritePdf(const std::string& document, const std::string& path) {
-    std::error_code ignored;
-    std::string pattern = (std::filesystem::temp_directory_path(ignored) / "vantrell-sheet-XXXXXX");
-    if (mkdtemp(pattern.data()) == nullptr) {
-        return "Cannot write \"" + path + "\": no folder for pdflatex to work in";
-    }
-    const std::filesystem::path folder = pattern;
-    struct Cleanup {
-        std::filesystem::path folder;
-        ~Cleanup() {
-            std::error_code error;
-            std::filesystem::remove_all(folder, error);
-        }
-    } cleanup{folder};
-    if (const auto failure = WriteFileAtomically((folder / "sheet.tex").string(), document)) {
-        return failure;
-    }
-    posix_spawn_file_actions_t actions;
-    posix_spawn_file_actions_init(&actions);
-    // pdflatex talks on standard output; its log stays in the folder.
-    posix_spawn_file_actions_addopen(&actions, STDOUT_FILENO, "/dev/null", O_WRONLY, 0);
-    posix_spawn_file_actions_addopen(&actions, STDIN_FILENO, "/dev/null", O_RDONLY, 0);
-    const std::string outputDirectory = "-output-directory=" + folder.string();
-    const std::string input = (folder / "sheet.tex").string();
-    std::vector<std::string> words = {"pdflatex",       "-interaction=nonstopmode",
-                                      "-halt-on-error", "-no-shell-escape",
-                                      outputDirectory,  input};
-    std::vector<char*> argv;
-    for (std::string& word : words) {
-        argv.push_back(word.data());
-    }
-    argv.push_back(nullptr);
-    pid_t child = 0;
-    const int spawned = posix_spawnp(&child, "pdflatex", &actions, nullptr, argv.data(), environ);
-    posix_spawn_file_actions_destroy(&actions);
-    if (spawned != 0) {
-        return "Cannot write \"" + path + "\": pdflatex is needed for a PDF (write .tex instead)";
-    }
-    int status = 0;
-    while (waitpid(child, &status, 0) < 0 && errno == EINTR) {
-    }
-    std::ifstream pdf(folder / "sheet.pdf", std::ios::binary);
-    if (!WIFEXITED(status) || WEXITSTATUS(status) != 0 || !pdf) {
-        return "Cannot write \"" + path + "\": pdflatex failed on the sheet (its log was " +
-               (folder / "sheet.log").string() + ")";
-    }
-    const std::string bytes((std::istreambuf_iterator<char>(pdf)),
-                            std::istreambuf_iterator<char>());
-    return WriteFileAtomically(path, bytes);
-}
-
-std::optional<std::string> WriteDocument(const std::string& document, const std::string& path) {
-    return EndsWith(path, ".pdf") ? WritePdf(document, path) : WriteFileAtomically(path, document);
-}
-
 }  // namespace
 
 int RunSheetCommand(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
@@ -185,12 +119,12 @@ int RunSheetCommand(const std::vector<std::string>& args, std::ostream& out, std
         return kExitRefused;
     }
     int status = kExitSuccess;
-    if (const auto failure = WriteDocument(documents.sheet, options->sheetFile)) {
+    if (const auto failure = WriteSheetDocument(documents.sheet, options->sheetFile)) {
         err << *failure << '\n';
         status = kExitCannotWrite;
     }
     if (!options->keyFile.empty()) {
-        if (const auto failure = WriteDocument(documents.key, options->keyFile)) {
+        if (const auto failure = WriteSheetDocument(documents.key, options->keyFile)) {
             err << *failure << '\n';
             status = kExitCannotWrite;
         }

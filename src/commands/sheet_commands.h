@@ -2,9 +2,11 @@
 #pragma once
 
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <vector>
 
+#include "model/prompt.h"
 #include "teach/exercise_generator.h"
 
 namespace vantrell {
@@ -24,6 +26,14 @@ struct SheetDocuments {
     std::string key;    // with separateKey
     std::string error;
 };
+
+// Writes a sheet document to path: compiled by pdflatex when path ends in ".pdf", else the
+// LaTeX text. "Cannot write ..." on failure.
+std::optional<std::string> WriteSheetDocument(const std::string& document, const std::string& path);
+
+// File > New Exercise Sheet: makes the sheet and asks where to save it (and its key, when
+// that is a file of its own); every failure is a message.
+void SaveExerciseSheet(Prompt& prompt, const SheetRequest& request);
 
 // Makes count exercises (exercise i of the kind i in turn, from seed + i), solves each in
 // fractions and writes the sheet and its key. The same request gives the same documents.

@@ -5,15 +5,12 @@
 #include <string>
 #include <vector>
 
+#include "model/practice_level.h"
 #include "model/tableau_page.h"
 #include "teach/next_tableau.h"
 #include "teach/practice_checker.h"
 
 namespace vantrell {
-
-// How much of a pivot the student works: the choices only, then the row operations, or
-// then the whole next tableau cell by cell.
-enum class PracticeLevel { Choices, Operations, Tableau };
 
 // One cell (or one row operation) of a next tableau the student made.
 struct CellDecision {
