@@ -61,12 +61,11 @@ CellMistake RowMistake(const NextTableau& next, std::size_t row, std::size_t k,
                        const Rational& typed, const Rational& expected) {
     const RowOperation& operation = next.operations[row];
     const Rational old = RowWithBi(next.before, row)[k];
-    const int flip = operation.negated ? -1 : 1;
     if (sgn(expected) != 0 && typed == -expected) {
         return CellMistake::WrongSign;
     }
     if (operation.Divides()) {
-        if (typed == flip * old && operation.factor != 1) {
+        if (typed == old && operation.factor != 1) {
             return CellMistake::NotDivided;
         }
         // Another entry of the entering column or of the pivot row taken for the pivot.
@@ -78,7 +77,7 @@ CellMistake RowMistake(const NextTableau& next, std::size_t row, std::size_t k,
         divisors.insert(divisors.end(), next.before.cells[row].begin(),
                         next.before.cells[row].end());
         for (const Rational& d : divisors) {
-            if (sgn(d) != 0 && d != operation.factor && typed == flip * old / d) {
+            if (sgn(d) != 0 && d != operation.factor && typed == old / d) {
                 return CellMistake::WrongDivisor;
             }
         }
@@ -87,10 +86,10 @@ CellMistake RowMistake(const NextTableau& next, std::size_t row, std::size_t k,
     const Rational newPivot = RowWithBi(next.after, PivotRow(next))[k];
     const Rational oldPivot = RowWithBi(next.before, PivotRow(next))[k];
     const Rational& m = operation.factor;
-    if (sgn(m) != 0 && typed == flip * (old + m * newPivot)) {
+    if (sgn(m) != 0 && typed == old + m * newPivot) {
         return CellMistake::AddedNotSubtracted;
     }
-    if (oldPivot != newPivot && typed == flip * (old - m * oldPivot)) {
+    if (oldPivot != newPivot && typed == old - m * oldPivot) {
         return CellMistake::OldPivotRow;
     }
     return CellMistake::Arithmetic;
@@ -109,7 +108,7 @@ std::string RowComputation(const NextTableau& next, std::size_t row, std::size_t
               numbers.Text(Rational(abs(operation.factor))) + " x " +
               Operand(numbers.Text(newPivot));
     }
-    return operation.negated ? "-(" + sum + ")" : sum;
+    return sum;
 }
 
 CellCheck CheckRowCell(const NextTableau& next, std::size_t row, std::size_t k,
@@ -340,15 +339,12 @@ OperationCheck CheckOperation(const NextTableau& next, std::size_t operation,
         return check;
     }
     const RowOperation& right = next.operations[operation];
-    RowOperation given{right.row, right.pivotRow, value->c, false};
+    const RowOperation given{right.row, right.pivotRow, value->c};
     if (given.Divides() && sgn(given.factor) == 0) {
         check.refused = "A row cannot be divided by 0";
         return check;
     }
     check.right = given.factor == right.factor;
-    if (check.right) {
-        given.negated = right.negated;
-    }
     const std::vector<Rational> newPivot = RowWithBi(next.after, right.pivotRow);
     check.gives = ApplyRowOperation(given, RowWithBi(next.before, right.row), newPivot);
     if (check.right) {

@@ -328,7 +328,7 @@ PracticeFeedback PracticeSession::AnswerOperation(std::string_view line) {
         }
         if (!check.right) {
             // The operation as typed; CheckOperation has read the number already.
-            const RowOperation typed{right.row, right.pivotRow, ParseTypedValue(given)->c, false};
+            const RowOperation typed{right.row, right.pivotRow, ParseTypedValue(given)->c};
             cell.mistakes.push_back(check.mistake);
             feedback = {Result::Wrong, RowOperationText(typed, mPage.numbers) +
                                            " gives: " + RowText(check.gives) + "\n" + check.text};

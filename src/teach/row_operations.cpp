@@ -25,9 +25,6 @@ std::vector<Rational> ApplyRowOperation(const RowOperation& operation,
     for (std::size_t k = 0; k < row.size(); ++k) {
         result[k] = operation.Divides() ? Rational(row[k] / operation.factor)
                                         : Rational(row[k] - operation.factor * newPivotRow[k]);
-        if (operation.negated) {
-            result[k] = -result[k];
-        }
     }
     return result;
 }
@@ -39,19 +36,9 @@ std::vector<RowOperation> RowOperationsOf(const ExactPage& before) {
     }
     const auto l = static_cast<std::size_t>(before.leaving);
     const auto j = static_cast<std::size_t>(before.entering);
-    // The pivot row goes first: every other row is made with the new one.
-    RowOperation divide{l, l, before.cells[l][j], false};
-    const Rational pivotBi = before.bi[l] / divide.factor;
-    divide.negated = sgn(pivotBi) < 0;
-    const Rational newPivotBi = divide.negated ? Rational(-pivotBi) : pivotBi;
+    // The pivot row is divided by its entry, every other row loses its entry's multiple.
     for (std::size_t i = 0; i < before.cells.size(); ++i) {
-        if (i == l) {
-            operations.push_back(divide);
-            continue;
-        }
-        RowOperation subtract{i, l, before.cells[i][j], false};
-        subtract.negated = sgn(before.bi[i] - subtract.factor * newPivotBi) < 0;
-        operations.push_back(subtract);
+        operations.push_back({i, l, before.cells[i][j]});
     }
     return operations;
 }
@@ -67,7 +54,7 @@ std::string RowOperationText(const RowOperation& operation, const NoteNumbers& n
         right = row + (add ? " + " : " - ") + (size == 1 ? "" : numbers.Text(size) + " ") +
                 RowName(operation.pivotRow);
     }
-    return row + " <- " + (operation.negated ? "-(" + right + ")" : right);
+    return row + " <- " + right;
 }
 
 std::vector<std::string> RowOperationTexts(const ExactRun& run, std::size_t index,
@@ -81,7 +68,7 @@ std::vector<std::string> RowOperationTexts(const ExactRun& run, std::size_t inde
     std::stable_partition(operations.begin(), operations.end(),
                           [](const RowOperation& operation) { return operation.Divides(); });
     for (const RowOperation& operation : operations) {
-        if (operation.Divides() || sgn(operation.factor) != 0 || operation.negated) {
+        if (operation.Divides() || sgn(operation.factor) != 0) {
             texts.push_back(RowOperationText(operation, numbers));
         }
     }

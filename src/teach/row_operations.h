@@ -11,13 +11,12 @@
 namespace vantrell {
 
 // How one row of a tableau comes from the page before: the pivot row divided by the pivot,
-// every other row less a multiple of the new pivot row. A row the pivot left with a
-// negative Bi is then multiplied by -1.
+// every other row less a multiple of the new pivot row. In exact numbers the ratio test
+// keeps every Bi at 0 or above, so no row needs the pivot's turn by -1.
 struct RowOperation {
     std::size_t row = 0;       // from 0; written R1, R2, ...
     std::size_t pivotRow = 0;  // the leaving row
     Rational factor;           // the pivot for the pivot row, the multiplier for the others
-    bool negated = false;
 
     bool Divides() const { return row == pivotRow; }
 };
@@ -26,8 +25,8 @@ struct RowOperation {
 // the page's pivot. Nothing on a page without one.
 std::vector<RowOperation> RowOperationsOf(const ExactPage& before);
 
-// "R2 <- R2 / 5/2", "R1 <- R1 - 1/2 R2", "R3 <- R3 + 2 R2", "R1 <- R1 - R2",
-// "R1 <- -(R1 - 2 R2)": numbers in the display options.
+// "R2 <- R2 / 5/2", "R1 <- R1 - 1/2 R2", "R3 <- R3 + 2 R2", "R1 <- R1 - R2": numbers in
+// the display options.
 std::string RowOperationText(const RowOperation& operation, const NoteNumbers& numbers);
 
 // The texts of the operations that made page index (from 0) of the run out of the page

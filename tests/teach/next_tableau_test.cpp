@@ -80,6 +80,10 @@ TEST(RowOperationsTest, NotesNameThemUnderTheExplainOption) {
     EXPECT_EQ(explained.notes[0].find("Row operations"), std::string::npos);
     EXPECT_EQ(explained.notes[1],
               "Row operations: R2 <- R2 / 2.000; R3 <- R3 - 2.000 R2\n" + plain);
+    // The window's note of the same page, as the run shows it.
+    EXPECT_TRUE(RunNoteOfPage(state, 1).starts_with("Row operations: R2 <- R2 / 2.000;"));
+    state.mExplain = false;
+    EXPECT_EQ(RunNoteOfPage(state, 1).find("Row operations"), std::string::npos);
 }
 
 // Every row of every next page is its operation applied to the page before, and a pivot
