@@ -169,13 +169,11 @@ json RunJson(const VantrellState& state, bool dual, const std::string& shown) {
             run["variables"][name] = Exact(value);
         }
     }
-    // Row operations in exact fractions, as every number of the document.
-    const NoteNumbers fractions{{NumberStyle::Fractions, BigMStyle::Expressions}, 0};
     for (std::size_t p = 0; p < exact->pages.size(); ++p) {
         const ExactPage& page = exact->pages[p];
         run["pages"].push_back(PageJson(page));
         run["pages"].back()["point"] = PagePointJson(*exact, page);
-        run["pages"].back()["row_operations"] = RowOperationTexts(*exact, p, fractions);
+        run["pages"].back()["row_operations"] = RowOperationTexts(*exact, p, ExactString);
     }
     AddRunExplanations(run, state, dual);
     return run;

@@ -44,14 +44,19 @@ std::vector<RowOperation> RowOperationsOf(const ExactPage& before) {
 }
 
 std::string RowOperationText(const RowOperation& operation, const NoteNumbers& numbers) {
+    return RowOperationText(operation,
+                            [&numbers](const Rational& value) { return numbers.Text(value); });
+}
+
+std::string RowOperationText(const RowOperation& operation, const RationalTextFn& numberText) {
     const std::string row = RowName(operation.row);
     std::string right;
     if (operation.Divides()) {
-        right = row + " / " + numbers.Text(operation.factor);
+        right = row + " / " + numberText(operation.factor);
     } else {
         const bool add = sgn(operation.factor) < 0;
         const Rational size = abs(operation.factor);
-        right = row + (add ? " + " : " - ") + (size == 1 ? "" : numbers.Text(size) + " ") +
+        right = row + (add ? " + " : " - ") + (size == 1 ? "" : numberText(size) + " ") +
                 RowName(operation.pivotRow);
     }
     return row + " <- " + right;
@@ -59,6 +64,12 @@ std::string RowOperationText(const RowOperation& operation, const NoteNumbers& n
 
 std::vector<std::string> RowOperationTexts(const ExactRun& run, std::size_t index,
                                            const NoteNumbers& numbers) {
+    return RowOperationTexts(run, index,
+                             [&numbers](const Rational& value) { return numbers.Text(value); });
+}
+
+std::vector<std::string> RowOperationTexts(const ExactRun& run, std::size_t index,
+                                           const RationalTextFn& numberText) {
     std::vector<std::string> texts;
     if (index == 0 || index >= run.pages.size()) {
         return texts;
@@ -69,7 +80,7 @@ std::vector<std::string> RowOperationTexts(const ExactRun& run, std::size_t inde
                           [](const RowOperation& operation) { return operation.Divides(); });
     for (const RowOperation& operation : operations) {
         if (operation.Divides() || sgn(operation.factor) != 0) {
-            texts.push_back(RowOperationText(operation, numbers));
+            texts.push_back(RowOperationText(operation, numberText));
         }
     }
     return texts;

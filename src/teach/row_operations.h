@@ -28,9 +28,13 @@ std::vector<RowOperation> RowOperationsOf(const ExactPage& before);
 // "R2 <- R2 / 5/2", "R1 <- R1 - 1/2 R2", "R3 <- R3 + 2 R2", "R1 <- R1 - R2": numbers in
 // the display options.
 std::string RowOperationText(const RowOperation& operation, const NoteNumbers& numbers);
+// The same with every number written by numberText: JSON passes the exact "p/q".
+std::string RowOperationText(const RowOperation& operation, const RationalTextFn& numberText);
 
 // The texts of the operations that made page index (from 0) of the run out of the page
 // before it; none for the first page. Rows a multiple of 0 leaves alone are left out.
+std::vector<std::string> RowOperationTexts(const ExactRun& run, std::size_t index,
+                                           const RationalTextFn& numberText);
 std::vector<std::string> RowOperationTexts(const ExactRun& run, std::size_t index,
                                            const NoteNumbers& numbers);
 // "Row operations: R2 <- R2 / 5/2; R1 <- R1 - 1/2 R2", or nothing on the first page.
