@@ -312,14 +312,15 @@ PracticeFeedback PracticeSession::AnswerOperation(std::string_view line) {
     const RowOperation& right = mNext->operations[row];
     CellDecision& cell = mRecord.cells[mCellIndex.front()];
     const std::string given = std::string(line);
+    // The operation and the row it gives, as the row made stands above the next question.
+    const std::string made = RowOperationText(right, mPage.numbers) + " gives: " +
+                             RowText(ApplyRowOperation(right, RowWithBi(mNext->before, row),
+                                                       RowWithBi(mNext->after, right.pivotRow)));
     PracticeFeedback feedback;
     if (AsksForShow(line)) {
-        const OperationCheck check =
-            CheckOperation(*mNext, row, mPage.numbers.Text(right.factor), mPage.numbers);
         ++mRecord.rowsShown;
         cell.shown = true;
-        feedback = {Result::Right,
-                    RowOperationText(right, mPage.numbers) + " gives: " + RowText(check.gives)};
+        feedback = {Result::Right, made};
     } else {
         const OperationCheck check = CheckOperation(*mNext, row, given, mPage.numbers);
         if (check.refused) {
@@ -336,11 +337,10 @@ PracticeFeedback PracticeSession::AnswerOperation(std::string_view line) {
             return feedback;
         }
         cell.rightFirstTry = cell.mistakes.empty();
-        feedback = {Result::Right, "Right: " + RowOperationText(right, mPage.numbers) +
-                                       " gives: " + RowText(check.gives)};
+        feedback = {Result::Right, "Right: " + made};
     }
     cell.settled = true;
-    mRowsMade.push_back(feedback.text);
+    mRowsMade.push_back(made);
     ++mStep;
     NextArithmeticStep();
     mLastFeedback = feedback.text;
