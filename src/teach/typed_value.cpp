@@ -60,7 +60,8 @@ class Scanner {
         for (std::size_t k = 0; k < places; ++k) {
             scale *= 10;
         }
-        Rational value(mpz_class(digits), scale);
+        // Base 10 said outright: GMP reads a leading 0 as octal ("010" as 8, "08" not at all).
+        Rational value(mpz_class(digits, 10), scale);
         value.canonicalize();
         return value;
     }

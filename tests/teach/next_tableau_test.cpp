@@ -126,6 +126,7 @@ TEST(TypedValueTest, EqualFormsAreOneValue) {
         {"UnreducedFraction", "6/4", Rational(3, 2), 0},
         {"NegativeMixedNumber", "-1 1/2", Rational(-3, 2), 0},
         {"LeadingPoint", ".5", Rational(1, 2), 0},
+        {"LeadingZeroIsNotOctal", "010/08", Rational(5, 4), 0},
         {"Expression", "2M - 3/2", Rational(-3, 2), 2},
         {"ExpressionConstantFirst", "-3/2 + 2M", Rational(-3, 2), 2},
         {"MinusM", "-M", 0, -1},
