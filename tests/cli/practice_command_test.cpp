@@ -124,6 +124,21 @@ TEST(PracticeCommandTest, ArithmeticLevels) {
               cli::kExitUsageOrUnreadable);
 }
 
+// Lines that are no answer cost nothing and ask again, at every level.
+TEST(PracticeCommandTest, LinesThatAreNoAnswerAskAgain) {
+    const std::string noise =
+        "\n((((\n,,,\n-\n0/0\nM M\n1e9\n" + std::string(3000, '9') + "\n(1, 2)M\n";
+    for (const char* level : {"choices", "operations", "tableau"}) {
+        SCOPED_TRACE(level);
+        const std::string answers = noise + "X1\n" + noise + "S1\n" + noise;
+        const Dialogue dialogue =
+            Practise({"practice", Example("maximize.lp"), "--level", level}, answers);
+        EXPECT_EQ(dialogue.status, cli::kExitSuccess);
+        EXPECT_TRUE(Has(dialogue.out, "This practice is unfinished")) << dialogue.out;
+        EXPECT_TRUE(Has(dialogue.out, "Right at the first try: 2 of 2\n")) << dialogue.out;
+    }
+}
+
 // Bland's rule takes X1 here, the largest Cj-Zj X2; the option counts wherever it stands.
 TEST(PracticeCommandTest, BlandsRuleFromTheCommandLine) {
     const testing::TempDir dir;
