@@ -15,7 +15,7 @@ bin=build/fuzz/bin
 cli="$bin/vantrell-cli"
 work=build/fuzz/runs
 status=0
-for target in reader_fuzzer solve_fuzzer duality_fuzzer exact_fuzzer import_fuzzer json_fuzzer latex_fuzzer; do
+for target in reader_fuzzer solve_fuzzer duality_fuzzer exact_fuzzer import_fuzzer json_fuzzer latex_fuzzer typed_answer_fuzzer; do
   corpus="$work/corpus/$target"
   artifacts="$work/artifacts/$target"
   mkdir -p "$corpus" "$artifacts"

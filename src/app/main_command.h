@@ -28,6 +28,7 @@ enum class MainCommand {
     PracticePrimal,
     PracticeDual,
     NewExercise,
+    NewExerciseSheet,
     Import,
     ExportAs,
     ExportPdf,

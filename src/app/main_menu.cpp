@@ -23,6 +23,8 @@ const MenuItem kFileItems[] = {
      "actionOpen"},
     {MainCommand::NewExercise, "New E&xercise...", "Ctrl+Shift+N",
      "Start with an exercise of small whole numbers made for practice", "actionNewExercise"},
+    {MainCommand::NewExerciseSheet, "New Exercise S&heet...", nullptr,
+     "Write a sheet of exercises with blank tableaus and its answer key", "actionNewExerciseSheet"},
     {MainCommand::SaveExcel, "Save Ex&cel ...", "Ctrl+E", "Save Tableaus as Excel Spreadsheet",
      "actionSaveExcel"},
     {MainCommand::SaveText, "Save &Text ...", nullptr,

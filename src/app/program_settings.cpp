@@ -82,6 +82,11 @@ const std::vector<OptionSetting>& OptionSettings() {
         EnumOption<PivotRule>(
             "options/pivotRule", [](auto& s) -> auto& { return s.mPivotRule; },
             {{"largest", PivotRule::LargestCjZj}, {"bland", PivotRule::SmallestIndex}}),
+        EnumOption<PracticeLevel>("options/practiceLevel",
+                                  [](auto& s) -> auto& { return s.mPracticeLevel; },
+                                  {{"choices", PracticeLevel::Choices},
+                                   {"operations", PracticeLevel::Operations},
+                                   {"tableau", PracticeLevel::Tableau}}),
     };
     return options;
 }

@@ -455,6 +455,8 @@ void CVantrellDlg::RunCommandOnly(MainCommand command) {
             return OnPractice(true);
         case MainCommand::NewExercise:
             return OnNewExercise();
+        case MainCommand::NewExerciseSheet:
+            return OnNewExerciseSheet();
         case MainCommand::Import:
             return OnImport();
         case MainCommand::ExportAs:
@@ -736,6 +738,7 @@ void CVantrellDlg::OnOptions() {
     mState.mDisplay = dialog.Display();
     mState.mExplain = dialog.Explain();
     mState.mPivotRule = dialog.Rule();
+    mState.mPracticeLevel = dialog.Level();
     RebuildDual();
     ShowPrimalObjective();
     ShowDualObjective();

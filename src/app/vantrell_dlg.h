@@ -112,6 +112,7 @@ class CVantrellDlg : public QDialog, public MainViews {
     void OnCalculate(bool dual);
     void OnPractice(bool dual);
     void OnNewExercise();
+    void OnNewExerciseSheet();
     void OnOptions();
     void OnSensitivity();
     void OnAbout();

@@ -6,6 +6,7 @@
 #include "app/vantrell_dlg.h"
 #include "commands/exercise_commands.h"
 #include "commands/practice_commands.h"
+#include "commands/sheet_commands.h"
 #include "dialogs/exercise_dialog.h"
 #include "dialogs/practice_dialog.h"
 
@@ -13,7 +14,8 @@ namespace vantrell {
 
 void CVantrellDlg::OnPractice(bool dual) {
     QtPracticeFront front(this, mRunModal);
-    PracticeRun(mState, mPrompt, front, dual);  // its answers stay with the kept run
+    // Its answers stay with the kept run.
+    PracticeRun(mState, mPrompt, front, dual, mState.mPracticeLevel);
     ShowRunResult();
 }
 
@@ -30,6 +32,15 @@ void CVantrellDlg::OnNewExercise() {
     mSaved = SolvedProblem{};
     mSavedName.clear();
     ShowReplacedProblem();
+}
+
+void CVantrellDlg::OnNewExerciseSheet() {
+    CExerciseSheetDlg dialog(static_cast<int>(QRandomGenerator::global()->bounded(1, 1000000)),
+                             this);
+    if (mRunModal(dialog) != QDialog::Accepted) {
+        return;
+    }
+    SaveExerciseSheet(mPrompt, dialog.Request());
 }
 
 }  // namespace vantrell

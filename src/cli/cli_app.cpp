@@ -11,6 +11,7 @@
 #include "cli/explain_options.h"
 #include "cli/path_command.h"
 #include "cli/practice_command.h"
+#include "cli/sheet_command.h"
 #include "cli/stream_prompt.h"
 #include "commands/calculate_commands.h"
 #include "commands/command_guard.h"
@@ -307,6 +308,8 @@ int RunCommandLine(const std::vector<std::string>& args, std::istream& in, std::
             return RunPracticeCommand(*options, in, out, err);
         case CliCommand::Exercise:
             return RunExerciseCommand(options->commandArgs, out, err);
+        case CliCommand::Sheet:
+            return RunSheetCommand(options->commandArgs, out, err);
     }
     return kExitUsageOrUnreadable;
 }

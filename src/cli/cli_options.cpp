@@ -13,10 +13,14 @@ const char* const kUsageText =
     "                   [--explain] [--rule largest|bland]\n"
     "  vantrell-cli pages FILE.lp [--dual] [--decimals N] [--numbers ...] [--big-m ...]\n"
     "  vantrell-cli latex FILE.lp [--dual] [-o OUT.tex] [--numbers ...] [--big-m ...]\n"
+    "                   [--explain]\n"
     "  vantrell-cli solve FILE.lp --json\n"
     "  vantrell-cli plot FILE.lp [--decimals N]\n"
     "  vantrell-cli practice FILE.lp [--dual] [--decimals N] [--numbers ...] [--big-m ...]\n"
+    "                   [--rule largest|bland] [--level choices|operations|tableau]\n"
     "  vantrell-cli exercise --seed N --kind KIND [--vars 2..4] [--rows 2..4] -o FILE.lp\n"
+    "  vantrell-cli sheet --seed N --count K [--kinds KIND,...] -o SHEET.pdf|.tex\n"
+    "                   [--key KEY.pdf|.tex]\n"
     "  vantrell-cli convert IN OUT --from vantrell|cplex|mps --to vantrell|cplex|mps\n"
     "  vantrell-cli plot FILE.lp --path [--dual]\n"
     "  vantrell-cli --help\n"
@@ -48,12 +52,25 @@ const char* const kUsageText =
     "        entering column's name, then the leaving row's name, or optimal,\n"
     "        unbounded, infeasible, or show to be shown the step; one answer a line\n"
     "        from standard input. Wrong answers are explained; the end of the input\n"
-    "        ends the practice. Last line: \"Right at the first try: K of N\".\n"
+    "        ends the practice (\"This practice is unfinished\" says so). Last line\n"
+    "        at the default level: \"Right at the first try: K of N\".\n"
+    "        --level operations then asks for each pivot's row operations: the\n"
+    "        divisor of the pivot row, then the multiple of the new pivot row to\n"
+    "        subtract from each other row; --level tableau for the next tableau,\n"
+    "        one row a line (the pivot row, the other rows, Zj, Cj-Zj), its cells\n"
+    "        separated by blanks or commas (3/2, 1.5, 1 1/2, 2M - 3/2, (2, -1.5M));\n"
+    "        show fills in the row asked. The summary then counts choices and\n"
+    "        cells apart and names the most common mistake.\n"
     "exercise  writes a problem of small whole numbers to FILE.lp whose run takes 2\n"
     "        to 4 pivots with denominators of at most 12. KIND is max, min, mixed,\n"
     "        degenerate, alternative, unbounded or infeasible; the same seed (0 to\n"
     "        2147483647) gives the same file. Default size: 2 variables, 3\n"
     "        constraints.\n"
+    "sheet   writes K exercises (1 to 20) made from seeds N, N+1, ..., one a section\n"
+    "        with blank tableaus to fill in, and the answer key (every tableau, the\n"
+    "        answer, the special cases) at the end, or to KEY with --key. KIND is\n"
+    "        as for exercise; the kinds are taken in turn (all of them by default).\n"
+    "        A .pdf is compiled with pdflatex. The same options give the same sheet.\n"
     "convert reads IN in one format and writes it to OUT in another: the program's\n"
     "        own problem file, CPLEX LP or free MPS (read and written by GLPK).\n"
     "        An imported model's variables become X1..Xn in the model's order.\n"
@@ -67,8 +84,9 @@ const char* const kUsageText =
     "        count (0 to 10).\n"
     "--numbers fractions|decimals  numbers as exact fractions (3/2) or as decimals.\n"
     "--big-m pairs|expressions  big-M values as \"(a, bM)\" or as \"2M - 3/2\".\n"
-    "--explain  (report) adds each tableau's note, the special cases and the\n"
-    "        sensitivity of each optimal run.\n"
+    "--explain  (report) adds each tableau's note, with the row operations that\n"
+    "        made it, the special cases and the sensitivity of each optimal run;\n"
+    "        (latex) the row operations under each tableau.\n"
     "--rule largest|bland  the pivot rule of report, pages, solve, latex and practice:\n"
     "        the largest Cj-Zj (the default) or the smallest index (Bland's rule).\n"
     "\n"
@@ -115,8 +133,8 @@ std::optional<CliOptions> ParseCliOptions(const std::vector<std::string>& args,
         options.command = CliCommand::Latex;
     } else if (command == "practice") {
         options.command = CliCommand::Practice;
-    } else if (command == "exercise") {
-        options.command = CliCommand::Exercise;
+    } else if (command == "exercise" || command == "sheet") {
+        options.command = command == "exercise" ? CliCommand::Exercise : CliCommand::Sheet;
         options.commandArgs.assign(args.begin() + 1, args.end());
         return options;
     } else {
@@ -157,6 +175,18 @@ std::optional<CliOptions> ParseCliOptions(const std::vector<std::string>& args,
                     options.command == CliCommand::Practice ||
                     options.command == CliCommand::Plot)) {
             options.dual = true;
+        } else if (arg == "--level" && options.command == CliCommand::Practice) {
+            const std::string value = hasValue ? args[++i] : std::string();
+            if (value == "choices") {
+                options.level = PracticeLevel::Choices;
+            } else if (value == "operations") {
+                options.level = PracticeLevel::Operations;
+            } else if (value == "tableau") {
+                options.level = PracticeLevel::Tableau;
+            } else {
+                error = "--level needs choices, operations or tableau";
+                return std::nullopt;
+            }
         } else if (arg == "--path" && options.command == CliCommand::Plot) {
             options.path = true;
         } else if (arg == "--json" && options.command == CliCommand::Solve) {

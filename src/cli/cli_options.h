@@ -7,10 +7,22 @@
 
 #include "model/display_options.h"
 #include "model/pivot_rule.h"
+#include "teach/practice_session.h"
 
 namespace vantrell::cli {
 
-enum class CliCommand { Help, Version, Report, Pages, Plot, Solve, Latex, Practice, Exercise };
+enum class CliCommand {
+    Help,
+    Version,
+    Report,
+    Pages,
+    Plot,
+    Solve,
+    Latex,
+    Practice,
+    Exercise,
+    Sheet
+};
 
 struct CliOptions {
     CliCommand command = CliCommand::Help;
@@ -24,7 +36,8 @@ struct CliOptions {
     std::optional<DisplayOptions> display;    // --numbers, --big-m
     bool explain = false;                     // report --explain
     std::optional<PivotRule> rule;            // --rule largest|bland
-    std::vector<std::string> commandArgs;     // exercise: its own options, read by it
+    PracticeLevel level = PracticeLevel::Choices;  // practice --level
+    std::vector<std::string> commandArgs;          // exercise: its own options, read by it
 };
 
 // Reads the arguments after the program name. Nothing, with error set, when they do

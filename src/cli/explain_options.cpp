@@ -6,7 +6,8 @@ namespace vantrell::cli {
 OptionParse ParseExplainOption(CliOptions& options, const std::vector<std::string>& args,
                                std::size_t& i, std::string& error) {
     const std::string& arg = args[i];
-    if (arg == "--explain" && options.command == CliCommand::Report) {
+    if (arg == "--explain" &&
+        (options.command == CliCommand::Report || options.command == CliCommand::Latex)) {
         options.explain = true;
         return OptionParse::Taken;
     }

@@ -5,6 +5,7 @@
 #include <string>
 
 #include "cli/cli_app.h"
+#include "cli/explain_options.h"
 #include "cli/stream_prompt.h"
 #include "commands/file_commands.h"
 #include "commands/practice_commands.h"
@@ -14,6 +15,12 @@ namespace {
 
 constexpr const char* kAnswerHelp =
     "Answer with a column or row name, or optimal, unbounded, infeasible or show";
+constexpr const char* kOperationsHelp =
+    "Give each row operation's number: the pivot row's divisor, then for each other row the "
+    "multiple of the new pivot row to subtract; show gives it";
+constexpr const char* kTableauHelp =
+    "Make the next tableau one row a line, its cells separated by blanks or commas "
+    "(3/2, 1.5, 1 1/2, 2M - 3/2); show fills the row in";
 
 // No answer is longer than a name; a longer line is kept only this far, so an endless
 // line on standard input cannot fill memory.
@@ -44,20 +51,27 @@ class StreamPracticeFront : public PracticeFront {
             mOut << line << '\n';
         }
         while (session.PageOpen()) {
+            const PracticeQuestion question = session.Question();
+            if (question != mLastQuestion &&
+                (question == PracticeQuestion::Operation || question == PracticeQuestion::Row)) {
+                mOut << (question == PracticeQuestion::Operation ? kOperationsHelp : kTableauHelp)
+                     << ".\n";
+            }
+            mLastQuestion = question;
             mOut << session.QuestionText() << '\n';
             std::string line;
             if (!ReadAnswerLine(mIn, line)) {
                 session.Stop();
                 return;
             }
-            const auto answer = ParsePracticeAnswer(line);
-            mOut << (answer ? session.Answer(*answer).text : std::string(kAnswerHelp)) << '\n';
+            mOut << session.AnswerLine(line).text << '\n';
         }
     }
 
   private:
     std::istream& mIn;
     std::ostream& mOut;
+    PracticeQuestion mLastQuestion = PracticeQuestion::Entering;
 };
 
 }  // namespace
@@ -75,13 +89,17 @@ int RunPracticeCommand(const CliOptions& options, std::istream& in, std::ostream
     if (options.display) {
         state.mDisplay = *options.display;
     }
+    ApplyExplainOptions(state, options);
     out << kAnswerHelp << "; one answer a line.\n";
     StreamPracticeFront front(in, out);
-    const PracticeRecord record = PracticeRun(state, prompt, front, options.dual);
+    const PracticeRecord record = PracticeRun(state, prompt, front, options.dual, options.level);
     if (state.mRunOutcome == RunOutcome::NotRun) {
         return kExitRefused;  // refused before its first page; the message says why
     }
-    out << '\n' << PracticeHintsLine(record) << '\n' << PracticeSummaryLine(record) << '\n';
+    out << '\n';
+    for (const std::string& line : PracticeSummaryLines(record)) {
+        out << line << '\n';
+    }
     return kExitSuccess;
 }
 

@@ -55,10 +55,14 @@ std::string OptionsHelpText() {
            "Complete Solution list, the equations, the report, the workbook and the LaTeX "
            "export.\n\n"
            "Explain each step: the report writes each tableau's note, the special cases and "
-           "the sensitivity of each run.\n\n"
+           "the sensitivity of each run; each tableau after the first names the row "
+           "operations that made it.\n\n"
            "Pivot rule: Largest Cj-Zj lets the column with the largest Cj-Zj enter; Smallest "
            "index (Bland's rule) the leftmost column with a positive Cj-Zj, and a ratio tie "
-           "goes to the basic variable of smallest index. Bland's rule never cycles.";
+           "goes to the basic variable of smallest index. Bland's rule never cycles.\n\n"
+           "Practice: Choices asks for the entering column, the leaving row and the verdict; "
+           "Row operations then asks for each pivot's row operations, Next tableau for the "
+           "next tableau cell by cell.";
 }
 
 }  // namespace vantrell

@@ -15,8 +15,9 @@ namespace {
 // and their right answers are read off the exact run's page of the same number.
 class PracticeBridge : public PagePresenter, public Prompt {
   public:
-    PracticeBridge(const VantrellState& state, Prompt& prompt, PracticeFront& front, bool dual)
-        : mState(state), mPrompt(prompt), mFront(front), mSession(dual) {}
+    PracticeBridge(const VantrellState& state, Prompt& prompt, PracticeFront& front, bool dual,
+                   PracticeLevel level)
+        : mState(state), mPrompt(prompt), mFront(front), mSession(dual, level) {}
 
     void ShowPage(const VantrellState& state, const TableauPage& page) override {
         if (mSession.Stopped()) {
@@ -91,8 +92,9 @@ class PracticeBridge : public PagePresenter, public Prompt {
 
 }  // namespace
 
-PracticeRecord PracticeRun(VantrellState& state, Prompt& prompt, PracticeFront& front, bool dual) {
-    PracticeBridge bridge(state, prompt, front, dual);
+PracticeRecord PracticeRun(VantrellState& state, Prompt& prompt, PracticeFront& front, bool dual,
+                           PracticeLevel level) {
+    PracticeBridge bridge(state, prompt, front, dual, level);
     if (dual) {
         CalculateDual(state, bridge, bridge);
     } else {

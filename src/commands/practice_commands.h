@@ -16,7 +16,9 @@ class PracticeFront {
 };
 
 // Solves the primal (or the dual) as Calculate does, keeping the run as a normal run, but
-// stops before every pivot for the student's decisions. Returns the practice record.
-PracticeRecord PracticeRun(VantrellState& state, Prompt& prompt, PracticeFront& front, bool dual);
+// stops before every pivot for the student's decisions, at the arithmetic levels also for
+// the next tableau. Returns the practice record.
+PracticeRecord PracticeRun(VantrellState& state, Prompt& prompt, PracticeFront& front, bool dual,
+                           PracticeLevel level = PracticeLevel::Choices);
 
 }  // namespace vantrell

@@ -2,9 +2,12 @@
 #pragma once
 
 #include <QDialog>
+#include <vector>
 
+#include "commands/sheet_commands.h"
 #include "teach/exercise_generator.h"
 
+class QCheckBox;
 class QComboBox;
 class QLineEdit;
 
@@ -24,6 +27,22 @@ class CExerciseDlg : public QDialog {
     QComboBox* mVarsBox = nullptr;
     QComboBox* mRowsBox = nullptr;
     QLineEdit* mSeedField = nullptr;
+};
+
+// File > New Exercise Sheet: the seed, the number of exercises, their kinds and whether the
+// answer key is a file of its own.
+class CExerciseSheetDlg : public QDialog {
+    Q_OBJECT
+
+  public:
+    CExerciseSheetDlg(int seed, QWidget* parent = nullptr);
+    SheetRequest Request() const;
+
+  private:
+    QLineEdit* mSeedField = nullptr;
+    QComboBox* mCountBox = nullptr;
+    std::vector<QCheckBox*> mKindBoxes;
+    QCheckBox* mSeparateKeyBox = nullptr;
 };
 
 }  // namespace vantrell

@@ -22,7 +22,8 @@ COptionsDlg::COptionsDlg(VantrellState& state, Prompt& prompt, QWidget* parent)
       mOpenedDuality(state.mDisplayDuality),
       mDisplay(state.mDisplay),
       mExplain(state.mExplain),
-      mRule(state.mPivotRule) {
+      mRule(state.mPivotRule),
+      mLevel(state.mPracticeLevel) {
     setWindowTitle(QStringLiteral("Options Dialog"));
     setFont(FixedDialogFont());
     BuildLayout();
@@ -72,6 +73,14 @@ void COptionsDlg::BuildLayout() {
     }
     mRuleBox->setCurrentIndex(static_cast<int>(mRule));
     ruleLabel->setBuddy(mRuleBox);
+    auto* levelLabel = new QLabel(QStringLiteral("&Practice"), this);
+    mLevelBox = new QComboBox(this);
+    mLevelBox->setObjectName(QStringLiteral("practiceLevelBox"));
+    mLevelBox->setAccessibleName(QStringLiteral("Practice level"));
+    mLevelBox->addItems({QStringLiteral("Choices"), QStringLiteral("Row operations"),
+                         QStringLiteral("Next tableau")});
+    mLevelBox->setCurrentIndex(static_cast<int>(mLevel));
+    levelLabel->setBuddy(mLevelBox);
 
     auto* okButton = new QPushButton(QStringLiteral("Ok"), this);
     okButton->setObjectName(QStringLiteral("okButton"));
@@ -98,7 +107,9 @@ void COptionsDlg::BuildLayout() {
     fields->addWidget(mExplainBox, 5, 0, 1, 2);
     fields->addWidget(ruleLabel, 6, 0);
     fields->addWidget(mRuleBox, 6, 1);
-    fields->setRowStretch(7, 1);
+    fields->addWidget(levelLabel, 7, 0);
+    fields->addWidget(mLevelBox, 7, 1);
+    fields->setRowStretch(8, 1);
 
     auto* buttons = new QVBoxLayout;
     buttons->addWidget(okButton);
@@ -125,6 +136,7 @@ void COptionsDlg::OnOk() {
     mDisplay.bigM = static_cast<BigMStyle>(mBigMBox->currentIndex());
     mExplain = mExplainBox->isChecked();
     mRule = static_cast<PivotRule>(mRuleBox->currentIndex());
+    mLevel = static_cast<PracticeLevel>(mLevelBox->currentIndex());
     accept();
 }
 

@@ -32,6 +32,8 @@ class COptionsDlg : public QDialog {
     // with.
     bool Explain() const { return mExplain; }
     PivotRule Rule() const { return mRule; }
+    // How much of each pivot practice asks, accepted by Ok.
+    PracticeLevel Level() const { return mLevel; }
 
     void reject() override;
 
@@ -53,6 +55,8 @@ class COptionsDlg : public QDialog {
     PivotRule mRule;
     QCheckBox* mExplainBox = nullptr;
     QComboBox* mRuleBox = nullptr;
+    PracticeLevel mLevel;
+    QComboBox* mLevelBox = nullptr;
 };
 
 }  // namespace vantrell

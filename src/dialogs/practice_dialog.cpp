@@ -121,17 +121,33 @@ void CPracticeDlg::Refresh() {
     const bool open = mSession.PageOpen();
     mQuestionLabel->setText(open ? QString::fromStdString(mSession.QuestionText())
                                  : QStringLiteral("Practice finished"));
-    QString feedback = QString::fromStdString(mSession.LastFeedback());
+    // At the arithmetic levels the rows made so far stand above the last feedback.
+    QString feedback;
+    for (const std::string& row : mSession.RowsMade()) {
+        feedback += QString::fromStdString(row) + QLatin1Char('\n');
+    }
+    feedback += QString::fromStdString(mSession.LastFeedback());
     if (mSession.Finished()) {
-        feedback +=
-            QLatin1Char('\n') + QString::fromStdString(PracticeHintsLine(mSession.Record())) +
-            QLatin1Char('\n') + QString::fromStdString(PracticeSummaryLine(mSession.Record()));
+        for (const std::string& line : PracticeSummaryLines(mSession.Record())) {
+            feedback += QLatin1Char('\n') + QString::fromStdString(line);
+        }
     }
     mFeedbackLabel->setText(feedback);
+    const bool arithmetic = ArithmeticAsked();
     for (QWidget* control :
-         std::initializer_list<QWidget*>{mAnswerField, mCheckButton, mOptimalButton,
-                                         mUnboundedButton, mInfeasibleButton, mShowMeButton}) {
+         std::initializer_list<QWidget*>{mAnswerField, mCheckButton, mShowMeButton}) {
         control->setEnabled(open);
+    }
+    for (QWidget* control :
+         std::initializer_list<QWidget*>{mOptimalButton, mUnboundedButton, mInfeasibleButton}) {
+        control->setEnabled(open && !arithmetic);
+    }
+    mAnswerField->setPlaceholderText(!arithmetic ? QStringLiteral("a column or row name")
+                                     : mSession.Question() == PracticeQuestion::Operation
+                                         ? QStringLiteral("the number, e.g. 5/2")
+                                         : QStringLiteral("the row's cells, e.g. 1 0 3/2 2M - 1"));
+    if (arithmetic && open) {
+        mAnswerField->setFocus();
     }
 
     mView = mSession.View();
@@ -242,8 +258,27 @@ bool CPracticeDlg::eventFilter(QObject* watched, QEvent* event) {
     return QDialog::eventFilter(watched, event);
 }
 
+bool CPracticeDlg::ArithmeticAsked() const {
+    return mSession.PageOpen() && (mSession.Question() == PracticeQuestion::Operation ||
+                                   mSession.Question() == PracticeQuestion::Row);
+}
+
 void CPracticeDlg::OnTyped() {
-    const auto answer = ParsePracticeAnswer(mAnswerField->text().toStdString());
+    const std::string typed = mAnswerField->text().toStdString();
+    if (ArithmeticAsked()) {
+        // A number or a row of cells; a wrong one stays in the field to be mended.
+        const bool right = mSession.AnswerLine(typed).result == PracticeFeedback::Result::Right;
+        if (right) {
+            mAnswerField->clear();
+        }
+        if (!mSession.PageOpen() && !mSession.Finished()) {
+            accept();
+            return;
+        }
+        Refresh();
+        return;
+    }
+    const auto answer = ParsePracticeAnswer(typed);
     mAnswerField->clear();
     if (answer) {
         Answer(*answer);

@@ -18,7 +18,9 @@ namespace vantrell {
 
 // Asks the decisions of one page: the student clicks the entering column, then the leaving
 // row (or types the name in the answer field), or declares a verdict; wrong answers are
-// explained in the label and leave the page as it is. The page closes once it is settled;
+// explained in the label and leave the page as it is. At the arithmetic levels the answer
+// field then takes each row operation's number or each row of the next tableau, one line
+// of cells; Show me fills it in. The page closes once it is settled;
 // the run's last page stays open with the summary until Done.
 class CPracticeDlg : public QDialog {
     Q_OBJECT
@@ -41,6 +43,8 @@ class CPracticeDlg : public QDialog {
     void BuildLayout();
     void Refresh();
     void OnTyped();
+    // A row operation or a row of the next tableau is asked, typed in the answer field.
+    bool ArithmeticAsked() const;
     void OnDone();
     int TextLeft(const QListWidgetItem* item) const;
 

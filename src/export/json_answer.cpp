@@ -7,6 +7,7 @@
 #include "export/json_point.h"
 #include "model/text_encoding.h"
 #include "teach/exact_run.h"
+#include "teach/row_operations.h"
 #include "teach/run_story.h"
 #include "teach/scale_warning.h"
 
@@ -181,9 +182,11 @@ json RunJson(const VantrellState& state, bool dual, const std::string& shown) {
             run["variables"][name] = Exact(value);
         }
     }
-    for (const ExactPage& page : exact->pages) {
+    for (std::size_t p = 0; p < exact->pages.size(); ++p) {
+        const ExactPage& page = exact->pages[p];
         run["pages"].push_back(PageJson(page));
         run["pages"].back()["point"] = PagePointJson(*exact, page);
+        run["pages"].back()["row_operations"] = RowOperationTexts(*exact, p, ExactString);
     }
     // The tableau that decides an unbounded run is its last page.
     if (exact->outcome == RunOutcome::Unbounded && exact->certified && exact->unboundedEnd &&

@@ -9,6 +9,7 @@
 #include "model/number_text.h"
 #include "model/text_encoding.h"
 #include "teach/exact_page_text.h"
+#include "teach/row_operations.h"
 #include "teach/run_story.h"
 #include "teach/special_cases.h"
 
@@ -89,11 +90,13 @@ class LatexWriter {
         return text + "\\end{quote}\n";
     }
 
-    std::string Table(const ExactPage& page, int number, const char* kind) const {
+    std::string Table(const ExactPage& page, int number, const char* kind,
+                      const char* heading = "section") const {
         const std::size_t columns = page.columnNames.size();
-        std::string text = "\\section*{" + std::string(kind) + " Tableau " +
-                           std::to_string(number) + "}\n{\\small\\begin{tabular}{rr|" +
-                           std::string(columns, 'r') + "|rrl}\n";
+        std::string text = "\\" + std::string(heading) + "*{" + std::string(kind) +
+                           (*kind != '\0' ? " " : "") + "Tableau " + std::to_string(number) +
+                           "}\n{\\small\\begin{tabular}{rr|" + std::string(columns, 'r') +
+                           "|rrl}\n";
         text += " & $C_j$";
         for (const ExactMValue& cj : page.cj) {
             text += " & " + Value(cj);
@@ -312,6 +315,24 @@ std::string WithFontsFor(std::string document) {
     return document;
 }
 
+// "Row operations from the tableau before: R2 <- R2 / 5/2, ..." with arrows.
+std::string LatexRowOperations(const ExactRun& run, std::size_t index, const NoteNumbers& numbers) {
+    const std::vector<std::string> texts = RowOperationTexts(run, index, numbers);
+    if (texts.empty()) {
+        return {};
+    }
+    std::string text = "\\noindent Row operations from the tableau before:";
+    for (std::size_t k = 0; k < texts.size(); ++k) {
+        std::string operation = LatexEscaped(texts[k]);
+        const std::size_t arrow = operation.find(" <- ");
+        if (arrow != std::string::npos) {
+            operation.replace(arrow, 4, " $\\leftarrow$ ");
+        }
+        text += (k == 0 ? " " : "; ") + operation;
+    }
+    return text + ".\n\n";
+}
+
 }  // namespace
 
 std::string BuildLatexDocument(const VantrellState& state, bool dual) {
@@ -339,6 +360,9 @@ std::string BuildLatexDocument(const VantrellState& state, bool dual) {
     }
     for (std::size_t p = 0; p < run->pages.size(); ++p) {
         text += "\\clearpage\n" + writer.Table(run->pages[p], static_cast<int>(p + 1), kind);
+        if (state.mExplain) {
+            text += LatexRowOperations(*run, p, NoteNumbersOf(state));
+        }
     }
     // An unbounded run ends with the tableau that decides it.
     if (run->outcome == RunOutcome::Unbounded && run->certified && run->unboundedEnd &&
@@ -348,6 +372,50 @@ std::string BuildLatexDocument(const VantrellState& state, bool dual) {
     }
     text += writer.Solution(*run);
     return WithFontsFor(text + "\\end{document}\n");
+}
+
+std::string LatexProblemPart(const VantrellState& state, bool dual) {
+    const bool maximizes = dual ? state.mMinimize : !state.mMinimize;
+    return LatexWriter(state).Problem(KeptRun(state, dual).problem,
+                                      maximizes ? "Maximize" : "Minimize",
+                                      dual && !state.mMinimize, ObjectiveName(dual));
+}
+
+std::string LatexTableauPart(const VantrellState& state, const ExactPage& page, int number) {
+    return LatexWriter(state).Table(page, number, "", "subsection");
+}
+
+std::string LatexBlankTableauPart(const VantrellState& state, const ExactPage& page, int number) {
+    const LatexWriter writer(state);
+    const std::size_t columns = page.columnNames.size();
+    std::string text = "\\subsection*{Tableau " + std::to_string(number) +
+                       "}\n{\\renewcommand{\\arraystretch}{1.8}\\begin{tabular}{|p{1.4cm}|p{1cm}|";
+    for (std::size_t k = 0; k <= columns; ++k) {
+        text += "p{1.3cm}|";
+    }
+    text += "}\n\\hline\n & $C_j$";
+    for (const ExactMValue& cj : page.cj) {
+        text += " & " + writer.Value(cj);
+    }
+    text += " & \\\\\n\\hline\n$C_b$ & Basis";
+    for (const std::string& name : page.columnNames) {
+        text += " & " + LatexEscaped(name);
+    }
+    text += " & $B_i$ \\\\\n\\hline\n";
+    const std::string blanks(columns + 1, '&');
+    for (std::size_t r = 0; r < page.cells.size(); ++r) {
+        text += " & " + blanks + " \\\\\n\\hline\n";
+    }
+    text += " & $Z_j$ " + blanks + " \\\\\n\\hline\n & $C_j - Z_j$ " + blanks +
+            " \\\\\n\\hline\n\\end{tabular}}\n\n";
+    return text;
+}
+
+std::string LatexSolutionPart(const VantrellState& state, const ExactRun& run) {
+    std::string text = LatexWriter(state).Solution(run);
+    // Inside a sheet the solution is one part of an exercise.
+    text.replace(0, std::string_view("\\section*").size(), "\\subsection*");
+    return text;
 }
 
 }  // namespace vantrell

@@ -5,6 +5,7 @@
 #include <string>
 
 #include "model/vantrell_state.h"
+#include "teach/exact_run.h"
 
 namespace vantrell {
 
@@ -24,5 +25,13 @@ std::optional<std::string> LatexRefusal(const VantrellState& state);
 // Latin letters up to U+017F stay (the document then loads inputenc and the T1 fonts),
 // Greek letters go to math mode, and any other character prints as "?".
 std::string LatexEscaped(const std::string& text);
+
+// Parts of the document for the exercise sheet, headed as subsections: the kept primal (or
+// dual) problem as equations; one tableau, filled in; the same tableau with only its Cj and
+// column names, for the student to fill in; and the run's solution.
+std::string LatexProblemPart(const VantrellState& state, bool dual);
+std::string LatexTableauPart(const VantrellState& state, const ExactPage& page, int number);
+std::string LatexBlankTableauPart(const VantrellState& state, const ExactPage& page, int number);
+std::string LatexSolutionPart(const VantrellState& state, const ExactRun& run);
 
 }  // namespace vantrell

@@ -8,6 +8,7 @@
 
 #include "model/display_options.h"
 #include "model/pivot_rule.h"
+#include "model/practice_level.h"
 #include "model/problem.h"
 #include "model/run_outcome.h"
 #include "model/run_record.h"
@@ -39,6 +40,7 @@ struct VantrellState {
     std::int32_t mDecimalPlaces = 3;
     DisplayOptions mDisplay;
     PivotRule mPivotRule = PivotRule::LargestCjZj;
+    PracticeLevel mPracticeLevel = PracticeLevel::Choices;
     bool mExplain = false;  // the report adds each page's note, special cases, sensitivity
     // Set by the batch front end: explanations name its flags, not the window's options.
     bool mCommandLineWords = false;

@@ -154,6 +154,7 @@ ExactRun RunExact(const ProblemSet& work, const std::vector<CostTerm>& basis, Pi
             run.variableNames.push_back(term.name);
         }
     }
+    run.objective = t.objective;
     std::vector<std::vector<std::string>> shownBases;
     while (true) {
         ExactPage page = PageOf(t, rule);
@@ -182,6 +183,43 @@ ExactRun RunExact(const ProblemSet& work, const std::vector<CostTerm>& basis, Pi
         }
         PivotOn(t, t.basis, leaving.row, entering);
     }
+}
+
+namespace {
+
+// The tableau a page shows, with the costs of the run's columns: what a pivot needs.
+ExactTableau TableauOfPage(const std::vector<CostTerm>& objective, const ExactPage& page) {
+    ExactTableau t;
+    t.objective = objective;
+    t.columnNames = page.columnNames;
+    t.a = page.cells;
+    t.b = page.bi;
+    t.zeroMarks.assign(page.cells.size(), std::vector<bool>(page.columnNames.size(), false));
+    for (const std::string& name : page.basisNames) {
+        const auto it = std::find_if(objective.begin(), objective.end(),
+                                     [&name](const CostTerm& term) { return term.name == name; });
+        t.basis.push_back(it != objective.end() ? *it : CostTerm{});
+    }
+    return t;
+}
+
+}  // namespace
+
+ExactPage WithEnteringColumn(const std::vector<CostTerm>& objective, const ExactPage& before,
+                             int entering) {
+    ExactPage page = before;
+    page.entering = entering;
+    const ExactTableau t = TableauOfPage(objective, before);
+    const RatioTestResult leaving = RatioTestOf(t, t.basis, entering, page.ratios, page.rule);
+    page.leaving = leaving.kind == RatioTestResult::Kind::Row ? leaving.row : -1;
+    return page;
+}
+
+ExactPage PivotedExactPage(const std::vector<CostTerm>& objective, const ExactPage& before,
+                           int entering, int leaving) {
+    ExactTableau t = TableauOfPage(objective, before);
+    PivotOn(t, t.basis, leaving, entering);
+    return PageOf(t, before.rule);
 }
 
 void NoteWhereRunsPart(ExactRun& run, const PageStore& pages, int count, RunOutcome outcome) {
@@ -261,6 +299,7 @@ ExactRun ExactRunSoFar(const ExactRun& run, int count, bool finished) {
     soFar.dual = run.dual;
     soFar.minimize = run.minimize;
     soFar.variableNames = run.variableNames;
+    soFar.objective = run.objective;
     soFar.outcome = count >= kTableauPages ? run.outcome : RunOutcome::NotRun;
     const auto kept = std::min(run.pages.size(), static_cast<std::size_t>(std::max(count, 0)));
     soFar.pages.assign(run.pages.begin(), run.pages.begin() + static_cast<long>(kept));

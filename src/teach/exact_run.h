@@ -41,6 +41,7 @@ struct ExactRun {
     RunOutcome outcome = RunOutcome::NotRun;
     std::vector<ExactPage> pages;
     std::vector<std::string> variableNames;  // the problem's own columns, in order
+    std::vector<CostTerm> objective;         // the standard form's columns with their costs
     // An unbounded run stops after its last page's pivot, before a page of its own: that
     // tableau, its entering column the one that can grow without end.
     std::optional<ExactPage> unboundedEnd;
@@ -78,6 +79,15 @@ class LazyExactRun : public ExactRunSource {
     int mDecimalCount = -1;
     RunOutcome mDecimalOutcome = RunOutcome::NotRun;
 };
+
+// Page before with entering as its column: the ratio test of that column by the page's rule,
+// as if the rule had chosen it (a tie the student broke the other way).
+ExactPage WithEnteringColumn(const std::vector<CostTerm>& objective, const ExactPage& before,
+                             int entering);
+// The tableau that pivoting page before on (leaving, entering) makes, before its own choices.
+// objective is the run's (ExactRun::objective): the costs of the columns.
+ExactPage PivotedExactPage(const std::vector<CostTerm>& objective, const ExactPage& before,
+                           int entering, int leaving);
 
 // Notes the first page where the decimal run's pages (count of them, ended with outcome)
 // choose otherwise than the exact run.

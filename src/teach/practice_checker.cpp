@@ -42,6 +42,23 @@ PracticeFeedback Wrong(std::string text) {
 PracticeFeedback NotAChoice(std::string text) {
     return {Result::NotAChoice, std::move(text)};
 }
+// A tie the rule breaks the other way is as right as the rule's own choice.
+PracticeFeedback Tie(const std::string& tie, const std::string& rules, const char* why,
+                     int choice) {
+    return {Result::Right,
+            "Right: " + tie + ". The rule takes " + rules + " (" + why +
+                "); either gives a valid next tableau",
+            choice};
+}
+
+// "S1", "S1 or S2", "S1, S2 or S3".
+std::string OrList(const std::vector<std::string>& names) {
+    std::string text;
+    for (std::size_t k = 0; k < names.size(); ++k) {
+        text += (k == 0 ? "" : k + 1 == names.size() ? " or " : ", ") + names[k];
+    }
+    return text;
+}
 
 struct Texts {
     const PracticePage& page;
@@ -101,6 +118,14 @@ struct Texts {
                EnteringName() + ", the problem is unbounded";
     }
     std::string Optimal() const { return "no Cj-Zj is positive: this tableau is optimal"; }
+    std::string NotOptimalWhileArtificial() const {
+        const auto row = static_cast<std::size_t>(page.artificialRow);
+        return "no Cj-Zj is positive, but the artificial variable " + page.basis[row] +
+               " is still basic at " + page.bText[row] +
+               ": the tableau solves only the problem with M, not the problem itself, and no "
+               "column can lower " +
+               page.basis[row] + ", so the problem is infeasible";
+    }
     std::string Infeasible() const {
         const auto row = static_cast<std::size_t>(page.artificialRow);
         return page.basis[row] + " stays basic at " + page.bText[row] +
@@ -133,6 +158,11 @@ PracticeFeedback CheckEntering(const PracticePage& page, const PracticeAnswer& a
     if (page.artificial[k]) {
         return Wrong(page.columns[k] + " is artificial: an artificial column never enters");
     }
+    if (!texts.Bland() && SameValue(page.cjzj[k], page.cjzj[texts.Entering()])) {
+        return Tie(page.columns[k] + "'s Cj-Zj " + page.cjzjText[k] + " ties with " +
+                       texts.EnteringName() + "'s",
+                   texts.EnteringName(), "on a tie the first column enters", column);
+    }
     return Wrong(texts.NotLargest(k));
 }
 
@@ -161,7 +191,10 @@ PracticeFeedback CheckLeaving(const PracticePage& page, const PracticeAnswer& an
     const int row = FindName(page.basis, answer.name);
     if (row < 0) {
         if (FindName(page.columns, answer.name) >= 0) {
-            return Wrong(answer.name + " is not in the basis: the leaving variable is one of it");
+            return Wrong(answer.name +
+                         " is not basic: the leaving variable is one of the basic "
+                         "variables, " +
+                         OrList(page.basis));
         }
         return NotAChoice("There is no row " + answer.name + " on this page");
     }
@@ -171,6 +204,15 @@ PracticeFeedback CheckLeaving(const PracticePage& page, const PracticeAnswer& an
     }
     if (!page.limits[r]) {
         return Wrong(texts.CannotLeave(r));
+    }
+    if (page.ratios[r] && page.ratios[texts.Leaving()] &&
+        *page.ratios[r] == *page.ratios[texts.Leaving()]) {
+        return Tie(page.basis[r] + "'s ratio " + page.ratioText[r] + " ties with " +
+                       page.basis[texts.Leaving()] + "'s",
+                   page.basis[texts.Leaving()],
+                   texts.Bland() ? "on a tie the basic variable of smallest index leaves"
+                                 : "on a tie the first row leaves",
+                   row);
     }
     return Wrong(texts.NotSmallest(r));
 }
@@ -186,13 +228,28 @@ PracticeFeedback CheckVerdict(const PracticePage& page, const PracticeAnswer& an
         return NotAChoice("There is no column or row " + answer.name + " on this page");
     }
     if (infeasible) {
-        return answer.kind == Kind::Infeasible ? Right("Right: " + texts.Infeasible())
-                                               : Wrong(texts.Infeasible());
+        if (answer.kind == Kind::Infeasible) {
+            return Right("Right: " + texts.Infeasible());
+        }
+        return Wrong(answer.kind == Kind::Optimal ? texts.NotOptimalWhileArtificial()
+                                                  : texts.Infeasible());
     }
     if (answer.kind == Kind::Optimal) {
         return Right("Right: " + texts.Optimal());
     }
-    return Wrong(texts.Optimal() + " \u2014 press Done");
+    return Wrong(texts.Optimal());
+}
+
+// The ratio test's columns of the page's entering column.
+void ReadRatios(PracticePage& page, const ExactPage& exact) {
+    page.ratios.clear();
+    page.ratioText.clear();
+    page.limits.clear();
+    for (const auto& ratio : exact.ratios) {
+        page.ratios.push_back(ratio);
+        page.ratioText.push_back(ratio ? page.numbers.Text(*ratio) : "-");
+        page.limits.push_back(ratio && sgn(*ratio) >= 0);
+    }
 }
 
 }  // namespace
@@ -230,6 +287,7 @@ std::optional<PracticePage> ReadPracticePage(const ExactRun& run, std::size_t in
     const bool last = !stopped && index + 1 == run.pages.size();
     PracticePage page;
     page.rule = exact.rule;
+    page.numbers = numbers;
     for (std::size_t k = 0; k < exact.columnNames.size(); ++k) {
         page.columns.push_back(exact.columnNames[k]);
         // Only an artificial variable costs M.
@@ -240,9 +298,6 @@ std::optional<PracticePage> ReadPracticePage(const ExactRun& run, std::size_t in
     for (std::size_t r = 0; r < exact.basisNames.size(); ++r) {
         page.basis.push_back(exact.basisNames[r]);
         page.bText.push_back(numbers.Text(exact.bi[r]));
-        page.ratios.push_back(exact.ratios[r]);
-        page.ratioText.push_back(exact.ratios[r] ? numbers.Text(*exact.ratios[r]) : "-");
-        page.limits.push_back(exact.ratios[r] && sgn(*exact.ratios[r]) >= 0);
         if (exact.cb[r].hasM && exact.cb[r].m < 0 && sgn(exact.bi[r]) > 0 &&
             page.artificialRow < 0) {
             page.artificialRow = static_cast<int>(r);
@@ -251,7 +306,42 @@ std::optional<PracticePage> ReadPracticePage(const ExactRun& run, std::size_t in
     page.infeasible = last && run.outcome == RunOutcome::Infeasible;
     page.entering = exact.entering;
     page.leaving = exact.leaving;
+    ReadRatios(page, exact);
+    if (last && run.outcome == RunOutcome::Optimal) {
+        for (std::size_t k = 0; k < exact.columnNames.size(); ++k) {
+            const bool basic = std::find(exact.basisNames.begin(), exact.basisNames.end(),
+                                         exact.columnNames[k]) != exact.basisNames.end();
+            if (!basic && !page.artificial[k] && SameValue(exact.cjzj[k], ExactMValue{})) {
+                page.zeroOutsideBasis.push_back(exact.columnNames[k]);
+            }
+        }
+    }
+    page.exact = exact;
+    if (!stopped && index + 1 < run.pages.size()) {
+        page.after = run.pages[index + 1];
+    }
+    page.objective = run.objective;
     return page;
+}
+
+PracticePage WithStudentsColumn(const PracticePage& page, int column) {
+    PracticePage chosen = page;
+    chosen.exact = WithEnteringColumn(page.objective, page.exact, column);
+    chosen.entering = column;
+    chosen.leaving = chosen.exact.leaving;
+    chosen.ruleEntering = page.entering;
+    chosen.after.reset();  // the run's next page follows the rule's column
+    ReadRatios(chosen, chosen.exact);
+    return chosen;
+}
+
+PracticePage WithStudentsRow(const PracticePage& page, int row) {
+    PracticePage chosen = page;
+    chosen.ruleLeaving = page.leaving;
+    chosen.leaving = row;
+    chosen.exact.leaving = row;
+    chosen.after.reset();
+    return chosen;
 }
 
 PracticeQuestion FirstQuestion(const PracticePage& page) {
@@ -265,6 +355,9 @@ PracticeFeedback CheckPracticeAnswer(const PracticePage& page, PracticeQuestion 
             return CheckEntering(page, answer);
         case PracticeQuestion::Leaving:
             return CheckLeaving(page, answer);
+        case PracticeQuestion::Operation:
+        case PracticeQuestion::Row:
+            return NotAChoice("This question takes a number or a row of numbers");
         case PracticeQuestion::Verdict:
             break;
     }
@@ -278,6 +371,9 @@ std::string RightAnswerWord(const PracticePage& page, PracticeQuestion question)
         case PracticeQuestion::Leaving:
             return page.leaving >= 0 ? page.basis[static_cast<std::size_t>(page.leaving)]
                                      : "unbounded";
+        case PracticeQuestion::Operation:
+        case PracticeQuestion::Row:
+            return {};
         case PracticeQuestion::Verdict:
             break;
     }

@@ -14,7 +14,9 @@ namespace vantrell {
 
 // The decisions a student makes on a page: the entering column, then the leaving row, and
 // on the last page the verdict. An unbounded page asks for the verdict in place of the row.
-enum class PracticeQuestion { Entering, Leaving, Verdict };
+// Past the pivot, at the arithmetic levels: each row operation, or each row of the next
+// tableau.
+enum class PracticeQuestion { Entering, Leaving, Verdict, Operation, Row };
 
 // One answer: a column or row name, one of the three verdicts, or "Show me".
 struct PracticeAnswer {
@@ -46,6 +48,17 @@ struct PracticePage {
     bool infeasible = false;
     int artificialRow = -1;  // on an infeasible page: a row whose artificial stays positive
     PivotRule rule = PivotRule::LargestCjZj;
+    // On an optimal last page: the columns outside the basis whose Cj-Zj is 0.
+    std::vector<std::string> zeroOutsideBasis;
+    // For the arithmetic and for a tie broken the other way: the exact page, the run's next
+    // page where it has one, the run's columns with their costs, and the number texts.
+    ExactPage exact;
+    std::optional<ExactPage> after;
+    std::vector<CostTerm> objective;
+    NoteNumbers numbers;
+    // The rule's own column and row once the student broke a tie the other way.
+    int ruleEntering = -1;
+    int ruleLeaving = -1;
 };
 
 // Reads page index (from 0) of the exact run before its pivot; the index just past its
@@ -60,6 +73,8 @@ struct PracticeFeedback {
     enum class Result { Right, Wrong, NotAChoice };
     Result result = Result::NotAChoice;
     std::string text;
+    // Right on a tie the rule breaks the other way: the column or row the student chose.
+    int tieChoice = -1;
 };
 
 // The first question of a page: the entering column, or the verdict on a last page.
@@ -69,6 +84,12 @@ PracticeQuestion FirstQuestion(const PracticePage& page);
 // with what the right answer is and why.
 PracticeFeedback CheckPracticeAnswer(const PracticePage& page, PracticeQuestion question,
                                      const PracticeAnswer& answer);
+
+// The page with the student's column in place of the rule's tied one: its ratio test, and
+// the rule's column kept in ruleEntering.
+PracticePage WithStudentsColumn(const PracticePage& page, int column);
+// The page with the student's row in place of the rule's tied one.
+PracticePage WithStudentsRow(const PracticePage& page, int row);
 
 // The right answer as the terminal takes it: a name or "optimal", "unbounded", "infeasible".
 std::string RightAnswerWord(const PracticePage& page, PracticeQuestion question);

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "teach/run_explanation.h"
 
+#include "teach/row_operations.h"
 #include "teach/scale_warning.h"
 #include "teach/special_cases.h"
 
@@ -21,6 +22,12 @@ RunExplanation ExplainKeptRun(const VantrellState& state, bool dual, const NoteN
     explanation.notes = StepNotes(*run, stopped, numbers);
     if (const auto warning = ScaleWarning(problem); warning && !explanation.notes.empty()) {
         explanation.notes.front() = *warning + " " + explanation.notes.front();
+    }
+    if (state.mExplain) {
+        for (std::size_t p = 0; p < explanation.notes.size(); ++p) {
+            explanation.notes[p] =
+                WithRowOperations(std::move(explanation.notes[p]), *run, p, numbers);
+        }
     }
     explanation.special = SpecialCases(*run, stopped, problem, numbers);
     explanation.sensitivity = ComputeSensitivity(*run, problem);

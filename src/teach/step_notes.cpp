@@ -4,6 +4,7 @@
 #include <algorithm>
 
 #include "teach/exact_arithmetic.h"
+#include "teach/row_operations.h"
 #include "teach/scale_warning.h"
 #include "teach/special_cases.h"
 
@@ -225,6 +226,9 @@ std::string RunNoteOfPage(const VantrellState& state, std::size_t index) {
     note += PageNote(*run, run->pages[exactIndex], numbers);
     if (exactIndex == index) {
         note += RepeatNotes(*run, numbers)[exactIndex];
+        if (state.mExplain) {
+            note = WithRowOperations(std::move(note), *run, index, numbers);
+        }
     }
     const bool lastShown = static_cast<int>(index) + 1 == state.mTableauCount;
     const bool finished = state.mDone || state.mTableauCount >= kTableauPages;

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The main window driven as a student would: menu, keys, double-clicks, dialogs.
 #include <QAction>
+#include <QCheckBox>
+#include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -13,6 +15,7 @@
 #include "dialogs/graph_dialog.h"
 #include "dialogs/qt_prompt.h"
 #include "support/scripted_prompt.h"
+#include "support/temp_dir.h"
 
 namespace vantrell {
 
@@ -201,6 +204,26 @@ class MainWindowTest : public QObject {
         };
         f.Run(MainCommand::Options);
         QCOMPARE(f.Text("primalObjective"), QStringLiteral("3.00 X1 + 2.00 X2"));
+    }
+
+    // File > New Exercise Sheet asks its dialog, then where the sheet and the key go.
+    void exerciseSheetFromTheFileMenu() {
+        Fixture f;
+        const testing::TempDir dir;
+        f.prompt.saveFiles = {dir.File("sheet.tex"), dir.File("key.tex")};
+        f.onDialog = [](QDialog& dialog) {
+            dialog.findChild<QComboBox*>("countBox")->setCurrentIndex(1);  // 2 exercises
+            dialog.findChild<QCheckBox*>("separateKeyBox")->setChecked(true);
+            dialog.accept();
+            return dialog.result();
+        };
+        f.window.Action(MainCommand::NewExerciseSheet)->trigger();
+        QCOMPARE(f.Trace(), QStringList{QStringLiteral("dialog vantrell::CExerciseSheetDlg")});
+        const std::string sheet = testing::ReadWholeFile(dir.File("sheet.tex"));
+        const std::string key = testing::ReadWholeFile(dir.File("key.tex"));
+        QVERIFY(sheet.find("Exercise 2 (min") != std::string::npos);
+        QVERIFY(sheet.find("Key to") == std::string::npos);
+        QVERIFY(key.find("Key to Exercise 2 (min") != std::string::npos);
     }
 
     // A minimization says so. An edit makes the kept run stale: its solution and counts

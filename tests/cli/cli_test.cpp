@@ -132,6 +132,9 @@ TEST(CliSolveJson, ReadsBackEveryKeyOfTheMinimization) {
     const nlohmann::json& last = primal["pages"][2];
     EXPECT_TRUE(last["entering"].is_null() && last["leaving"].is_null() && last["pivot"].is_null());
     EXPECT_EQ(last["ratios"], (nlohmann::json{nullptr, nullptr}));
+    EXPECT_EQ(first["row_operations"], nlohmann::json::array());
+    EXPECT_EQ(primal["pages"][1]["row_operations"],
+              (nlohmann::json{"R2 <- R2 / 1", "R1 <- R1 - R2"}));
     // Strong duality: the dual's optimum as stated is the same exact string.
     EXPECT_EQ(doc["dual"]["objective"], "9");
     // The decimal run beside the exact one: the minimum as stated, and the two agree.

@@ -2,6 +2,7 @@
 #include "dialogs/practice_dialog.h"
 
 #include <QLabel>
+#include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
 #include <QtTest>
@@ -64,6 +65,51 @@ class ClickingFront : public PracticeFront {
     QString summary;
 };
 
+// Types a whole pivot at the next tableau level: the choices, the pivot row, a wrong then
+// a right R2, Show me for Zj, and Cj-Zj; then the verdict on page 2.
+class TypingFront : public PracticeFront {
+  public:
+    void Practise(PracticeSession& session) override {
+        CPracticeDlg dialog(session);
+        dialog.show();
+        auto* field = dialog.findChild<QLineEdit*>("answerField");
+        auto* feedback = dialog.findChild<QLabel*>("feedbackLabel");
+        const auto press = [&](const char* name) {
+            QTest::mouseClick(dialog.findChild<QPushButton*>(name), Qt::LeftButton);
+        };
+        const auto type = [&](const char* text) {
+            field->setText(QString::fromUtf8(text));
+            press("checkButton");
+        };
+        if (++pages == 1) {
+            type("X1");
+            type("S1");
+            verdictsOffForRows = !dialog.findChild<QPushButton*>("optimalButton")->isEnabled();
+            type("1 1 1 0 4");
+            type("0 2 -1 1 3");
+            wrongCell = feedback->text();
+            wrongRowKept = field->text() == QStringLiteral("0 2 -1 1 3");
+            type("0 2 -1 1 2");
+            press("showMeButton");
+            rowsShown = feedback->text();
+            type("0 -1 -3 0");
+            closedWhenSettled = !dialog.isVisible();
+            return;
+        }
+        press("optimalButton");
+        summary = feedback->text();
+        press("doneButton");
+    }
+
+    int pages = 0;
+    bool verdictsOffForRows = false;
+    QString wrongCell;
+    bool wrongRowKept = false;
+    QString rowsShown;
+    bool closedWhenSettled = false;
+    QString summary;
+};
+
 class PracticeDialogTest : public QObject {
     Q_OBJECT
 
@@ -94,6 +140,28 @@ class PracticeDialogTest : public QObject {
         SilentPresenter calculate;
         CalculatePrimal(state, prompt, calculate);
         QVERIFY(state.mPrimalRun.practice.empty());
+    }
+
+    void nextTableauTypedRowByRow() {
+        VantrellState state;
+        state.mPrimal = testing::MakeProblem({3, 2}, {{{1, 1}, "<=", 4}, {{1, 3}, "<=", 6}});
+        testing::ScriptedPrompt prompt;
+        TypingFront front;
+        const PracticeRecord record =
+            PracticeRun(state, prompt, front, false, PracticeLevel::Tableau);
+        QCOMPARE(front.pages, 2);
+        QVERIFY(front.verdictsOffForRows);
+        QVERIFY2(front.wrongCell.endsWith(
+                     QStringLiteral("R2 (S2): 1 cell is wrong\nBi: R2 <- R2 - R1: 6.000 - "
+                                    "1.000 x 4.000 = 2.000, not 3.000")),
+                 qPrintable(front.wrongCell));
+        QVERIFY(front.wrongRowKept);
+        QVERIFY2(front.rowsShown.contains(QStringLiteral("Zj: 3.000 3.000 3.000 0.000")),
+                 qPrintable(front.rowsShown));
+        QVERIFY(front.closedWhenSettled);
+        QVERIFY2(front.summary.contains(QStringLiteral("Cells: Right at the first try: 13 of 18")),
+                 qPrintable(front.summary));
+        QCOMPARE(record.HintsTaken(), 1);
     }
 };
 

@@ -31,3 +31,10 @@ compile names "$work/names.lp"
 grep -qF "$(printf 'M\xc3\xa9lange $\\alpha$$\\Omega$')" "$work/names.tex"
 grep -q '\\fbox{\$1\$}' "$work/maximize_fractions.tex"
 grep -q 'Maximum of \$Z\$ = \$12\$' "$work/maximize_fractions.tex"
+# Under --explain each tableau after the first names the row operations that made it.
+compile maximize_explained "$data/maximize.lp" --numbers fractions --explain
+grep -qF 'Row operations from the tableau before: R1 $\leftarrow$ R1 / 1; R2 $\leftarrow$ R2 - R1.' "$work/maximize_explained.tex"
+if grep -qF 'Row operations' "$work/maximize_fractions.tex"; then
+  echo "row operations without --explain" >&2
+  exit 1
+fi
