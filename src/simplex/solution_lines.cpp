@@ -32,7 +32,8 @@ std::optional<std::string> MinimumLine(const VantrellState& state) {
 std::vector<std::string> SolutionLines(const VantrellState& state) {
     const RunOutcome outcome = state.mRunOutcome;
     if (outcome == RunOutcome::Unbounded || outcome == RunOutcome::Cycling ||
-        outcome == RunOutcome::PageLimit || outcome == RunOutcome::TooLarge) {
+        outcome == RunOutcome::PageLimit || outcome == RunOutcome::TooLarge ||
+        outcome == RunOutcome::Stopped) {
         return {OutcomeSolutionText(outcome)};
     }
     std::vector<std::string> lines;
