@@ -51,6 +51,7 @@ class COptionsDlg : public QDialog {
     QComboBox* mBigMBox = nullptr;
     bool mExplain;
     PivotRule mRule;
+    QCheckBox* mGridBox = nullptr;
     QCheckBox* mExplainBox = nullptr;
     QComboBox* mRuleBox = nullptr;
 };

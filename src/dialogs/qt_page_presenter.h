@@ -24,6 +24,7 @@ class QtPagePresenter : public PagePresenter {
     using PageShownHook = std::function<void(const VantrellState&, int)>;
     void SetPageShownHook(PageShownHook hook) { mPageShown = std::move(hook); }
     void ShowPage(const VantrellState& state, const TableauPage& page) override;
+    bool StopRequested() const override { return mStopRequested; }
 
   private:
     Prompt& mPrompt;
@@ -31,6 +32,7 @@ class QtPagePresenter : public PagePresenter {
     // The size and place the student gave the window, kept for the rest of the run.
     QByteArray mGeometry;
     PageShownHook mPageShown;
+    bool mStopRequested = false;
     // The notes of the run's pages so far.
     std::vector<std::string> mNotes;
 };

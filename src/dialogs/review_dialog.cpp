@@ -8,10 +8,12 @@
 #include <QListWidget>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScreen>
 #include <QVBoxLayout>
 #include <algorithm>
 
 #include "dialogs/input_widgets.h"
+#include "dialogs/tableau_grid.h"
 #include "dialogs/tableau_marks.h"
 #include "dialogs/ui_fonts.h"
 #include "model/number_text.h"
@@ -29,6 +31,33 @@ QPushButton* Button(const char* text, const char* name, const char* accessibleNa
     button->setAccessibleName(QString::fromUtf8(accessibleName));
     button->setAutoDefault(false);
     return button;
+}
+
+// The review window at the left of the screen's free area, the plot at its right, so
+// neither covers the other; on a narrow screen they share its width, the plot taking at
+// least two fifths.
+void PlaceSideBySide(QWidget* review, QWidget* plot) {
+    const QScreen* screen = review->screen();
+    if (screen == nullptr) {
+        return;
+    }
+    const QRect free = screen->availableGeometry();
+    const QSize reviewFrame = review->frameGeometry().size() - review->size();
+    const QSize plotFrame = plot->frameGeometry().size() - plot->size();
+    int reviewWidth = review->width() + reviewFrame.width();
+    int plotWidth = plot->width() + plotFrame.width();
+    if (reviewWidth + plotWidth > free.width()) {
+        plotWidth = std::max(free.width() * 2 / 5, free.width() - reviewWidth);
+        reviewWidth = free.width() - plotWidth;
+    }
+    const auto height = [&free](const QWidget* window, const QSize& frame) {
+        return std::min(window->height(), free.height() - frame.height());
+    };
+    // A window keeps at least its least size, so the plot goes where the review ends.
+    review->resize(reviewWidth - reviewFrame.width(), height(review, reviewFrame));
+    review->move(free.topLeft());
+    plot->resize(plotWidth - plotFrame.width(), height(plot, plotFrame));
+    plot->move(review->frameGeometry().right() + 1, free.top());
 }
 
 }  // namespace
@@ -67,11 +96,8 @@ void CReviewDlg::BuildLayout() {
     mLeavingField = MakeReadOnlyField("leavingField", "Leaving variable", this);
     mEnteringField = MakeReadOnlyField("enteringField", "Entering variable", this);
     mPivotField = MakeReadOnlyField("pivotField", "Pivot Value", this);
-    mTableauList = new QListWidget(this);
-    mTableauList->setObjectName("tableauList");
-    mTableauList->setAccessibleName(QStringLiteral("Tableau"));
-    mTableauList->setMinimumSize(480, 180);
-    SetUpTableauList(mTableauList);
+    mTableauView = new TableauView(this);
+    mTableauView->setMinimumSize(480, 180);
 
     mHomeButton = Button("&Home", "homeButton", "First page", this);
     mBackButton = Button("&Back", "backButton", "Previous page", this);
@@ -119,7 +145,7 @@ void CReviewDlg::BuildLayout() {
     mPracticeLabel = addText("practiceLabel", "Practice answers");
     auto* page = new QVBoxLayout;
     page->addLayout(fields);
-    page->addWidget(mTableauList, 1);
+    page->addWidget(mTableauView, 1);
     page->addWidget(mNoteLabel);
     page->addWidget(mPracticeLabel);
     auto* body = new QHBoxLayout;
@@ -139,7 +165,7 @@ bool CReviewDlg::Reload() {
         mPages.clear();
         mPath.reset();
         mPageList->clear();
-        mTableauList->clear();
+        mTableauView->ShowPage(TableauPage{}, -1, mState.mDisplay.ShowsGrid());
         mNotes.clear();
         mNoteLabel->hide();
         mPracticeLabel->hide();
@@ -147,6 +173,8 @@ bool CReviewDlg::Reload() {
         return false;
     }
     ShowRun(ReviewOpensDual(mState));
+    // The arrow keys page through the run from the start.
+    mPageList->setFocus();
     return true;
 }
 
@@ -216,7 +244,7 @@ void CReviewDlg::ShowPage(int page) {
     mLeavingField->setText(QString::fromStdString(shown.mLeaving));
     mEnteringField->setText(QString::fromStdString(shown.mEntering));
     mPivotField->setText(QString::fromStdString(CFormat("%.15g", shown.mPivotValue)));
-    ShowTableauLines(mTableauList, shown, LeavingRowOf(shown));
+    mTableauView->ShowPage(shown, LeavingRowOf(shown), mState.mDisplay.ShowsGrid());
     const auto index = static_cast<std::size_t>(page);
     mNoteLabel->setText(index < mNotes.size() ? QString::fromStdString(mNotes[index]) : QString());
     mNoteLabel->setVisible(!mNoteLabel->text().isEmpty());
@@ -255,6 +283,10 @@ void CReviewDlg::OpenPlot() {
         mDualPlotState.mProblemName = mState.mProblemName;
         mDualPlotState.mDecimalPlaces = mState.mDecimalPlaces;
     }
+    // Opening the primal's plot shows it, so whether it was on screen is asked first.
+    const CGraphDlg* before =
+        mDual ? mDualPlot.data() : (mPrimalPlot ? mPrimalPlot(false) : nullptr);
+    const bool wasShown = before != nullptr && before->isVisible();
     CGraphDlg* plot = mDual ? DualPlot(true) : mPrimalPlot(true);
     if (plot == nullptr) {
         return;
@@ -267,6 +299,10 @@ void CReviewDlg::OpenPlot() {
     LinkPlot(plot);
     if (!plot->isVisible()) {
         plot->show();
+    }
+    // After showing: a kept place restored on showing must not put it over this one.
+    if (!wasShown) {
+        PlaceSideBySide(this, plot);
     }
     plot->raise();
 }
