@@ -12,7 +12,7 @@
 namespace vantrell {
 
 void CVantrellDlg::OnPractice(bool dual) {
-    QtPracticeFront front(this, mRunModal);
+    QtPracticeFront front(this, mRunModal, mState.mDisplay.ShowsGrid());
     PracticeRun(mState, mPrompt, front, dual);  // its answers stay with the kept run
     ShowRunResult();
 }
@@ -23,7 +23,7 @@ void CVantrellDlg::OnNewExercise() {
     if (mRunModal(dialog) != QDialog::Accepted) {
         return;
     }
-    if (!NewExercise(mState, mPrompt, dialog.Request())) {
+    if (!NewExercise(mState, mPrompt, dialog.Request(), HasUnsavedChanges())) {
         return;
     }
     // Not saved anywhere yet: the title carries the unsaved mark until Save Text.

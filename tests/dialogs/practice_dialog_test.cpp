@@ -2,6 +2,7 @@
 #include "dialogs/practice_dialog.h"
 
 #include <QLabel>
+#include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
 #include <QtTest>
@@ -23,7 +24,7 @@ QStringList ListLines(const QListWidget* list) {
 }
 
 // Plays a student in a real practice dialog: page 1 a wrong column click, the right one,
-// then Show me for the row; page 2 the Optimal button and Done.
+// then Show me for the row; page 2 the Optimal button and Close.
 class ClickingFront : public PracticeFront {
   public:
     void Practise(PracticeSession& session) override {
@@ -51,7 +52,7 @@ class ClickingFront : public PracticeFront {
         carriedOver = feedback->text();
         press("optimalButton");
         summary = feedback->text();
-        press("doneButton");
+        press("stopButton");
         closedWhenSettled = closedWhenSettled && !dialog.isVisible();
     }
 
@@ -62,6 +63,49 @@ class ClickingFront : public PracticeFront {
     bool closedWhenSettled = false;
     QString carriedOver;
     QString summary;
+};
+
+// Plays a student who types: the traps of the window on the way. Page 1: Enter on the list
+// while a column is asked, a blank answer, "X1", a click on the Zj line, "S1"; page 2:
+// Stop practising.
+class TypingFront : public PracticeFront {
+  public:
+    void Practise(PracticeSession& session) override {
+        CPracticeDlg dialog(session);
+        dialog.show();
+        auto* list = dialog.findChild<QListWidget*>("practiceTableauList");
+        auto* feedback = dialog.findChild<QLabel*>("feedbackLabel");
+        auto* answer = dialog.findChild<QLineEdit*>("answerField");
+        const auto type = [&](const char* text) {
+            answer->setText(QString::fromUtf8(text));
+            QTest::keyClick(answer, Qt::Key_Return);
+        };
+        focusOnAnswer.push_back(dialog.focusWidget() == answer);
+        if (++pages == 1) {
+            rowMarkedWhileColumnAsked =
+                list->currentRow() != -1 || !list->selectedItems().isEmpty();
+            QTest::keyClick(list, Qt::Key_Return);
+            said << feedback->text();
+            type("  ");
+            said << feedback->text();
+            type("X1");
+            focusOnAnswer.push_back(dialog.focusWidget() == answer);
+            const int zjLine = list->count() - 2;
+            QTest::mouseClick(list->viewport(), Qt::LeftButton, {},
+                              list->visualItemRect(list->item(zjLine)).center());
+            said << feedback->text();
+            type("S1");
+            return;
+        }
+        QTest::mouseClick(dialog.findChild<QPushButton*>("stopButton"), Qt::LeftButton);
+        stopped = session.Stopped() && !dialog.isVisible();
+    }
+
+    int pages = 0;
+    QList<bool> focusOnAnswer;
+    bool rowMarkedWhileColumnAsked = true;
+    QStringList said;
+    bool stopped = false;
 };
 
 class PracticeDialogTest : public QObject {
@@ -94,6 +138,30 @@ class PracticeDialogTest : public QObject {
         SilentPresenter calculate;
         CalculatePrimal(state, prompt, calculate);
         QVERIFY(state.mPrimalRun.practice.empty());
+    }
+
+    // A typed answer is never lost: the answer field keeps the focus from page to page, a
+    // pick that is no answer says why, and Stop practising leaves without a verdict.
+    void noTrapsForAStudentWhoTypes() {
+        VantrellState state;
+        state.mPrimal = testing::MakeProblem({3, 2}, {{{1, 1}, "<=", 4}, {{1, 3}, "<=", 6}});
+        testing::ScriptedPrompt prompt;
+        TypingFront front;
+        const PracticeRecord record = PracticeRun(state, prompt, front, false);
+
+        QCOMPARE(front.pages, 2);
+        QCOMPARE(front.focusOnAnswer, (QList<bool>{true, true, true}));
+        QVERIFY(!front.rowMarkedWhileColumnAsked);
+        QCOMPARE(front.said,
+                 (QStringList{
+                     QString::fromStdString(NotAnAnswerText(PracticeQuestion::Entering, "", true)),
+                     QString::fromUtf8(kBlankAnswerText),
+                     QStringLiteral("The Zj line is no row of the basis: pick the row "
+                                    "whose variable leaves.")}));
+        QVERIFY(front.stopped);
+        // Two decisions answered right; the verdict was never given, not given wrong.
+        QCOMPARE(record.RightFirstTry(), 2);
+        QVERIFY(record.Asked() == 2 || record.decisions.back().answers.empty());
     }
 };
 
