@@ -4,9 +4,13 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <regex>
 #include <string>
 #include <vector>
 
+#include "commands/calculate_commands.h"
+#include "commands/file_commands.h"
+#include "plot/plot_geometry.h"
 #include "support/temp_dir.h"
 
 namespace vantrell {
@@ -58,6 +62,77 @@ TEST(ReadGuide, StartDirectoryComesBeforeTheInstalledFolderAndMissingGivesTheMes
     guide = ReadGuide(start.string(), program);
     EXPECT_TRUE(guide.found);
     EXPECT_EQ(guide.lines, (Lines{"Own", "", "guide"}));
+}
+
+// The contents list of the Help window: the numbered headings, not the indented list.
+TEST(GuideSections, TheNumberedHeadingsInCapitals) {
+    const Lines lines = {"Contents",
+                         "  1. A first problem",
+                         "",
+                         "1. A FIRST PROBLEM",
+                         "text",
+                         "13. PROBLEM FILES (.lp)",
+                         "2. Not a heading",
+                         "12.5 percent"};
+    const std::vector<GuideSection> sections = GuideSections(lines);
+    ASSERT_EQ(sections.size(), 2u);
+    EXPECT_EQ(sections[0].title, "1. A FIRST PROBLEM");
+    EXPECT_EQ(sections[0].line, 3u);
+    EXPECT_EQ(sections[1].title, "13. PROBLEM FILES (.lp)");
+    EXPECT_EQ(sections[1].line, 5u);
+}
+
+// What the shipped guide says the examples give, the program gives.
+TEST(GuideExamples, TheGuideStatesWhatTheProgramDoes) {
+    const std::string folder = VANTRELL_DATA_DIR;
+    const GuideReading guide = ReadGuide(folder + "/..", {});
+    ASSERT_TRUE(guide.found);
+    std::string text;
+    for (const std::string& line : guide.lines) {
+        text += line + "\n";
+    }
+    EXPECT_EQ(GuideSections(guide.lines).size(), 18u);
+
+    SilentPrompt prompt;
+    SilentPresenter presenter;
+    const auto open = [&](const char* name) {
+        VantrellState state;
+        state.mDecimalPlaces = 3;
+        EXPECT_EQ(OpenProblemAt(state, prompt, folder + "/" + name), OpenResult::Opened);
+        return state;
+    };
+
+    std::smatch said;
+    ASSERT_TRUE(std::regex_search(
+        text, said,
+        std::regex(
+            R"(Try sample\.lp: [^;]*; the line stops at X1 = (\d+), X2 = (\d+), Z = (\d+)\.)")));
+    VantrellState sample = open("sample.lp");
+    PlotGeometry plot;
+    ASSERT_TRUE(plot.ComputeFeasiblePoints(sample, prompt));
+    plot.BuildRegionSeries(sample, prompt);
+    plot.StartSweep(sample.mMinimize);
+    std::optional<int> reached;
+    for (int step = 0; step < 10000 && !plot.mStopped; ++step) {
+        reached = plot.SweepStep(sample.mMinimize);
+    }
+    ASSERT_TRUE(reached.has_value());
+    const auto point = static_cast<std::size_t>(*reached);
+    EXPECT_EQ(plot.mFeasibleX1[point], std::stod(said[1]));
+    EXPECT_EQ(plot.mFeasibleX2[point], std::stod(said[2]));
+    const std::vector<CostTerm>& costs = sample.mPrimal.objective;
+    EXPECT_EQ(costs[0].cost * plot.mFeasibleX1[point] + costs[1].cost * plot.mFeasibleX2[point],
+              std::stod(said[3]));
+
+    ASSERT_TRUE(std::regex_search(
+        text, said, std::regex(R"(The main window lists the solution: ([^\n]*)\.\n)")));
+    VantrellState first = open("maximize.lp");
+    CalculatePrimal(first, prompt, presenter);
+    std::string lines;
+    for (const std::string& line : first.mSolutionLines) {
+        lines += (lines.empty() ? "" : ", ") + line;
+    }
+    EXPECT_NE(lines.find(said[1].str()), std::string::npos) << lines;
 }
 
 }  // namespace
