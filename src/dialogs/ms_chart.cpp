@@ -66,6 +66,10 @@ CMSChart::CMSChart(QWidget* parent) : QWidget(parent) {
     setObjectName("vantrellChart");
     mChart = new QChart;
     mChart->legend()->setVisible(false);
+    // Each entry drawn as its line (dashed, dotted) or its marker, beside the plot where
+    // every name has room.
+    mChart->legend()->setMarkerShape(QLegend::MarkerShapeFromSeries);
+    mChart->legend()->setAlignment(Qt::AlignRight);
     mAxisX = new QValueAxis;
     mAxisX->setTitleText(QStringLiteral("X1"));
     mAxisY = new QValueAxis;
@@ -354,8 +358,9 @@ void CMSChart::Refresh() {
             case SeriesRole::OpenSide:
                 // After the region's outline, so the fill goes round by the open side.
                 mRegion += QPolygonF(series->points());
-                pen.setColor(kRegionFill.darker(200));
+                pen.setColor(kRegionFill.darker(300));
                 pen.setStyle(Qt::DotLine);
+                pen.setWidthF(3.0);
                 break;
             case SeriesRole::Line:
                 ++nextColour;

@@ -91,9 +91,16 @@ void CTableauDlg::BuildLayout() {
     pager->addWidget(mBackButton);
     pager->addWidget(mNextButton);
     pager->addWidget(mEndButton);
-    pager->addWidget(mStopButton);
     fields->addLayout(pager, 0, 6);
     AddPivotFieldsRow(fields, mLeavingField, mEnteringField, mPivotField);
+    fields->addWidget(mStopButton, 1, 6, Qt::AlignRight);
+    // The fields keep their texts whole however narrow the page is.
+    const QFontMetrics metrics(font());
+    mIterationField->setMinimumWidth(
+        metrics.horizontalAdvance(QStringLiteral("Solving Primal: Iteration: 30")) + 12);
+    for (QLineEdit* name : {mLeavingField, mEnteringField}) {
+        name->setMinimumWidth(metrics.horizontalAdvance(QStringLiteral("X10000")));
+    }
     fields->setColumnMinimumWidth(3, 90);  // keeps "enters" clear of "Pivot Value"
 
     // Tab goes along the top row first, then the second row, then the tableau.
