@@ -37,29 +37,16 @@ constexpr std::size_t kFirstVariableCell = 2;
 
 CPracticeDlg::CPracticeDlg(PracticeSession& session, bool grid, QWidget* parent)
     : QDialog(parent), mSession(session) {
-    if (grid) {
-        mGrid = new TableauGrid(this);
-        mGrid->setAccessibleDescription(
-            QStringLiteral("Click the entering column, then the leaving row; Enter picks the "
-                           "current cell"));
-        mGrid->setMinimumSize(560, 180);
-        mGrid->setSelectionBehavior(QAbstractItemView::SelectItems);
-        connect(mGrid, &QTableWidget::cellClicked, this, [this](int row, int column) {
-            PickCell(static_cast<std::size_t>(TableauGrid::LineOfRow(row)),
-                     static_cast<std::size_t>(column));
-        });
-        mGrid->installEventFilter(this);
-    }
     setWindowTitle(mSession.Record().dual ? QStringLiteral("Practice Dual")
                                           : QStringLiteral("Practice Primal"));
     setObjectName("practiceDialog");
     setFont(FixedDialogFont());
     setSizeGripEnabled(true);
-    BuildLayout();
+    BuildLayout(grid);
     Refresh();
 }
 
-void CPracticeDlg::BuildLayout() {
+void CPracticeDlg::BuildLayout(bool grid) {
     mQuestionLabel = new QLabel(this);
     mQuestionLabel->setObjectName("questionLabel");
     mQuestionLabel->setAccessibleName(QStringLiteral("Question"));
@@ -124,8 +111,19 @@ void CPracticeDlg::BuildLayout() {
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(mQuestionLabel);
     layout->addWidget(mTableauList, 1);
-    if (mGrid != nullptr) {
+    if (grid) {
         mTableauList->hide();
+        mGrid = new TableauGrid(this);
+        mGrid->setAccessibleDescription(
+            QStringLiteral("Click the entering column, then the leaving row; Enter picks the "
+                           "current cell"));
+        mGrid->setMinimumSize(560, 180);
+        mGrid->setSelectionBehavior(QAbstractItemView::SelectItems);
+        connect(mGrid, &QTableWidget::cellClicked, this, [this](int row, int column) {
+            PickCell(static_cast<std::size_t>(TableauGrid::LineOfRow(row)),
+                     static_cast<std::size_t>(column));
+        });
+        mGrid->installEventFilter(this);
         layout->addWidget(mGrid, 1);
     }
     layout->addWidget(mFeedbackLabel);

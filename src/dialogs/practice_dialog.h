@@ -47,7 +47,7 @@ class CPracticeDlg : public QDialog {
     bool eventFilter(QObject* watched, QEvent* event) override;
 
   private:
-    void BuildLayout();
+    void BuildLayout(bool grid);
     void Refresh();
     void OnTyped();
     void OnStopOrClose();

@@ -91,7 +91,8 @@ QSize TableauGrid::ShowPage(const TableauPage& page, std::optional<std::size_t> 
         }
         setVerticalHeaderItem(row, new QTableWidgetItem(QString()));
         const TableauPage::Line& cells = page.mRows[line];
-        for (std::size_t c = 0; c < cells.size(); ++c) {
+        // A line longer than the headings has no column for its extra cells.
+        for (std::size_t c = 0; c < cells.size() && c < heading.size(); ++c) {
             // Z stands on the Zj row, as a textbook writes it.
             const bool isZ = hasTotals && line == cjZjLine && static_cast<int>(c) == mZColumn;
             setItem(isZ ? RowOfLine(zjLine) : row, static_cast<int>(c), Cell(cells[c]));

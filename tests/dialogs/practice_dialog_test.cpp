@@ -8,6 +8,7 @@
 #include <QtTest>
 
 #include "commands/calculate_commands.h"
+#include "dialogs/tableau_grid.h"
 #include "dialogs/tableau_marks.h"
 #include "export/report_explain.h"
 #include "support/problem_builders.h"
@@ -108,6 +109,39 @@ class TypingFront : public PracticeFront {
     bool stopped = false;
 };
 
+// In the grid a click on any cell of a column answers the column question, a click on a
+// row the row question; Enter on the Zj row says why it is no answer.
+class GridFront : public PracticeFront {
+  public:
+    void Practise(PracticeSession& session) override {
+        CPracticeDlg dialog(session, true);
+        dialog.show();
+        auto* grid = dialog.findChild<TableauGrid*>("tableauGrid");
+        auto* feedback = dialog.findChild<QLabel*>("feedbackLabel");
+        const auto click = [&](int row, int column) {
+            QTest::mouseClick(grid->viewport(), Qt::LeftButton, {},
+                              grid->visualItemRect(grid->item(row, column)).center());
+        };
+        if (++pages == 1) {
+            gridShown = grid->isVisible() &&
+                        !dialog.findChild<QListWidget*>("practiceTableauList")->isVisible();
+            click(3, 2);  // X1's cell on the Zj row: the column is the answer
+            columnMarked = grid->item(0, 2)->font().bold();
+            grid->setCurrentCell(3, 0);
+            QTest::keyClick(grid, Qt::Key_Return);
+            said = feedback->text();
+            click(1, 4);  // any cell of S1's row
+            return;
+        }
+        QTest::mouseClick(dialog.findChild<QPushButton*>("stopButton"), Qt::LeftButton);
+    }
+
+    int pages = 0;
+    bool gridShown = false;
+    bool columnMarked = false;
+    QString said;
+};
+
 class PracticeDialogTest : public QObject {
     Q_OBJECT
 
@@ -162,6 +196,19 @@ class PracticeDialogTest : public QObject {
         // Two decisions answered right; the verdict was never given, not given wrong.
         QCOMPARE(record.RightFirstTry(), 2);
         QVERIFY(record.Asked() == 2 || record.decisions.back().answers.empty());
+    }
+
+    void theGridAnswersByCell() {
+        VantrellState state;
+        state.mPrimal = testing::MakeProblem({3, 2}, {{{1, 1}, "<=", 4}, {{1, 3}, "<=", 6}});
+        testing::ScriptedPrompt prompt;
+        GridFront front;
+        const PracticeRecord record = PracticeRun(state, prompt, front, false);
+        QCOMPARE(front.pages, 2);
+        QVERIFY(front.gridShown && front.columnMarked);
+        QCOMPARE(front.said, QStringLiteral("The Zj line is no row of the basis: pick the row "
+                                            "whose variable leaves."));
+        QCOMPARE(record.RightFirstTry(), 2);
     }
 };
 
