@@ -375,6 +375,19 @@ void CVantrellDlg::AfterCommand(MainCommand command, const SolvedProblem& before
     if (mReviewDlg && mReviewDlg->isVisible() && command != MainCommand::ReviewTableaus) {
         mReviewDlg->Reload();
     }
+    // The plot shows the problem as it is: redrawn after a change, closed when the problem
+    // can no longer be plotted. Its path belongs to a run of the old problem.
+    const bool changed = !SolvedThisProblem(before, mState.mPrimal, mState.mMinimize);
+    if (mGraphDlg && mGraphDlg->isVisible() && (changed || command == MainCommand::Options)) {
+        if (PlotRefusal(mState)) {
+            mGraphDlg->hide();
+        } else {
+            if (changed) {
+                mGraphDlg->SetPath(std::nullopt);
+            }
+            mGraphDlg->Redraw();
+        }
+    }
     // A modal run or dialog may leave the focus with a window that is gone; the Ctrl keys
     // must reach this one again. The plot is a window of its own and keeps it.
     if (command != MainCommand::Plot2D && command != MainCommand::Exit &&

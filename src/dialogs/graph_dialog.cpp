@@ -172,6 +172,12 @@ void CGraphDlg::OnShown() {
     mState.mGraphPoint = -1;
 }
 
+void CGraphDlg::Redraw() {
+    if (isVisible()) {
+        OnShown();
+    }
+}
+
 void CGraphDlg::OpenChart() {
     // One chart for the window's life, owned by it: each opening refills it.
     if (mChart == nullptr) {

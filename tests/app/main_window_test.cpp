@@ -289,6 +289,17 @@ class MainWindowTest : public QObject {
         QCOMPARE(f.Lines("solutionList").first(), QStringLiteral("X1 = 4"));
         numbers(0);
         QCOMPARE(f.Lines("solutionList").first(), QStringLiteral("X1 = 4.000"));
+
+        // An open plot draws the problem now open, and closes for one it cannot draw.
+        f.Run(MainCommand::Plot2D);
+        auto* points = f.window.GraphDialog()->findChild<QListWidget*>("feasibleList");
+        QCOMPARE(points->count(), 4);
+        f.prompt.openFiles.push_back(std::string(VANTRELL_DATA_DIR) + "/sample.lp");
+        f.Run(MainCommand::Open);
+        QCOMPARE(points->count(), 3);
+        f.prompt.openFiles.push_back(std::string(VANTRELL_DATA_DIR) + "/equality.lp");
+        f.Run(MainCommand::Open);
+        QVERIFY(!f.window.GraphDialog()->isVisible());
     }
 
     // The review window opens with the focus on its pages, so the arrow keys page; its
