@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <filesystem>
 #include <regex>
 #include <string>
@@ -11,6 +12,7 @@
 #include "commands/calculate_commands.h"
 #include "commands/file_commands.h"
 #include "plot/plot_geometry.h"
+#include "simplex/solution_lines.h"
 #include "support/temp_dir.h"
 
 namespace vantrell {
@@ -124,15 +126,42 @@ TEST(GuideExamples, TheGuideStatesWhatTheProgramDoes) {
     EXPECT_EQ(costs[0].cost * plot.mFeasibleX1[point] + costs[1].cost * plot.mFeasibleX2[point],
               std::stod(said[3]));
 
-    ASSERT_TRUE(std::regex_search(
-        text, said, std::regex(R"(The main window lists the solution: ([^\n]*)\.\n)")));
-    VantrellState first = open("maximize.lp");
-    CalculatePrimal(first, prompt, presenter);
-    std::string lines;
-    for (const std::string& line : first.mSolutionLines) {
-        lines += (lines.empty() ? "" : ", ") + line;
+    // The solutions the guide quotes, each part of them a line of the program's list.
+    std::string joined;  // the guide's lines joined by blanks: a quote may wrap
+    for (const std::string& line : guide.lines) {
+        joined += line + " ";
     }
-    EXPECT_NE(lines.find(said[1].str()), std::string::npos) << lines;
+    const struct {
+        const char* file;
+        bool dual;
+        const char* quote;
+    } solutions[] = {
+        {"maximize.lp", false, R"(The main window lists the solution: (.*?)\. )"},
+        {"minimize.lp", false, R"(The run ends with (.*?): the minimum)"},
+        {"maximize.lp", true, R"(Calculate Dual ends with (.*?): the dual minimum)"},
+    };
+    for (const auto& row : solutions) {
+        ASSERT_TRUE(std::regex_search(joined, said, std::regex(row.quote))) << row.quote;
+        VantrellState solved = open(row.file);
+        solved.mDisplayDuality = true;
+        row.dual ? CalculateDual(solved, prompt, presenter)
+                 : CalculatePrimal(solved, prompt, presenter);
+        const std::string quoted = std::regex_replace(said[1].str(), std::regex(" and "), ", ");
+        std::size_t from = 0;
+        while (from < quoted.size()) {
+            const std::size_t to = std::min(quoted.find(", ", from), quoted.size());
+            const std::string part = quoted.substr(from, to - from);
+            EXPECT_NE(std::find(solved.mSolutionLines.begin(), solved.mSolutionLines.end(), part),
+                      solved.mSolutionLines.end())
+                << row.file << ": " << part;
+            from = to + 2;
+        }
+    }
+    ASSERT_TRUE(
+        std::regex_search(joined, said, std::regex(R"re(last line: "(Minimum of Z[^"]*)")re")));
+    VantrellState minimized = open("minimize.lp");
+    CalculatePrimal(minimized, prompt, presenter);
+    EXPECT_EQ(MinimumLine(minimized).value_or("none"), said[1].str());
 }
 
 }  // namespace
