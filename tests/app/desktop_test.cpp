@@ -67,7 +67,7 @@ class DesktopTest : public QObject {
             VantrellState& state = first.window.State();
             state.mDecimalPlaces = 6;
             state.mDisplayDuality = false;
-            state.mDisplay = {NumberStyle::Fractions, BigMStyle::Expressions};
+            state.mDisplay = {NumberStyle::Fractions, BigMStyle::Expressions, true};
             state.mExplain = true;
             state.mPivotRule = PivotRule::SmallestIndex;
             first.window.SetRecentFiles({Copy("a.lp"), Copy("b.lp")});
@@ -81,7 +81,8 @@ class DesktopTest : public QObject {
         const VantrellState& state = fresh.window.State();
         QCOMPARE(state.mDecimalPlaces, 6);
         QCOMPARE(state.mDisplayDuality, false);
-        QVERIFY(state.mDisplay == (DisplayOptions{NumberStyle::Fractions, BigMStyle::Expressions}));
+        QVERIFY(state.mDisplay ==
+                (DisplayOptions{NumberStyle::Fractions, BigMStyle::Expressions, true}));
         QVERIFY(state.mExplain && state.mPivotRule == PivotRule::SmallestIndex);
         QCOMPARE(fresh.Recent(), (QStringList{"&1 a.lp", "&2 b.lp"}));
         QCOMPARE(ReadLastFolders(settings).at("Output File (*.lp)"), std::string("/srv/lp"));
@@ -160,6 +161,7 @@ class DesktopTest : public QObject {
             {"recentFiles", 12},
             {"options/pivotRule", "dantzig"},
             {"options/explain", 1},
+            {"options/decimalGrid", "sometimes"},
         };
         for (const auto& [key, value] : rows) {
             const QString file = QString::fromStdString(dir.File("damaged.ini"));
@@ -170,7 +172,7 @@ class DesktopTest : public QObject {
             RestoreWindowSettings(settings, f.window);
             QCOMPARE(f.window.State().mDecimalPlaces, 3);
             QCOMPARE(f.window.State().mDisplayDuality, true);
-            QVERIFY2(f.window.State().mDisplay.IsDefault(), key);
+            QVERIFY2(f.window.State().mDisplay == DisplayOptions{}, key);
             QVERIFY2(!f.window.State().mExplain, key);
             QVERIFY2(f.window.State().mPivotRule == PivotRule::LargestCjZj, key);
         }
