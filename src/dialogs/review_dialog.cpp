@@ -17,6 +17,7 @@
 #include "dialogs/tableau_marks.h"
 #include "dialogs/ui_fonts.h"
 #include "model/number_text.h"
+#include "model/run_outcome.h"
 #include "teach/exact_page_text.h"
 #include "teach/run_explanation.h"
 #include "teach/run_review.h"
@@ -193,6 +194,12 @@ void CReviewDlg::ShowRun(bool dual) {
         if (!mNotes.empty()) {
             mNotes.back() += "\n" + special;
         }
+    }
+    // A stopped run ends on a page the exact run went past: its note says where it ended.
+    if (KeptRun(mState, dual).outcome == RunOutcome::Stopped && !mPages.empty()) {
+        mNotes.resize(std::max(mNotes.size(), mPages.size()));
+        std::string& last = mNotes[mPages.size() - 1];
+        last += (last.empty() ? "" : "\n") + OutcomeSolutionText(RunOutcome::Stopped);
     }
     QStringList practice;
     for (const std::string& line : KeptRun(mState, dual).record.practice) {

@@ -9,6 +9,7 @@
 #include <QtTest>
 
 #include "commands/calculate_commands.h"
+#include "dialogs/review_dialog.h"
 #include "dialogs/tableau_marks.h"
 #include "support/problem_builders.h"
 #include "support/scripted_prompt.h"
@@ -178,6 +179,12 @@ class TableauDialogTest : public QObject {
         QCOMPARE(state.mSolutionLines,
                  std::vector<std::string>{OutcomeSolutionText(RunOutcome::Stopped)});
         QVERIFY(prompt.questions.empty());
+        CReviewDlg review(state, prompt, [](bool) { return nullptr; });
+        QVERIFY(review.Reload());
+        QCOMPARE(review.PageCount(), 2);
+        QVERIFY(review.findChild<QLabel*>("noteLabel")
+                    ->text()
+                    .endsWith(QString::fromStdString(OutcomeSolutionText(RunOutcome::Stopped))));
 
         // On the last page there is nothing left to stop.
         state.mDone = true;
