@@ -49,6 +49,7 @@
 #include "simplex/solution_lines.h"
 #include "teach/exact_page_text.h"
 #include "teach/run_review.h"
+#include "teach/run_story.h"
 
 namespace vantrell {
 namespace {
@@ -146,6 +147,10 @@ void CVantrellDlg::BuildLayout() {
     mDualSense = new QLabel(QString::fromUtf8(SenseText(false)), this);
     mDualSense->setObjectName("dualSense");
     mDualObjective = ReadOnlyEdit("dualObjective", this);
+    mDualStated = new QLabel(this);
+    mDualStated->setObjectName("dualStated");
+    mDualStated->setAccessibleName(QStringLiteral("Dual objective as stated"));
+    mDualStated->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
     mDualObjective->setAccessibleName(QStringLiteral("Dual objective"));
     mDualList = GeneratedLinesList("dualList", "Dual Constraints", this);
     mDualList->setSelectionMode(QAbstractItemView::SingleSelection);
@@ -186,6 +191,7 @@ void CVantrellDlg::BuildLayout() {
     dualLayout->addWidget(mDualObjective, 0, 1);
     dualLayout->addWidget(mDualSense, 0, 2);
     dualLayout->addWidget(mDualList, 1, 0, 1, 3);
+    dualLayout->addWidget(mDualStated, 2, 0, 1, 3);
 
     auto* solutionLabel = new QLabel(QStringLiteral("Complete Solution"), this);
     solutionLabel->setBuddy(mSolutionList);
@@ -240,6 +246,12 @@ void CVantrellDlg::ShowPrimalConstraints() {
 
 void CVantrellDlg::ShowDualObjective() {
     mDualSense->setVisible(mState.mDisplayDuality);
+    const bool stated = mState.mDisplayDuality && !mState.mDual.objective.empty();
+    mDualStated->setText(
+        stated ? QStringLiteral("As stated: ") +
+                     QString::fromStdString(DualObjectiveLine(mState, NoteNumbersOf(mState)))
+               : QString());
+    mDualStated->setVisible(stated);
     mDualObjective->setText(QString::fromStdString(
         DualObjectiveText(mState.mDual, ShownNumberText(mState), mState.mDisplayDuality)));
 }
@@ -248,6 +260,7 @@ void CVantrellDlg::ShowDualConstraints() {
     mDualList->clear();
     mDualSense->setVisible(mState.mDisplayDuality);
     if (!mState.mDisplayDuality) {
+        mDualStated->hide();
         return;
     }
     ShowDualObjective();
@@ -723,7 +736,7 @@ void CVantrellDlg::OnCalculate(bool dual) {
 }
 
 void CVantrellDlg::ShowRunResult() {
-    if (const auto minimum = MinimumLine(mState)) {
+    if (const auto minimum = RunMinimumLine(mState)) {
         mState.mSolutionLines.push_back(*minimum);
     }
     ShowSizeFields();

@@ -142,6 +142,8 @@ class CVantrellDlg : public QDialog, public MainViews {
     QLineEdit* mDualObjective = nullptr;
     QLabel* mPrimalSense = nullptr;
     QLabel* mDualSense = nullptr;
+    // The dual as stated, W with its own sense, under the form the tableaus maximize.
+    QLabel* mDualStated = nullptr;
     QListWidget* mDualList = nullptr;
     QListWidget* mSolutionList = nullptr;
     QLineEdit* mNField = nullptr;

@@ -23,6 +23,7 @@
 #include "model/program_version.h"
 #include "plot/plot_geometry.h"
 #include "teach/exact_page_text.h"
+#include "teach/run_story.h"
 
 namespace vantrell::cli {
 namespace {
@@ -134,14 +135,26 @@ int Pages(const CliOptions& options, std::ostream& out, std::ostream& err) {
     if (state.mRunOutcome == RunOutcome::NotRun) {
         return kExitRefused;  // refused before its first page; the message says why
     }
-    ForEachCurrentPage(state, [&out](const ShownPage& shown) {
-        for (const std::string& line : shown.Page().Lines()) {
+    const auto writePage = [&out](const TableauPage& page) {
+        for (const std::string& line : page.Lines()) {
             out << line << '\n';
         }
         out << '\n';
-    });
+    };
+    ForEachCurrentPage(state, [&writePage](const ShownPage& shown) { writePage(shown.Page()); });
+    // An unbounded run ends with the tableau that decides it.
+    if (state.mRunOutcome == RunOutcome::Unbounded) {
+        if (const auto deciding = DecidingPage(CurrentExactRun(state), state.mTableauCount,
+                                               state.mDisplay, state.mDecimalPlaces)) {
+            writePage(*deciding);
+        }
+    }
     for (const std::string& line : state.mSolutionLines) {
         out << line << '\n';
+    }
+    // The tableaus maximize -Z: the minimum as the problem states it is said once.
+    if (const auto minimum = RunMinimumLine(state)) {
+        out << *minimum << '\n';
     }
     return GaveNoAnswer(state.mRunOutcome) ? kExitRefused : kExitSuccess;
 }

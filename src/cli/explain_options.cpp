@@ -28,6 +28,7 @@ OptionParse ParseExplainOption(CliOptions& options, const std::vector<std::strin
 
 void ApplyExplainOptions(VantrellState& state, const CliOptions& options) {
     state.mExplain = options.explain;
+    state.mCommandLineWords = true;
     if (options.rule) {
         state.mPivotRule = *options.rule;
     }

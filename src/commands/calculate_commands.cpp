@@ -15,14 +15,15 @@ namespace {
 void Calculate(VantrellState& state, Prompt& prompt, PagePresenter& presenter, bool dual) {
     state.mSolvingDual = dual;
     // A run refused before its first page leaves the kept results of earlier runs alone.
-    if (!BuildStandardForm(state, prompt)) {
+    std::vector<SetupStep> setup;
+    if (!BuildStandardForm(state, prompt, &setup)) {
         return;
     }
     // The exact run does not depend on what the student does with the pages: it starts
     // from the same standard form, whole, whenever a view first asks for it.
     auto exact = std::make_shared<LazyExactRun>(state.mWork, state.mBasis, state.mPivotRule, dual,
                                                 state.mMinimize);
-    state.mRun = RunRecord{exact, {}};
+    state.mRun = RunRecord{exact, {}, std::move(setup)};
     RunIteration(state, prompt, presenter);
     exact->DecimalRunEnded(state.mPages, state.mTableauCount, state.mRunOutcome);
     // The exact run always goes to its end; a stopped run has no solution to show from it.

@@ -13,6 +13,8 @@
 
 namespace vantrell {
 
+class CTableauDlg;
+
 // Shows each page of a run in a modal Tableau dialog; the run waits inside ShowPage until
 // the user has left the page. The first page opens at the size the page needs; later pages
 // of the same run open where and as large as the student left the one before.
@@ -25,8 +27,12 @@ class QtPagePresenter : public PagePresenter {
     void SetPageShownHook(PageShownHook hook) { mPageShown = std::move(hook); }
     void ShowPage(const VantrellState& state, const TableauPage& page) override;
     bool StopRequested() const override { return mStopRequested; }
+    // Shows the tableau that decides an unbounded run, after the run's pages.
+    void Unbounded(const VantrellState& state, int column) override;
 
   private:
+    void Show(CTableauDlg& dialog, const VantrellState& state);
+
     Prompt& mPrompt;
     QPointer<QWidget> mParent;
     // The size and place the student gave the window, kept for the rest of the run.

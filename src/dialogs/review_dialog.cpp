@@ -21,6 +21,7 @@
 #include "teach/exact_page_text.h"
 #include "teach/run_explanation.h"
 #include "teach/run_review.h"
+#include "teach/run_story.h"
 
 namespace vantrell {
 namespace {
@@ -88,7 +89,7 @@ void CReviewDlg::BuildLayout() {
     mPageList->setObjectName("pageList");
     mPageList->setAccessibleName(QStringLiteral("Pages"));
     mPageList->setMaximumWidth(340);
-    connect(mPageList, &QListWidget::currentRowChanged, this, &CReviewDlg::ShowPage);
+    connect(mPageList, &QListWidget::currentRowChanged, this, &CReviewDlg::ShowRow);
     auto* pagesLabel = new QLabel(QStringLiteral("P&ages"), this);
     pagesLabel->setBuddy(mPageList);
 
@@ -106,7 +107,7 @@ void CReviewDlg::BuildLayout() {
     mEndButton = Button("&End", "endButton", "Last page", this);
     mPlotButton = Button("&Plot", "plotButton", "Plot the path", this);
     auto* closeButton = Button("Close", "closeButton", "Close", this);
-    connect(mHomeButton, &QPushButton::clicked, this, [this] { SelectPage(0); });
+    connect(mHomeButton, &QPushButton::clicked, this, [this] { SelectPage(FirstPage()); });
     connect(mBackButton, &QPushButton::clicked, this, [this] { SelectPage(mShown - 1); });
     connect(mNextButton, &QPushButton::clicked, this, [this] { SelectPage(mShown + 1); });
     connect(mEndButton, &QPushButton::clicked, this, [this] { SelectPage(PageCount() - 1); });
@@ -184,8 +185,19 @@ void CReviewDlg::ShowRun(bool dual) {
     mPrimalButton->setChecked(!dual);
     mDualButton->setChecked(dual);
     mPages.clear();
+    mFieldTexts.clear();
     for (const ShownPage& shown : DisplayedKeptPages(mState, dual)) {
         mPages.push_back(shown.Page());
+        mFieldTexts.emplace_back(shown.pivotText, shown.zText);
+    }
+    // An unbounded run ends with the tableau that decides it; a stopped one where it stopped.
+    const bool stopped = KeptRun(mState, dual).outcome == RunOutcome::Stopped;
+    if (const auto deciding =
+            stopped ? std::nullopt
+                    : DecidingPage(KeptExactRun(mState, dual), static_cast<int>(mPages.size()),
+                                   mState.mDisplay, mState.mDecimalPlaces)) {
+        mPages.push_back(*deciding);
+        mFieldTexts.emplace_back(std::string(), deciding->mRows.back().back());
     }
     mPath = KeptRunPath(mState, dual);
     const RunExplanation explanation = ExplainKeptRun(mState, dual);
@@ -195,8 +207,13 @@ void CReviewDlg::ShowRun(bool dual) {
             mNotes.back() += "\n" + special;
         }
     }
+    if (const auto duality = StrongDualityLine(mState, NoteNumbersOf(mState));
+        duality && !mNotes.empty()) {
+        mNotes.back() += "\n" + *duality;
+    }
+    mSetup = SetupLines(mState, dual, NoteNumbersOf(mState));
     // A stopped run ends on a page the exact run went past: its note says where it ended.
-    if (KeptRun(mState, dual).outcome == RunOutcome::Stopped && !mPages.empty()) {
+    if (stopped && !mPages.empty()) {
         mNotes.resize(std::max(mNotes.size(), mPages.size()));
         std::string& last = mNotes[mPages.size() - 1];
         last += (last.empty() ? "" : "\n") + OutcomeSolutionText(RunOutcome::Stopped);
@@ -212,6 +229,9 @@ void CReviewDlg::ShowRun(bool dual) {
     {
         const QSignalBlocker quiet(mPageList);
         mPageList->clear();
+        if (!mSetup.empty()) {
+            mPageList->addItem(QStringLiteral("Setup: the first tableau"));
+        }
         for (std::size_t k = 0; k < mPages.size(); ++k) {
             mPageList->addItem(
                 QString::fromStdString(PageListLine(mPages[k], static_cast<int>(k))));
@@ -231,13 +251,35 @@ void CReviewDlg::ShowRun(bool dual) {
 }
 
 void CReviewDlg::SelectPage(int page) {
-    if (page < 0 || page >= PageCount()) {
+    if (page < FirstPage() || page >= PageCount()) {
         return;
     }
-    mPageList->setCurrentRow(page);  // shows it through currentRowChanged
+    mPageList->setCurrentRow(page - FirstPage());  // shows it through currentRowChanged
     if (mShown != page) {
-        ShowPage(page);
+        ShowRow(page - FirstPage());
     }
+}
+
+void CReviewDlg::ShowRow(int row) {
+    if (row == 0 && !mSetup.empty()) {
+        ShowSetup();
+    } else {
+        ShowPage(row + FirstPage());
+    }
+}
+
+void CReviewDlg::ShowSetup() {
+    mShown = -1;
+    mIterationField->setText(QStringLiteral("Setup"));
+    for (QLineEdit* field : {mZField, mLeavingField, mEnteringField, mPivotField}) {
+        field->clear();
+    }
+    mTableauView->ShowLines(mSetup);
+    mNoteLabel->hide();
+    mHomeButton->setEnabled(false);
+    mBackButton->setEnabled(false);
+    mNextButton->setEnabled(PageCount() > 0);
+    mEndButton->setEnabled(PageCount() > 0);
 }
 
 void CReviewDlg::ShowPage(int page) {
@@ -247,16 +289,20 @@ void CReviewDlg::ShowPage(int page) {
     mShown = page;
     const TableauPage& shown = mPages[static_cast<std::size_t>(page)];
     mIterationField->setText(QString::fromStdString(IterationText(mDual, page + 1)));
-    mZField->setText(QString::fromStdString(CFormat("%.15g", shown.mZ)));
+    // Fractions and M expressions show in the fields as in the cells; decimals as always.
+    const auto& [pivotText, zText] = mFieldTexts[static_cast<std::size_t>(page)];
+    const bool cellTexts = !mState.mDisplay.IsDefault() && !zText.empty();
+    mZField->setText(QString::fromStdString(cellTexts ? zText : CFormat("%.15g", shown.mZ)));
     mLeavingField->setText(QString::fromStdString(shown.mLeaving));
     mEnteringField->setText(QString::fromStdString(shown.mEntering));
-    mPivotField->setText(QString::fromStdString(CFormat("%.15g", shown.mPivotValue)));
+    mPivotField->setText(
+        QString::fromStdString(cellTexts ? pivotText : CFormat("%.15g", shown.mPivotValue)));
     mTableauView->ShowPage(shown, LeavingRowOf(shown), mState.mDisplay.ShowsGrid());
     const auto index = static_cast<std::size_t>(page);
     mNoteLabel->setText(index < mNotes.size() ? QString::fromStdString(mNotes[index]) : QString());
     mNoteLabel->setVisible(!mNoteLabel->text().isEmpty());
-    mHomeButton->setEnabled(page > 0);
-    mBackButton->setEnabled(page > 0);
+    mHomeButton->setEnabled(page > FirstPage());
+    mBackButton->setEnabled(page > FirstPage());
     mNextButton->setEnabled(page + 1 < PageCount());
     mEndButton->setEnabled(page + 1 < PageCount());
     if (CGraphDlg* plot = LinkedPlot()) {

@@ -47,6 +47,7 @@ class CReviewDlg : public QDialog {
     void OpenPlot();
 
     bool ShowsDual() const { return mDual; }
+    // The page on show, from 0; -1 for the setup before the first tableau.
     int ShownPageIndex() const { return mShown; }
     int PageCount() const { return static_cast<int>(mPages.size()); }
     // The plot window that follows this one's page, if it is open.
@@ -55,6 +56,10 @@ class CReviewDlg : public QDialog {
   private:
     void BuildLayout();
     void ShowPage(int page);
+    // The page list's row: the setup comes first when there is one, then the pages.
+    void ShowRow(int row);
+    void ShowSetup();
+    int FirstPage() const { return mSetup.empty() ? 0 : -1; }
     void LinkPlot(CGraphDlg* plot);
     CGraphDlg* DualPlot(bool open);
 
@@ -65,9 +70,13 @@ class CReviewDlg : public QDialog {
     int mShown = -1;
     // Copies, so that a later run replacing the kept pages cannot pull them from under us.
     std::vector<TableauPage> mPages;
+    // Each page's pivot and Z as its cells show them; empty for the decimal pages.
+    std::vector<std::pair<std::string, std::string>> mFieldTexts;
     std::optional<SimplexPath> mPath;
     // Each page's note; the last one followed by the run's special cases.
     std::vector<std::string> mNotes;
+    // How the problem became the first tableau, shown before it as page -1.
+    std::vector<std::string> mSetup;
     // The dual's own plot over its own state: the dual's rows in the places of the primal's.
     VantrellState mDualPlotState;
     QPointer<CGraphDlg> mDualPlot;

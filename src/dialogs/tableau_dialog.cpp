@@ -132,6 +132,23 @@ void CTableauDlg::BuildLayout() {
     layout->addWidget(mNoteLabel);
 }
 
+void CTableauDlg::SetNewestTexts(std::string pivot, std::string z) {
+    mNewestPivot = std::move(pivot);
+    mNewestZ = std::move(z);
+    if (mShown == mNewestIndex) {
+        FillFields(mNewest, mState.mLeavingRow, mNewestIndex + 1, mNewestPivot, mNewestZ);
+    }
+}
+
+void CTableauDlg::ShowAsDecidingPage() {
+    mDeciding = true;
+    mNewestIndex = std::max(mState.mTableauCount, 0);
+    mShown = mNewestIndex;
+    FitToPage(FillFields(mNewest, -1, mNewestIndex + 1, mNewestPivot, mNewestZ));
+    UpdatePager();
+    ShowNote();
+}
+
 void CTableauDlg::SetNotes(std::vector<std::string> notes) {
     mNotes = std::move(notes);
     ShowNote();
@@ -144,11 +161,15 @@ void CTableauDlg::ShowNote() {
     mNoteLabel->setVisible(!note.isEmpty());
 }
 
-QSize CTableauDlg::FillFields(const TableauPage& page, int leavingRow, int iteration) {
+QSize CTableauDlg::FillFields(const TableauPage& page, int leavingRow, int iteration,
+                              const std::string& pivotText, const std::string& zText) {
     mLeavingField->setText(QString::fromStdString(page.mLeaving));
     mEnteringField->setText(QString::fromStdString(page.mEntering));
-    mPivotField->setText(DoubleText(page.mPivotValue));
-    mZField->setText(DoubleText(page.mZ));
+    // Fractions and M expressions show in the fields as in the cells; decimals as always.
+    const bool cellTexts = !mState.mDisplay.IsDefault() && !zText.empty();
+    mPivotField->setText(cellTexts ? QString::fromStdString(pivotText)
+                                   : DoubleText(page.mPivotValue));
+    mZField->setText(cellTexts ? QString::fromStdString(zText) : DoubleText(page.mZ));
     mIterationField->setText(QString::fromStdString(IterationText(mState.mSolvingDual, iteration)));
     return mTableauView->ShowPage(page, leavingRow, mState.mDisplay.ShowsGrid());
 }
@@ -156,11 +177,11 @@ QSize CTableauDlg::FillFields(const TableauPage& page, int leavingRow, int itera
 void CTableauDlg::ShowProduced(int index) {
     mShown = std::clamp(index, 0, mNewestIndex);
     if (mShown == mNewestIndex) {
-        FillFields(mNewest, mState.mLeavingRow, mState.mTableauCount);
+        FillFields(mNewest, mState.mLeavingRow, mNewestIndex + 1, mNewestPivot, mNewestZ);
     } else {
         mEarlier = DisplayedRunPage(mState, static_cast<std::size_t>(mShown));
         const TableauPage& page = mEarlier.Page();
-        FillFields(page, LeavingRowOf(page), mShown + 1);
+        FillFields(page, LeavingRowOf(page), mShown + 1, mEarlier.pivotText, mEarlier.zText);
     }
     UpdatePager();
     ShowNote();
@@ -173,8 +194,8 @@ void CTableauDlg::UpdatePager() {
     mHomeButton->setEnabled(mShown > 0);
     mBackButton->setEnabled(mShown > 0);
     mEndButton->setEnabled(mShown < mNewestIndex);
-    // A run that has ended has nothing left to stop.
-    mStopButton->setEnabled(!mState.mDone);
+    // A run that has ended, or is ending on its deciding page, has nothing left to stop.
+    mStopButton->setEnabled(!mState.mDone && !mDeciding);
 }
 
 void CTableauDlg::showEvent(QShowEvent* event) {
@@ -210,7 +231,7 @@ void CTableauDlg::FitToPage(QSize page) {
 }
 
 void CTableauDlg::OnStop() {
-    if (mState.mDone) {
+    if (mState.mDone || mDeciding) {
         return;
     }
     mStopRequested = true;

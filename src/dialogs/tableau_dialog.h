@@ -37,6 +37,11 @@ class CTableauDlg : public QDialog {
     // The notes of the pages produced so far, one per page; each shows under its table,
     // and an empty one hides the note.
     void SetNotes(std::vector<std::string> notes);
+    // Outside the decimal display the newest page's pivot and Z as its cells show them.
+    void SetNewestTexts(std::string pivot, std::string z);
+    // The page given decides an unbounded run: it comes after the run's pages, with its
+    // entering column and no leaving row.
+    void ShowAsDecidingPage();
     void OnBack();
     void OnHome();
     void OnEnd();
@@ -57,7 +62,8 @@ class CTableauDlg : public QDialog {
     void BuildLayout();
     // Shows a page with its pivot row and iteration number; returns the size its tableau
     // needs.
-    QSize FillFields(const TableauPage& page, int leavingRow, int iteration);
+    QSize FillFields(const TableauPage& page, int leavingRow, int iteration,
+                     const std::string& pivotText = {}, const std::string& zText = {});
     void UpdatePager();
     void ShowNote();
     // Shows page index of the pages produced so far; the newest is the page given.
@@ -80,12 +86,15 @@ class CTableauDlg : public QDialog {
     QPushButton* mEndButton = nullptr;
     QPushButton* mStopButton = nullptr;
     bool mStopRequested = false;
+    bool mDeciding = false;  // the page decides an unbounded run: it ends there anyway
     const TableauPage& mNewest;
     int mShown = 0;
     int mNewestIndex = 0;
     // The earlier pages in the display options, made on the first step back.
     ShownPage mEarlier;  // an earlier page on show, in the display options
     std::vector<std::string> mNotes;
+    std::string mNewestPivot;
+    std::string mNewestZ;
 };
 
 }  // namespace vantrell

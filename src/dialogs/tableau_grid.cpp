@@ -166,6 +166,16 @@ TableauView::TableauView(QWidget* parent) : QStackedWidget(parent) {
     setFocusProxy(mList);
 }
 
+void TableauView::ShowLines(const std::vector<std::string>& lines) {
+    setCurrentWidget(mList);
+    setFocusProxy(mList);
+    mGrid->setRowCount(0);
+    mList->clear();
+    for (const std::string& line : lines) {
+        mList->addItem(QString::fromStdString(line));
+    }
+}
+
 QSize TableauView::ShowPage(const TableauPage& page, int leavingRow, bool grid) {
     setCurrentWidget(grid ? static_cast<QWidget*>(mGrid) : mList);
     setFocusProxy(currentWidget());

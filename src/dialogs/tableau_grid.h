@@ -5,6 +5,8 @@
 #include <QStackedWidget>
 #include <QTableWidget>
 #include <optional>
+#include <string>
+#include <vector>
 
 #include "model/tableau_page.h"
 
@@ -53,6 +55,8 @@ class TableauView : public QStackedWidget {
     // Shows the page in the grid or in the lines, with the page's entering column and the
     // pivot row (see ShowTableauLines); returns the size the page needs.
     QSize ShowPage(const TableauPage& page, int leavingRow, bool grid);
+    // Shows lines of text that are no tableau, such as the setup of a run.
+    void ShowLines(const std::vector<std::string>& lines);
 
   private:
     QListWidget* mList = nullptr;

@@ -7,6 +7,7 @@
 #include "export/json_point.h"
 #include "model/text_encoding.h"
 #include "teach/exact_run.h"
+#include "teach/run_story.h"
 #include "teach/scale_warning.h"
 
 namespace vantrell {
@@ -93,7 +94,7 @@ json PageJson(const ExactPage& page) {
             {"ratios", ratios},
             {"zj", ExactList(page.zj)},
             {"cj_zj", ExactList(page.cjzj)},
-            {"z", Exact(page.z)},
+            {"z", Exact(ExactMValue{page.z, page.zM, page.zM != 0})},
             {"notes", page.notes}};
 }
 
@@ -145,17 +146,27 @@ json DecimalObjective(const VantrellState& state, bool dual) {
 json RunJson(const VantrellState& state, bool dual, const std::string& shown) {
     const auto kept = KeptRun(state, dual);
     const ExactRun* exact = KeptExactRun(state, dual);
+    const NoteNumbers numbers = JsonNoteNumbers(state);
     // The exact run is the answer; the decimal run's outcome and value stand beside it.
     const RunOutcome outcome = exact != nullptr ? exact->outcome : kept.outcome;
+    // An unbounded run's message says what it found, not the box's old words.
+    const auto unbounded = exact != nullptr ? UnboundedLine(*exact) : std::nullopt;
     json run = {{"outcome", OutcomeKey(outcome)},
-                {"message", RunMessage(kept.outcome, shown)},
+                {"message", unbounded ? *unbounded : RunMessage(kept.outcome, shown)},
+                {"sense", StatedSign(state.mMinimize, dual) < 0 ? "min" : "max"},
                 {"objective", nullptr},
+                {"tableau_objective", nullptr},
                 {"variables", json::object()},
                 {"decimal_outcome", OutcomeKey(kept.outcome)},
                 {"decimal_objective", DecimalObjective(state, dual)},
                 {"agree", exact == nullptr || (exact->outcome == kept.outcome && !exact->parted)},
                 {"certified", exact == nullptr || exact->certified},
+                {"setup", SetupLines(state, dual, numbers)},
                 {"pages", json::array()}};
+    if (dual) {
+        run["objective_function"] = DualObjectiveLine(state, numbers);
+        run["free_variables"] = FreeDualVariableLines(state.mPrimal);
+    }
     if (exact == nullptr) {
         AddRunExplanations(run, state, dual);
         return run;
@@ -166,6 +177,8 @@ json RunJson(const VantrellState& state, bool dual, const std::string& shown) {
     }
     if (const auto optimum = StatedObjective(*exact); optimum && exact->certified) {
         run["objective"] = Exact(*optimum);
+        run["tableau_objective"] = Exact(exact->pages.back().z);
+        run["stated"] = *StatedOptimumLine(*exact, numbers);
         for (const auto& [name, value] : VariableValues(*exact)) {
             run["variables"][name] = Exact(value);
         }
@@ -173,6 +186,13 @@ json RunJson(const VantrellState& state, bool dual, const std::string& shown) {
     for (const ExactPage& page : exact->pages) {
         run["pages"].push_back(PageJson(page));
         run["pages"].back()["point"] = PagePointJson(*exact, page);
+    }
+    // The tableau that decides an unbounded run is its last page.
+    if (exact->outcome == RunOutcome::Unbounded && exact->certified && exact->unboundedEnd &&
+        exact->unboundedEnd->entering >= 0) {
+        run["pages"].push_back(PageJson(*exact->unboundedEnd));
+        run["pages"].back()["point"] = PagePointJson(*exact, *exact->unboundedEnd);
+        run["pages"].back()["unbounded"] = true;
     }
     AddRunExplanations(run, state, dual);
     return run;
@@ -213,6 +233,8 @@ json SolveAnswer(const VantrellState& state, const RunMessages& messages) {
     }
     answer["primal"] = RunJson(state, false, messages.primal);
     answer["dual"] = RunJson(state, true, messages.dual);
+    const auto duality = StrongDualityLine(state, JsonNoteNumbers(state));
+    answer["strong_duality"] = duality ? json(*duality) : json(nullptr);
     MakeValidUtf8(answer);
     return answer;
 }

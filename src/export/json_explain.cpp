@@ -32,8 +32,16 @@ json SensitivityJson(const Sensitivity& s) {
 
 }  // namespace
 
+NoteNumbers JsonNoteNumbers(const VantrellState& state) {
+    NoteNumbers numbers = NoteNumbersOf(state);
+    if (numbers.display.IsDefault()) {
+        numbers.display = {NumberStyle::Fractions, BigMStyle::Expressions};
+    }
+    return numbers;
+}
+
 void AddRunExplanations(json& run, const VantrellState& state, bool dual) {
-    const RunExplanation explanation = ExplainKeptRun(state, dual);
+    const RunExplanation explanation = ExplainKeptRun(state, dual, JsonNoteNumbers(state));
     json& pages = run["pages"];
     for (std::size_t p = 0; p < pages.size() && p < explanation.notes.size(); ++p) {
         pages[p]["note"] = explanation.notes[p];

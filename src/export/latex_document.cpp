@@ -9,6 +9,7 @@
 #include "model/number_text.h"
 #include "model/text_encoding.h"
 #include "teach/exact_page_text.h"
+#include "teach/run_story.h"
 #include "teach/special_cases.h"
 
 namespace vantrell {
@@ -62,14 +63,16 @@ class LatexWriter {
 
     // negate: the dual of a maximization is kept as a maximization of the negated costs;
     // a textbook writes it as the minimization it is.
-    std::string Problem(const ProblemSet& problem, const char* sense, bool negate) const {
+    std::string Problem(const ProblemSet& problem, const char* sense, bool negate,
+                        const char* objective) const {
         std::vector<std::string> names;
         std::vector<double> costs;
         for (const CostTerm& term : problem.objective) {
             names.push_back(term.name);
             costs.push_back(negate ? -term.cost : term.cost);
         }
-        std::string text = std::string(sense) + " $Z$ = " + Terms(names, costs, false) +
+        std::string text = std::string(sense) + " $" + objective +
+                           "$ = " + Terms(names, costs, false) +
                            "\n\n\\noindent subject to\n\\begin{quote}\n";
         for (std::size_t i = 0; i < problem.constraints.size(); ++i) {
             const ConstraintRow& row = problem.constraints[i];
@@ -122,7 +125,14 @@ class LatexWriter {
         for (const ExactMValue& reduced : page.cjzj) {
             text += " & " + Value(reduced);
         }
-        text += " & " + Number(page.z) + " & & \\\\\n\\end{tabular}}\n\n";
+        // Z with its M part while artificial variables are basic at a positive level.
+        text += " & " + (page.zM == 0 ? Number(page.z) : Value({page.z, page.zM, true})) +
+                " & & \\\\\n\\end{tabular}}\n\n";
+        if (page.entering >= 0 && page.leaving < 0) {
+            text += "\\medskip\\noindent " +
+                    LatexEscaped(page.columnNames[static_cast<std::size_t>(page.entering)]) +
+                    " enters; no row leaves: no entry of its column is positive.\n\n";
+        }
         if (page.entering >= 0 && page.leaving >= 0) {
             text += "\\medskip\\noindent " +
                     LatexEscaped(page.columnNames[static_cast<std::size_t>(page.entering)]) +
@@ -144,6 +154,9 @@ class LatexWriter {
         if (!run.certified) {
             return text + LatexEscaped(UncertifiedLine(run)) + "\n";
         }
+        if (const auto unbounded = UnboundedLine(run)) {
+            return text + LatexEscaped(*unbounded) + "\n";
+        }
         if (run.outcome != RunOutcome::Optimal && run.outcome != RunOutcome::Infeasible) {
             return text + LatexEscaped(OutcomeSolutionText(run.outcome)) + "\n";
         }
@@ -156,9 +169,14 @@ class LatexWriter {
         if (run.outcome == RunOutcome::Infeasible) {
             return text + LatexEscaped(OutcomeSolutionText(run.outcome)) + "\n";
         }
+        // A stated minimum is the tableaus' maximum of the negated objective.
         const auto optimum = StatedObjective(run);
-        return text + "Optimum $Z$ = " + (optimum ? Number(*optimum) : std::string("--")) +
-               "; the other variables are 0.\n";
+        const std::string name = ObjectiveName(run.dual);
+        const bool minimum = StatedSign(run) < 0;
+        return text + (minimum ? "Minimum of $" : "Maximum of $") + name +
+               "$ = " + (optimum ? Number(*optimum) : std::string("--")) +
+               "; the other variables are 0." +
+               (minimum ? " (The tableaus maximize $-" + name + "$.)" : std::string()) + "\n";
     }
 
   private:
@@ -308,7 +326,12 @@ std::string BuildLatexDocument(const VantrellState& state, bool dual) {
     const bool maximizes = dual ? state.mMinimize : !state.mMinimize;
     const char* kind = dual ? "Dual" : "Primal";
     text += writer.Problem(KeptRun(state, dual).problem, maximizes ? "Maximize" : "Minimize",
-                           dual && !state.mMinimize);
+                           dual && !state.mMinimize, ObjectiveName(dual));
+    if (dual) {
+        for (const std::string& free : FreeDualVariableLines(state.mPrimal)) {
+            text += LatexEscaped(free) + ".\n\n";
+        }
+    }
     const ExactRun* run = KeptExactRun(state, dual);
     // A run that stopped on its first tableau keeps no page but is an answer all the same.
     if (run == nullptr) {
@@ -316,6 +339,12 @@ std::string BuildLatexDocument(const VantrellState& state, bool dual) {
     }
     for (std::size_t p = 0; p < run->pages.size(); ++p) {
         text += "\\clearpage\n" + writer.Table(run->pages[p], static_cast<int>(p + 1), kind);
+    }
+    // An unbounded run ends with the tableau that decides it.
+    if (run->outcome == RunOutcome::Unbounded && run->certified && run->unboundedEnd &&
+        run->unboundedEnd->entering >= 0) {
+        text += "\\clearpage\n" +
+                writer.Table(*run->unboundedEnd, static_cast<int>(run->pages.size() + 1), kind);
     }
     text += writer.Solution(*run);
     return WithFontsFor(text + "\\end{document}\n");

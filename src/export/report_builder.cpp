@@ -45,6 +45,7 @@ std::size_t KeptPages(std::int32_t count) {
 }
 
 void AppendPages(std::string& report, const char* kind, const VantrellState& state, bool dual) {
+    report += ReportSetup(state, dual);
     int number = 0;
     const std::vector<std::string> explained = ReportNotes(state, dual);
     const ExactRun* exact = state.mExplain ? KeptExactRun(state, dual) : nullptr;
@@ -71,6 +72,7 @@ void AppendPages(std::string& report, const char* kind, const VantrellState& sta
         }
         report += ReportPageNote(explained, static_cast<std::size_t>(number - 1));
     });
+    report += ReportDecidingPage(state, dual, kind, number + 1);
 }
 
 // The solution entries and value in exact numbers, when the display asks for them and the
@@ -110,11 +112,14 @@ std::optional<ExactSolution> ExactSolutionOf(const VantrellState& state, bool du
 // says why the run has no solution.
 void AppendSolution(std::string& report, const KeptRunOf<const VantrellState>& run,
                     const std::optional<ExactSolution>& exact, int decimals, const char* valueLabel,
-                    const char* closingLine) {
+                    const std::string& closingLine, bool explain) {
     const std::string entry = FillDecimals("    %%s = %%.%dlf\n", decimals);
-    // A run stopped by an overflow keeps the values of the pivot that overflowed.
-    const std::size_t entries =
-        run.outcome == RunOutcome::TooLarge ? 0 : std::min(run.basis.size(), run.values.size());
+    // A run stopped by an overflow keeps the values of the pivot that overflowed. An
+    // unbounded run's values are the point before its last pivot, no answer: the explained
+    // report does not list them.
+    const bool noAnswer =
+        run.outcome == RunOutcome::TooLarge || (explain && run.outcome == RunOutcome::Unbounded);
+    const std::size_t entries = noAnswer ? 0 : std::min(run.basis.size(), run.values.size());
     for (std::size_t i = 0; i < entries; ++i) {
         report += exact && i < exact->entries.size()
                       ? exact->entries[i]
@@ -134,6 +139,12 @@ void AppendSolution(std::string& report, const KeptRunOf<const VantrellState>& r
     }
     report += "\n";
     report += closingLine;
+}
+
+// "    Other Variables: 0.0" as it always read, with the zero of fractions when they are shown.
+std::string OtherVariablesLine(const VantrellState& state, const char* label) {
+    const bool fractions = state.mDisplay.numbers == NumberStyle::Fractions;
+    return std::string(kIndent) + label + (fractions ? ": 0\n" : ": 0.0\n");
 }
 
 }  // namespace
@@ -193,7 +204,9 @@ std::string BuildReport(const VantrellState& state, const ReportClock& when) {
         AppendPages(report, "Primal", state, false);
         report += "\n\nComplete Primal Solution:\n";
         AppendSolution(report, KeptRun(state, false), ExactSolutionOf(state, false), decimals,
-                       "    Primal Solution = ", "    Other Variables: 0.0\n");
+                       "    Primal Solution = ", OtherVariablesLine(state, "Other Variables"),
+                       state.mExplain);
+        report += ReportStatedLine(state, false);
         report += ReportRunExplanation(state, false);
     }
 
@@ -205,6 +218,7 @@ std::string BuildReport(const VantrellState& state, const ReportClock& when) {
     for (std::size_t i = 0; i < state.mDual.constraints.size(); ++i) {
         report += kIndent + ReportDualConstraintText(state, i) + "\n";
     }
+    report += ReportDualObjective(state);
     if (KeptRunIsStale(state, true)) {
         report += kDualNotSolvedLine;
         return report;
@@ -212,8 +226,11 @@ std::string BuildReport(const VantrellState& state, const ReportClock& when) {
     AppendPages(report, "Dual", state, true);
     report += "\n\nComplete Dual Solution:\n";
     AppendSolution(report, KeptRun(state, true), ExactSolutionOf(state, true), decimals,
-                   "    Dual Solution = ", "    Other Dual Variables: 0.0\n");
+                   "    Dual Solution = ", OtherVariablesLine(state, "Other Dual Variables"),
+                   state.mExplain);
+    report += ReportStatedLine(state, true);
     report += ReportRunExplanation(state, true);
+    report += ReportStrongDuality(state);
     return report;
 }
 

@@ -3,7 +3,9 @@
 
 #include <algorithm>
 
+#include "teach/exact_page_text.h"
 #include "teach/run_explanation.h"
+#include "teach/run_story.h"
 
 namespace vantrell {
 namespace {
@@ -64,9 +66,13 @@ std::string ReportRunExplanation(const VantrellState& state, bool dual) {
     }
     text += "\nSensitivity:\n";
     if (!explanation.sensitivity) {
+        // Only a problem with artificial variables can end with one in the basis.
+        const ExactRun* run = KeptExactRun(state, dual);
         text += std::string(kIndent) +
-                "None: the run did not end at an optimum with every artificial variable out of "
-                "the basis\n";
+                (run != nullptr && run->outcome == RunOutcome::Optimal
+                     ? "None: the run did not end at an optimum with every artificial variable "
+                       "out of the basis\n"
+                     : "None: the run did not end at an optimum\n");
         return text;
     }
     const NoteNumbers numbers = NoteNumbersOf(state);
@@ -77,6 +83,58 @@ std::string ReportRunExplanation(const VantrellState& state, bool dual) {
             std::string(kIndent) + "The optimum is degenerate: the ranges belong to this basis.\n";
     }
     return text;
+}
+
+std::string ReportSetup(const VantrellState& state, bool dual) {
+    if (!state.mExplain) {
+        return {};
+    }
+    std::string text = dual ? "\nDual Setup:\n" : "\nPrimal Setup:\n";
+    for (const std::string& line : SetupLines(state, dual, NoteNumbersOf(state))) {
+        text += kIndent + line + "\n";
+    }
+    return text;
+}
+
+std::string ReportDecidingPage(const VantrellState& state, bool dual, const char* kind,
+                               int number) {
+    const ExactRun* run = state.mExplain ? KeptExactRun(state, dual) : nullptr;
+    const auto deciding = DecidingPage(run, number - 1, state.mDisplay, state.mDecimalPlaces);
+    if (!deciding) {
+        return {};
+    }
+    std::string text = "\n\n" + std::string(kind) + " Tableau #" + std::to_string(number) + "\n";
+    for (const std::string& line : deciding->Lines()) {
+        text += "\n" + line;
+    }
+    text += "\n\n" + deciding->mEntering +
+            ": Enters, no row leaves: no entry of its column is positive\n";
+    return text + ReportPageNote(ReportNotes(state, dual), static_cast<std::size_t>(number - 1));
+}
+
+std::string ReportStatedLine(const VantrellState& state, bool dual) {
+    const ExactRun* run = state.mExplain ? KeptExactRun(state, dual) : nullptr;
+    if (run == nullptr) {
+        return {};
+    }
+    auto line = StatedOptimumLine(*run, NoteNumbersOf(state));
+    if (!line) {
+        line = UnboundedLine(*run);
+    }
+    return line ? kIndent + *line + "\n" : std::string();
+}
+
+std::string ReportDualObjective(const VantrellState& state) {
+    if (!state.mExplain || state.mDual.objective.empty()) {
+        return {};
+    }
+    return "\nDual Objective: " + DualObjectiveLine(state, NoteNumbersOf(state)) + "\n";
+}
+
+std::string ReportStrongDuality(const VantrellState& state) {
+    const auto line =
+        state.mExplain ? StrongDualityLine(state, NoteNumbersOf(state)) : std::nullopt;
+    return line ? "\n" + *line + "\n" : std::string();
 }
 
 }  // namespace vantrell

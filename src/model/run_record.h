@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include <cstddef>
 #include <memory>
 #include <string>
 #include <vector>
@@ -19,6 +20,20 @@ class ExactRunSource {
     virtual const ExactRun& Run() = 0;
 };
 
+// One change to a row that brought the problem as stated into the first tableau, in the
+// order made. (Which way the tableaus maximize follows from the sense alone.)
+struct SetupStep {
+    enum class Kind {
+        FlipRow,  // a negative right-hand side: the row times -1
+        AddSlack,
+        AddSurplus,
+        AddArtificial,
+    };
+    Kind kind = Kind::FlipRow;
+    std::size_t row = 0;  // the constraint row, from 0
+    std::string name;     // the added column
+};
+
 // What a run keeps beside its decimal pages: every view that explains the run reads it
 // instead of running anything again.
 struct RunRecord {
@@ -26,6 +41,8 @@ struct RunRecord {
     // How the student answered, line by line, when the run was made in practice mode;
     // empty for a run that Calculate made.
     std::vector<std::string> practice;
+    // How the standard form was built, for the setup page.
+    std::vector<SetupStep> setup;
 };
 
 }  // namespace vantrell

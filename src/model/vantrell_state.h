@@ -40,6 +40,8 @@ struct VantrellState {
     DisplayOptions mDisplay;
     PivotRule mPivotRule = PivotRule::LargestCjZj;
     bool mExplain = false;  // the report adds each page's note, special cases, sensitivity
+    // Set by the batch front end: explanations name its flags, not the window's options.
+    bool mCommandLineWords = false;
 
     // The solver's working fields: the run being made (or the last one made) in mPages.
     ProblemSet mWork;

@@ -77,7 +77,12 @@ void RunIteration(VantrellState& state, Prompt& prompt, PagePresenter& presenter
             }
             if (leavingRow == -1) {
                 presenter.Unbounded(state, entering);
-                StopBeforePage(state, prompt, page, kUnboundedMessage, RunOutcome::Unbounded);
+                // The box keeps its old words; the line under them says what they mean.
+                StopBeforePage(
+                    state, prompt, page,
+                    std::string(kUnboundedMessage) + "\n" +
+                        UnboundedLine(page.mEntering, state.mMinimize, state.mSolvingDual),
+                    RunOutcome::Unbounded);
                 return;
             }
             state.mLeavingRow = leavingRow;

@@ -2,6 +2,7 @@
 #include "simplex/solution_lines.h"
 
 #include "model/number_text.h"
+#include "model/stated_sense.h"
 
 namespace vantrell {
 
@@ -20,13 +21,21 @@ const char* SenseText(bool minimize) {
 }
 
 std::optional<std::string> MinimumLine(const VantrellState& state) {
-    if (!state.mMinimize || state.mSolvingDual || state.mRunOutcome != RunOutcome::Optimal) {
+    if (StatedSign(state.mMinimize, state.mSolvingDual) > 0 ||
+        state.mRunOutcome != RunOutcome::Optimal) {
         return std::nullopt;
     }
+    const std::string name = ObjectiveName(state.mSolvingDual);
     // 0.0 - z rather than -z: a zero minimum reads 0.000, not -0.000.
-    return CFormatDynamic(
-        FillDecimals("Minimum of Z = %%.%dlf (the tableaus maximize -Z)", state.mDecimalPlaces),
-        0.0 - LastZ(state));
+    const std::string templ =
+        "Minimum of " + name + " = %%.%dlf (the tableaus maximize -" + name + ")";
+    return CFormatDynamic(FillDecimals(templ.c_str(), state.mDecimalPlaces), 0.0 - LastZ(state));
+}
+
+std::string UnboundedLine(const std::string& column, bool minimize, bool dual) {
+    return "The problem is unbounded: " + column + " can grow without limit and " +
+           ObjectiveName(dual) +
+           (StatedSign(minimize, dual) > 0 ? " with it." : " falls without limit.");
 }
 
 std::vector<std::string> SolutionLines(const VantrellState& state) {

@@ -17,8 +17,13 @@ std::vector<std::string> SolutionLines(const VantrellState& state);
 // main window shows it is always maximized (a maximization's dual shows its costs negated).
 const char* SenseText(bool minimize);
 
-// After the primal run of a minimization reached its optimum: "Minimum of Z = 9.000 (the
-// tableaus maximize -Z)", since the list's "Solution" is the value of -Z. Nothing otherwise.
+// After the run of a minimization (or the dual of a maximization, which minimizes W)
+// reached its optimum: "Minimum of Z = 9.000 (the tableaus maximize -Z)", since the list's
+// "Solution" is the value of -Z. Nothing otherwise.
 std::optional<std::string> MinimumLine(const VantrellState& state);
+
+// What an unbounded run found, in plain words: "The problem is unbounded: X1 can grow
+// without limit and Z with it."
+std::string UnboundedLine(const std::string& column, bool minimize, bool dual);
 
 }  // namespace vantrell

@@ -28,9 +28,9 @@ void FillUpToWidest(ProblemSet& work) {
 
 // A negative right-hand side would start the tableau outside the feasible region; the
 // same constraint times -1 has a non-negative one.
-void MakeRightHandSideNonNegative(ConstraintRow& row) {
+bool MakeRightHandSideNonNegative(ConstraintRow& row) {
     if (row.rhs >= 0.0) {
-        return;
+        return false;
     }
     row.rhs *= -1.0;
     for (double& coefficient : row.coefficients) {
@@ -42,6 +42,7 @@ void MakeRightHandSideNonNegative(ConstraintRow& row) {
         row.relation = kLessEqual;
     }
     row.relationText = RelationSymbol(row.relation);
+    return true;
 }
 
 CostTerm AddedTerm(std::int32_t id, std::string name, bool bigM) {
@@ -94,7 +95,11 @@ bool RefuseBadPrimal(const VantrellState& state, Prompt& prompt) {
 
 }  // namespace
 
-bool BuildStandardForm(VantrellState& state, Prompt& prompt) {
+bool BuildStandardForm(VantrellState& state, Prompt& prompt, std::vector<SetupStep>* steps) {
+    std::vector<SetupStep> made;
+    const auto record = [&made](SetupStep::Kind kind, std::size_t row, std::string name) {
+        made.push_back({kind, row, std::move(name)});
+    };
     if (RefuseBadPrimal(state, prompt)) {
         return false;
     }
@@ -126,8 +131,10 @@ bool BuildStandardForm(VantrellState& state, Prompt& prompt) {
         }
     }
     FillUpToWidest(work);
-    for (ConstraintRow& row : work.constraints) {
-        MakeRightHandSideNonNegative(row);
+    for (std::size_t t = 0; t < work.constraints.size(); ++t) {
+        if (MakeRightHandSideNonNegative(work.constraints[t])) {
+            record(SetupStep::Kind::FlipRow, t, {});
+        }
     }
 
     state.mBasis.clear();
@@ -138,19 +145,23 @@ bool BuildStandardForm(VantrellState& state, Prompt& prompt) {
                 const CostTerm slack = AddedTerm(kSlackId, SlackName(n), false);
                 AddColumn(work, t, slack, 1.0);
                 state.mBasis.push_back(slack);
+                record(SetupStep::Kind::AddSlack, t, slack.name);
                 break;
             }
             case kEqual: {
                 const CostTerm artificial = AddedTerm(kArtificialId, ArtificialName(n), true);
                 AddColumn(work, t, artificial, 1.0);
                 state.mBasis.push_back(artificial);
+                record(SetupStep::Kind::AddArtificial, t, artificial.name);
                 break;
             }
             default: {
                 AddColumn(work, t, AddedTerm(kSurplusId, SlackName(n), false), -1.0);
+                record(SetupStep::Kind::AddSurplus, t, SlackName(n));
                 const CostTerm artificial = AddedTerm(kArtificialId, ArtificialName(n), true);
                 AddColumn(work, t, artificial, 1.0);
                 state.mBasis.push_back(artificial);
+                record(SetupStep::Kind::AddArtificial, t, artificial.name);
                 break;
             }
         }
@@ -159,6 +170,9 @@ bool BuildStandardForm(VantrellState& state, Prompt& prompt) {
     const auto n = static_cast<int>(work.objective.size());
     const auto m = static_cast<int>(work.constraints.size());
     state.mSizeFields = {CFormat("%d", n), CFormat("%d", m), CFormat("%d", n - m)};
+    if (steps != nullptr) {
+        *steps = std::move(made);
+    }
     return true;
 }
 

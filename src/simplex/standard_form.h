@@ -16,7 +16,9 @@ inline constexpr const char* kOneDualConstraintMessage =
 // Copies the primal (or, on a dual run, the dual) into mWork and brings it into the
 // equality form of the tableau method with big-M artificial costs; builds the initial
 // basis and the size fields. Returns false, after telling the user, when the problem
-// cannot be run; the kept results are then untouched.
-bool BuildStandardForm(VantrellState& state, Prompt& prompt);
+// cannot be run; the kept results are then untouched. Each change it makes is added to
+// steps, when given, for the setup page.
+bool BuildStandardForm(VantrellState& state, Prompt& prompt,
+                       std::vector<SetupStep>* steps = nullptr);
 
 }  // namespace vantrell

@@ -61,22 +61,36 @@ TableauPage ExactTableauPage(const ExactPage& exact, const DisplayOptions& optio
         zjLine.push_back(MValueText(exact.zj[k], options, decimals));
         cjzjLine.push_back(MValueText(exact.cjzj[k], options, decimals));
     }
-    cjzjLine.push_back(CellText(exact.z, options, decimals));
+    // The decimal pages print Z without its M part; every other display gives it whole.
+    cjzjLine.push_back(options.IsDefault() || exact.zM == 0
+                           ? CellText(exact.z, options, decimals)
+                           : MValueText({exact.z, exact.zM, true}, options, decimals));
     page.mRows.push_back(std::move(zjLine));
     page.mRows.push_back(std::move(cjzjLine));
     return page;
+}
+
+std::optional<TableauPage> DecidingPage(const ExactRun* run, int count,
+                                        const DisplayOptions& options, int decimals) {
+    if (run == nullptr || run->outcome != RunOutcome::Unbounded || !run->certified ||
+        !run->unboundedEnd || run->unboundedEnd->entering < 0 || run->parted ||
+        static_cast<int>(run->pages.size()) != count) {
+        return std::nullopt;
+    }
+    return ExactTableauPage(*run->unboundedEnd, options, decimals);
 }
 
 ShownPage ShownExactPage(const ExactPage& exact, const DisplayOptions& options, int decimals) {
     ShownPage shown;
     shown.exact = ExactTableauPage(exact, options, decimals);
     shown.pivotText = CellText(PivotOf(exact), options, decimals);
+    shown.zText = shown.exact.mRows.back().back();
     shown.notes = exact.notes;
     return shown;
 }
 
 ShownPage ShownDecimalPage(const TableauPage& page) {
-    return {&page, {}, CFormat("%f", page.mPivotValue), {}};
+    return {&page, {}, CFormat("%f", page.mPivotValue), {}, {}};
 }
 
 void ForEachShownPage(const VantrellState& state, const ExactRun* run, const PageStore& pages,
@@ -163,7 +177,9 @@ std::vector<std::string> ExactSolutionLines(const ExactRun& run, const DisplayOp
         return lines;
     }
     lines.push_back("Solution = " + CellText(last.z, options, decimals));
-    lines.push_back("Other Variables: 0.0");
+    // Decimals keep the line as it always read; fractions write their zero.
+    lines.push_back(options.numbers == NumberStyle::Decimals ? "Other Variables: 0.0"
+                                                             : "Other Variables: 0");
     return lines;
 }
 

@@ -2,6 +2,7 @@
 #pragma once
 
 #include <functional>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -16,6 +17,12 @@ namespace vantrell {
 // the exact run's own entering and leaving variable.
 TableauPage ExactTableauPage(const ExactPage& exact, const DisplayOptions& options, int decimals);
 
+// An unbounded run's deciding tableau, to show after the run's count pages: its entering
+// column marked and no leaving row. Nothing for any other run, nor where the decimal pages
+// part from the exact run (they would not lead to it).
+std::optional<TableauPage> DecidingPage(const ExactRun* run, int count,
+                                        const DisplayOptions& options, int decimals);
+
 // A page as the display options show it, with its pivot in the same numbers and the note
 // where the decimal run parts from the exact one.
 // With the default display the run's own page is shown as it is, without a copy.
@@ -23,6 +30,7 @@ struct ShownPage {
     const TableauPage* source = nullptr;  // the run's page, when shown as it is
     TableauPage exact;                    // otherwise its text in the display options
     std::string pivotText;
+    std::string zText;  // Z as its cell shows it, M part included; empty for a decimal page
     std::vector<std::string> notes;
 
     const TableauPage& Page() const { return source != nullptr ? *source : exact; }

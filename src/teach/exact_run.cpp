@@ -27,6 +27,9 @@ ExactPage PageOf(const ExactTableau& t, PivotRule rule) {
     page.ratios.assign(t.a.size(), std::nullopt);
     ReducedCostsOf(t, t.basis, page.zj, page.cjzj);
     page.z = ObjectiveValueOf(t, t.basis);
+    for (std::size_t r = 0; r < page.cb.size() && r < page.bi.size(); ++r) {
+        page.zM += page.cb[r].m * page.bi[r];
+    }
     return page;
 }
 

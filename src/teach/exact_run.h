@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "model/run_outcome.h"
+#include "model/stated_sense.h"
 #include "model/vantrell_state.h"
 #include "teach/exact_number.h"
 
@@ -23,6 +24,7 @@ struct ExactPage {
     std::vector<ExactMValue> zj;
     std::vector<ExactMValue> cjzj;
     Rational z;
+    Rational zM;        // the M part of Z while artificial variables are basic at a positive level
     int entering = -1;  // the exact run's column and row, -1 where it has none
     int leaving = -1;
     PivotRule rule = PivotRule::LargestCjZj;
@@ -93,12 +95,7 @@ const ExactRun* CurrentExactRun(const VantrellState& state);
 // outcome yet, and the pages explain their pivots and nothing more.
 ExactRun ExactRunSoFar(const ExactRun& run, int count, bool finished);
 
-// +1 when the tableau's maximum is the problem's own objective, -1 when the run maximized
-// negated costs: a minimization, or the dual of a maximization (a minimization written
-// with negated costs).
-inline int StatedSign(bool minimize, bool dual) {
-    return minimize != dual ? -1 : 1;
-}
+// The stated sign of the run's side (model/stated_sense.h).
 inline int StatedSign(const ExactRun& run) {
     return StatedSign(run.minimize, run.dual);
 }

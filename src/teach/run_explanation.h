@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "teach/sensitivity.h"
+#include "teach/step_notes.h"
 
 namespace vantrell {
 
@@ -18,5 +19,7 @@ struct RunExplanation {
 };
 
 RunExplanation ExplainKeptRun(const VantrellState& state, bool dual);
+// The same with the numbers of the notes chosen by the caller.
+RunExplanation ExplainKeptRun(const VantrellState& state, bool dual, const NoteNumbers& numbers);
 
 }  // namespace vantrell

@@ -4,6 +4,7 @@
 #include <algorithm>
 
 #include "model/variable_names.h"
+#include "teach/run_story.h"
 #include "teach/sensitivity.h"
 
 namespace vantrell {
@@ -42,40 +43,141 @@ bool EntersAtNoCost(const ExactPage& page, std::size_t k) {
     return page.cj[k].m == 0 && IsZero(page.cjzj[k]) && !IsBasic(page, page.columnNames[k]);
 }
 
-std::optional<std::string> AlternativeOptima(const ExactRun& run, const NoteNumbers& numbers) {
-    const ExactPage& page = run.pages.back();
-    for (std::size_t k = 0; k < page.columnNames.size(); ++k) {
-        const std::string& name = page.columnNames[k];
-        if (!EntersAtNoCost(page, k)) {
-            continue;
+// The column that, with column k, writes one free variable as a difference (Y1 - Y4): in
+// the first tableau each is the other negated, cost and entries alike. Moving along one of
+// them with the other moves no variable of the problem. -1 when k has no such partner.
+int SplitPartner(const ExactRun& run, std::size_t k) {
+    const ExactPage& first = run.pages.front();
+    for (std::size_t j = 0; j < first.columnNames.size(); ++j) {
+        bool negated =
+            j != k && first.cj[j].c == -first.cj[k].c && first.cj[j].m == 0 && first.cj[k].m == 0;
+        for (std::size_t r = 0; r < first.cells.size() && negated; ++r) {
+            negated = first.cells[r][j] == -first.cells[r][k];
         }
-        std::string text = "Alternative optima: " + name + " is non-basic with Cj-Zj = 0";
-        int leaving = -1;
-        Rational theta;
-        for (std::size_t r = 0; r < page.cells.size(); ++r) {
-            const Rational& a = page.cells[r][k];
-            if (a > 0 && (leaving == -1 || page.bi[r] / a < theta)) {
-                leaving = static_cast<int>(r);
-                theta = page.bi[r] / a;
+        if (negated) {
+            return static_cast<int>(j);
+        }
+    }
+    return -1;
+}
+
+// Column k entered into the optimal page by one pivot: the step theta, the leaving row (-1
+// when no row limits it) and each row's new value.
+struct NoCostPivot {
+    std::size_t column = 0;
+    int leaving = -1;
+    Rational theta;
+    std::vector<Rational> values;
+};
+
+NoCostPivot PivotAtNoCost(const ExactPage& page, std::size_t k) {
+    NoCostPivot pivot;
+    pivot.column = k;
+    for (std::size_t r = 0; r < page.cells.size(); ++r) {
+        const Rational& a = page.cells[r][k];
+        if (a > 0 && (pivot.leaving == -1 || page.bi[r] / a < pivot.theta)) {
+            pivot.leaving = static_cast<int>(r);
+            pivot.theta = page.bi[r] / a;
+        }
+    }
+    if (pivot.leaving >= 0) {
+        pivot.values = page.bi;
+        for (std::size_t r = 0; r < pivot.values.size(); ++r) {
+            pivot.values[r] -= page.cells[r][k] * pivot.theta;
+        }
+        pivot.values[static_cast<std::size_t>(pivot.leaving)] = pivot.theta;
+    }
+    return pivot;
+}
+
+// Whether moving along column k moves some variable of the problem as stated: a free
+// variable written as a difference does not move when both halves move alike.
+bool MovesThePoint(const ExactRun& run, const ExactPage& page, std::size_t k) {
+    const int partner = SplitPartner(run, k);
+    for (const std::string& own : run.variableNames) {
+        Rational step = own == page.columnNames[k] ? Rational(1) : Rational(0);
+        for (std::size_t r = 0; r < page.basisNames.size(); ++r) {
+            if (page.basisNames[r] == own) {
+                step = -page.cells[r][k];
             }
         }
-        if (leaving == -1) {
-            return text + "; no row limits it, so Z stays optimal as it grows without limit.";
+        if (partner >= 0 && (own == page.columnNames[k] ||
+                             own == page.columnNames[static_cast<std::size_t>(partner)])) {
+            continue;  // judged as the pair below
         }
-        // One pivot on (leaving, k): every basic value moves by theta times its entry.
+        if (step != 0) {
+            return true;
+        }
+    }
+    if (partner < 0) {
+        return false;
+    }
+    // The pair's difference moves by the change of one half less that of the other.
+    const auto change = [&page, k](const std::string& name) {
+        if (name == page.columnNames[k]) {
+            return Rational(1);
+        }
+        for (std::size_t r = 0; r < page.basisNames.size(); ++r) {
+            if (page.basisNames[r] == name) {
+                return Rational(-page.cells[r][k]);
+            }
+        }
+        return Rational(0);
+    };
+    return change(page.columnNames[k]) !=
+           change(page.columnNames[static_cast<std::size_t>(partner)]);
+}
+
+// The columns that enter the optimum at no cost and reach a second, different optimal
+// point: a positive step, or no row to stop them; and the first that reaches none (a
+// degenerate tie: a zero step).
+struct NoCostColumns {
+    std::optional<NoCostPivot> second;
+    std::optional<NoCostPivot> tie;
+};
+
+NoCostColumns FindNoCostColumns(const ExactRun& run) {
+    NoCostColumns found;
+    const ExactPage& page = run.pages.back();
+    for (std::size_t k = 0; k < page.columnNames.size() && !found.second; ++k) {
+        if (!EntersAtNoCost(page, k) || !MovesThePoint(run, page, k)) {
+            continue;
+        }
+        NoCostPivot pivot = PivotAtNoCost(page, k);
+        if (pivot.leaving < 0 || pivot.theta > 0) {
+            found.second = std::move(pivot);
+        } else if (!found.tie) {
+            found.tie = std::move(pivot);
+        }
+    }
+    return found;
+}
+
+std::optional<std::string> AlternativeOptima(const ExactRun& run, const NoteNumbers& numbers) {
+    const NoCostColumns found = FindNoCostColumns(run);
+    const ExactPage& page = run.pages.back();
+    const std::string name = ObjectiveName(run.dual);
+    if (found.second) {
+        const NoCostPivot& pivot = *found.second;
+        const std::string& column = page.columnNames[pivot.column];
+        std::string text = "Alternative optima: " + column + " is non-basic with Cj-Zj = 0";
+        if (pivot.leaving < 0) {
+            return text + "; no row limits it, so " + name +
+                   " stays optimal as it grows without limit.";
+        }
         ExactPage next = page;
-        std::vector<Rational> values = page.bi;
-        for (std::size_t r = 0; r < values.size(); ++r) {
-            values[r] -= page.cells[r][k] * theta;
-        }
-        const auto l = static_cast<std::size_t>(leaving);
-        values[l] = theta;
-        next.basisNames[l] = name;
-        text += "; letting it enter (" + page.basisNames[l] +
-                " leaves) gives another optimal "
-                "solution: " +
-                PointText(run, next, values, numbers);
-        return text + (theta == 0 ? ", the same point, since the ratio is 0." : ".");
+        const auto l = static_cast<std::size_t>(pivot.leaving);
+        next.basisNames[l] = column;
+        return text + "; letting it enter (" + page.basisNames[l] +
+               " leaves) gives another optimal solution: " +
+               PointText(run, next, pivot.values, numbers) + ".";
+    }
+    if (found.tie) {
+        const NoCostPivot& pivot = *found.tie;
+        return "Degenerate tie: " + page.columnNames[pivot.column] +
+               " is non-basic with Cj-Zj = 0, but its ratio is 0: letting it enter (" +
+               page.basisNames[static_cast<std::size_t>(pivot.leaving)] +
+               " leaves) changes the basis, not the point; this is no second optimum.";
     }
     return std::nullopt;
 }
@@ -126,14 +228,15 @@ std::string Unbounded(const ExactRun& run, const ExactPage& stopped, const NoteN
         }
     }
     const Rational rate = StatedSign(run) * stopped.cjzj[j].c;
-    const std::string after =
-        run.pages.empty() ? "on the first tableau" : "after " + Tableau(run.pages.size() - 1);
+    const std::string objective = ObjectiveName(run.dual);
+    // The deciding tableau comes after the run's pages, wherever it is shown.
+    const std::string after = "at " + Tableau(run.pages.size());
     if (direction.empty()) {
         direction = "nothing else";
     }
     return "Unbounded: " + name + " enters " + after +
            " and no entry of its column is positive. Per unit of " + name + ": " + direction +
-           "; Z changes by " + numbers.Text(rate) + " per unit and " +
+           "; " + objective + " changes by " + numbers.Text(rate) + " per unit and " +
            (StatedSign(run) > 0 ? "grows without limit." : "falls without limit.");
 }
 
@@ -157,20 +260,16 @@ std::optional<std::string> Infeasible(const ExactRun& run, const ProblemSet& pro
     return std::nullopt;
 }
 
-std::optional<std::string> Cycling(const ExactRun& run) {
-    std::vector<std::vector<std::string>> seen;
-    for (std::size_t p = 0; p < run.pages.size(); ++p) {
-        std::vector<std::string> basis = run.pages[p].basisNames;
-        std::sort(basis.begin(), basis.end());
-        const auto earlier = std::find(seen.begin(), seen.end(), basis);
-        if (earlier != seen.end()) {
-            return "Cycling: the basis of " + Tableau(p) + " repeats that of " +
-                   Tableau(static_cast<std::size_t>(earlier - seen.begin())) +
-                   "; the pivot rule \"Smallest index (Bland's rule)\" never cycles.";
-        }
-        seen.push_back(std::move(basis));
+std::optional<std::string> Cycling(const ExactRun& run, const NoteNumbers& numbers) {
+    const auto repeat = FirstRepeatedBasis(run);
+    if (!repeat) {
+        return std::nullopt;
     }
-    return std::nullopt;
+    return "Cycling: the basis of " + Tableau(repeat->page) + " repeats that of " +
+           Tableau(repeat->earlier) +
+           (numbers.commandLine
+                ? "; --rule bland never cycles."
+                : "; the pivot rule \"Smallest index (Bland's rule)\" never cycles.");
 }
 
 }  // namespace
@@ -202,7 +301,7 @@ std::vector<std::string> SpecialCases(const ExactRun& run, const std::optional<E
         add(Infeasible(run, problem, numbers));
     }
     if (run.outcome == RunOutcome::Cycling) {
-        add(Cycling(run));
+        add(Cycling(run, numbers));
     }
     return cases;
 }
@@ -220,15 +319,21 @@ bool HasAlternativeOptimum(const ExactRun& run) {
     if (run.outcome != RunOutcome::Optimal || run.pages.empty()) {
         return false;
     }
-    const ExactPage& page = run.pages.back();
-    for (std::size_t k = 0; k < page.columnNames.size(); ++k) {
-        for (std::size_t r = 0; r < page.cells.size() && EntersAtNoCost(page, k); ++r) {
-            if (sgn(page.cells[r][k]) > 0 && sgn(page.bi[r]) > 0) {
-                return true;
-            }
+    return FindNoCostColumns(run).second.has_value();
+}
+
+std::optional<RepeatedBasis> FirstRepeatedBasis(const ExactRun& run) {
+    std::vector<std::vector<std::string>> seen;
+    for (std::size_t p = 0; p < run.pages.size(); ++p) {
+        std::vector<std::string> basis = run.pages[p].basisNames;
+        std::sort(basis.begin(), basis.end());
+        const auto earlier = std::find(seen.begin(), seen.end(), basis);
+        if (earlier != seen.end()) {
+            return RepeatedBasis{p, static_cast<std::size_t>(earlier - seen.begin())};
         }
+        seen.push_back(std::move(basis));
     }
-    return false;
+    return std::nullopt;
 }
 
 bool HasDegenerateTableau(const ExactRun& run) {

@@ -25,6 +25,13 @@ std::string UncertifiedLine(const ExactRun& run);
 // outside the basis enters at no cost with a positive step. The exercise generator keeps
 // its promise of alternative optima by it.
 bool HasAlternativeOptimum(const ExactRun& run);
+// The first page whose basis (as a set) came before, and that earlier page, from 0.
+struct RepeatedBasis {
+    std::size_t page = 0;
+    std::size_t earlier = 0;
+};
+std::optional<RepeatedBasis> FirstRepeatedBasis(const ExactRun& run);
+
 // Whether some tableau of the run has a basic variable at zero.
 bool HasDegenerateTableau(const ExactRun& run);
 

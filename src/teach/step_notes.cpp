@@ -45,7 +45,7 @@ std::string EnteringNote(const ExactPage& page, const NoteNumbers& numbers) {
             fullTie = fullTie || v.c == chosen.c;
         }
     }
-    note += mPhase ? "has the largest M part, " + numbers.Text(chosen.m) + "M"
+    note += mPhase ? "has the largest M part, " + numbers.MPart(chosen.m)
                    : std::string("is the largest positive");
     if (!ties.empty()) {
         note += "; " + NameList(ties) + (ties.size() == 1 ? " ties" : " tie") + " with it";
@@ -59,13 +59,15 @@ std::string LeavingNote(const ExactPage& page, const NoteNumbers& numbers) {
     const auto l = static_cast<std::size_t>(page.leaving);
     const auto j = static_cast<std::size_t>(page.entering);
     const Rational& ratio = *page.ratios[l];
-    // A fraction below the division line reads as one number only in parentheses.
-    std::string pivot = numbers.Text(page.cells[l][j]);
-    if (pivot.find('/') != std::string::npos) {
-        pivot = "(" + pivot + ")";
-    }
-    std::string note = " " + page.basisNames[l] + " leaves: " + numbers.Text(page.bi[l]) + "/" +
-                       pivot + " = " + numbers.Text(ratio) + " is the smallest ratio";
+    // A fraction on either side of the division line reads as one number only in
+    // parentheses: (2/3)/(1/3), not 2/3/(1/3).
+    const auto operand = [&numbers](const Rational& value) {
+        std::string text = numbers.Text(value);
+        return text.find('/') == std::string::npos ? text : "(" + text + ")";
+    };
+    std::string note = " " + page.basisNames[l] + " leaves: " + operand(page.bi[l]) + "/" +
+                       operand(page.cells[l][j]) + " = " + numbers.Text(ratio) +
+                       " is the smallest ratio";
     std::vector<std::string> ties;
     std::vector<std::string> unlimited;
     for (std::size_t r = 0; r < page.ratios.size(); ++r) {
@@ -103,27 +105,55 @@ std::string ConclusionNote(const ExactRun& run, const ExactPage& page, const Not
         }
     }
     if (run.outcome == RunOutcome::Optimal) {
-        const Rational z = StatedSign(run) * page.z;
-        return "No Cj-Zj is positive: no column can improve Z, so this tableau is optimal with "
-               "Z = " +
-               numbers.Text(z) + ".";
+        const std::string name = run.dual ? "W" : "Z";
+        if (StatedSign(run) < 0) {
+            // The tableau shows -Z; the note gives the minimum as the problem states it.
+            return "No Cj-Zj is positive: no column can improve -" + name +
+                   ", so this tableau is optimal: -" + name + " = " + numbers.Text(page.z) +
+                   " is the maximum, so the minimum of " + name + " is " +
+                   numbers.Text(Rational(-page.z)) + ".";
+        }
+        return "No Cj-Zj is positive: no column can improve " + name +
+               ", so this tableau is optimal with " + name + " = " + numbers.Text(page.z) + ".";
     }
     return {};
 }
 
-std::string StopNote(const ExactRun& run, const std::optional<ExactPage>& stopped,
-                     const NoteNumbers& numbers) {
-    if (run.outcome == RunOutcome::Unbounded && stopped) {
-        const auto j = static_cast<std::size_t>(stopped->entering);
-        return " Next " + stopped->columnNames[j] + " would enter (Cj-Zj " +
-               numbers.Text(stopped->cjzj[j]) +
-               "), but no row has a positive entry in its column: Z grows without limit.";
+// The note of an unbounded run's deciding page: the column that enters and why nothing
+// stops it.
+std::string DecidingNote(const ExactRun& run, const ExactPage& stopped,
+                         const NoteNumbers& numbers) {
+    const std::string name = run.dual ? "W" : "Z";
+    const std::string& column = stopped.columnNames[static_cast<std::size_t>(stopped.entering)];
+    return EnteringNote(stopped, numbers) +
+           " No row has a positive entry in its column, so no ratio limits it: " + column +
+           " can grow without limit and " + name +
+           (StatedSign(run) > 0 ? " with it." : " falls without limit.");
+}
+
+// " The basis of this tableau repeats that of tableau #3: ..." on the first page whose
+// basis came before.
+std::vector<std::string> RepeatNotes(const ExactRun& run, const NoteNumbers& numbers) {
+    std::vector<std::string> notes(run.pages.size());
+    if (const auto repeat = FirstRepeatedBasis(run)) {
+        notes[repeat->page] = " The basis of this tableau repeats that of tableau #" +
+                              std::to_string(repeat->earlier + 1) +
+                              ": under this rule the run goes round and never ends" +
+                              (numbers.commandLine ? " (--rule bland never cycles)."
+                                                   : " (Bland's rule in Options never cycles).");
     }
+    return notes;
+}
+
+std::string StopNote(const ExactRun& run, const NoteNumbers& numbers) {
     const bool stoppedAtLimit =
         run.outcome == RunOutcome::Cycling || run.outcome == RunOutcome::PageLimit;
     if (stoppedAtLimit && !run.pages.empty() && run.pages.back().rule == PivotRule::LargestCjZj) {
-        return " The run stopped at the page limit; the pivot rule \"Smallest index (Bland's "
-               "rule)\" in Options never lets a basis come back.";
+        return numbers.commandLine
+                   ? " The run stopped at the page limit; --rule bland never lets a basis come "
+                     "back."
+                   : " The run stopped at the page limit; the pivot rule \"Smallest index "
+                     "(Bland's rule)\" in Options never lets a basis come back.";
     }
     return {};
 }
@@ -138,8 +168,12 @@ std::string NoteNumbers::Text(const ExactMValue& value) const {
     return MValueText(value, display, decimals);
 }
 
+std::string NoteNumbers::MPart(const Rational& m) const {
+    return MValueText({Rational(0), m, true}, {display.numbers, BigMStyle::Expressions}, decimals);
+}
+
 NoteNumbers NoteNumbersOf(const VantrellState& state) {
-    return {state.mDisplay, state.mDecimalPlaces};
+    return {state.mDisplay, state.mDecimalPlaces, state.mCommandLineWords};
 }
 
 namespace {
@@ -158,11 +192,15 @@ std::string PageNote(const ExactRun& run, const ExactPage& page, const NoteNumbe
 std::vector<std::string> StepNotes(const ExactRun& run, const std::optional<ExactPage>& stopped,
                                    const NoteNumbers& numbers) {
     std::vector<std::string> notes;
-    for (const ExactPage& page : run.pages) {
-        notes.push_back(PageNote(run, page, numbers));
+    const std::vector<std::string> repeats = RepeatNotes(run, numbers);
+    for (std::size_t p = 0; p < run.pages.size(); ++p) {
+        notes.push_back(PageNote(run, run.pages[p], numbers) + repeats[p]);
     }
     if (!notes.empty()) {
-        notes.back() += StopNote(run, stopped, numbers);
+        notes.back() += StopNote(run, numbers);
+    }
+    if (run.outcome == RunOutcome::Unbounded && stopped && stopped->entering >= 0) {
+        notes.push_back(DecidingNote(run, *stopped, numbers));
     }
     return notes;
 }
@@ -185,10 +223,13 @@ std::string RunNoteOfPage(const VantrellState& state, std::size_t index) {
         note += parting + " ";
     }
     note += PageNote(*run, run->pages[exactIndex], numbers);
+    if (exactIndex == index) {
+        note += RepeatNotes(*run, numbers)[exactIndex];
+    }
     const bool lastShown = static_cast<int>(index) + 1 == state.mTableauCount;
     const bool finished = state.mDone || state.mTableauCount >= kTableauPages;
     if (lastShown && finished && exactIndex + 1 == run->pages.size()) {
-        note += StopNote(*run, std::nullopt, numbers);
+        note += StopNote(*run, numbers);
     }
     // The last page of a finished run also names its special cases, one to a line.
     if (lastShown && state.mDone) {
@@ -196,6 +237,21 @@ std::string RunNoteOfPage(const VantrellState& state, std::size_t index) {
                  *run, std::nullopt, KeptRun(state, state.mSolvingDual).problem, numbers)) {
             note += "\n" + special;
         }
+    }
+    return note;
+}
+
+std::string DecidingPageNote(const VantrellState& state) {
+    const ExactRun* run = CurrentExactRun(state);
+    if (run == nullptr || run->outcome != RunOutcome::Unbounded || !run->unboundedEnd ||
+        run->unboundedEnd->entering < 0) {
+        return {};
+    }
+    const NoteNumbers numbers = NoteNumbersOf(state);
+    std::string note = DecidingNote(*run, *run->unboundedEnd, numbers);
+    for (const std::string& special : SpecialCases(
+             *run, run->unboundedEnd, KeptRun(state, state.mSolvingDual).problem, numbers)) {
+        note += "\n" + special;
     }
     return note;
 }

@@ -214,6 +214,9 @@ class MainWindowTest : public QObject {
         QVERIFY(!f.window.isWindowModified());
         QCOMPARE(f.window.findChild<QLabel*>("primalSense")->text(), QStringLiteral("Minimize"));
         QCOMPARE(f.window.findChild<QLabel*>("dualSense")->text(), QStringLiteral("Maximize"));
+        // The dual of a minimization maximizes W as stated.
+        QCOMPARE(f.window.findChild<QLabel*>("dualStated")->text(),
+                 QStringLiteral("As stated: W = 4.000 Y1 - 3.000 Y2, Maximize"));
         f.Run(MainCommand::CalculatePrimal);  // a minimization adds what the minimum is
         QCOMPARE(f.Lines("solutionList").last(),
                  QStringLiteral("Minimum of Z = 9.000 (the tableaus maximize -Z)"));

@@ -143,7 +143,8 @@ TEST(CliSolveJson, ReadsBackEveryKeyOfTheMinimization) {
 
 TEST(CliSolveJson, RunsWithoutAnOptimumGiveTheirOutcomeAndMessage) {
     const std::tuple<const char*, const char*, const char*> rows[] = {
-        {"unbounded.lp", "unbounded", "ERROR: mLeavingRow is -1"},
+        {"unbounded.lp", "unbounded",
+         "The problem is unbounded: X2 can grow without limit and Z with it."},
         {"infeasible.lp", "infeasible",
          "No Feasible Solution: an artificial variable is still positive"}};
     for (const auto& [example, outcome, message] : rows) {
@@ -159,11 +160,32 @@ TEST(CliReport, FractionsAndExpressions) {
         {"report", Example("minimize.lp"), "--numbers", "fractions", "--big-m", "expressions"});
     ASSERT_EQ(run.status, kExitSuccess) << run.err;
     for (const char* line :
-         {"Objective Function: Z =  + 2 X1  + 3 X2 \n", "   Cj-Zj M - 2 M - 3 -M  0  0  0 \n",
+         {"Objective Function: Z =  + 2 X1  + 3 X2 \n", "   Cj-Zj M - 2 M - 3 -M  0  0 -4M \n",
           "S2: Leaves, X1 Enters, PivotValue = 1\n", "    Primal Solution = -9\n",
           "    Y1 = 3\n"}) {
         EXPECT_NE(run.out.find(line), std::string::npos) << line;
     }
+}
+
+// pages prints the run's own pages; a minimum is said once as stated, and an unbounded run
+// ends with the tableau that decides it.
+TEST(CliPages, MinimumLineAndDecidingPage) {
+    const CliRun minimum = RunVantrellCli({"pages", Example("minimize.lp")});
+    ASSERT_EQ(minimum.status, kExitSuccess) << minimum.err;
+    EXPECT_TRUE(minimum.out.ends_with(
+        "Solution = -9.000\nOther Variables: 0.0\nMinimum of Z = 9.000 (the tableaus maximize "
+        "-Z)\n"));
+    const CliRun maximum = RunVantrellCli({"pages", Example("maximize.lp")});
+    EXPECT_EQ(maximum.out.find("Minimum of"), std::string::npos);
+
+    const CliRun unbounded =
+        RunVantrellCli({"pages", Example("unbounded.lp"), "--numbers", "fractions"});
+    ASSERT_EQ(unbounded.status, kExitSuccess) << unbounded.err;
+    EXPECT_NE(
+        unbounded.out.find(" 1    X1  1 -1  1  0  1      - \n 0    S2  0  0  1  1  2      - \n"),
+        std::string::npos)
+        << unbounded.out;
+    EXPECT_TRUE(unbounded.out.ends_with("Unbounded: no row limits the entering variable\n"));
 }
 
 TEST(CliPlot, PathPrintsOnePointPerPageOrWhyThereIsNone) {
@@ -187,7 +209,8 @@ TEST(CliExplain, NotesSpecialCasesAndSensitivityInTheReportAndTheJson) {
     for (const char* text :
          {"PivotValue = 1.000000\nStep: X1 enters: its Cj-Zj, 3.000, is positive and it is the "
           "leftmost such column (rule: Smallest index (Bland's rule)).",
-          "    Other Variables: 0.0\n\nSpecial Cases:\n    None\n\nSensitivity:\n"
+          "    Other Variables: 0.0\n    Maximum of Z = 12.000\n\nSpecial Cases:\n    None\n\n"
+          "Sensitivity:\n"
           "    Constraint  Shadow Price  RHS Low  RHS High\n    Machine     3.000         0.000    "
           "6.000\n"}) {
         EXPECT_NE(report.out.find(text), std::string::npos) << text;

@@ -2,6 +2,7 @@
 #include "dialogs/review_dialog.h"
 
 #include <QLabel>
+#include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
 #include <QRadioButton>
@@ -44,7 +45,14 @@ class ReviewDialogTest : public QObject {
         QVERIFY(!review.ShowsDual());
         QCOMPARE(review.PageCount(), state.mPrimalTableauCount);
         auto* pages = review.findChild<QListWidget*>("pageList");
-        QCOMPARE(pages->item(0)->text(), QStringLiteral("Iteration 1: X2 enters, S2 leaves"));
+        QCOMPARE(pages->item(0)->text(), QStringLiteral("Setup: the first tableau"));
+        QCOMPARE(pages->item(1)->text(), QStringLiteral("Iteration 1: X2 enters, S2 leaves"));
+        QTest::mouseClick(review.findChild<QPushButton*>("homeButton"), Qt::LeftButton);
+        QCOMPARE(review.ShownPageIndex(), -1);
+        QVERIFY(review.findChild<QListWidget*>("tableauList")
+                    ->item(0)
+                    ->text()
+                    .startsWith(QStringLiteral("The problem: Maximize Z = ")));
         review.SelectPage(0);
         auto* tableau = review.findChild<QListWidget*>("tableauList");
         QVERIFY(tableau->item(3)->data(kPivotRowRole).toBool());  // S2's row, marked
@@ -75,7 +83,7 @@ class ReviewDialogTest : public QObject {
 
         emit plot.Chart()->PathPointClicked(1);
         QCOMPARE(review.ShownPageIndex(), 1);
-        QCOMPARE(review.findChild<QListWidget*>("pageList")->currentRow(), 1);
+        QCOMPARE(review.findChild<QListWidget*>("pageList")->currentRow(), 2);  // after the setup
         QCOMPARE(plot.HighlightedPage(), 1);
     }
 
@@ -94,6 +102,23 @@ class ReviewDialogTest : public QObject {
         QVERIFY(!review.findChild<QListWidget*>("tableauList")->isVisible());
         QCOMPARE(grid->horizontalHeaderItem(2)->text(), QStringLiteral("X1"));
         QCOMPARE(grid->item(0, 3)->text(), QStringLiteral("5"));  // X2's Cj, as a fraction
+    }
+
+    // An unbounded run ends on the tableau that decides it: its column enters, nothing
+    // leaves, and its note says why.
+    void anUnboundedRunEndsOnItsDecidingTableau() {
+        VantrellState state = testing::SolvedState(
+            testing::MakeProblem({1, 1}, {{{1, -1}, "<=", 1}, {{-1, 1}, "<=", 1}}));
+        testing::ScriptedPrompt prompt;
+        CReviewDlg review(state, prompt, [](bool) { return nullptr; });
+        QVERIFY(review.Reload());
+        QCOMPARE(review.PageCount(), state.mPrimalTableauCount + 1);
+        QCOMPARE(review.ShownPageIndex(), state.mPrimalTableauCount);
+        QCOMPARE(review.findChild<QLineEdit*>("enteringField")->text(), QStringLiteral("X2"));
+        QCOMPARE(review.findChild<QLineEdit*>("leavingField")->text(), QString());
+        QVERIFY(review.findChild<QLabel*>("noteLabel")
+                    ->text()
+                    .contains(QStringLiteral("X2 can grow without limit and Z with it.")));
     }
 };
 

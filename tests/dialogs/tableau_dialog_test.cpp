@@ -13,6 +13,7 @@
 #include "dialogs/tableau_marks.h"
 #include "support/problem_builders.h"
 #include "support/scripted_prompt.h"
+#include "teach/exact_page_text.h"
 #include "teach/step_notes.h"
 
 namespace vantrell {
@@ -190,6 +191,43 @@ class TableauDialogTest : public QObject {
         state.mDone = true;
         CTableauDlg last(TableauPage{}, state, prompt);
         QVERIFY(!last.findChild<QPushButton*>("stopButton")->isEnabled());
+    }
+
+    // An unbounded run's deciding tableau comes after the run's pages, with its note; the
+    // fields show the display's numbers, Z with its M part.
+    void showsTheDecidingTableauAndFieldsInTheDisplayNumbers() {
+        VantrellState state = testing::SolvedState(
+            testing::MakeProblem({1, 1}, {{{1, -1}, "<=", 1}, {{-1, 1}, "<=", 1}}));
+        state.mDisplay = {NumberStyle::Fractions, BigMStyle::Expressions};
+        const auto deciding =
+            DecidingPage(CurrentExactRun(state), state.mTableauCount, state.mDisplay, 3);
+        QVERIFY(deciding.has_value());
+        testing::ScriptedPrompt prompt;
+        CTableauDlg dialog(*deciding, state, prompt);
+        dialog.SetNewestTexts({}, deciding->mRows.back().back());
+        dialog.SetNotes({"", DecidingPageNote(state)});
+        dialog.ShowAsDecidingPage();
+        dialog.show();
+        const auto field = [&dialog](const char* name) {
+            return dialog.findChild<QLineEdit*>(name)->text();
+        };
+        QCOMPARE(field("iterationField"), QStringLiteral("Solving Primal: Iteration: 2"));
+        QCOMPARE(field("enteringField"), QStringLiteral("X2"));
+        QCOMPARE(field("leavingField"), QString());
+        QCOMPARE(field("zField"), QStringLiteral("1"));
+        QVERIFY(dialog.findChild<QLabel*>("noteLabel")
+                    ->text()
+                    .contains(QStringLiteral("X2 can grow without limit and Z with it.")));
+        QTest::mouseClick(dialog.findChild<QPushButton*>("backButton"), Qt::LeftButton);
+        QCOMPARE(field("iterationField"), QStringLiteral("Solving Primal: Iteration: 1"));
+
+        VantrellState minimum = testing::SolvedState(
+            testing::MakeProblem({2, 3}, {{{1, 1}, ">=", 4}, {{1, 0}, "<=", 3}}), true);
+        minimum.mDisplay = state.mDisplay;
+        CTableauDlg first(TableauPage{}, minimum, prompt);
+        first.OnHome();
+        QCOMPARE(first.findChild<QLineEdit*>("zField")->text(), QStringLiteral("-4M"));
+        QCOMPARE(first.findChild<QLineEdit*>("pivotField")->text(), QStringLiteral("1"));
     }
 };
 

@@ -30,4 +30,4 @@ printf 'M\xc3\xa9lange \xce\xb1\xce\xa9# Problem Name\r\n3\r\n0\r\n\r\n3X1 + 2X2
 compile names "$work/names.lp"
 grep -qF "$(printf 'M\xc3\xa9lange $\\alpha$$\\Omega$')" "$work/names.tex"
 grep -q '\\fbox{\$1\$}' "$work/maximize_fractions.tex"
-grep -q 'Optimum \$Z\$ = \$12\$' "$work/maximize_fractions.tex"
+grep -q 'Maximum of \$Z\$ = \$12\$' "$work/maximize_fractions.tex"

@@ -73,7 +73,7 @@ TEST(LatexExport, RefusesBeforeARunThenWritesTheLastRun) {
     for (const char* part : {"\\section*{Two\\_products}", "Maximize $Z$ = $3$\\,X1 $+$ $2$\\,X2",
                              "\\section*{Primal Tableau 2}", "$\\downarrow$\\,X1",
                              "\\fbox{$1$} & $1$ & $1$ & $0$ & $4$ & $4$ & $\\leftarrow$",
-                             "Optimum $Z$ = $12$", "\\end{document}\n"}) {
+                             "Maximum of $Z$ = $12$", "\\end{document}\n"}) {
         EXPECT_NE(tex.find(part), std::string::npos) << part;
     }
 

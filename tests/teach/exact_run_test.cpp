@@ -123,7 +123,7 @@ TEST(ExactRun, FractionPagesAndSolutionOfTheTenthsExample) {
     EXPECT_EQ(pages[0].Page().mRows[2], (Cells{"0", "S1", "1/10", "1/5", "1", "0", "7/10", "7"}));
     EXPECT_EQ(pages[0].Page().mEntering, "X1");
     EXPECT_EQ(DisplayedSolutionLines(state),
-              (Cells{"S1 = 2/5", "X1 = 3", "Solution = 9/10", "Other Variables: 0.0"}));
+              (Cells{"S1 = 2/5", "X1 = 3", "Solution = 9/10", "Other Variables: 0"}));
     EXPECT_EQ(pages[1].Page().mRows[3], (Cells{"3/10", "X1", "1", "1/3", "0", "10/3", "3", "-"}));
 }
 

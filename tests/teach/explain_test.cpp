@@ -50,14 +50,14 @@ TEST(StepNotes, WorkedExamplesPageByPage) {
          MakeProblem({2, 3}, {{{1, 1}, ">=", 4}, {{1, 0}, "<=", 3}}),
          true,
          NumberStyle::Decimals,
-         {"X1 enters: its Cj-Zj, (-2.000, 1.000M), has the largest M part, 1.000M; X2 ties with "
+         {"X1 enters: its Cj-Zj, (-2.000, 1.000M), has the largest M part, M; X2 ties with "
           "it, and the larger number part decides (rule: Largest Cj-Zj). S2 leaves: "
           "3.000/1.000 = 3.000 is the smallest ratio.",
-          "X2 enters: its Cj-Zj, (-3.000, 1.000M), has the largest M part, 1.000M (rule: Largest "
+          "X2 enters: its Cj-Zj, (-3.000, 1.000M), has the largest M part, M (rule: Largest "
           "Cj-Zj). a1 leaves: 1.000/1.000 = 1.000 is the smallest ratio; X1 has no positive "
           "entry in the column.",
-          "No Cj-Zj is positive: no column can improve Z, so this tableau is optimal with "
-          "Z = 9.000."}},
+          "No Cj-Zj is positive: no column can improve -Z, so this tableau is optimal: -Z = "
+          "-9.000 is the maximum, so the minimum of Z is 9.000."}},
         {"TieAndDegenerateStep",
          MakeProblem({3, 9}, {{{1, 4}, "<=", 8}, {{1, 2}, "<=", 4}}),
          false,
@@ -113,11 +113,11 @@ TEST(SpecialCases, EachNamedOnASmallProblem) {
           "Degenerate optimum: X1 is basic at 0; the sensitivity ranges belong to this basis."}},
         {"Unbounded",
          MakeProblem({2, 1}, {{{1, -1}, "<=", 10}, {{2, 0}, "<=", 40}}),
-         {"Unbounded: S1 enters after tableau #2 and no entry of its column is positive. Per "
+         {"Unbounded: S1 enters at tableau #3 and no entry of its column is positive. Per "
           "unit of S1: X2 +1.000; Z changes by 1.000 per unit and grows without limit."}},
         {"UnboundedOnTheFirstPage",
          MakeProblem({1, 1}, {{{-1, 1}, "<=", 1}, {{-1, 2}, "<=", 4}}),
-         {"Unbounded: X1 enters on the first tableau and no entry of its column is positive. Per "
+         {"Unbounded: X1 enters at tableau #1 and no entry of its column is positive. Per "
           "unit of X1: X1 +1.000; Z changes by 1.000 per unit and grows without limit."}},
         {"Infeasible",
          MakeProblem({3, 2}, {{{2, 1}, "<=", 2}, {{3, 4}, ">=", 12}}),
