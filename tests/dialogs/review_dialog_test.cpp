@@ -102,6 +102,10 @@ class ReviewDialogTest : public QObject {
         QVERIFY(!review.findChild<QListWidget*>("tableauList")->isVisible());
         QCOMPARE(grid->horizontalHeaderItem(2)->text(), QStringLiteral("X1"));
         QCOMPARE(grid->item(0, 3)->text(), QStringLiteral("5"));  // X2's Cj, as a fraction
+        // The setup is text, not a tableau: it shows as lines.
+        review.findChild<QListWidget*>("pageList")->setCurrentRow(0);
+        auto* lines = review.findChild<QListWidget*>("tableauList");
+        QVERIFY(lines->isVisible() && !grid->isVisible() && lines->count() > 0);
     }
 
     // An unbounded run ends on the tableau that decides it: its column enters, nothing
