@@ -85,8 +85,9 @@ class CapturingPresenter : public vantrell::PagePresenter {
         if (!capture) {
             return;
         }
-        vantrell::CTableauDlg dialog(vantrell::DisplayedCurrentPage(state, page).Page(), state,
-                                     mPrompt);
+        const vantrell::ShownPage shown = vantrell::DisplayedCurrentPage(state, page);
+        vantrell::CTableauDlg dialog(shown.Page(), state, mPrompt);
+        dialog.SetNewestTexts(shown.pivotText, shown.zText);
         dialog.SetNotes(vantrell::RunNotesSoFar(state));
         Capture(dialog, prefix + QString::number(state.mTableauCount));
     }
