@@ -78,6 +78,8 @@ const std::vector<OptionSetting>& OptionSettings() {
             "options/bigM", [](auto& s) -> auto& { return s.mDisplay.bigM; },
             {{"pairs", BigMStyle::Pairs}, {"expressions", BigMStyle::Expressions}}),
         BoolOption(
+            "options/decimalGrid", [](auto& s) -> auto& { return s.mDisplay.decimalGrid; }),
+        BoolOption(
             "options/explain", [](auto& s) -> auto& { return s.mExplain; }),
         EnumOption<PivotRule>(
             "options/pivotRule", [](auto& s) -> auto& { return s.mPivotRule; },

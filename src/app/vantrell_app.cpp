@@ -20,6 +20,7 @@ void SaveWindowSettings(QSettings& settings, const CVantrellDlg& window) {
 CVantrellApp::CVantrellApp()
     : mPlaces(mSettings), mPresenter(mPrompt), mMainDlg(mPrompt, mPresenter) {
     mPresenter.SetParentWindow(&mMainDlg);
+    mMainDlg.SetAfterCommandHook([this] { SaveSettings(); });
     mPresenter.SetPageShownHook(
         [this](const VantrellState& state, int page) { mMainDlg.ShowRunPageOnPlot(state, page); });
     qApp->installEventFilter(&mPlaces);

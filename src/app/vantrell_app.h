@@ -14,7 +14,7 @@ namespace vantrell {
 
 // The application object: it holds the main window, and the program runs while that
 // window is open. The options, recent files, dialog folders and window places are read
-// from the settings at start and written back at the end.
+// from the settings at start and written back after every command and at the end.
 class CVantrellApp {
   public:
     CVantrellApp();

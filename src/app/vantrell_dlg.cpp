@@ -380,10 +380,26 @@ void CVantrellDlg::AfterCommand(MainCommand command, const SolvedProblem& before
         ShowSizeFields();
     }
     ShowTitle();
+    if (mAfterCommand) {
+        mAfterCommand();
+    }
     // An edit leaves the kept runs stale, an option shows them otherwise: the Review
     // window shows what is current, or nothing.
     if (mReviewDlg && mReviewDlg->isVisible() && command != MainCommand::ReviewTableaus) {
         mReviewDlg->Reload();
+    }
+    // The plot shows the problem as it is: redrawn after a change, closed when the problem
+    // can no longer be plotted. Its path belongs to a run of the old problem.
+    const bool changed = !SolvedThisProblem(before, mState.mPrimal, mState.mMinimize);
+    if (mGraphDlg && mGraphDlg->isVisible() && (changed || command == MainCommand::Options)) {
+        if (PlotRefusal(mState)) {
+            mGraphDlg->hide();
+        } else {
+            if (changed) {
+                mGraphDlg->SetPath(std::nullopt);
+            }
+            mGraphDlg->Redraw();
+        }
     }
     // A modal run or dialog may leave the focus with a window that is gone; the Ctrl keys
     // must reach this one again. The plot is a window of its own and keeps it.
@@ -472,7 +488,7 @@ void CVantrellDlg::RunCommandOnly(MainCommand command) {
 }
 
 void CVantrellDlg::OnNew() {
-    NewProblem(mState, mPrompt);
+    NewProblem(mState, mPrompt, HasUnsavedChanges());
     MarkSaved();
     ShowFileFields();
     ShowSizeFields();
@@ -485,7 +501,7 @@ void CVantrellDlg::OnNew() {
 
 void CVantrellDlg::OnOpen() {
     SaveChoiceRecorder recorder(mPrompt);
-    const OpenResult result = OpenProblem(mState, recorder);
+    const OpenResult result = OpenProblem(mState, recorder, HasUnsavedChanges());
     if (recorder.lastSaved) {
         mRecent.Add(*recorder.lastSaved);
     }
@@ -500,7 +516,7 @@ void CVantrellDlg::OpenFile(const std::string& path) {
     const SolvedProblem before{true, mState.mMinimize, mState.mPrimal};
     RunGuarded(mPrompt, [this, &path] {
         SaveChoiceRecorder recorder(mPrompt);
-        const OpenResult result = OpenProblemAt(mState, recorder, path);
+        const OpenResult result = OpenProblemAt(mState, recorder, path, HasUnsavedChanges());
         if (recorder.lastSaved) {
             mRecent.Add(*recorder.lastSaved);
         }
@@ -592,7 +608,7 @@ void CVantrellDlg::ShowOpened(OpenResult result) {
 
 void CVantrellDlg::ShowReplacedProblem() {
     ShowFileFields();
-    mMField->setText(QString::fromStdString(mState.mSizeFields.m));
+    ShowSizeFields();
     ShowPrimalObjective();
     ShowPrimalConstraints();
     ShowDualConstraints();
@@ -744,6 +760,15 @@ void CVantrellDlg::OnOptions() {
     ShowDualObjective();
     ShowPrimalConstraints();
     ShowDualConstraints();
+    // A run of this problem shows its solution in the numbers just chosen, at once.
+    if (mState.mTableauCount > 0 && mState.mRunOutcome != RunOutcome::NotRun &&
+        mState.mRunOutcome != RunOutcome::Stopped &&
+        SolvedThisProblem(mState.mLastSolved, mState.mPrimal, mState.mMinimize) &&
+        !mState.mSolutionLines.empty()) {
+        mState.mSolutionLines = SolutionLines(mState);
+        mState.mSolutionLines = DisplayedSolutionLines(mState);
+        ShowRunResult();
+    }
 }
 
 void CVantrellDlg::OnSensitivity() {

@@ -40,6 +40,9 @@ class CVantrellDlg : public QDialog, public MainViews {
     VantrellState& State() { return mState; }
     const VantrellState& State() const { return mState; }
     void SetModalRunner(ModalRunner runner) { mRunModal = std::move(runner); }
+    // Called after every command, so that what the settings keep (options, recent files)
+    // is written as it changes, not only on a clean exit.
+    void SetAfterCommandHook(std::function<void()> hook) { mAfterCommand = std::move(hook); }
     void RunCommand(MainCommand command);
     // Opens the problem file at path as Open does after its file dialog (save question,
     // messages): for the command line, a drop and the recent files.
@@ -123,6 +126,7 @@ class CVantrellDlg : public QDialog, public MainViews {
     Prompt& mPrompt;
     PagePresenter& mPresenter;
     ModalRunner mRunModal;
+    std::function<void()> mAfterCommand;
     std::map<MainCommand, QAction*> mActions;
     RecentFiles mRecent;
     std::vector<QAction*> mRecentActions;

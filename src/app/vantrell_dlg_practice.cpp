@@ -13,7 +13,7 @@
 namespace vantrell {
 
 void CVantrellDlg::OnPractice(bool dual) {
-    QtPracticeFront front(this, mRunModal);
+    QtPracticeFront front(this, mRunModal, mState.mDisplay.ShowsGrid());
     // Its answers stay with the kept run.
     PracticeRun(mState, mPrompt, front, dual, mState.mPracticeLevel);
     ShowRunResult();
@@ -25,7 +25,7 @@ void CVantrellDlg::OnNewExercise() {
     if (mRunModal(dialog) != QDialog::Accepted) {
         return;
     }
-    if (!NewExercise(mState, mPrompt, dialog.Request())) {
+    if (!NewExercise(mState, mPrompt, dialog.Request(), HasUnsavedChanges())) {
         return;
     }
     // Not saved anywhere yet: the title carries the unsaved mark until Save Text.

@@ -5,6 +5,8 @@
 #include <QSettings>
 #include <QWidget>
 
+#include "dialogs/ui_fonts.h"
+
 namespace vantrell {
 namespace {
 
@@ -38,7 +40,13 @@ bool WindowPlaces::eventFilter(QObject* watched, QEvent* event) {
         connect(widget, &QObject::destroyed, this,
                 [this](QObject* gone) { mRestored.remove(gone); });
         // A damaged value is refused by restoreGeometry, and the window keeps Qt's place.
+        // A window sized to what it shows (a tableau page) takes back its place and any
+        // larger size, never a smaller one: an old narrow size would hide columns.
+        const QSize fitted = widget->size();
         widget->restoreGeometry(mSettings.value(Key(widget)).toByteArray());
+        if (widget->property(kSizedToContent).toBool()) {
+            widget->resize(widget->size().expandedTo(fitted));
+        }
     } else if (type == QEvent::Hide) {
         mSettings.setValue(Key(widget), widget->saveGeometry());
     }

@@ -26,7 +26,8 @@ void Calculate(VantrellState& state, Prompt& prompt, PagePresenter& presenter, b
     state.mRun = RunRecord{exact, {}, std::move(setup)};
     RunIteration(state, prompt, presenter);
     exact->DecimalRunEnded(state.mPages, state.mTableauCount, state.mRunOutcome);
-    if (!state.mDisplay.IsDefault()) {
+    // The exact run always goes to its end; a stopped run has no solution to show from it.
+    if (!state.mDisplay.IsDefault() && state.mRunOutcome != RunOutcome::Stopped) {
         state.mSolutionLines = DisplayedSolutionLines(state);
     }
 

@@ -6,13 +6,14 @@
 
 namespace vantrell {
 
-bool NewExercise(VantrellState& state, Prompt& prompt, const ExerciseRequest& request) {
+bool NewExercise(VantrellState& state, Prompt& prompt, const ExerciseRequest& request,
+                 bool unsaved) {
     ExerciseResult exercise = MakeExercise(request);
     if (!exercise.file) {
         prompt.ShowMessage(exercise.error);
         return false;
     }
-    NewProblem(state, prompt);
+    NewProblem(state, prompt, unsaved);
     ApplyProblemFile(state, std::move(*exercise.file), "");
     return true;
 }

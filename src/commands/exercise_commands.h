@@ -10,6 +10,7 @@ namespace vantrell {
 // File > New Exercise: makes the exercise and, after New's question about the current
 // inputs, puts it in place of the problem as a new unsaved one. False, with the problem
 // untouched, when no exercise could be made.
-bool NewExercise(VantrellState& state, Prompt& prompt, const ExerciseRequest& request);
+bool NewExercise(VantrellState& state, Prompt& prompt, const ExerciseRequest& request,
+                 bool unsaved = true);
 
 }  // namespace vantrell

@@ -27,6 +27,8 @@ void ReplacePrimal(VantrellState& state, ProblemFile& file, std::string path,
     state.mPrimal.constraints = std::move(file.problem.constraints);
     state.mPrimal.constraintNames = std::move(file.problem.constraintNames);
     state.mSolved = false;
+    // The counts of the last run are no counts of this problem; m is known already.
+    state.mSizeFields = SizeFields();
     state.mSizeFields.m = std::move(sizeField);
 }
 
@@ -58,16 +60,26 @@ FileDialogSpec SaveProblemDialog() {
     return FileDialogSpec{"../Vantrell/data/*.lp", "Output File (*.lp)", "*.lp", "lp"};
 }
 
-OpenResult OpenProblem(VantrellState& state, Prompt& prompt) {
+void OfferToSave(const VantrellState& state, Prompt& prompt, bool unsaved) {
+    if (unsaved && HasInputs(state.mPrimal) &&
+        prompt.AskYesNo("Do you want to save the current inputs?")) {
+        SaveText(state, prompt);
+    }
+}
+
+OpenResult OpenProblem(VantrellState& state, Prompt& prompt, bool unsaved) {
+    // Before the file dialog: the question is about the problem on screen, not the new one.
+    OfferToSave(state, prompt, unsaved);
     const auto path = prompt.ChooseFileToOpen(OpenProblemDialog());
     if (!path) {
         RefreshDual(state);
         return OpenResult::Cancelled;
     }
-    return OpenProblemAt(state, prompt, *path);
+    return OpenProblemAt(state, prompt, *path, false);
 }
 
-OpenResult OpenProblemAt(VantrellState& state, Prompt& prompt, const std::string& chosen) {
+OpenResult OpenProblemAt(VantrellState& state, Prompt& prompt, const std::string& chosen,
+                         bool unsaved) {
     const std::optional<std::string> path = chosen;
     // Read before the save question: the user gets the file as it was when chosen, even
     // when the current inputs are then saved over it.
@@ -77,9 +89,7 @@ OpenResult OpenProblemAt(VantrellState& state, Prompt& prompt, const std::string
         prompt.ShowMessage("Cannot open LP file \"" + *path + "\": " + reason);
         return OpenResult::Failed;
     }
-    if (HasInputs(state.mPrimal) && prompt.AskYesNo("Do you want to save the current inputs?")) {
-        SaveText(state, prompt);
-    }
+    OfferToSave(state, prompt, unsaved);
     ProblemFileReading reading = ReadProblemText(*content);
     for (const std::string& message : reading.messages) {
         prompt.ShowMessage(message);

@@ -21,12 +21,20 @@ enum class OpenResult {
     Failed,     // the file could not be opened or read; nothing changed
 };
 
-// Open: asks for a problem file and replaces the primal with its content. A file that
-// cannot be read at all leaves every member as it was. Unless the file failed to read, the
-// dual is rebuilt and the solution list emptied, after Cancel as well.
-OpenResult OpenProblem(VantrellState& state, Prompt& prompt);
+// Open: offers to save a problem with unsaved changes, then asks for a problem file and
+// replaces the primal with its content. A file that cannot be read at all leaves every
+// member as it was. Unless the file failed to read, the dual is rebuilt and the solution
+// list emptied, after Cancel as well. unsaved says whether the problem has changes no
+// file holds; only then is the save question asked.
+OpenResult OpenProblem(VantrellState& state, Prompt& prompt, bool unsaved = true);
 // The same for a file chosen elsewhere: on the command line, dropped, or a recent file.
-OpenResult OpenProblemAt(VantrellState& state, Prompt& prompt, const std::string& path);
+// The save question comes once the file has been read, so a missing file costs none.
+OpenResult OpenProblemAt(VantrellState& state, Prompt& prompt, const std::string& path,
+                         bool unsaved = true);
+
+// Asks "Do you want to save the current inputs?" when the problem has unsaved changes
+// and any inputs, and saves on Yes.
+void OfferToSave(const VantrellState& state, Prompt& prompt, bool unsaved);
 
 // What Open does with a file it has read: the file's problem replaces the primal, path
 // becomes the file name, the dual is rebuilt and the solution list emptied.

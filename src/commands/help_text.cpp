@@ -57,4 +57,25 @@ GuideReading ReadGuide(const std::string& workDir, const std::filesystem::path& 
     return {false, {kMissingGuideMessage}};
 }
 
+std::vector<GuideSection> GuideSections(const std::vector<std::string>& lines) {
+    std::vector<GuideSection> sections;
+    for (std::size_t i = 0; i < lines.size(); ++i) {
+        const std::string& line = lines[i];
+        std::size_t digits = 0;
+        while (digits < line.size() && line[digits] >= '0' && line[digits] <= '9') {
+            ++digits;
+        }
+        // The contents list is indented and in mixed case: only the headings match, in
+        // capitals up to a bracket such as "(.lp)".
+        const std::string words = line.substr(0, line.find('('));
+        if (digits == 0 || line.size() < digits + 3 || line.compare(digits, 2, ". ") != 0 ||
+            line[digits + 2] < 'A' || line[digits + 2] > 'Z' ||
+            words.find_first_of("abcdefghijklmnopqrstuvwxyz") != std::string::npos) {
+            continue;
+        }
+        sections.push_back({line, i});
+    }
+    return sections;
+}
+
 }  // namespace vantrell

@@ -31,6 +31,15 @@ std::vector<std::filesystem::path> GuideCandidates(const std::string& workDir,
 // on in the following list lines, kGuideLineLimit characters each, so nothing is lost.
 std::vector<std::string> GuideLines(std::string_view content);
 
+// A numbered section heading of the guide ("11. THE 2D PLOT") and its line index.
+struct GuideSection {
+    std::string title;
+    std::size_t line = 0;
+};
+// The guide's sections in order: lines that start with a number, a full stop and a blank,
+// followed by capitals.
+std::vector<GuideSection> GuideSections(const std::vector<std::string>& lines);
+
 struct GuideReading {
     bool found = false;
     // The guide's lines, or kMissingGuideMessage alone when it cannot be read.

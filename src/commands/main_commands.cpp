@@ -6,10 +6,8 @@
 
 namespace vantrell {
 
-void NewProblem(VantrellState& state, Prompt& prompt) {
-    if (prompt.AskYesNo("Do you want to save the current inputs?")) {
-        SaveText(state, prompt);
-    }
+void NewProblem(VantrellState& state, Prompt& prompt, bool unsaved) {
+    OfferToSave(state, prompt, unsaved);
     state.mPrimal.Clear();
     state.mDual.Clear();
     state.mProblemName.clear();

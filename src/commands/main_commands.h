@@ -9,10 +9,11 @@
 
 namespace vantrell {
 
-// New: offers to save, then empties the primal and the dual, the problem and file names,
-// the solution list and the counts, and forgets that the problem was solved. The sense and
-// options stay; the kept runs stay too, but as runs of another problem.
-void NewProblem(VantrellState& state, Prompt& prompt);
+// New: offers to save a problem with unsaved changes (see OfferToSave), then empties the
+// primal and the dual, the problem and file names, the solution list and the counts, and
+// forgets that the problem was solved. The sense and options stay; the kept runs stay
+// too, but as runs of another problem.
+void NewProblem(VantrellState& state, Prompt& prompt, bool unsaved = true);
 
 // Delete Constraint on the selected line (-1 for none): asks first; true when deleted.
 bool DeleteConstraint(VantrellState& state, Prompt& prompt, int selected);

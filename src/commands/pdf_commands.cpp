@@ -5,8 +5,25 @@
 
 namespace vantrell {
 
-FileDialogSpec ExportPdfDialog() {
-    return FileDialogSpec{"../Vantrell/out/*.pdf", "PDF File (*.pdf)", "*.pdf", "pdf"};
+FileDialogSpec ExportPdfDialog(const VantrellState& state) {
+    FileDialogSpec spec{"../Vantrell/out/*.pdf", "PDF File (*.pdf)", "*.pdf", "pdf"};
+    spec.title = "Export PDF";
+    // The file's own name without its folder and extension; a name typed in the main
+    // window may hold characters no file name should, so only its safe ones are kept.
+    std::string stem = state.mFileName.substr(state.mFileName.find_last_of("/\\") + 1);
+    stem = stem.substr(0, stem.rfind('.'));
+    if (stem.empty()) {
+        for (const char c : state.mProblemName) {
+            if ((c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9') ||
+                c == '-' || c == '_') {
+                stem += c;
+            } else if (c == ' ') {
+                stem += '-';
+            }
+        }
+    }
+    spec.suggestedName = (stem.empty() ? std::string("report") : stem) + ".pdf";
+    return spec;
 }
 
 bool ReportIsReady(const VantrellState& state, Prompt& prompt) {
@@ -32,7 +49,7 @@ bool ExportReportPdf(const VantrellState& state, Prompt& prompt, const ReportClo
     if (!ReportIsReady(state, prompt)) {
         return false;
     }
-    const auto path = prompt.ChooseFileToSave(ExportPdfDialog());
+    const auto path = prompt.ChooseFileToSave(ExportPdfDialog(state));
     return path && WriteReportPdf(state, prompt, now, render, *path);
 }
 

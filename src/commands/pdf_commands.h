@@ -10,8 +10,9 @@
 
 namespace vantrell {
 
-// The Save As dialog of Export PDF: the out folder, "*.pdf", extension "pdf".
-FileDialogSpec ExportPdfDialog();
+// The file dialog of Export PDF, titled so: the out folder, "*.pdf", extension "pdf", and
+// the problem file's name with ".pdf" (else the problem's name, else "report.pdf").
+FileDialogSpec ExportPdfDialog(const VantrellState& state);
 
 // Makes the bytes of a PDF file from a report document; the windows paint it with Qt.
 using PdfRenderer = std::function<std::string(const ReportDocument&)>;

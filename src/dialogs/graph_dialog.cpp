@@ -25,6 +25,7 @@ namespace vantrell {
 namespace {
 
 constexpr const char* kNegativeScaleMessage = "Cannot use a negative scale";
+constexpr const char* kOpenSideLabel = "Region goes on";
 // Room beyond the farthest path point, so that no point sits on the frame.
 constexpr double kPathRoom = 1.1;
 
@@ -141,6 +142,8 @@ void CGraphDlg::showEvent(QShowEvent* event) {
 void CGraphDlg::OnShown() {
     mTimer.stop();
     mMode = kRegion;
+    // Each showing works out its own view: the last problem's extent is no floor for this one.
+    mGeometry.mScale = 0.0;
     mRegionButton->setChecked(true);
     mConstraintsButton->setChecked(false);
 
@@ -169,6 +172,12 @@ void CGraphDlg::OnShown() {
     mState.mGraphPoint = -1;
 }
 
+void CGraphDlg::Redraw() {
+    if (isVisible()) {
+        OnShown();
+    }
+}
+
 void CGraphDlg::OpenChart() {
     // One chart for the window's life, owned by it: each opening refills it.
     if (mChart == nullptr) {
@@ -193,13 +202,11 @@ void CGraphDlg::BuildSeries() {
     if (mMode == kRegion) {
         mGeometry.BuildRegionSeries(mState, mPrompt);
     } else {
-        if (mChart) {
-            mChart->SetLegendVisible(true);
-        }
         mGeometry.BuildConstraintSeries(mState, mPrompt);
     }
-    if (mMode == kRegion && mGeometry.HasObjectiveLine() && mChart) {
-        mChart->SetLegendVisible(false);
+    // Both modes draw several line styles; the legend names them.
+    if (mChart) {
+        mChart->SetLegendVisible(true);
     }
     mSlopeField->setText(QString::fromStdString(mGeometry.mSlopeText));
 }
@@ -208,14 +215,23 @@ void CGraphDlg::SendSeriesToChart() {
     if (!mChart) {
         return;
     }
+    // The region's open side goes last, as a series of its own.
+    std::vector<PlotSeries> all = mGeometry.mSeries;
+    const bool openSide = mMode == kRegion && !mGeometry.mOpenSide.empty();
+    if (openSide) {
+        all.push_back({mGeometry.mOpenSide, kOpenSideLabel});
+    }
     std::size_t rows = 0;
-    for (const PlotSeries& series : mGeometry.mSeries) {
+    for (const PlotSeries& series : all) {
         rows = std::max(rows, series.points.size());
     }
     mChart->SetRowCount(static_cast<int>(rows));
-    mChart->SetColumnCount(static_cast<int>(2 * mGeometry.mSeries.size()));
-    for (std::size_t i = 0; i < mGeometry.mSeries.size(); ++i) {
-        const PlotSeries& series = mGeometry.mSeries[i];
+    mChart->SetColumnCount(static_cast<int>(2 * all.size()));
+    if (openSide) {
+        mChart->SetSeriesRole(static_cast<int>(2 * all.size() - 1), CMSChart::SeriesRole::OpenSide);
+    }
+    for (std::size_t i = 0; i < all.size(); ++i) {
+        const PlotSeries& series = all[i];
         const int column = static_cast<int>(2 * i + 1);
         mChart->SetColumnLabel(column, QString::fromStdString(series.label));
         if (static_cast<std::int32_t>(i) == mGeometry.mObjectiveSeries) {

@@ -51,6 +51,9 @@ class CGraphDlg : public QDialog {
     void HighlightPage(int page);
     int HighlightedPage() const { return mHighlightedPage; }
     void SetShowPath(bool show);
+    // The problem or an option changed while the window is open: it draws the problem as
+    // it is now, as a new showing would.
+    void Redraw();
     // The names on the axes: X1 and X2, or Y1 and Y2 for the dual.
     void SetAxisNames(const QString& x, const QString& y);
     // What a click on path point `index` does: selects its page where it is shown.

@@ -3,9 +3,14 @@
 
 #include <QApplication>
 #include <QFontMetrics>
+#include <QHBoxLayout>
 #include <QKeyEvent>
+#include <QLabel>
 #include <QListWidget>
+#include <QScreen>
+#include <QScrollBar>
 #include <QStringDecoder>
+#include <QStyle>
 #include <QVBoxLayout>
 
 #include "commands/help_text.h"
@@ -37,13 +42,23 @@ CHelpDlg::CHelpDlg(VantrellState& state, Prompt& prompt, QWidget* parent) : QDia
     mList->setAccessibleName(QStringLiteral("User's Guide"));
     mList->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     mList->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
-    auto* layout = new QVBoxLayout(this);
+    mContents = new QListWidget(this);
+    mContents->setObjectName(QStringLiteral("helpContents"));
+    mContents->setAccessibleName(QStringLiteral("Contents"));
+    // A click or Enter on a section shows it; so do the arrow keys as they move.
+    connect(mContents, &QListWidget::currentRowChanged, this, &CHelpDlg::JumpToSection);
+    connect(mContents, &QListWidget::itemActivated, this,
+            [this](QListWidgetItem* item) { JumpToSection(mContents->row(item)); });
+    mContents->installEventFilter(this);
+    auto* contentsLabel = new QLabel(QStringLiteral("&Contents"), this);
+    contentsLabel->setBuddy(mContents);
+    auto* side = new QVBoxLayout;
+    side->addWidget(contentsLabel);
+    side->addWidget(mContents, 1);
+    auto* layout = new QHBoxLayout(this);
     layout->setContentsMargins(10, 10, 10, 10);
-    layout->addWidget(mList);
-
-    // About the size the guide window has always had: 376 x 248 dialog units.
-    const QFontMetrics metrics(font());
-    resize(metrics.averageCharWidth() * 376 / 4, metrics.height() * 248 / 8);
+    layout->addLayout(side);
+    layout->addWidget(mList, 1);
 
     // Read from the start directory by its path: opening the guide leaves the process's
     // current directory alone. An installed program has it in its data folder.
@@ -52,6 +67,41 @@ CHelpDlg::CHelpDlg(VantrellState& state, Prompt& prompt, QWidget* parent) : QDia
         prompt.ShowMessage(kMissingGuideMessage);
     }
     FillList(guide.lines);
+
+    // Wide enough for the guide's longest line beside the contents, tall enough for a
+    // page of it; never larger than the screen.
+    const QFontMetrics metrics(font());
+    int guideWidth = 0;
+    for (int row = 0; row < mList->count(); ++row) {
+        guideWidth = std::max(guideWidth, metrics.horizontalAdvance(mList->item(row)->text()));
+    }
+    int contentsWidth = 0;
+    for (int row = 0; row < mContents->count(); ++row) {
+        contentsWidth =
+            std::max(contentsWidth, metrics.horizontalAdvance(mContents->item(row)->text()));
+    }
+    const int scrollBar = style()->pixelMetric(QStyle::PM_ScrollBarExtent);
+    contentsWidth += scrollBar + 2 * mContents->frameWidth() + 16;
+    mContents->setFixedWidth(std::min(contentsWidth, 360));
+    const int listChrome = scrollBar + 2 * mList->frameWidth() + 16;
+    QSize wanted(mContents->width() + guideWidth + listChrome + 20 + layout->spacing(),
+                 metrics.lineSpacing() * 40);
+    if (const QScreen* screen = this->screen()) {
+        wanted = wanted.boundedTo(screen->availableGeometry().size() - QSize(40, 60));
+    }
+    resize(wanted);
+}
+
+void CHelpDlg::JumpToSection(int index) {
+    if (index < 0 || static_cast<std::size_t>(index) >= mSections.size()) {
+        return;
+    }
+    const GuideSection& section = mSections[static_cast<std::size_t>(index)];
+    QListWidgetItem* item = mList->item(static_cast<int>(section.line));
+    if (item != nullptr) {
+        mList->setCurrentItem(item);
+        mList->scrollToItem(item, QAbstractItemView::PositionAtTop);
+    }
 }
 
 void CHelpDlg::FillList(const std::vector<std::string>& lines) {
@@ -59,6 +109,23 @@ void CHelpDlg::FillList(const std::vector<std::string>& lines) {
     for (const std::string& line : lines) {
         mList->addItem(GuideLineText(line));
     }
+    mSections = GuideSections(lines);
+    mContents->clear();
+    for (const GuideSection& section : mSections) {
+        mContents->addItem(GuideLineText(section.title));
+    }
+}
+
+bool CHelpDlg::eventFilter(QObject* watched, QEvent* event) {
+    // On the contents Enter shows the section; the guide stays open.
+    if (watched == mContents && event->type() == QEvent::KeyPress) {
+        const int key = static_cast<QKeyEvent*>(event)->key();
+        if (key == Qt::Key_Return || key == Qt::Key_Enter) {
+            JumpToSection(mContents->currentRow());
+            return true;
+        }
+    }
+    return QDialog::eventFilter(watched, event);
 }
 
 void CHelpDlg::keyPressEvent(QKeyEvent* event) {

@@ -5,6 +5,8 @@
 #include <QChartView>
 #include <QGraphicsPathItem>
 #include <QGraphicsPolygonItem>
+#include <QGraphicsRectItem>
+#include <QGraphicsSimpleTextItem>
 #include <QLegend>
 #include <QLegendMarker>
 #include <QLineF>
@@ -14,6 +16,7 @@
 #include <QScatterSeries>
 #include <QVBoxLayout>
 #include <QValueAxis>
+#include <algorithm>
 #include <cmath>
 
 #include "plot/plot_marks.h"
@@ -30,6 +33,10 @@ const QColor kPathColour(20, 20, 20);
 const QColor kCurrentColour(255, 170, 0);
 const QColor kEnteringColour(0, 140, 60);
 const QColor kLeavingColour(150, 60, 170);
+// Below 0 the axes show this share of their length, so a point on an axis shows whole.
+constexpr double kAxisMargin = 0.04;
+// The marked point's label keeps this far (pixels) from its point and from the frame.
+constexpr double kLabelGap = 12.0;
 
 QPointF ToQt(const PlotPoint& point) {
     return {point.x, point.y};
@@ -59,6 +66,10 @@ CMSChart::CMSChart(QWidget* parent) : QWidget(parent) {
     setObjectName("vantrellChart");
     mChart = new QChart;
     mChart->legend()->setVisible(false);
+    // Each entry drawn as its line (dashed, dotted) or its marker, beside the plot where
+    // every name has room.
+    mChart->legend()->setMarkerShape(QLegend::MarkerShapeFromSeries);
+    mChart->legend()->setAlignment(Qt::AlignRight);
     mAxisX = new QValueAxis;
     mAxisX->setTitleText(QStringLiteral("X1"));
     mAxisY = new QValueAxis;
@@ -79,9 +90,17 @@ CMSChart::CMSChart(QWidget* parent) : QWidget(parent) {
     mArrowItem = new QGraphicsPathItem(mChart);
     mArrowItem->setPen(QPen(kPathColour, 1.5));
     mArrowItem->setZValue(5);
+    // The optimum's label over every line and marker, on a box of its own.
+    mLabelBox = new QGraphicsRectItem(mChart);
+    mLabelBox->setBrush(QColor(255, 255, 255, 225));
+    mLabelBox->setPen(QPen(ObjectiveColour(), 1.0));
+    mLabelBox->setZValue(20);
+    mLabelItem = new QGraphicsSimpleTextItem(mLabelBox);
+    mLabelBox->hide();
     connect(mChart, &QChart::plotAreaChanged, this, [this] {
         PlaceRegion();
         PlaceArrows();
+        PlaceMarkedLabel();
     });
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
@@ -149,8 +168,9 @@ void CMSChart::SetLegendVisible(bool visible) {
 }
 
 void CMSChart::SetAxisMaximum(double maximum) {
-    mAxisX->setRange(0.0, maximum);
-    mAxisY->setRange(0.0, maximum);
+    const double below = maximum > 0.0 ? -kAxisMargin * maximum : 0.0;
+    mAxisX->setRange(below, maximum);
+    mAxisY->setRange(below, maximum);
 }
 
 double CMSChart::AxisMaximum() const {
@@ -160,7 +180,7 @@ double CMSChart::AxisMaximum() const {
 void CMSChart::SetDivisions(int divisions) {
     // Ticks at round numbers from 0 (1, 2 or 5 times a power of ten), about `divisions`
     // of them over the axis.
-    const double step = RoundTickStep(mAxisX->max() - mAxisX->min(), divisions);
+    const double step = RoundTickStep(mAxisX->max(), divisions);
     for (QValueAxis* axis : {mAxisX, mAxisY}) {
         axis->setTickCount(divisions + 1);
         axis->setTickType(QValueAxis::TicksDynamic);
@@ -272,6 +292,35 @@ void CMSChart::AddPathSeries() {
     }
 }
 
+QRectF CMSChart::MarkedLabelRect() const {
+    return mLabelBox->isVisible() ? mLabelBox->sceneBoundingRect() : QRectF();
+}
+
+void CMSChart::PlaceMarkedLabel() {
+    if (!mMarked) {
+        return;
+    }
+    // Up and to the right of the point, clear of its marker and of the highlighted square;
+    // turned to the other side where the plot area ends.
+    const QRectF area = mChart->plotArea();
+    const QPointF at = mChart->mapToPosition(*mMarked);
+    const QRectF text = mLabelItem->boundingRect();
+    const QSizeF size(text.width() + 6.0, text.height() + 4.0);
+    double x = at.x() + kLabelGap;
+    double y = at.y() - kLabelGap - size.height();
+    if (x + size.width() > area.right()) {
+        x = at.x() - kLabelGap - size.width();
+    }
+    if (y < area.top()) {
+        y = at.y() + kLabelGap;
+    }
+    x = std::clamp(x, area.left() + 2.0, std::max(area.left() + 2.0, area.right() - size.width()));
+    y = std::clamp(y, area.top() + 2.0, std::max(area.top() + 2.0, area.bottom() - size.height()));
+    mLabelBox->setRect(0.0, 0.0, size.width(), size.height());
+    mLabelBox->setPos(x, y);
+    mLabelItem->setPos(3.0, 2.0);
+}
+
 void CMSChart::PlaceRegion() {
     if (mRegionItem == nullptr) {
         return;
@@ -303,8 +352,15 @@ void CMSChart::Refresh() {
                 pen.setWidthF(2.5);
                 break;
             case SeriesRole::Region:
-                mRegion = QPolygonF(series->points());
+                mRegion = QPolygonF(series->points()) + mRegion;
                 pen.setColor(kRegionFill.darker(200));
+                break;
+            case SeriesRole::OpenSide:
+                // After the region's outline, so the fill goes round by the open side.
+                mRegion += QPolygonF(series->points());
+                pen.setColor(kRegionFill.darker(300));
+                pen.setStyle(Qt::DotLine);
+                pen.setWidthF(3.0);
                 break;
             case SeriesRole::Line:
                 ++nextColour;
@@ -318,13 +374,10 @@ void CMSChart::Refresh() {
     if (mMarked) {
         auto* mark = new QScatterSeries;
         mark->setObjectName(QStringLiteral("optimumMark"));
+        mark->setName(QStringLiteral("Best corner"));
         mark->setMarkerSize(12.0);
         mark->setColor(ObjectiveColour());
         mark->append(*mMarked);
-        // The label as given, with no @-tags to fill in.
-        mark->setPointLabelsFormat(mMarkedLabel);
-        mark->setPointLabelsVisible(true);
-        mark->setPointLabelsClipping(false);
         mChart->addSeries(mark);
         mark->attachAxis(mAxisX);
         mark->attachAxis(mAxisY);
@@ -333,6 +386,9 @@ void CMSChart::Refresh() {
     mRegionItem->setVisible(!mRegion.isEmpty());
     PlaceRegion();
     PlaceArrows();
+    mLabelItem->setText(mMarkedLabel);
+    mLabelBox->setVisible(mMarked.has_value() && !mMarkedLabel.isEmpty());
+    PlaceMarkedLabel();
     // The polygon of the region and the mark have no name; keep them out of the legend.
     for (QAbstractSeries* series : mChart->series()) {
         const auto markers = mChart->legend()->markers(series);

@@ -13,6 +13,8 @@
 
 class QChart;
 class QGraphicsPathItem;
+class QGraphicsRectItem;
+class QGraphicsSimpleTextItem;
 class QGraphicsPolygonItem;
 class QChartView;
 class QValueAxis;
@@ -40,7 +42,8 @@ class CMSChart : public QWidget {
     // What a column pair draws: a plain line, the feasible region (filled, semi-transparent)
     // or the objective line (one colour that no other line has). Plain unless set; a new
     // column count makes every pair plain again.
-    enum class SeriesRole { Line, Region, Objective };
+    // OpenSide is where the region goes on past the view: dotted, and filled with it.
+    enum class SeriesRole { Line, Region, Objective, OpenSide };
     void SetSeriesRole(int column, SeriesRole role);
     // A marked point with its label, such as the optimum; nothing removes the mark.
     void SetMarkedPoint(std::optional<QPointF> point, const QString& label);
@@ -62,6 +65,10 @@ class CMSChart : public QWidget {
     static QColor ObjectiveColour();
     // The region as drawn, in chart coordinates; empty when no pair is the region.
     QPolygonF RegionPolygon() const { return mRegion; }
+    // The marked point's label as placed, in scene coordinates, and its text; empty
+    // without a mark.
+    QRectF MarkedLabelRect() const;
+    QString MarkedLabel() const { return mMarked ? mMarkedLabel : QString(); }
 
   signals:
     // A path point was clicked: its index in the path view.
@@ -73,6 +80,7 @@ class CMSChart : public QWidget {
     SeriesRole Role(int column) const;
     void PlaceRegion();
     void PlaceArrows();
+    void PlaceMarkedLabel();
 
     QChartView* mView = nullptr;
     QChart* mChart = nullptr;
@@ -89,6 +97,8 @@ class CMSChart : public QWidget {
     QGraphicsPolygonItem* mRegionItem = nullptr;
     PathView mPath;
     QGraphicsPathItem* mArrowItem = nullptr;
+    QGraphicsSimpleTextItem* mLabelItem = nullptr;
+    QGraphicsRectItem* mLabelBox = nullptr;
 };
 
 }  // namespace vantrell

@@ -60,6 +60,11 @@ void COptionsDlg::BuildLayout() {
     mBigMBox->setCurrentIndex(static_cast<int>(mDisplay.bigM));
     bigMLabel->setBuddy(mBigMBox);
 
+    mGridBox = new QCheckBox(QStringLiteral("Decimal tableaus as a &grid"), this);
+    mGridBox->setObjectName(QStringLiteral("gridBox"));
+    mGridBox->setAccessibleName(QStringLiteral("Decimal tableaus as a grid"));
+    mGridBox->setChecked(mDisplay.decimalGrid);
+
     mExplainBox = new QCheckBox(QStringLiteral("&Explain each step"), this);
     mExplainBox->setObjectName(QStringLiteral("explainBox"));
     mExplainBox->setAccessibleName(QStringLiteral("Explain each step"));
@@ -104,11 +109,12 @@ void COptionsDlg::BuildLayout() {
     fields->addWidget(mNumbersBox, 3, 1);
     fields->addWidget(bigMLabel, 4, 0);
     fields->addWidget(mBigMBox, 4, 1);
-    fields->addWidget(mExplainBox, 5, 0, 1, 2);
-    fields->addWidget(ruleLabel, 6, 0);
-    fields->addWidget(mRuleBox, 6, 1);
-    fields->addWidget(levelLabel, 7, 0);
-    fields->addWidget(mLevelBox, 7, 1);
+    fields->addWidget(mGridBox, 5, 0, 1, 2);
+    fields->addWidget(mExplainBox, 6, 0, 1, 2);
+    fields->addWidget(ruleLabel, 7, 0);
+    fields->addWidget(mRuleBox, 7, 1);
+    fields->addWidget(levelLabel, 8, 0);
+    fields->addWidget(mLevelBox, 8, 1);
     fields->setRowStretch(8, 1);
 
     auto* buttons = new QVBoxLayout;
@@ -134,6 +140,7 @@ void COptionsDlg::OnOk() {
     mDecimalPlaces = *input.places;
     mDisplay.numbers = static_cast<NumberStyle>(mNumbersBox->currentIndex());
     mDisplay.bigM = static_cast<BigMStyle>(mBigMBox->currentIndex());
+    mDisplay.decimalGrid = mGridBox->isChecked();
     mExplain = mExplainBox->isChecked();
     mRule = static_cast<PivotRule>(mRuleBox->currentIndex());
     mLevel = static_cast<PracticeLevel>(mLevelBox->currentIndex());

@@ -53,6 +53,7 @@ class COptionsDlg : public QDialog {
     QComboBox* mBigMBox = nullptr;
     bool mExplain;
     PivotRule mRule;
+    QCheckBox* mGridBox = nullptr;
     QCheckBox* mExplainBox = nullptr;
     QComboBox* mRuleBox = nullptr;
     PracticeLevel mLevel;

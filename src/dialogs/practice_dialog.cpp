@@ -14,6 +14,7 @@
 #include <QVBoxLayout>
 #include <algorithm>
 
+#include "dialogs/tableau_grid.h"
 #include "dialogs/tableau_marks.h"
 #include "dialogs/ui_fonts.h"
 
@@ -34,18 +35,18 @@ constexpr std::size_t kFirstVariableCell = 2;
 
 }  // namespace
 
-CPracticeDlg::CPracticeDlg(PracticeSession& session, QWidget* parent)
+CPracticeDlg::CPracticeDlg(PracticeSession& session, bool grid, QWidget* parent)
     : QDialog(parent), mSession(session) {
     setWindowTitle(mSession.Record().dual ? QStringLiteral("Practice Dual")
                                           : QStringLiteral("Practice Primal"));
     setObjectName("practiceDialog");
     setFont(FixedDialogFont());
     setSizeGripEnabled(true);
-    BuildLayout();
+    BuildLayout(grid);
     Refresh();
 }
 
-void CPracticeDlg::BuildLayout() {
+void CPracticeDlg::BuildLayout(bool grid) {
     mQuestionLabel = new QLabel(this);
     mQuestionLabel->setObjectName("questionLabel");
     mQuestionLabel->setAccessibleName(QStringLiteral("Question"));
@@ -81,9 +82,11 @@ void CPracticeDlg::BuildLayout() {
     mUnboundedButton = Button("&Unbounded", "unboundedButton", this);
     mInfeasibleButton = Button("&Infeasible", "infeasibleButton", this);
     mShowMeButton = Button("&Show me", "showMeButton", this);
-    mDoneButton = Button("&Done", "doneButton", this);
+    mStopButton = Button("S&top practising", "stopButton", this);
+    mStopButton->setAccessibleName(QStringLiteral("Stop practising"));
 
-    connect(mAnswerField, &QLineEdit::returnPressed, this, &CPracticeDlg::OnTyped);
+    // Enter in the field presses Check, the default button: connected to the field as
+    // well, one Enter would check the answer and then an empty field.
     connect(mCheckButton, &QPushButton::clicked, this, &CPracticeDlg::OnTyped);
     const auto verdict = [this](PracticeAnswer::Kind kind) {
         return [this, kind] { Answer({kind, {}}); };
@@ -94,7 +97,7 @@ void CPracticeDlg::BuildLayout() {
     connect(mInfeasibleButton, &QPushButton::clicked, this,
             verdict(PracticeAnswer::Kind::Infeasible));
     connect(mShowMeButton, &QPushButton::clicked, this, verdict(PracticeAnswer::Kind::ShowMe));
-    connect(mDoneButton, &QPushButton::clicked, this, &CPracticeDlg::OnDone);
+    connect(mStopButton, &QPushButton::clicked, this, &CPracticeDlg::OnStopOrClose);
 
     auto* answerRow = new QHBoxLayout;
     answerRow->addWidget(new QLabel(QStringLiteral("&Answer:"), this));
@@ -102,19 +105,34 @@ void CPracticeDlg::BuildLayout() {
     answerRow->addWidget(mCheckButton);
     auto* buttons = new QHBoxLayout;
     for (QPushButton* button :
-         {mOptimalButton, mUnboundedButton, mInfeasibleButton, mShowMeButton, mDoneButton}) {
+         {mOptimalButton, mUnboundedButton, mInfeasibleButton, mShowMeButton, mStopButton}) {
         buttons->addWidget(button);
     }
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(mQuestionLabel);
     layout->addWidget(mTableauList, 1);
+    if (grid) {
+        mTableauList->hide();
+        mGrid = new TableauGrid(this);
+        mGrid->setAccessibleDescription(
+            QStringLiteral("Click the entering column, then the leaving row; Enter picks the "
+                           "current cell"));
+        mGrid->setMinimumSize(560, 180);
+        mGrid->setSelectionBehavior(QAbstractItemView::SelectItems);
+        connect(mGrid, &QTableWidget::cellClicked, this, [this](int row, int column) {
+            PickCell(static_cast<std::size_t>(TableauGrid::LineOfRow(row)),
+                     static_cast<std::size_t>(column));
+        });
+        mGrid->installEventFilter(this);
+        layout->addWidget(mGrid, 1);
+    }
     layout->addWidget(mFeedbackLabel);
     layout->addLayout(answerRow);
     layout->addLayout(buttons);
     if (auto* label = qobject_cast<QLabel*>(answerRow->itemAt(0)->widget())) {
         label->setBuddy(mAnswerField);
     }
-    mTableauList->setFocus();
+    mAnswerField->setFocus();
 }
 
 void CPracticeDlg::Refresh() {
@@ -134,6 +152,9 @@ void CPracticeDlg::Refresh() {
     }
     mFeedbackLabel->setText(feedback);
     const bool arithmetic = ArithmeticAsked();
+    mStopButton->setText(open ? QStringLiteral("S&top practising") : QStringLiteral("&Close"));
+    mStopButton->setAccessibleName(open ? QStringLiteral("Stop practising")
+                                        : QStringLiteral("Close"));
     for (QWidget* control :
          std::initializer_list<QWidget*>{mAnswerField, mCheckButton, mShowMeButton}) {
         control->setEnabled(open);
@@ -151,6 +172,15 @@ void CPracticeDlg::Refresh() {
     }
 
     mView = mSession.View();
+    if (mGrid != nullptr) {
+        const auto settled = mSession.SettledColumn();
+        const auto settledRow = mSession.SettledRow();
+        const QSize size = mGrid->ShowPage(
+            mView, settled ? std::optional(*settled + kFirstVariableCell) : std::nullopt,
+            settledRow ? static_cast<int>(*settledRow) : -1);
+        mGrid->setMinimumWidth(std::min(1000, size.width()));
+        return;
+    }
     const std::vector<std::string> lines = mView.Lines();
     const int current = mTableauList->currentRow();
     mTableauList->clear();
@@ -166,8 +196,14 @@ void CPracticeDlg::Refresh() {
             item->setData(kPivotRowRole, row && line == *row + kFirstRowLine);
         }
     }
-    mTableauList->setCurrentRow(row ? static_cast<int>(*row + kFirstRowLine)
-                                    : std::max(current, static_cast<int>(kFirstRowLine)));
+    // While a column is asked no row is marked: a marked row would read as a hint.
+    if (mSession.Question() == PracticeQuestion::Leaving || row) {
+        mTableauList->setCurrentRow(row ? static_cast<int>(*row + kFirstRowLine)
+                                        : std::max(current, static_cast<int>(kFirstRowLine)));
+    } else {
+        mTableauList->setCurrentRow(-1);
+        mTableauList->clearSelection();
+    }
     const QFontMetrics metrics(mTableauList->font());
     std::size_t widest = 0;
     for (const std::string& line : lines) {
@@ -215,14 +251,8 @@ void CPracticeDlg::PickAt(const QPoint& viewportPoint) {
         return;
     }
     const auto line = static_cast<std::size_t>(mTableauList->row(item));
-    if (mSession.Question() == PracticeQuestion::Leaving) {
-        const std::size_t rows = mView.mRows.size() >= 4 ? mView.mRows.size() - 4 : 0;
-        if (line >= kFirstRowLine && line < kFirstRowLine + rows) {
-            Answer({PracticeAnswer::Kind::Name, mView.mRows[line][1]});
-        }
-        return;
-    }
     if (mSession.Question() != PracticeQuestion::Entering || mView.mRows.size() <= kHeadingLine) {
+        PickCell(line, std::nullopt);
         return;
     }
     // The character under the click, then the column whose span holds it.
@@ -233,9 +263,35 @@ void CPracticeDlg::PickAt(const QPoint& viewportPoint) {
         const TableauPage::Span span = mView.ColumnSpan(cell);
         if (character >= static_cast<int>(span.start) - 1 &&
             character <= static_cast<int>(span.start + span.length)) {
-            Answer({PracticeAnswer::Kind::Name, heading[cell]});
+            PickCell(line, cell);
             return;
         }
+    }
+}
+
+void CPracticeDlg::PickCell(std::size_t line, std::optional<std::size_t> cell) {
+    if (!mSession.PageOpen()) {
+        return;
+    }
+    const std::size_t rows = mView.mRows.size() >= 4 ? mView.mRows.size() - 4 : 0;
+    const bool isRow = line >= kFirstRowLine && line < kFirstRowLine + rows;
+    const std::string lineName =
+        line < mView.mRows.size() && mView.mRows[line].size() > 1 ? mView.mRows[line][1] : "";
+    if (mSession.Question() == PracticeQuestion::Leaving) {
+        if (isRow) {
+            Answer({PracticeAnswer::Kind::Name, lineName});
+        } else {
+            ExplainNoAnswer(NotAnAnswerText(PracticeQuestion::Leaving, lineName, false));
+        }
+        return;
+    }
+    if (mSession.Question() != PracticeQuestion::Entering || mView.mRows.size() <= kHeadingLine) {
+        ExplainNoAnswer(NotAnAnswerText(mSession.Question(), lineName, isRow));
+        return;
+    }
+    const TableauPage::Line& heading = mView.mRows[kHeadingLine];
+    if (cell && *cell >= kFirstVariableCell && *cell + 2 < heading.size()) {
+        Answer({PracticeAnswer::Kind::Name, heading[*cell]});
     }
 }
 
@@ -244,12 +300,24 @@ bool CPracticeDlg::eventFilter(QObject* watched, QEvent* event) {
         PickAt(static_cast<QMouseEvent*>(event)->position().toPoint());
         return false;
     }
+    // Enter on a cell of the grid picks its column or its row, as the question asks.
+    if (mGrid != nullptr && watched == mGrid && event->type() == QEvent::KeyPress) {
+        const int key = static_cast<QKeyEvent*>(event)->key();
+        if (key == Qt::Key_Return || key == Qt::Key_Enter) {
+            if (mGrid->currentRow() >= 0) {
+                PickCell(static_cast<std::size_t>(TableauGrid::LineOfRow(mGrid->currentRow())),
+                         static_cast<std::size_t>(std::max(0, mGrid->currentColumn())));
+            }
+            return true;
+        }
+    }
     // Enter on a row of the tableau picks it as the leaving row.
     if (watched == mTableauList && event->type() == QEvent::KeyPress) {
         const int key = static_cast<QKeyEvent*>(event)->key();
-        if ((key == Qt::Key_Return || key == Qt::Key_Enter) &&
-            mSession.Question() == PracticeQuestion::Leaving) {
-            if (QListWidgetItem* item = mTableauList->currentItem()) {
+        if (key == Qt::Key_Return || key == Qt::Key_Enter) {
+            if (mSession.Question() != PracticeQuestion::Leaving) {
+                ExplainNoAnswer(NotAnAnswerText(mSession.Question(), {}, true));
+            } else if (QListWidgetItem* item = mTableauList->currentItem()) {
                 PickAt(mTableauList->visualItemRect(item).center());
             }
             return true;
@@ -280,15 +348,25 @@ void CPracticeDlg::OnTyped() {
     }
     const auto answer = ParsePracticeAnswer(typed);
     mAnswerField->clear();
+    mAnswerField->setFocus();
     if (answer) {
         Answer(*answer);
+    } else {
+        ExplainNoAnswer(kBlankAnswerText);
     }
 }
 
-// Done declares the tableau optimal while a question waits, and closes once all is settled.
-void CPracticeDlg::OnDone() {
+void CPracticeDlg::ExplainNoAnswer(const std::string& text) {
+    if (mSession.PageOpen() && !text.empty()) {
+        mFeedbackLabel->setText(QString::fromStdString(text));
+    }
+}
+
+// Leaves at once while a question waits (the run goes on without asking); closes the
+// finished practice.
+void CPracticeDlg::OnStopOrClose() {
     if (mSession.PageOpen()) {
-        Answer({PracticeAnswer::Kind::Optimal, {}});
+        reject();
         return;
     }
     accept();
@@ -303,7 +381,7 @@ void CPracticeDlg::reject() {
 }
 
 void QtPracticeFront::Practise(PracticeSession& session) {
-    CPracticeDlg dialog(session, mParent);
+    CPracticeDlg dialog(session, mGrid, mParent);
     mRunModal(dialog);
 }
 

@@ -49,10 +49,14 @@ void QtPagePresenter::Show(CTableauDlg& dialog, const VantrellState& state) {
         mGeometry.clear();  // a new run
     }
     if (!mGeometry.isEmpty()) {
+        // Where the student left the window, never narrower than this page needs.
+        const QSize fitted = dialog.size();
         dialog.restoreGeometry(mGeometry);
+        dialog.resize(dialog.size().expandedTo(fitted));
     }
     dialog.exec();
     mGeometry = dialog.saveGeometry();
+    mStopRequested = dialog.StopRequested();
 }
 
 }  // namespace vantrell

@@ -26,6 +26,7 @@ class QtPagePresenter : public PagePresenter {
     using PageShownHook = std::function<void(const VantrellState&, int)>;
     void SetPageShownHook(PageShownHook hook) { mPageShown = std::move(hook); }
     void ShowPage(const VantrellState& state, const TableauPage& page) override;
+    bool StopRequested() const override { return mStopRequested; }
     // Shows the tableau that decides an unbounded run, after the run's pages.
     void Unbounded(const VantrellState& state, int column) override;
 
@@ -37,6 +38,7 @@ class QtPagePresenter : public PagePresenter {
     // The size and place the student gave the window, kept for the rest of the run.
     QByteArray mGeometry;
     PageShownHook mPageShown;
+    bool mStopRequested = false;
     // The notes of the run's pages so far.
     std::vector<std::string> mNotes;
 };

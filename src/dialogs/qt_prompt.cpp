@@ -78,8 +78,12 @@ std::optional<std::string> QtPrompt::ChooseFileToOpen(const FileDialogSpec& requ
 }
 
 std::optional<std::string> QtPrompt::ChooseFileToSave(const FileDialogSpec& request) {
-    QFileDialog dialog(ActiveWindow(), QStringLiteral("Save As"), StartFolder(request),
-                       FilterText(request));
+    const QString title =
+        request.title.empty() ? QStringLiteral("Save As") : QString::fromStdString(request.title);
+    QFileDialog dialog(ActiveWindow(), title, StartFolder(request), FilterText(request));
+    if (!request.suggestedName.empty()) {
+        dialog.selectFile(QString::fromStdString(request.suggestedName));
+    }
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     dialog.setFileMode(QFileDialog::AnyFile);
     dialog.resize(kFileDialogWidth, kFileDialogHeight);

@@ -8,13 +8,16 @@
 #include <QListWidget>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScreen>
 #include <QVBoxLayout>
 #include <algorithm>
 
 #include "dialogs/input_widgets.h"
+#include "dialogs/tableau_grid.h"
 #include "dialogs/tableau_marks.h"
 #include "dialogs/ui_fonts.h"
 #include "model/number_text.h"
+#include "model/run_outcome.h"
 #include "teach/exact_page_text.h"
 #include "teach/run_explanation.h"
 #include "teach/run_review.h"
@@ -30,6 +33,33 @@ QPushButton* Button(const char* text, const char* name, const char* accessibleNa
     button->setAccessibleName(QString::fromUtf8(accessibleName));
     button->setAutoDefault(false);
     return button;
+}
+
+// The review window at the left of the screen's free area, the plot at its right, so
+// neither covers the other; on a narrow screen they share its width, the plot taking at
+// least two fifths.
+void PlaceSideBySide(QWidget* review, QWidget* plot) {
+    const QScreen* screen = review->screen();
+    if (screen == nullptr) {
+        return;
+    }
+    const QRect free = screen->availableGeometry();
+    const QSize reviewFrame = review->frameGeometry().size() - review->size();
+    const QSize plotFrame = plot->frameGeometry().size() - plot->size();
+    int reviewWidth = review->width() + reviewFrame.width();
+    int plotWidth = plot->width() + plotFrame.width();
+    if (reviewWidth + plotWidth > free.width()) {
+        plotWidth = std::max(free.width() * 2 / 5, free.width() - reviewWidth);
+        reviewWidth = free.width() - plotWidth;
+    }
+    const auto height = [&free](const QWidget* window, const QSize& frame) {
+        return std::min(window->height(), free.height() - frame.height());
+    };
+    // A window keeps at least its least size, so the plot goes where the review ends.
+    review->resize(reviewWidth - reviewFrame.width(), height(review, reviewFrame));
+    review->move(free.topLeft());
+    plot->resize(plotWidth - plotFrame.width(), height(plot, plotFrame));
+    plot->move(review->frameGeometry().right() + 1, free.top());
 }
 
 }  // namespace
@@ -68,11 +98,8 @@ void CReviewDlg::BuildLayout() {
     mLeavingField = MakeReadOnlyField("leavingField", "Leaving variable", this);
     mEnteringField = MakeReadOnlyField("enteringField", "Entering variable", this);
     mPivotField = MakeReadOnlyField("pivotField", "Pivot Value", this);
-    mTableauList = new QListWidget(this);
-    mTableauList->setObjectName("tableauList");
-    mTableauList->setAccessibleName(QStringLiteral("Tableau"));
-    mTableauList->setMinimumSize(480, 180);
-    SetUpTableauList(mTableauList);
+    mTableauView = new TableauView(this);
+    mTableauView->setMinimumSize(480, 180);
 
     mHomeButton = Button("&Home", "homeButton", "First page", this);
     mBackButton = Button("&Back", "backButton", "Previous page", this);
@@ -120,7 +147,7 @@ void CReviewDlg::BuildLayout() {
     mPracticeLabel = addText("practiceLabel", "Practice answers");
     auto* page = new QVBoxLayout;
     page->addLayout(fields);
-    page->addWidget(mTableauList, 1);
+    page->addWidget(mTableauView, 1);
     page->addWidget(mNoteLabel);
     page->addWidget(mPracticeLabel);
     auto* body = new QHBoxLayout;
@@ -140,7 +167,7 @@ bool CReviewDlg::Reload() {
         mPages.clear();
         mPath.reset();
         mPageList->clear();
-        mTableauList->clear();
+        mTableauView->ShowPage(TableauPage{}, -1, mState.mDisplay.ShowsGrid());
         mNotes.clear();
         mNoteLabel->hide();
         mPracticeLabel->hide();
@@ -148,6 +175,8 @@ bool CReviewDlg::Reload() {
         return false;
     }
     ShowRun(ReviewOpensDual(mState));
+    // The arrow keys page through the run from the start.
+    mPageList->setFocus();
     return true;
 }
 
@@ -161,10 +190,12 @@ void CReviewDlg::ShowRun(bool dual) {
         mPages.push_back(shown.Page());
         mFieldTexts.emplace_back(shown.pivotText, shown.zText);
     }
-    // An unbounded run ends with the tableau that decides it.
+    // An unbounded run ends with the tableau that decides it; a stopped one where it stopped.
+    const bool stopped = KeptRun(mState, dual).outcome == RunOutcome::Stopped;
     if (const auto deciding =
-            DecidingPage(KeptExactRun(mState, dual), static_cast<int>(mPages.size()),
-                         mState.mDisplay, mState.mDecimalPlaces)) {
+            stopped ? std::nullopt
+                    : DecidingPage(KeptExactRun(mState, dual), static_cast<int>(mPages.size()),
+                                   mState.mDisplay, mState.mDecimalPlaces)) {
         mPages.push_back(*deciding);
         mFieldTexts.emplace_back(std::string(), deciding->mRows.back().back());
     }
@@ -181,6 +212,12 @@ void CReviewDlg::ShowRun(bool dual) {
         mNotes.back() += "\n" + *duality;
     }
     mSetup = SetupLines(mState, dual, NoteNumbersOf(mState));
+    // A stopped run ends on a page the exact run went past: its note says where it ended.
+    if (stopped && !mPages.empty()) {
+        mNotes.resize(std::max(mNotes.size(), mPages.size()));
+        std::string& last = mNotes[mPages.size() - 1];
+        last += (last.empty() ? "" : "\n") + OutcomeSolutionText(RunOutcome::Stopped);
+    }
     QStringList practice;
     for (const std::string& line : KeptRun(mState, dual).record.practice) {
         practice << QString::fromStdString(line);
@@ -237,10 +274,7 @@ void CReviewDlg::ShowSetup() {
     for (QLineEdit* field : {mZField, mLeavingField, mEnteringField, mPivotField}) {
         field->clear();
     }
-    mTableauList->clear();
-    for (const std::string& line : mSetup) {
-        mTableauList->addItem(QString::fromStdString(line));
-    }
+    mTableauView->ShowLines(mSetup);
     mNoteLabel->hide();
     mHomeButton->setEnabled(false);
     mBackButton->setEnabled(false);
@@ -263,7 +297,7 @@ void CReviewDlg::ShowPage(int page) {
     mEnteringField->setText(QString::fromStdString(shown.mEntering));
     mPivotField->setText(
         QString::fromStdString(cellTexts ? pivotText : CFormat("%.15g", shown.mPivotValue)));
-    ShowTableauLines(mTableauList, shown, LeavingRowOf(shown));
+    mTableauView->ShowPage(shown, LeavingRowOf(shown), mState.mDisplay.ShowsGrid());
     const auto index = static_cast<std::size_t>(page);
     mNoteLabel->setText(index < mNotes.size() ? QString::fromStdString(mNotes[index]) : QString());
     mNoteLabel->setVisible(!mNoteLabel->text().isEmpty());
@@ -302,6 +336,10 @@ void CReviewDlg::OpenPlot() {
         mDualPlotState.mProblemName = mState.mProblemName;
         mDualPlotState.mDecimalPlaces = mState.mDecimalPlaces;
     }
+    // Opening the primal's plot shows it, so whether it was on screen is asked first.
+    const CGraphDlg* before =
+        mDual ? mDualPlot.data() : (mPrimalPlot ? mPrimalPlot(false) : nullptr);
+    const bool wasShown = before != nullptr && before->isVisible();
     CGraphDlg* plot = mDual ? DualPlot(true) : mPrimalPlot(true);
     if (plot == nullptr) {
         return;
@@ -314,6 +352,10 @@ void CReviewDlg::OpenPlot() {
     LinkPlot(plot);
     if (!plot->isVisible()) {
         plot->show();
+    }
+    // After showing: a kept place restored on showing must not put it over this one.
+    if (!wasShown) {
+        PlaceSideBySide(this, plot);
     }
     plot->raise();
 }

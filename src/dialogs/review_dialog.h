@@ -22,6 +22,8 @@ class QRadioButton;
 
 namespace vantrell {
 
+class TableauView;
+
 // The last run of the current problem, page by page, after it has ended: a list of its
 // pages and the page on show with the tableau window's marks, in the display options.
 // When the primal and the dual were both run, a switch chooses between them. Modeless; it
@@ -88,7 +90,7 @@ class CReviewDlg : public QDialog {
     QLineEdit* mLeavingField = nullptr;
     QLineEdit* mEnteringField = nullptr;
     QLineEdit* mPivotField = nullptr;
-    QListWidget* mTableauList = nullptr;
+    TableauView* mTableauView = nullptr;
     QLabel* mNoteLabel = nullptr;
     QLabel* mPracticeLabel = nullptr;
     QPushButton* mHomeButton = nullptr;

@@ -17,6 +17,7 @@
 #include <utility>
 
 #include "dialogs/input_widgets.h"
+#include "dialogs/tableau_grid.h"
 #include "dialogs/tableau_marks.h"
 #include "dialogs/ui_fonts.h"
 #include "model/number_text.h"
@@ -45,6 +46,7 @@ CTableauDlg::CTableauDlg(const TableauPage& page, const VantrellState& state, Pr
     setFont(FixedDialogFont());
     setWindowFlags(windowFlags() | Qt::WindowMinMaxButtonsHint);
     setSizeGripEnabled(true);
+    setProperty(kSizedToContent, true);
     BuildLayout();
     FitToPage(FillFields(page, state.mLeavingRow, state.mTableauCount));
     UpdatePager();
@@ -73,12 +75,12 @@ void CTableauDlg::BuildLayout() {
     mHomeButton->setAccessibleName(QStringLiteral("First page"));
     mBackButton->setAccessibleName(QStringLiteral("Previous page"));
     mEndButton->setAccessibleName(QStringLiteral("Newest page"));
+    mStopButton = addButton("&Stop", "stopButton", &CTableauDlg::OnStop);
+    mStopButton->setAccessibleName(QStringLiteral("Stop the run"));
+    mStopButton->setToolTip(QStringLiteral("End the run here; its tableaus stay for review"));
 
-    mTableauList = new QListWidget(this);
-    mTableauList->setObjectName("tableauList");
-    mTableauList->setAccessibleName(QStringLiteral("Tableau"));
-    mTableauList->setMinimumSize(560, 180);
-    SetUpTableauList(mTableauList);
+    mTableauView = new TableauView(this);
+    mTableauView->setMinimumSize(560, 180);
 
     auto* fields = new QGridLayout;
     fields->addWidget(mIterationField, 0, 0, 1, 4);
@@ -91,6 +93,14 @@ void CTableauDlg::BuildLayout() {
     pager->addWidget(mEndButton);
     fields->addLayout(pager, 0, 6);
     AddPivotFieldsRow(fields, mLeavingField, mEnteringField, mPivotField);
+    fields->addWidget(mStopButton, 1, 6, Qt::AlignRight);
+    // The fields keep their texts whole however narrow the page is.
+    const QFontMetrics metrics(font());
+    mIterationField->setMinimumWidth(
+        metrics.horizontalAdvance(QStringLiteral("Solving Primal: Iteration: 30")) + 12);
+    for (QLineEdit* name : {mLeavingField, mEnteringField}) {
+        name->setMinimumWidth(metrics.horizontalAdvance(QStringLiteral("X10000")));
+    }
     fields->setColumnMinimumWidth(3, 90);  // keeps "enters" clear of "Pivot Value"
 
     // Tab goes along the top row first, then the second row, then the tableau.
@@ -99,10 +109,12 @@ void CTableauDlg::BuildLayout() {
     QWidget::setTabOrder(mHomeButton, mBackButton);
     QWidget::setTabOrder(mBackButton, mNextButton);
     QWidget::setTabOrder(mNextButton, mEndButton);
-    QWidget::setTabOrder(mEndButton, mLeavingField);
+    QWidget::setTabOrder(mEndButton, mStopButton);
+    QWidget::setTabOrder(mStopButton, mLeavingField);
     QWidget::setTabOrder(mLeavingField, mEnteringField);
     QWidget::setTabOrder(mEnteringField, mPivotField);
-    QWidget::setTabOrder(mPivotField, mTableauList);
+    QWidget::setTabOrder(mPivotField, mTableauView->List());
+    QWidget::setTabOrder(mTableauView->List(), mTableauView->Grid());
 
     // The note reads as text; Tab reaches it after the tableau so a screen reader can too.
     mNoteLabel = new QLabel(this);
@@ -112,11 +124,11 @@ void CTableauDlg::BuildLayout() {
     mNoteLabel->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
     mNoteLabel->setFocusPolicy(Qt::TabFocus);
     mNoteLabel->hide();
-    QWidget::setTabOrder(mTableauList, mNoteLabel);
+    QWidget::setTabOrder(mTableauView->Grid(), mNoteLabel);
 
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(fields);
-    layout->addWidget(mTableauList, 1);
+    layout->addWidget(mTableauView, 1);
     layout->addWidget(mNoteLabel);
 }
 
@@ -129,6 +141,7 @@ void CTableauDlg::SetNewestTexts(std::string pivot, std::string z) {
 }
 
 void CTableauDlg::ShowAsDecidingPage() {
+    mDeciding = true;
     mNewestIndex = std::max(mState.mTableauCount, 0);
     mShown = mNewestIndex;
     FitToPage(FillFields(mNewest, -1, mNewestIndex + 1, mNewestPivot, mNewestZ));
@@ -148,8 +161,8 @@ void CTableauDlg::ShowNote() {
     mNoteLabel->setVisible(!note.isEmpty());
 }
 
-int CTableauDlg::FillFields(const TableauPage& page, int leavingRow, int iteration,
-                            const std::string& pivotText, const std::string& zText) {
+QSize CTableauDlg::FillFields(const TableauPage& page, int leavingRow, int iteration,
+                              const std::string& pivotText, const std::string& zText) {
     mLeavingField->setText(QString::fromStdString(page.mLeaving));
     mEnteringField->setText(QString::fromStdString(page.mEntering));
     // Fractions and M expressions show in the fields as in the cells; decimals as always.
@@ -158,7 +171,7 @@ int CTableauDlg::FillFields(const TableauPage& page, int leavingRow, int iterati
                                    : DoubleText(page.mPivotValue));
     mZField->setText(cellTexts ? QString::fromStdString(zText) : DoubleText(page.mZ));
     mIterationField->setText(QString::fromStdString(IterationText(mState.mSolvingDual, iteration)));
-    return ShowTableauLines(mTableauList, page, leavingRow);
+    return mTableauView->ShowPage(page, leavingRow, mState.mDisplay.ShowsGrid());
 }
 
 void CTableauDlg::ShowProduced(int index) {
@@ -181,6 +194,8 @@ void CTableauDlg::UpdatePager() {
     mHomeButton->setEnabled(mShown > 0);
     mBackButton->setEnabled(mShown > 0);
     mEndButton->setEnabled(mShown < mNewestIndex);
+    // A run that has ended, or is ending on its deciding page, has nothing left to stop.
+    mStopButton->setEnabled(!mState.mDone && !mDeciding);
 }
 
 void CTableauDlg::showEvent(QShowEvent* event) {
@@ -200,21 +215,27 @@ void CTableauDlg::OnEnd() {
     ShowProduced(mNewestIndex);
 }
 
-void CTableauDlg::FitToPage(int longest) {
+void CTableauDlg::FitToPage(QSize page) {
     // Wide and tall enough for every line, Bi and Bi/Aij included, up to the screen.
-    const QFontMetrics metrics(mTableauList->font());
-    const int chrome = 2 * mTableauList->frameWidth() + 8 +
-                       style()->pixelMetric(QStyle::PM_ScrollBarExtent) +
+    const QListWidget* list = mTableauView->List();
+    const int frame = mTableauView->ShowsGrid() ? 0 : 2 * list->frameWidth();
+    const int chrome = frame + 8 + style()->pixelMetric(QStyle::PM_ScrollBarExtent) +
                        layout()->contentsMargins().left() + layout()->contentsMargins().right();
-    const int lines = mTableauList->count() + 1;
-    const int listHeight = lines * metrics.lineSpacing() + 2 * mTableauList->frameWidth() +
-                           style()->pixelMetric(QStyle::PM_ScrollBarExtent);
-    QSize wanted(std::max(820, longest + chrome),
+    const int listHeight = page.height() + frame + style()->pixelMetric(QStyle::PM_ScrollBarExtent);
+    QSize wanted(std::max(820, page.width() + chrome),
                  std::max(340, listHeight + layout()->itemAt(0)->sizeHint().height() + 40));
     if (const QScreen* screen = this->screen()) {
         wanted = wanted.boundedTo(screen->availableGeometry().size());
     }
     resize(wanted);
+}
+
+void CTableauDlg::OnStop() {
+    if (mState.mDone || mDeciding) {
+        return;
+    }
+    mStopRequested = true;
+    accept();
 }
 
 void CTableauDlg::OnNext() {

@@ -17,10 +17,13 @@ class QPushButton;
 
 namespace vantrell {
 
+class TableauView;
+
 // Shows one tableau page of a run: its lines, the entering and leaving variable, the pivot
 // and Z. Back, Home and End show the pages the run has already produced, and Next goes
 // forward through them again; none of them runs anything. Next on the newest page leaves
 // it; on the run's last page it asks first. Escape and the close box leave without asking.
+// Stop ends the run on the page on show.
 class CTableauDlg : public QDialog {
     Q_OBJECT
 
@@ -42,6 +45,9 @@ class CTableauDlg : public QDialog {
     void OnBack();
     void OnHome();
     void OnEnd();
+    // Stop: leaves the page and ends the run here, keeping the pages made so far.
+    void OnStop();
+    bool StopRequested() const { return mStopRequested; }
     // The page on show, counting from 0.
     int ShownPageIndex() const { return mShown; }
 
@@ -54,16 +60,16 @@ class CTableauDlg : public QDialog {
 
   private:
     void BuildLayout();
-    // Shows a page with its pivot row and iteration number; returns its widest line in
-    // pixels.
-    int FillFields(const TableauPage& page, int leavingRow, int iteration,
-                   const std::string& pivotText = {}, const std::string& zText = {});
+    // Shows a page with its pivot row and iteration number; returns the size its tableau
+    // needs.
+    QSize FillFields(const TableauPage& page, int leavingRow, int iteration,
+                     const std::string& pivotText = {}, const std::string& zText = {});
     void UpdatePager();
     void ShowNote();
     // Shows page index of the pages produced so far; the newest is the page given.
     void ShowProduced(int index);
-    // Sizes the window to the page; longest is the widest line in pixels.
-    void FitToPage(int longest);
+    // Sizes the window to the page: wanted is the size its tableau needs.
+    void FitToPage(QSize wanted);
 
     const VantrellState& mState;
     Prompt& mPrompt;
@@ -72,12 +78,15 @@ class CTableauDlg : public QDialog {
     QLineEdit* mLeavingField = nullptr;
     QLineEdit* mEnteringField = nullptr;
     QLineEdit* mPivotField = nullptr;
-    QListWidget* mTableauList = nullptr;
+    TableauView* mTableauView = nullptr;
     QPushButton* mNextButton = nullptr;
     QLabel* mNoteLabel = nullptr;
     QPushButton* mBackButton = nullptr;
     QPushButton* mHomeButton = nullptr;
     QPushButton* mEndButton = nullptr;
+    QPushButton* mStopButton = nullptr;
+    bool mStopRequested = false;
+    bool mDeciding = false;  // the page decides an unbounded run: it ends there anyway
     const TableauPage& mNewest;
     int mShown = 0;
     int mNewestIndex = 0;

@@ -9,4 +9,8 @@ namespace vantrell {
 // fixed font at 9 points, so generated lines align character by character.
 QFont FixedDialogFont();
 
+// The property a window sets to true when it sizes itself to what it shows: a kept place
+// may move it or make it larger, never smaller.
+inline constexpr const char* kSizedToContent = "sizedToContent";
+
 }  // namespace vantrell

@@ -113,6 +113,8 @@ const char* OutcomeKey(RunOutcome outcome) {
             return "page_limit";
         case RunOutcome::TooLarge:
             return "too_large";
+        case RunOutcome::Stopped:
+            return "stopped";
         case RunOutcome::NotRun:
             break;
     }

@@ -90,7 +90,14 @@ std::optional<ExactSolution> ExactSolutionOf(const VantrellState& state, bool du
     if (run == nullptr || !run->certified || run->pages.empty()) {
         return std::nullopt;
     }
-    const ExactPage& last = run->pages.back();
+    // A run the user stopped ends on its own page, not on the exact run's last.
+    const KeptRunOf<const VantrellState> kept = KeptRun(state, dual);
+    const std::size_t count = run->pages.size();
+    const std::size_t shown =
+        kept.outcome == RunOutcome::Stopped
+            ? std::clamp<std::size_t>(static_cast<std::size_t>(std::max(kept.count, 1)), 1, count)
+            : count;
+    const ExactPage& last = run->pages[shown - 1];
     ExactSolution solution;
     for (std::size_t r = 0; r < last.basisNames.size(); ++r) {
         solution.entries.push_back(

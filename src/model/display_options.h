@@ -11,8 +11,14 @@ enum class BigMStyle { Pairs, Expressions };
 struct DisplayOptions {
     NumberStyle numbers = NumberStyle::Decimals;
     BigMStyle bigM = BigMStyle::Pairs;
+    // Decimal tableaus in a grid of cells too; only the windows read it, never a file.
+    bool decimalGrid = false;
 
+    // The numbers as first printed: what every text and file is made from.
     bool IsDefault() const { return numbers == NumberStyle::Decimals && bigM == BigMStyle::Pairs; }
+    // A window shows its tableaus as a grid: fractions and M expressions always do, as
+    // their cells differ in width too much to read as lines of text.
+    bool ShowsGrid() const { return !IsDefault() || decimalGrid; }
     bool operator==(const DisplayOptions&) const = default;
 };
 

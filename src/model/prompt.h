@@ -16,6 +16,9 @@ struct FileDialogSpec {
     // When the initial folder is missing, as it is for an installed program, the dialog
     // opens in the installed example problems rather than the working directory.
     bool showsExamples = false;
+    // The dialog's title, "Save As" or "Open" when empty, and the file name it suggests.
+    std::string title = {};
+    std::string suggestedName = {};
 };
 
 // Every message, question and file choice of the commands goes through here, so the

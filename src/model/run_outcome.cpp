@@ -19,6 +19,8 @@ const char* ToString(RunOutcome outcome) {
             return "page limit";
         case RunOutcome::TooLarge:
             return "too large";
+        case RunOutcome::Stopped:
+            return "stopped";
     }
     return "unknown";
 }
@@ -35,6 +37,8 @@ std::string OutcomeSolutionText(RunOutcome outcome) {
             return "Stopped after 30 tableaus: the problem needs more tableaus than can be shown";
         case RunOutcome::TooLarge:
             return "The numbers of this problem are too large to solve";
+        case RunOutcome::Stopped:
+            return "Stopped by the user before the last tableau: not solved";
         case RunOutcome::NotRun:
         case RunOutcome::Optimal:
             break;

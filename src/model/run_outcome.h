@@ -14,6 +14,7 @@ enum class RunOutcome {
     Cycling,     // the page store filled up and a basis had come back: it would never end
     PageLimit,   // the page store filled up with every basis new: the run needs more pages
     TooLarge,    // a tableau number overflowed, or a ratio reached the "no ratio" mark
+    Stopped,     // the user stopped the run on a page before its last
 };
 
 const char* ToString(RunOutcome outcome);

@@ -14,6 +14,8 @@ namespace {
 constexpr double kEqualTolerance = 0.00001;
 // Room around the farthest intercept while the extent is chosen automatically.
 constexpr double kAutoExtentFactor = 1.5;
+// Room beyond the farthest feasible corner, when it lies past every intercept.
+constexpr double kCornerRoom = 1.1;
 // One sweep step moves the line by this share of the extent.
 constexpr double kStepShare = 0.01;
 
@@ -119,7 +121,131 @@ bool KnownRelation(std::int32_t relation) {
     return relation == kLessEqual || relation == kEqual || relation == kGreaterEqual;
 }
 
+// Two corners closer than this share one place: rows through a common corner meet there
+// in slightly different numbers.
+bool SamePlace(const PlotPoint& a, const PlotPoint& b) {
+    const double scale = std::max({1.0, std::fabs(a.x), std::fabs(a.y)});
+    return std::fabs(a.x - b.x) <= 1e-9 * scale && std::fabs(a.y - b.y) <= 1e-9 * scale;
+}
+
+// Keeps the part of polygon where side * (a1 x + a2 y - b) <= 0, one Sutherland-Hodgman pass.
+std::vector<PlotPoint> CutPolygon(const std::vector<PlotPoint>& polygon, const PlotLine& line,
+                                  double side, double tolerance) {
+    std::vector<PlotPoint> kept;
+    const auto value = [&](const PlotPoint& p) {
+        return side * (line.a1 * p.x + line.a2 * p.y - line.b) - tolerance;
+    };
+    for (std::size_t i = 0; i < polygon.size(); ++i) {
+        const PlotPoint& from = polygon[i];
+        const PlotPoint& to = polygon[(i + 1) % polygon.size()];
+        const double vFrom = value(from);
+        const double vTo = value(to);
+        if (vFrom <= 0.0) {
+            kept.push_back(from);
+        }
+        if ((vFrom < 0.0 && vTo > 0.0) || (vFrom > 0.0 && vTo < 0.0)) {
+            const double t = vFrom / (vFrom - vTo);
+            kept.push_back({from.x + t * (to.x - from.x), from.y + t * (to.y - from.y)});
+        }
+    }
+    return kept;
+}
+
+// The best objective value over the corners of a polygon.
+std::optional<double> BestValue(const std::vector<PlotPoint>& polygon, double c1, double c2,
+                                bool minimize) {
+    std::optional<double> best;
+    for (const PlotPoint& p : polygon) {
+        const double z = c1 * p.x + c2 * p.y;
+        if (!best || (minimize ? z < *best : z > *best)) {
+            best = z;
+        }
+    }
+    return best;
+}
+
+// Corners by decreasing angle around their centre, so they go round the convex polygon.
+void OrderAround(std::vector<PlotPoint>& corners) {
+    if (corners.empty()) {
+        return;
+    }
+    PlotPoint centre;
+    for (const PlotPoint& p : corners) {
+        centre.x += p.x;
+        centre.y += p.y;
+    }
+    centre.x /= static_cast<double>(corners.size());
+    centre.y /= static_cast<double>(corners.size());
+    std::stable_sort(corners.begin(), corners.end(),
+                     [&centre](const PlotPoint& a, const PlotPoint& b) {
+                         return std::atan2(a.y - centre.y, a.x - centre.x) >
+                                std::atan2(b.y - centre.y, b.x - centre.x);
+                     });
+}
+
 }  // namespace
+
+std::vector<PlotPoint> LineInView(double a1, double a2, double b, double extent) {
+    if ((a1 == 0.0 && a2 == 0.0) || !(extent > 0.0)) {
+        return {};
+    }
+    std::vector<PlotPoint> ends;
+    const double slack = 1e-9 * std::max(1.0, extent);
+    const auto add = [&](double x, double y) {
+        if (!std::isfinite(x) || !std::isfinite(y) || x < -slack || y < -slack ||
+            x > extent + slack || y > extent + slack) {
+            return;
+        }
+        const PlotPoint point{std::clamp(x, 0.0, extent), std::clamp(y, 0.0, extent)};
+        for (const PlotPoint& end : ends) {
+            if (SamePlace(end, point)) {
+                return;
+            }
+        }
+        ends.push_back(point);
+    };
+    if (a2 != 0.0) {
+        add(0.0, b / a2);
+        add(extent, (b - a1 * extent) / a2);
+    }
+    if (a1 != 0.0) {
+        add(b / a1, 0.0);
+        add((b - a2 * extent) / a1, extent);
+    }
+    if (ends.size() < 2) {
+        return {};
+    }
+    std::sort(ends.begin(), ends.end(), [](const PlotPoint& p, const PlotPoint& q) {
+        return p.x != q.x ? p.x < q.x : p.y > q.y;
+    });
+    return {ends.front(), ends.back()};
+}
+
+std::vector<PlotPoint> RegionInView(const ProblemSet& primal, double extent) {
+    if (!(extent > 0.0) || !std::isfinite(extent)) {
+        return {};
+    }
+    std::vector<PlotPoint> polygon = {{0.0, 0.0}, {extent, 0.0}, {extent, extent}, {0.0, extent}};
+    for (const ConstraintRow& row : primal.constraints) {
+        const PlotLine line = LineOf(row);
+        if (row.relation == kLessEqual || row.relation == kEqual) {
+            polygon =
+                CutPolygon(polygon, line, 1.0, row.relation == kEqual ? kEqualTolerance : 0.0);
+        }
+        if (row.relation == kGreaterEqual || row.relation == kEqual) {
+            polygon =
+                CutPolygon(polygon, line, -1.0, row.relation == kEqual ? kEqualTolerance : 0.0);
+        }
+    }
+    std::vector<PlotPoint> corners;
+    for (const PlotPoint& p : polygon) {
+        if (std::none_of(corners.begin(), corners.end(),
+                         [&p](const PlotPoint& q) { return SamePlace(p, q); })) {
+            corners.push_back(p);
+        }
+    }
+    return corners;
+}
 
 std::vector<PlotPoint> ObjectiveLinePoints(double offset, double slope, double extent) {
     std::vector<PlotPoint> points;
@@ -143,7 +269,17 @@ bool PlotGeometry::ComputeFeasiblePoints(const VantrellState& state, Prompt& pro
 
     mCandidateX1.clear();
     mCandidateX2.clear();
+    // X1, X2 >= 0 holds for every point of the plot, and a corner that rows share is
+    // one candidate.
     const auto addCandidate = [this](double x, double y) {
+        if (x < 0.0 || y < 0.0) {
+            return;
+        }
+        for (std::size_t i = 0; i < mCandidateX1.size(); ++i) {
+            if (SamePlace({mCandidateX1[i], mCandidateX2[i]}, {x, y})) {
+                return;
+            }
+        }
         mCandidateX1.push_back(x);
         mCandidateX2.push_back(y);
     };
@@ -179,8 +315,7 @@ bool PlotGeometry::ComputeFeasiblePoints(const VantrellState& state, Prompt& pro
 
     for (std::size_t k = 0; k < lines.size(); ++k) {
         for (std::size_t j = k + 1; j < lines.size(); ++j) {
-            const auto point = Intersection(lines[k], lines[j]);
-            if (point && point->x >= 0.0 && point->y >= 0.0) {
+            if (const auto point = Intersection(lines[k], lines[j])) {
                 addCandidate(point->x, point->y);
             }
         }
@@ -217,52 +352,74 @@ bool PlotGeometry::ComputeFeasiblePoints(const VantrellState& state, Prompt& pro
         mPointZ = z;
         mListLines.push_back(CFormatDynamic(format, x, y, z));
     }
+    // Two rows can meet far beyond their intercepts: the view takes in every corner.
+    if (mScale == 0.0) {
+        for (std::size_t i = 0; i < mFeasibleX1.size(); ++i) {
+            mExtent =
+                std::max({mExtent, mFeasibleX1[i] * kCornerRoom, mFeasibleX2[i] * kCornerRoom});
+        }
+    }
+    // Every corner lies inside the view, so a best value that still grows when the view
+    // doubles grows without end.
+    mUnboundedObjective = false;
+    const auto inView = BestValue(RegionInView(primal, mExtent), c1, c2, state.mMinimize);
+    const auto inDouble = BestValue(RegionInView(primal, 2.0 * mExtent), c1, c2, state.mMinimize);
+    if (inView && inDouble && std::isfinite(*inView) && std::isfinite(*inDouble)) {
+        const double gain = state.mMinimize ? *inView - *inDouble : *inDouble - *inView;
+        mUnboundedObjective = gain > 1e-9 * std::max(1.0, std::fabs(*inView));
+    }
     mTitle = state.mProblemName;
     return true;
 }
 
 void PlotGeometry::BuildRegionSeries(const VantrellState& state, Prompt& prompt) {
-    const std::size_t count = mFeasibleX1.size();
-    double mx = 0.0;
-    double my = 0.0;
+    std::vector<PlotPoint> corners = RegionInView(state.mPrimal, mExtent);
+    // Cutting works out a corner again in other arithmetic; the listed corner is the one
+    // the list and the sweep use, so the outline goes through it exactly.
+    for (PlotPoint& corner : corners) {
+        for (std::size_t i = 0; i < mFeasibleX1.size() && i < mFeasibleX2.size(); ++i) {
+            if (SamePlace(corner, {mFeasibleX1[i], mFeasibleX2[i]})) {
+                corner = {mFeasibleX1[i], mFeasibleX2[i]};
+                break;
+            }
+        }
+    }
+    OrderAround(corners);
+    // A side on the far edge of the view is where the region goes on: the outline starts
+    // after such sides and stops before them, and mOpenSide draws them apart.
+    const std::size_t count = corners.size();
+    const double edge = mExtent - 1e-9 * std::max(1.0, mExtent);
+    const auto onEdge = [&](const PlotPoint& a, const PlotPoint& b) {
+        return (a.x >= edge && b.x >= edge) || (a.y >= edge && b.y >= edge);
+    };
+    std::vector<bool> open(count, false);
+    for (std::size_t i = 0; i < count && count > 2; ++i) {
+        open[i] = onEdge(corners[i], corners[(i + 1) % count]);
+    }
+    std::size_t start = 0;
     for (std::size_t i = 0; i < count; ++i) {
-        mx += mFeasibleX1[i];
-        my += mFeasibleX2[i];
+        if (open[(i + count - 1) % count] && !open[i]) {
+            start = i;
+            break;
+        }
     }
-    if (count > 0) {
-        mx /= static_cast<double>(count);
-        my /= static_cast<double>(count);
-    }
-    std::vector<double> angles(count);
-    for (std::size_t i = 0; i < count; ++i) {
-        angles[i] = std::atan2(mFeasibleX2[i] - my, mFeasibleX1[i] - mx);
-    }
-
-    // Decreasing angle, equal angles in list order, as taking the greatest angle left again
-    // and again would give; a point whose angle is not a number beats none of them and
-    // comes last, in list order. Sorted, so that a list of thousands of points (one per
-    // pair of rows through a common corner) is ordered at once.
-    mRegionOrder.resize(count);
-    std::iota(mRegionOrder.begin(), mRegionOrder.end(), 0);
-    std::stable_sort(mRegionOrder.begin(), mRegionOrder.end(),
-                     [&angles](std::int32_t a, std::int32_t b) {
-                         const double angleA = angles[static_cast<std::size_t>(a)];
-                         const double angleB = angles[static_cast<std::size_t>(b)];
-                         if (std::isnan(angleA) || std::isnan(angleB)) {
-                             return !std::isnan(angleA) && std::isnan(angleB);
-                         }
-                         return angleA > angleB;
-                     });
-
-    mSeries.clear();
     PlotSeries region;
-    for (const std::int32_t i : mRegionOrder) {
-        const auto index = static_cast<std::size_t>(i);
-        region.points.push_back({mFeasibleX1[index], mFeasibleX2[index]});
+    region.label = kRegionLabel;
+    mOpenSide.clear();
+    if (count > 0) {
+        region.points.push_back(corners[start]);
+        std::size_t k = 0;
+        for (; k < count && !open[(start + k) % count]; ++k) {
+            region.points.push_back(corners[(start + k + 1) % count]);
+        }
+        for (; k < count; ++k) {
+            if (mOpenSide.empty()) {
+                mOpenSide.push_back(corners[(start + k) % count]);
+            }
+            mOpenSide.push_back(corners[(start + k + 1) % count]);
+        }
     }
-    if (!region.points.empty()) {
-        region.points.push_back(region.points.front());
-    }
+    mSeries.clear();
     mSeries.push_back(std::move(region));
     AddObjectiveLine(state, prompt);
 }
@@ -273,15 +430,9 @@ void PlotGeometry::BuildConstraintSeries(const VantrellState& state, Prompt& pro
     for (std::size_t r = 0; r < primal.constraints.size(); ++r) {
         PlotSeries series;
         series.label = r < primal.constraintNames.size() ? primal.constraintNames[r] : "";
+        // Whatever its slope, the part of the line inside the view.
         const PlotLine line = LineOf(primal.constraints[r]);
-        if (!(line.z1 && line.z2)) {
-            // A horizontal line runs from the X2 axis to the right edge, a vertical one
-            // from the top edge down to the X1 axis.
-            AppendFinite(series.points, !line.z2 ? PlotPoint{0.0, line.b / line.a2}
-                                                 : PlotPoint{line.b / line.a1, mExtent});
-            AppendFinite(series.points, !line.z1 ? PlotPoint{line.b / line.a1, 0.0}
-                                                 : PlotPoint{mExtent, line.b / line.a2});
-        }
+        series.points = LineInView(line.a1, line.a2, line.b, mExtent);
         mSeries.push_back(std::move(series));
     }
     AddObjectiveLine(state, prompt);
@@ -350,6 +501,9 @@ std::optional<std::string> PlotGeometry::PlayRefusal() const {
     }
     if (!HasObjectiveLine()) {
         return kObjectiveYZeroMessage;
+    }
+    if (mUnboundedObjective) {
+        return kUnboundedPlayMessage;
     }
     if (!(mStep > 0.0) || !std::isfinite(mStep)) {
         return kZeroExtentMessage;

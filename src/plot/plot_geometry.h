@@ -30,7 +30,20 @@ inline constexpr const char* kNoFeasiblePointsMessage =
     "There are no feasible points. This is bad!";
 inline constexpr const char* kZeroExtentMessage =
     "The plot extent is zero. The Objective line cannot move";
+inline constexpr const char* kUnboundedPlayMessage =
+    "The objective improves without end over this region: there is no best corner to stop at";
 inline constexpr const char* kObjectiveLineLabel = "Obj Function";
+inline constexpr const char* kRegionLabel = "Feasible Region";
+
+// The view of the plot: 0 <= X1, X2 <= extent.
+// The part of the line a1 X1 + a2 X2 = b inside the view, from its left end (its upper
+// end for a vertical line); nothing when the line misses the view or a1 and a2 are both 0.
+std::vector<PlotPoint> LineInView(double a1, double a2, double b, double extent);
+
+// The feasible region inside the view as a convex polygon, corners in no set order:
+// the view cut by every row (an equality keeps only its line). Empty when nothing of the
+// view is feasible.
+std::vector<PlotPoint> RegionInView(const ProblemSet& primal, double extent);
 
 // The two points of the objective line X2 = slope * X1 + offset inside the plot: from the
 // X2 axis to the X1 axis, or to the right edge when it meets the X1 axis beyond the
@@ -49,7 +62,9 @@ class PlotGeometry {
     // unknown relation ("Bad equality!"): the lines listed up to there stay, the title
     // keeps its old text.
     bool ComputeFeasiblePoints(const VantrellState& state, Prompt& prompt);
-    // The feasible region as one closed polygon, then the objective line.
+    // The feasible region inside the view as one polygon, then the objective line. An
+    // unbounded region runs to the edge of the view; its outline leaves out the sides on
+    // the edge, which mOpenSide holds.
     void BuildRegionSeries(const VantrellState& state, Prompt& prompt);
     // One labelled segment per constraint, then the objective line. A row whose two
     // coefficients both count as zero has no line: its series keeps its label and has no
@@ -83,7 +98,10 @@ class PlotGeometry {
     // The window's Scale; 0 chooses the extent from the intercepts (with room to spare).
     double mScale = 0;
     std::vector<PlotSeries> mSeries;
-    std::vector<std::int32_t> mRegionOrder;
+    // Where the region goes on past the view: its outline along the view's edge, or empty.
+    std::vector<PlotPoint> mOpenSide;
+    // The objective improves without end over the region: there is no best corner.
+    bool mUnboundedObjective = false;
     // The "Feasible Points" list, one line per entry of mFeasibleX1 / mFeasibleX2.
     std::vector<std::string> mListLines;
     std::string mTitle;

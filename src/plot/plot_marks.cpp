@@ -29,7 +29,7 @@ std::optional<PlotOptimum> BestFeasiblePoint(const PlotGeometry& geometry,
                                              const VantrellState& state) {
     const std::vector<CostTerm>& objective = state.mPrimal.objective;
     const std::size_t count = std::min(geometry.mFeasibleX1.size(), geometry.mFeasibleX2.size());
-    if (objective.size() < 2 || count == 0) {
+    if (objective.size() < 2 || count == 0 || geometry.mUnboundedObjective) {
         return std::nullopt;
     }
     std::optional<PlotOptimum> best;

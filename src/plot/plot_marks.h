@@ -15,7 +15,8 @@ namespace vantrell {
 double RoundTickStep(double extent, int divisions);
 
 // The feasible corner the objective is best at, for the problem's sense, with its label
-// "(4.000, 6.000) Z = 42.000". Nothing without feasible corners or two objective terms.
+// "(4.000, 6.000) Z = 42.000". Nothing without feasible corners or two objective terms,
+// and nothing when the objective improves without end over the region.
 struct PlotOptimum {
     PlotPoint point;
     double z = 0.0;

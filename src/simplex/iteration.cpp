@@ -98,6 +98,10 @@ void RunIteration(VantrellState& state, Prompt& prompt, PagePresenter& presenter
         presenter.ShowPage(state, page);
         shownBases.push_back(BasisKeyOf(state.mBasis));
         ++state.mTableauIndex;
+        if (!state.mDone && presenter.StopRequested()) {
+            EndRun(state, RunOutcome::Stopped);
+            return;
+        }
 
         if (!state.mDone) {
             // The next pivot would need a page the store does not have.

@@ -18,6 +18,9 @@ class PagePresenter {
     // been the next page: the run stops there, unbounded. The state's working fields
     // (mWork, mBasis, mZj, mCjZj, mRatios) still hold that tableau.
     virtual void Unbounded(const VantrellState& /*state*/, int /*column*/) {}
+    // The user asked, on the page just shown, to go no further: the run ends there,
+    // keeping its pages, as stopped.
+    virtual bool StopRequested() const { return false; }
 };
 
 // Steps through a run without showing anything: the batch front end and tests use it.

@@ -41,7 +41,8 @@ std::string UnboundedLine(const std::string& column, bool minimize, bool dual) {
 std::vector<std::string> SolutionLines(const VantrellState& state) {
     const RunOutcome outcome = state.mRunOutcome;
     if (outcome == RunOutcome::Unbounded || outcome == RunOutcome::Cycling ||
-        outcome == RunOutcome::PageLimit || outcome == RunOutcome::TooLarge) {
+        outcome == RunOutcome::PageLimit || outcome == RunOutcome::TooLarge ||
+        outcome == RunOutcome::Stopped) {
         return {OutcomeSolutionText(outcome)};
     }
     std::vector<std::string> lines;

@@ -223,7 +223,8 @@ ExactPage PivotedExactPage(const std::vector<CostTerm>& objective, const ExactPa
 }
 
 void NoteWhereRunsPart(ExactRun& run, const PageStore& pages, int count, RunOutcome outcome) {
-    if (run.pages.empty()) {
+    // A run the user stopped did not part from the exact one; it just went no further.
+    if (run.pages.empty() || outcome == RunOutcome::Stopped) {
         return;
     }
     const std::size_t last = std::min(run.pages.size(), static_cast<std::size_t>(kTableauPages));

@@ -277,6 +277,27 @@ std::optional<PracticeAnswer> ParsePracticeAnswer(std::string_view line) {
     return PracticeAnswer{Kind::Name, word};
 }
 
+std::string NotAnAnswerText(PracticeQuestion question, std::string_view lineName, bool isRow) {
+    const std::string name(lineName);
+    switch (question) {
+        case PracticeQuestion::Entering:
+            return "The question is which column enters, not a row: click the column or type "
+                   "its name.";
+        case PracticeQuestion::Leaving:
+            if (isRow) {
+                break;
+            }
+            return "The " + name +
+                   " line is no row of the basis: pick the row whose variable leaves.";
+        case PracticeQuestion::Verdict:
+            return "This page asks for a verdict: Optimal, Unbounded or Infeasible.";
+        case PracticeQuestion::Operation:
+        case PracticeQuestion::Row:
+            return "This page asks for arithmetic: type it in the Answer field.";
+    }
+    return {};
+}
+
 std::optional<PracticePage> ReadPracticePage(const ExactRun& run, std::size_t index,
                                              const NoteNumbers& numbers) {
     const bool stopped = index == run.pages.size() && run.unboundedEnd;

@@ -28,6 +28,13 @@ struct PracticeAnswer {
 // A typed answer: "optimal" (or "done"), "unbounded", "infeasible", "show", or a name.
 // Nothing for a blank line.
 std::optional<PracticeAnswer> ParsePracticeAnswer(std::string_view line);
+inline constexpr const char* kBlankAnswerText =
+    "Type a column or row name, or choose Optimal, Unbounded or Infeasible";
+
+// Why a pick is no answer to the question: a click or Enter on a tableau line that is no
+// row of the basis (lineName "Zj", "Cj-Zj", "Cj", "Basis"), or on a row while a column or
+// a verdict is asked (lineName the row's basic variable).
+std::string NotAnAnswerText(PracticeQuestion question, std::string_view lineName, bool isRow);
 
 // What the checker needs of one page: the names, the numbers and their texts in the
 // display options, and what the rule itself chooses on it.

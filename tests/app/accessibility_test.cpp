@@ -14,6 +14,7 @@
 #include "dialogs/objective_dialog.h"
 #include "dialogs/options_dialog.h"
 #include "dialogs/practice_dialog.h"
+#include "dialogs/review_dialog.h"
 #include "dialogs/sensitivity_dialog.h"
 #include "dialogs/tableau_dialog.h"
 #include "support/problem_builders.h"
@@ -66,10 +67,16 @@ class AccessibilityTest : public QObject {
     testing::ScriptedPrompt prompt;
     SilentPresenter presenter;
 
+    // Every window is named throughout and fits a 1366 x 768 screen with its title bar.
     void ExpectAllNamed(QWidget& window) {
         window.show();
         const QStringList unnamed = UnnamedFocusables(&window);
         QVERIFY2(unnamed.isEmpty(), qPrintable(window.objectName() + ": " + unnamed.join(", ")));
+        const QSize small(1366, 768 - 40);
+        QVERIFY2(window.size().boundedTo(small) == window.size(),
+                 qPrintable(window.objectName() + QStringLiteral(" opens too large")));
+        QVERIFY2(window.minimumSizeHint().boundedTo(small) == window.minimumSizeHint(),
+                 qPrintable(window.objectName() + QStringLiteral(" cannot be made small enough")));
     }
 
   private slots:
@@ -110,8 +117,10 @@ class AccessibilityTest : public QObject {
         CTableauDlg tableau(TableauPage{}, state, prompt);
         ExpectAllNamed(tableau);
         QCOMPARE(ObjectNames(TabOrder(&tableau)),
-                 (QStringList{"iterationField", "zField", "nextButton", "leavingField",
-                              "enteringField", "pivotField", "tableauList"}));
+                 (QStringList{"iterationField", "zField", "nextButton", "stopButton",
+                              "leavingField", "enteringField", "pivotField", "tableauList"}));
+        CReviewDlg review(state, prompt, {});
+        ExpectAllNamed(review);
         CExcelDlg excel(state);
         ExpectAllNamed(excel);
         CGraphDlg graph(state, prompt, [] {});

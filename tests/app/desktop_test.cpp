@@ -7,6 +7,7 @@
 #include <QMimeData>
 #include <QPrintDialog>
 #include <QPrinter>
+#include <QPushButton>
 #include <QSettings>
 #include <QTemporaryDir>
 #include <QUrl>
@@ -17,6 +18,7 @@
 #include "app/vantrell_app.h"
 #include "app/vantrell_dlg.h"
 #include "app/window_places.h"
+#include "dialogs/ui_fonts.h"
 #include "support/scripted_prompt.h"
 #include "support/temp_dir.h"
 
@@ -65,7 +67,7 @@ class DesktopTest : public QObject {
             VantrellState& state = first.window.State();
             state.mDecimalPlaces = 6;
             state.mDisplayDuality = false;
-            state.mDisplay = {NumberStyle::Fractions, BigMStyle::Expressions};
+            state.mDisplay = {NumberStyle::Fractions, BigMStyle::Expressions, true};
             state.mExplain = true;
             state.mPivotRule = PivotRule::SmallestIndex;
             first.window.SetRecentFiles({Copy("a.lp"), Copy("b.lp")});
@@ -79,7 +81,8 @@ class DesktopTest : public QObject {
         const VantrellState& state = fresh.window.State();
         QCOMPARE(state.mDecimalPlaces, 6);
         QCOMPARE(state.mDisplayDuality, false);
-        QVERIFY(state.mDisplay == (DisplayOptions{NumberStyle::Fractions, BigMStyle::Expressions}));
+        QVERIFY(state.mDisplay ==
+                (DisplayOptions{NumberStyle::Fractions, BigMStyle::Expressions, true}));
         QVERIFY(state.mExplain && state.mPivotRule == PivotRule::SmallestIndex);
         QCOMPARE(fresh.Recent(), (QStringList{"&1 a.lp", "&2 b.lp"}));
         QCOMPARE(ReadLastFolders(settings).at("Output File (*.lp)"), std::string("/srv/lp"));
@@ -105,6 +108,48 @@ class DesktopTest : public QObject {
         qApp->removeEventFilter(&places);
     }
 
+    // A window sized to its page (the tableau) keeps a kept place but never a kept size
+    // smaller than the page: an old narrow size would hide the ratio column.
+    void aKeptPlaceNeverNarrowsAWindowSizedToItsPage() {
+        QSettings settings(QString::fromStdString(dir.File("narrow.ini")), QSettings::IniFormat);
+        WindowPlaces places(settings);
+        qApp->installEventFilter(&places);
+        {
+            QDialog first;
+            first.setObjectName("tableauDialog");
+            first.setProperty(kSizedToContent, true);
+            first.resize(820, 400);
+            first.show();
+            first.move(40, 30);
+            first.hide();
+        }
+        QDialog wide;
+        wide.setObjectName("tableauDialog");
+        wide.setProperty(kSizedToContent, true);
+        wide.resize(1130, 380);
+        wide.show();
+        QCOMPARE(wide.size(), QSize(1130, 400));
+        qApp->removeEventFilter(&places);
+    }
+
+    // Options and recent files are written as they change: logging out keeps them.
+    void settingsAreWrittenAfterEachCommand() {
+        const QString file = QString::fromStdString(dir.File("live.ini"));
+        QSettings settings(file, QSettings::IniFormat);
+        Fixture f;
+        f.window.SetAfterCommandHook([&] { SaveWindowSettings(settings, f.window); });
+        f.window.OpenFile(Copy("live.lp"));
+        QCOMPARE(settings.value("recentFiles").toStringList(),
+                 QStringList{QString::fromStdString(dir.File("live.lp"))});
+        f.window.SetModalRunner([](QDialog& dialog) {
+            dialog.findChild<QLineEdit*>("decimalEdit")->setText("5");
+            QTest::mouseClick(dialog.findChild<QPushButton*>("okButton"), Qt::LeftButton);
+            return dialog.result();
+        });
+        f.window.RunCommand(MainCommand::Options);
+        QCOMPARE(settings.value("options/decimals").toInt(), 5);
+    }
+
     // A damaged or foreign value leaves its option at the default.
     void damagedSettingsGiveTheDefaults() {
         const std::pair<const char*, QVariant> rows[] = {
@@ -116,6 +161,7 @@ class DesktopTest : public QObject {
             {"recentFiles", 12},
             {"options/pivotRule", "dantzig"},
             {"options/explain", 1},
+            {"options/decimalGrid", "sometimes"},
         };
         for (const auto& [key, value] : rows) {
             const QString file = QString::fromStdString(dir.File("damaged.ini"));
@@ -126,7 +172,7 @@ class DesktopTest : public QObject {
             RestoreWindowSettings(settings, f.window);
             QCOMPARE(f.window.State().mDecimalPlaces, 3);
             QCOMPARE(f.window.State().mDisplayDuality, true);
-            QVERIFY2(f.window.State().mDisplay.IsDefault(), key);
+            QVERIFY2(f.window.State().mDisplay == DisplayOptions{}, key);
             QVERIFY2(!f.window.State().mExplain, key);
             QVERIFY2(f.window.State().mPivotRule == PivotRule::LargestCjZj, key);
         }
@@ -203,8 +249,7 @@ class DesktopTest : public QObject {
         QDropEvent drop(QPointF(5, 5), Qt::CopyAction, &data, Qt::LeftButton, {});
         QApplication::sendEvent(&f.window, &drop);
         QCOMPARE(f.FileField().toStdString(), Example("sample.lp"));
-        QCOMPARE(f.prompt.questions,
-                 std::vector<std::string>{"Do you want to save the current inputs?"});
+        QVERIFY(f.prompt.questions.empty());  // the opened problem is unchanged
         QCOMPARE(f.Recent(), (QStringList{"&1 sample.lp", "&2 maximize.lp"}));
 
         QMimeData text;
@@ -237,6 +282,8 @@ class DesktopTest : public QObject {
         f.prompt.saveFiles.push_back(dir.File("export.pdf"));
         f.window.RunCommand(MainCommand::ExportPdf);
         QCOMPARE(f.prompt.saveSpecs.back().pattern, std::string("*.pdf"));
+        QCOMPARE(f.prompt.saveSpecs.back().title, std::string("Export PDF"));
+        QCOMPARE(f.prompt.saveSpecs.back().suggestedName, std::string("maximize.pdf"));
         for (const std::string& pdf : {printed.toStdString(), dir.File("export.pdf")}) {
             QVERIFY2(testing::ReadWholeFile(pdf).starts_with("%PDF-"), pdf.c_str());
         }

@@ -8,12 +8,14 @@
 #include <QListWidget>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QScreen>
 #include <QtTest>
 #include <tuple>
 
 #include "app/vantrell_dlg.h"
 #include "dialogs/graph_dialog.h"
 #include "dialogs/qt_prompt.h"
+#include "dialogs/review_dialog.h"
 #include "support/scripted_prompt.h"
 #include "support/temp_dir.h"
 
@@ -167,9 +169,8 @@ class MainWindowTest : public QObject {
     void newEmptiesTheViewsAndOpensTheObjective() {
         Fixture f("maximize.lp");
         f.Run(MainCommand::CalculatePrimal);
-        f.Run(MainCommand::New);
-        QCOMPARE(f.Trace(), (QStringList{"question Do you want to save the current inputs?",
-                                         "dialog vantrell::CObjectiveDlg"}));
+        f.Run(MainCommand::New);  // the problem is as opened: nothing to save
+        QCOMPARE(f.Trace(), (QStringList{"dialog vantrell::CObjectiveDlg"}));
         f.Run(MainCommand::UserGuide);
         f.Run(MainCommand::About);
         const QStringList trace = f.Trace();  // the guide may be missing where tests run
@@ -272,6 +273,73 @@ class MainWindowTest : public QObject {
         QCOMPARE(f.window.GraphDialog(), plot);
         QVERIFY(plot->isVisible());
         QCOMPARE(f.window.State().mGraphPoint, -1);
+    }
+
+    // Saving is offered only for changes no file holds, before the next file is chosen.
+    void theSaveQuestionComesOnlyForUnsavedChanges() {
+        Fixture f("maximize.lp");
+        f.prompt.openFiles.push_back(std::string(VANTRELL_DATA_DIR) + "/minimize.lp");
+        f.Run(MainCommand::Open);
+        QCOMPARE(f.Trace(), QStringList{"open ../Vantrell/data/*.lp"});
+        QTest::keyClicks(f.Find("problemNameEdit"), "Diet");
+        f.prompt.answers = {false};
+        f.prompt.openFiles.push_back(std::nullopt);
+        f.Run(MainCommand::Open);
+        QCOMPARE(f.Trace(), (QStringList{"question Do you want to save the current inputs?",
+                                         "open ../Vantrell/data/*.lp"}));
+    }
+
+    // The views follow a new problem and a new option at once: no counts of the last run
+    // stay beside another problem, and the solution list takes the numbers just chosen.
+    void theViewsFollowEveryChangeAtOnce() {
+        Fixture f("equality.lp");
+        f.Run(MainCommand::CalculatePrimal);
+        QVERIFY(!f.Text("nField").isEmpty());
+        f.prompt.openFiles.push_back(std::string(VANTRELL_DATA_DIR) + "/maximize.lp");
+        f.Run(MainCommand::Open);
+        QCOMPARE((QStringList{f.Text("nField"), f.Text("mField"), f.Text("nMinusMField")}),
+                 (QStringList{"", "2", ""}));
+
+        f.Run(MainCommand::CalculatePrimal);
+        QCOMPARE(f.Lines("solutionList").first(), QStringLiteral("X1 = 4.000"));
+        const auto numbers = [&f](int index) {
+            f.onDialog = [index](QDialog& dialog) {
+                dialog.findChild<QComboBox*>("numbersBox")->setCurrentIndex(index);
+                QTest::mouseClick(dialog.findChild<QPushButton*>("okButton"), Qt::LeftButton);
+                return dialog.result();
+            };
+            f.Run(MainCommand::Options);
+        };
+        numbers(1);
+        QCOMPARE(f.Lines("solutionList").first(), QStringLiteral("X1 = 4"));
+        numbers(0);
+        QCOMPARE(f.Lines("solutionList").first(), QStringLiteral("X1 = 4.000"));
+
+        // An open plot draws the problem now open, and closes for one it cannot draw.
+        f.Run(MainCommand::Plot2D);
+        auto* points = f.window.GraphDialog()->findChild<QListWidget*>("feasibleList");
+        QCOMPARE(points->count(), 4);
+        f.prompt.openFiles.push_back(std::string(VANTRELL_DATA_DIR) + "/sample.lp");
+        f.Run(MainCommand::Open);
+        QCOMPARE(points->count(), 3);
+        f.prompt.openFiles.push_back(std::string(VANTRELL_DATA_DIR) + "/equality.lp");
+        f.Run(MainCommand::Open);
+        QVERIFY(!f.window.GraphDialog()->isVisible());
+    }
+
+    // The review window opens with the focus on its pages, so the arrow keys page; its
+    // plot opens beside it, not over it.
+    void reviewAndItsPlotOpenSideBySide() {
+        Fixture f("sample.lp");
+        f.Run(MainCommand::CalculatePrimal);
+        f.Run(MainCommand::ReviewTableaus);
+        CReviewDlg* review = f.window.ReviewDialog();
+        QVERIFY(review != nullptr);
+        QCOMPARE(review->focusWidget(), review->findChild<QListWidget*>("pageList"));
+        review->OpenPlot();
+        CGraphDlg* plot = f.window.GraphDialog();
+        QVERIFY(plot != nullptr && plot->isVisible());
+        QVERIFY(!review->frameGeometry().intersects(plot->frameGeometry()));
     }
 };
 

@@ -86,13 +86,42 @@ TEST_F(FileCommands, OpenReplacesTheProblemAndRebuildsTheDual) {
     EXPECT_EQ(state.mSizeFields.m, "0");
 }
 
+// The question is about the problem on screen: asked before the file dialog, and only when
+// the problem has changes no file holds; a file that cannot be read costs no question.
+TEST_F(FileCommands, SavingIsOfferedFirstAndOnlyForUnsavedChanges) {
+    struct OrderedPrompt : ScriptedPrompt {
+        std::vector<std::string> order;
+        bool AskYesNo(const std::string& question) override {
+            order.push_back("question");
+            return ScriptedPrompt::AskYesNo(question);
+        }
+        std::optional<std::string> ChooseFileToOpen(const FileDialogSpec& request) override {
+            order.push_back("open");
+            return ScriptedPrompt::ChooseFileToOpen(request);
+        }
+    };
+    const std::string path = Problem("sample.lp", kSampleFile);
+    for (const auto& [unsaved, order] :
+         {std::pair{true, Texts{"question", "open"}}, std::pair{false, Texts{"open"}}}) {
+        VantrellState shown = SolvedState();
+        OrderedPrompt answers;
+        answers.answers = {false};
+        answers.openFiles.push_back(path);
+        EXPECT_EQ(OpenProblem(shown, answers, unsaved), OpenResult::Opened);
+        EXPECT_EQ(answers.order, order) << unsaved;
+    }
+    OrderedPrompt missing;
+    EXPECT_EQ(OpenProblemAt(state, missing, dir.File("gone.lp"), true), OpenResult::Failed);
+    EXPECT_TRUE(missing.order.empty());
+}
+
 TEST_F(FileCommands, CancelledOpenStillRebuildsTheDualAndEmptiesTheSolution) {
     state.mDual.Clear();
     VantrellState expected = state;
     RebuildDual(expected.mPrimal, expected.mMinimize, expected.mDual);
     expected.mSolutionLines.clear();
     prompt.openFiles.push_back(std::nullopt);
-    EXPECT_EQ(OpenProblem(state, prompt), OpenResult::Cancelled);
+    EXPECT_EQ(OpenProblem(state, prompt, false), OpenResult::Cancelled);
     EXPECT_TRUE(prompt.messages.empty() && prompt.questions.empty());
     ExpectSameState(state, expected);
 }
@@ -103,10 +132,10 @@ TEST_F(FileCommands, FailedOpenKeepsEverythingIncludingTheFileName) {
     std::filesystem::resize_file(large, kMaxProblemFileBytes + 1);
     const std::tuple<std::string, Texts, std::size_t> cases[] = {
         {dir.File("missing.lp"), CannotOpen(dir.File("missing.lp"), "No such file or directory"),
-         0},
+         1},
         {large,
          CannotOpen(large, "File too large: 4000001 bytes, more than the 4000000 that are read"),
-         0},
+         1},
         {Problem("bad.lp", "S#\n2\n0\n\n3X1 + 4X2\n\nC1#\n1X1 =< 4\n\nC2#\n1X1 +2X2 <= 4\n"),
          {"Equality \"=<\" of constraint 1 is unknown" + wrong},
          1},
@@ -137,15 +166,18 @@ TEST_F(FileCommands, OpenAsksToSaveOnlyWhenThereIsSomethingToSave) {
     }
 }
 
-TEST_F(FileCommands, YesSavesOverTheChosenFileWhichThenOpensWithItsOldContent) {
+// Yes saves the problem on screen first; then the chosen file opens.
+TEST_F(FileCommands, YesSavesTheCurrentProblemThenTheChosenFileOpens) {
     const std::string path = Problem("sample.lp", kSampleFile);
     prompt.openFiles.push_back(path);
     prompt.answers.push_back(true);
-    prompt.saveFiles.push_back(path);
+    prompt.saveFiles.push_back(dir.File("old.lp"));
     EXPECT_EQ(OpenProblem(state, prompt), OpenResult::Opened);
     ASSERT_EQ(prompt.saveSpecs.size(), 1u);
     EXPECT_EQ(prompt.saveSpecs[0].defaultExtension, "lp");
-    EXPECT_EQ(testing::ReadWholeFile(path).rfind("Old problem# Problem Name\r\n3 #number", 0), 0u);
+    EXPECT_EQ(testing::ReadWholeFile(dir.File("old.lp"))
+                  .rfind("Old problem# Problem Name\r\n3 #number", 0),
+              0u);
     EXPECT_EQ(std::tuple(state.mProblemName, state.mPrimal.constraints.size()),
               std::tuple("Sample", 2u));
 }

@@ -4,6 +4,7 @@
 
 #include <QChart>
 #include <QLegend>
+#include <QLegendMarker>
 #include <QLineEdit>
 #include <QLineSeries>
 #include <QListWidget>
@@ -39,6 +40,23 @@ class GraphDialogTest : public QObject {
         explicit Fixture(VantrellState initial)
             : state(std::move(initial)), dialog(state, prompt, [this] { ++solutionRedraws; }) {}
     };
+
+    static QStringList LegendNames(CMSChart* chart) {
+        QStringList names;
+        for (QLegendMarker* marker : chart->Chart()->legend()->markers()) {
+            if (!marker->label().isEmpty()) {
+                names << marker->label();
+            }
+        }
+        return names;
+    }
+
+    static VantrellState StateOf(const std::vector<testing::RowSpec>& rows,
+                                 std::vector<double> costs = {3, 5}) {
+        VantrellState state;
+        state.mPrimal = testing::MakeProblem(costs, rows);
+        return state;
+    }
 
   private slots:
     void playSweepsToTheBestCornerAndClosingWritesIt() {
@@ -76,9 +94,9 @@ class GraphDialogTest : public QObject {
         QCOMPARE(f.solutionRedraws, 0);
     }
 
-    // Region mode: the region filled, no legend. Constraints mode: labelled segments with a
-    // legend. In both the objective line has its own colour and the optimum is marked with
-    // its coordinates and Z.
+    // Region mode: the region filled. Constraints mode: labelled segments. Both name their
+    // line styles in a legend; in both the objective line has its own colour and the
+    // optimum is marked with its coordinates and Z.
     void regionAndConstraintsModes() {
         Fixture f(ExampleState());
         f.dialog.show();
@@ -93,12 +111,14 @@ class GraphDialogTest : public QObject {
             }
             return names;
         };
-        QVERIFY(!chart->Chart()->legend()->isVisible());
-        QCOMPARE(chart->RegionPolygon().size(), 6);  // five corners and the padded last
+        QVERIFY(chart->Chart()->legend()->isVisible());
+        QCOMPARE(LegendNames(chart),
+                 (QStringList{"Feasible Region", "Obj Function", "Best corner"}));
+        QCOMPARE(chart->RegionPolygon().size(), 6);  // five corners and the closing one
         QCOMPARE(objectiveColoured(), QStringList{"Obj Function"});
         auto* mark = qobject_cast<QScatterSeries*>(chart->Chart()->series().last());
         QVERIFY(mark != nullptr);
-        QCOMPARE(mark->pointLabelsFormat(), QStringLiteral("(2.000, 6.000) Z = 36.000"));
+        QCOMPARE(chart->MarkedLabel(), QStringLiteral("(2.000, 6.000) Z = 36.000"));
         auto* axis = qobject_cast<QValueAxis*>(chart->Chart()->axes(Qt::Horizontal).first());
         QCOMPARE(axis->tickInterval(), 2.0);
 
@@ -108,6 +128,65 @@ class GraphDialogTest : public QObject {
         QCOMPARE(chart->ColumnLabel(1), QStringLiteral("C1"));
         QCOMPARE(chart->Chart()->series().size(), qsizetype(5));  // and the optimum's mark
         QCOMPARE(objectiveColoured(), QStringList{"Obj Function"});
+    }
+
+    // Each showing works the view out for the problem it shows: a small exercise after a
+    // large one fills the chart instead of sitting at the origin.
+    void theViewFitsEachProblemAnew() {
+        Fixture f(ExampleState());
+        f.dialog.show();
+        QCOMPARE(f.dialog.Chart()->AxisMaximum(), 13.5);
+        f.dialog.hide();
+        f.state = StateOf({{{1, 1}, "<=", 2, "Small"}, {{1, 0}, "<=", 1, "Half"}});
+        f.dialog.show();
+        QCOMPARE(f.dialog.Chart()->AxisMaximum(), 3.0);
+    }
+
+    // The strip X1 - X2 <= 1, -X1 + X2 <= 1 grows without end: its region reaches the
+    // view's edge with a dotted open side, both constraint lines are drawn, and no corner
+    // is called the best.
+    void anUnboundedRegionIsDrawnToTheEdge() {
+        Fixture f(StateOf({{{1, -1}, "<=", 1, "Gap1"}, {{-1, 1}, "<=", 1, "Gap2"}}, {1, 1}));
+        f.dialog.show();
+        CMSChart* chart = f.dialog.Chart();
+        QVERIFY(chart->RegionPolygon().contains(QPointF(1.5, 1.5)));
+        for (const QPointF& point : chart->RegionPolygon()) {
+            QVERIFY(point.x() >= 0.0 && point.y() >= 0.0);
+        }
+        QVERIFY(LegendNames(chart).contains(QStringLiteral("Region goes on")));
+        QVERIFY(chart->MarkedLabel().isEmpty());
+        auto* list = f.dialog.findChild<QListWidget*>("feasibleList");
+        QCOMPARE(list->count(), 3);
+        f.dialog.Play();
+        QCOMPARE(f.prompt.messages.back(), std::string(kUnboundedPlayMessage));
+
+        QTest::mouseClick(f.dialog.findChild<QRadioButton*>("constraintsButton"), Qt::LeftButton);
+        int drawn = 0;
+        for (QAbstractSeries* series : chart->Chart()->series()) {
+            auto* line = qobject_cast<QLineSeries*>(series);
+            if (line != nullptr && line->name().startsWith(QStringLiteral("Gap"))) {
+                drawn += line->count() >= 2 && line->at(0) != line->at(1) ? 1 : 0;
+            }
+        }
+        QCOMPARE(drawn, 2);
+    }
+
+    // The optimum's label stays inside the plot area and off its marker, even when the
+    // optimum lies on the left edge; points on an axis show whole.
+    void theOptimumsLabelStaysInsideAndClearOfItsMark() {
+        Fixture f(StateOf({{{1, 0}, "<=", 4, "Right"}, {{0, 1}, "<=", 6, "Top"}}, {-1, 5}));
+        f.dialog.resize(700, 560);
+        f.dialog.show();
+        QCoreApplication::processEvents();  // lays the chart out in its window
+        CMSChart* chart = f.dialog.Chart();
+        QCOMPARE(chart->MarkedLabel(), QStringLiteral("(0.000, 6.000) Z = 30.000"));
+        const QRectF label = chart->MarkedLabelRect();
+        const QRectF area = chart->Chart()->plotArea();
+        QVERIFY(area.contains(label));
+        const QPointF mark = chart->Chart()->mapToPosition(QPointF(0.0, 6.0));
+        QVERIFY(!label.adjusted(-6, -6, 6, 6).contains(mark));
+        auto* axis = qobject_cast<QValueAxis*>(chart->Chart()->axes(Qt::Horizontal).first());
+        QVERIFY(axis->min() < 0.0);
     }
 };
 

@@ -4,6 +4,7 @@
 #include <QPlainTextEdit>
 #include <QPointer>
 #include <QPushButton>
+#include <QScreen>
 #include <QTest>
 
 #include "commands/help_text.h"
@@ -43,6 +44,40 @@ class HelpAboutDialogTest : public QObject {
         QVERIFY(prompt.messages.empty());
         QTest::keyClick(list, Qt::Key_Return);
         QVERIFY(!dialog.isVisible());
+    }
+
+    // The window is wide enough for the guide's longest line beside the contents, and a
+    // section chosen in the contents is shown at the top of the guide.
+    void helpIsWideEnoughAndItsContentsJump() {
+        const testing::TempDir dir;
+        const std::string wide(90, 'W');
+        std::string guide = "GUIDE\n\nContents\n  1. First\n\n1. FIRST\n" + wide + "\n";
+        for (int i = 0; i < 80; ++i) {
+            guide += "text\n";
+        }
+        guide += "2. SECOND (.lp)\n";
+        for (int i = 0; i < 80; ++i) {
+            guide += "more\n";
+        }
+        testing::WriteWholeFile(dir.File(kGuideFileName), guide);
+        VantrellState state;
+        state.mWorkDir = dir.path().string();
+        CHelpDlg dialog(state, prompt);
+        dialog.show();
+        auto* list = dialog.findChild<QListWidget*>(QStringLiteral("helpList"));
+        auto* contents = dialog.findChild<QListWidget*>(QStringLiteral("helpContents"));
+        QVERIFY(list->viewport()->width() >=
+                    list->fontMetrics().horizontalAdvance(QString::fromStdString(wide)) ||
+                dialog.width() >= dialog.screen()->availableGeometry().width() - 40);
+        QCOMPARE(contents->count(), 2);
+        QCOMPARE(contents->item(1)->text(), QStringLiteral("2. SECOND (.lp)"));
+        QTest::mouseClick(contents->viewport(), Qt::LeftButton, {},
+                          contents->visualItemRect(contents->item(1)).center());
+        QCOMPARE(list->currentRow(), 87);
+        QVERIFY(list->visualItemRect(list->item(87)).top() <= list->fontMetrics().height());
+        // Enter on the contents keeps the guide open.
+        QTest::keyClick(contents, Qt::Key_Return);
+        QVERIFY(dialog.isVisible());
     }
 
     // The icon stands left of the texts; the licence beside the program opens in a window of

@@ -8,6 +8,7 @@
 #include <QtTest>
 
 #include "commands/calculate_commands.h"
+#include "dialogs/tableau_grid.h"
 #include "dialogs/tableau_marks.h"
 #include "export/report_explain.h"
 #include "support/problem_builders.h"
@@ -24,7 +25,7 @@ QStringList ListLines(const QListWidget* list) {
 }
 
 // Plays a student in a real practice dialog: page 1 a wrong column click, the right one,
-// then Show me for the row; page 2 the Optimal button and Done.
+// then Show me for the row; page 2 the Optimal button and Close.
 class ClickingFront : public PracticeFront {
   public:
     void Practise(PracticeSession& session) override {
@@ -52,7 +53,7 @@ class ClickingFront : public PracticeFront {
         carriedOver = feedback->text();
         press("optimalButton");
         summary = feedback->text();
-        press("doneButton");
+        press("stopButton");
         closedWhenSettled = closedWhenSettled && !dialog.isVisible();
     }
 
@@ -67,7 +68,7 @@ class ClickingFront : public PracticeFront {
 
 // Types a whole pivot at the next tableau level: the choices, the pivot row, a wrong then
 // a right R2, Show me for Zj, and Cj-Zj; then the verdict on page 2.
-class TypingFront : public PracticeFront {
+class TableauTypingFront : public PracticeFront {
   public:
     void Practise(PracticeSession& session) override {
         CPracticeDlg dialog(session);
@@ -98,7 +99,7 @@ class TypingFront : public PracticeFront {
         }
         press("optimalButton");
         summary = feedback->text();
-        press("doneButton");
+        press("stopButton");
     }
 
     int pages = 0;
@@ -108,6 +109,82 @@ class TypingFront : public PracticeFront {
     QString rowsShown;
     bool closedWhenSettled = false;
     QString summary;
+};
+
+// Plays a student who types: the traps of the window on the way. Page 1: Enter on the list
+// while a column is asked, a blank answer, "X1", a click on the Zj line, "S1"; page 2:
+// Stop practising.
+class TypingFront : public PracticeFront {
+  public:
+    void Practise(PracticeSession& session) override {
+        CPracticeDlg dialog(session);
+        dialog.show();
+        auto* list = dialog.findChild<QListWidget*>("practiceTableauList");
+        auto* feedback = dialog.findChild<QLabel*>("feedbackLabel");
+        auto* answer = dialog.findChild<QLineEdit*>("answerField");
+        const auto type = [&](const char* text) {
+            answer->setText(QString::fromUtf8(text));
+            QTest::keyClick(answer, Qt::Key_Return);
+        };
+        focusOnAnswer.push_back(dialog.focusWidget() == answer);
+        if (++pages == 1) {
+            rowMarkedWhileColumnAsked =
+                list->currentRow() != -1 || !list->selectedItems().isEmpty();
+            QTest::keyClick(list, Qt::Key_Return);
+            said << feedback->text();
+            type("  ");
+            said << feedback->text();
+            type("X1");
+            focusOnAnswer.push_back(dialog.focusWidget() == answer);
+            const int zjLine = list->count() - 2;
+            QTest::mouseClick(list->viewport(), Qt::LeftButton, {},
+                              list->visualItemRect(list->item(zjLine)).center());
+            said << feedback->text();
+            type("S1");
+            return;
+        }
+        QTest::mouseClick(dialog.findChild<QPushButton*>("stopButton"), Qt::LeftButton);
+        stopped = session.Stopped() && !dialog.isVisible();
+    }
+
+    int pages = 0;
+    QList<bool> focusOnAnswer;
+    bool rowMarkedWhileColumnAsked = true;
+    QStringList said;
+    bool stopped = false;
+};
+
+// In the grid a click on any cell of a column answers the column question, a click on a
+// row the row question; Enter on the Zj row says why it is no answer.
+class GridFront : public PracticeFront {
+  public:
+    void Practise(PracticeSession& session) override {
+        CPracticeDlg dialog(session, true);
+        dialog.show();
+        auto* grid = dialog.findChild<TableauGrid*>("tableauGrid");
+        auto* feedback = dialog.findChild<QLabel*>("feedbackLabel");
+        const auto click = [&](int row, int column) {
+            QTest::mouseClick(grid->viewport(), Qt::LeftButton, {},
+                              grid->visualItemRect(grid->item(row, column)).center());
+        };
+        if (++pages == 1) {
+            gridShown = grid->isVisible() &&
+                        !dialog.findChild<QListWidget*>("practiceTableauList")->isVisible();
+            click(3, 2);  // X1's cell on the Zj row: the column is the answer
+            columnMarked = grid->item(0, 2)->font().bold();
+            grid->setCurrentCell(3, 0);
+            QTest::keyClick(grid, Qt::Key_Return);
+            said = feedback->text();
+            click(1, 4);  // any cell of S1's row
+            return;
+        }
+        QTest::mouseClick(dialog.findChild<QPushButton*>("stopButton"), Qt::LeftButton);
+    }
+
+    int pages = 0;
+    bool gridShown = false;
+    bool columnMarked = false;
+    QString said;
 };
 
 class PracticeDialogTest : public QObject {
@@ -146,7 +223,7 @@ class PracticeDialogTest : public QObject {
         VantrellState state;
         state.mPrimal = testing::MakeProblem({3, 2}, {{{1, 1}, "<=", 4}, {{1, 3}, "<=", 6}});
         testing::ScriptedPrompt prompt;
-        TypingFront front;
+        TableauTypingFront front;
         const PracticeRecord record =
             PracticeRun(state, prompt, front, false, PracticeLevel::Tableau);
         QCOMPARE(front.pages, 2);
@@ -162,6 +239,43 @@ class PracticeDialogTest : public QObject {
         QVERIFY2(front.summary.contains(QStringLiteral("Cells: Right at the first try: 13 of 18")),
                  qPrintable(front.summary));
         QCOMPARE(record.HintsTaken(), 1);
+    }
+
+    // A typed answer is never lost: the answer field keeps the focus from page to page, a
+    // pick that is no answer says why, and Stop practising leaves without a verdict.
+    void noTrapsForAStudentWhoTypes() {
+        VantrellState state;
+        state.mPrimal = testing::MakeProblem({3, 2}, {{{1, 1}, "<=", 4}, {{1, 3}, "<=", 6}});
+        testing::ScriptedPrompt prompt;
+        TypingFront front;
+        const PracticeRecord record = PracticeRun(state, prompt, front, false);
+
+        QCOMPARE(front.pages, 2);
+        QCOMPARE(front.focusOnAnswer, (QList<bool>{true, true, true}));
+        QVERIFY(!front.rowMarkedWhileColumnAsked);
+        QCOMPARE(front.said,
+                 (QStringList{
+                     QString::fromStdString(NotAnAnswerText(PracticeQuestion::Entering, "", true)),
+                     QString::fromUtf8(kBlankAnswerText),
+                     QStringLiteral("The Zj line is no row of the basis: pick the row "
+                                    "whose variable leaves.")}));
+        QVERIFY(front.stopped);
+        // Two decisions answered right; the verdict was never given, not given wrong.
+        QCOMPARE(record.RightFirstTry(), 2);
+        QVERIFY(record.Asked() == 2 || record.decisions.back().answers.empty());
+    }
+
+    void theGridAnswersByCell() {
+        VantrellState state;
+        state.mPrimal = testing::MakeProblem({3, 2}, {{{1, 1}, "<=", 4}, {{1, 3}, "<=", 6}});
+        testing::ScriptedPrompt prompt;
+        GridFront front;
+        const PracticeRecord record = PracticeRun(state, prompt, front, false);
+        QCOMPARE(front.pages, 2);
+        QVERIFY(front.gridShown && front.columnMarked);
+        QCOMPARE(front.said, QStringLiteral("The Zj line is no row of the basis: pick the row "
+                                            "whose variable leaves."));
+        QCOMPARE(record.RightFirstTry(), 2);
     }
 };
 

@@ -8,6 +8,7 @@
 #include <QRadioButton>
 #include <QtTest>
 
+#include "dialogs/tableau_grid.h"
 #include "dialogs/tableau_marks.h"
 #include "support/problem_builders.h"
 #include "support/scripted_prompt.h"
@@ -84,6 +85,27 @@ class ReviewDialogTest : public QObject {
         QCOMPARE(review.ShownPageIndex(), 1);
         QCOMPARE(review.findChild<QListWidget*>("pageList")->currentRow(), 2);  // after the setup
         QCOMPARE(plot.HighlightedPage(), 1);
+    }
+
+    // In fractions the review shows its pages in the grid, one number to a cell.
+    void showsFractionsInTheGrid() {
+        VantrellState state = SolvedState();
+        state.mDisplay = {NumberStyle::Fractions, BigMStyle::Expressions};
+        testing::ScriptedPrompt prompt;
+        CReviewDlg review(state, prompt, [](bool) { return nullptr; });
+        review.show();
+        review.Reload();
+        review.ShowRun(false);
+        review.SelectPage(0);
+        auto* grid = review.findChild<TableauGrid*>("tableauGrid");
+        QVERIFY(grid->isVisible());
+        QVERIFY(!review.findChild<QListWidget*>("tableauList")->isVisible());
+        QCOMPARE(grid->horizontalHeaderItem(2)->text(), QStringLiteral("X1"));
+        QCOMPARE(grid->item(0, 3)->text(), QStringLiteral("5"));  // X2's Cj, as a fraction
+        // The setup is text, not a tableau: it shows as lines.
+        review.findChild<QListWidget*>("pageList")->setCurrentRow(0);
+        auto* lines = review.findChild<QListWidget*>("tableauList");
+        QVERIFY(lines->isVisible() && !grid->isVisible() && lines->count() > 0);
     }
 
     // An unbounded run ends on the tableau that decides it: its column enters, nothing

@@ -9,6 +9,7 @@
 #include <QtTest>
 
 #include "commands/calculate_commands.h"
+#include "dialogs/review_dialog.h"
 #include "dialogs/tableau_marks.h"
 #include "support/problem_builders.h"
 #include "support/scripted_prompt.h"
@@ -69,6 +70,36 @@ class SteppingPresenter : public PagePresenter {
     QStringList visited;
     int countWhileBrowsing = 0;
     bool backEnabledAtHome = true;
+};
+
+// Opens each page in a real Tableau dialog and presses Stop on page `stopOn` (from 1),
+// Next on the others; reports the stop as the Qt presenter does.
+class StoppingPresenter : public PagePresenter {
+  public:
+    StoppingPresenter(Prompt& prompt, int stopOn) : mPrompt(prompt), mStopOn(stopOn) {}
+    void ShowPage(const VantrellState& state, const TableauPage& page) override {
+        CTableauDlg dialog(page, state, mPrompt);
+        dialog.show();
+        auto* stop = dialog.findChild<QPushButton*>("stopButton");
+        stopNamed = stop->accessibleName() == QStringLiteral("Stop the run") &&
+                    QKeySequence::mnemonic(stop->text()) == QKeySequence(Qt::ALT | Qt::Key_S);
+        ++shown;
+        if (shown == mStopOn) {
+            QTest::mouseClick(stop, Qt::LeftButton);
+        } else {
+            QTest::mouseClick(dialog.findChild<QPushButton*>("nextButton"), Qt::LeftButton);
+        }
+        stopped = dialog.StopRequested();
+        closed = !dialog.isVisible();
+    }
+    bool StopRequested() const override { return stopped; }
+
+    Prompt& mPrompt;
+    int mStopOn = 0;
+    int shown = 0;
+    bool stopNamed = false;
+    bool stopped = false;
+    bool closed = false;
 };
 
 class TableauDialogTest : public QObject {
@@ -133,6 +164,35 @@ class TableauDialogTest : public QObject {
         QVERIFY(!list->item(1)->data(kPivotRowRole).toBool());
     }
 
+    // Stop (Alt+S) ends the run on the page on show: the pages made so far stay for
+    // review, and the run says it was stopped, not solved.
+    void stopEndsTheRunWhereItIs() {
+        VantrellState state;
+        state.mPrimal = testing::ThreePlants();
+        testing::ScriptedPrompt prompt;
+        StoppingPresenter presenter(prompt, 2);
+        CalculatePrimal(state, prompt, presenter);
+        QVERIFY(presenter.stopNamed && presenter.closed);
+        QCOMPARE(presenter.shown, 2);
+        QCOMPARE(state.mRunOutcome, RunOutcome::Stopped);
+        QCOMPARE(state.mTableauCount, 2);
+        QCOMPARE(state.mPrimalTableauCount, 2);
+        QCOMPARE(state.mSolutionLines,
+                 std::vector<std::string>{OutcomeSolutionText(RunOutcome::Stopped)});
+        QVERIFY(prompt.questions.empty());
+        CReviewDlg review(state, prompt, [](bool) { return nullptr; });
+        QVERIFY(review.Reload());
+        QCOMPARE(review.PageCount(), 2);
+        QVERIFY(review.findChild<QLabel*>("noteLabel")
+                    ->text()
+                    .endsWith(QString::fromStdString(OutcomeSolutionText(RunOutcome::Stopped))));
+
+        // On the last page there is nothing left to stop.
+        state.mDone = true;
+        CTableauDlg last(TableauPage{}, state, prompt);
+        QVERIFY(!last.findChild<QPushButton*>("stopButton")->isEnabled());
+    }
+
     // An unbounded run's deciding tableau comes after the run's pages, with its note; the
     // fields show the display's numbers, Z with its M part.
     void showsTheDecidingTableauAndFieldsInTheDisplayNumbers() {
@@ -148,6 +208,8 @@ class TableauDialogTest : public QObject {
         dialog.SetNotes({"", DecidingPageNote(state)});
         dialog.ShowAsDecidingPage();
         dialog.show();
+        // The run ends on this page anyway: there is nothing to stop.
+        QVERIFY(!dialog.findChild<QPushButton*>("stopButton")->isEnabled());
         const auto field = [&dialog](const char* name) {
             return dialog.findChild<QLineEdit*>(name)->text();
         };

@@ -5,6 +5,7 @@
 
 #include <string>
 
+#include "commands/calculate_commands.h"
 #include "support/problem_builders.h"
 
 namespace vantrell {
@@ -62,8 +63,8 @@ TEST(ReportBuilderTest, HeaderPadsWithBlanksAndEmptyOrHiddenPartsAreLeftOut) {
 }
 
 TEST(ReportBuilderTest, RunWithoutOptimumPrintsItsOutcomeInPlaceOfTheSolution) {
-    for (const RunOutcome outcome :
-         {RunOutcome::Infeasible, RunOutcome::Unbounded, RunOutcome::PageLimit}) {
+    for (const RunOutcome outcome : {RunOutcome::Infeasible, RunOutcome::Unbounded,
+                                     RunOutcome::PageLimit, RunOutcome::Stopped}) {
         SCOPED_TRACE(ToString(outcome));
         const std::string line = "    " + OutcomeSolutionText(outcome) + "\n";
         ASSERT_GT(line.size(), 5u);
@@ -83,6 +84,29 @@ TEST(ReportBuilderTest, RunWithoutOptimumPrintsItsOutcomeInPlaceOfTheSolution) {
             << dualReport;
         EXPECT_TRUE(Has(dualReport, "    Primal Solution = 12.000\n"));
     }
+}
+
+// Stops the run on its first page, as Stop in the tableau window does.
+class StopAtOnce : public PagePresenter {
+  public:
+    void ShowPage(const VantrellState&, const TableauPage&) override {}
+    bool StopRequested() const override { return true; }
+};
+
+// A stopped run in fractions lists the values of the page it stopped on, not the exact
+// run's optimum.
+TEST(ReportBuilderTest, AStoppedRunListsThePageItStoppedOn) {
+    VantrellState state;
+    state.mPrimal = testing::ThreePlants();
+    state.mDisplay = {NumberStyle::Fractions, BigMStyle::Expressions};
+    SilentPrompt prompt;
+    StopAtOnce stop;
+    CalculatePrimal(state, prompt, stop);
+    ASSERT_EQ(state.mPrimalOutcome, RunOutcome::Stopped);
+    const std::string report = BuildReport(state, kFifthOfDecember);
+    EXPECT_TRUE(Has(report, "    S1 = 4\n")) << report;
+    EXPECT_TRUE(Has(report, OutcomeSolutionText(RunOutcome::Stopped)));
+    EXPECT_FALSE(Has(report, "    X2 = 6\n")) << report;
 }
 
 // No kept run (or a page count past the store) leaves the value empty or bounded.

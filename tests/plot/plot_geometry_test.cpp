@@ -103,6 +103,15 @@ void ExpectAllFinite(const PlotGeometry& g) {
         EXPECT_EQ(line.find_first_of("ni"), std::string::npos) << line;  // no "inf", "nan"
 }
 
+// Points cut from the view's edges are computed, not typed: equal to 1e-12.
+void ExpectNear(const Points& actual, const Points& expected) {
+    ASSERT_EQ(actual.size(), expected.size());
+    for (std::size_t i = 0; i < actual.size(); ++i) {
+        EXPECT_NEAR(actual[i].first, expected[i].first, 1e-12) << i;
+        EXPECT_NEAR(actual[i].second, expected[i].second, 1e-12) << i;
+    }
+}
+
 struct SweepResult {
     std::optional<int> line;
     int steps = 0;
@@ -120,34 +129,90 @@ SweepResult Sweep(PlotGeometry& g, bool minimize) {
     return result;
 }
 
-TEST(PlotCorners, CandidatesFeasiblePointsAndRegionOrder) {
+// Maximize X1 + X2 with X1 - X2 <= 1 and -X1 + X2 <= 1: a strip without end.
+const std::vector<RowSpec> kStrip = {RowSpec({1, -1}, "<=", 1), RowSpec({-1, 1}, "<=", 1)};
+
+TEST(PlotCorners, CandidatesAndFeasiblePoints) {
     struct Case {
         const char* name;
         std::vector<RowSpec> rows;
         Points candidates, feasible;
-        std::vector<std::int32_t> order;  // around the centre by decreasing angle
     } const cases[] = {
-        {"three plants", kPlants, kPlantCorners, kPlantFeasible, {2, 4, 3, 1, 0}},
-        {"copies of one corner keep list order",
-         {RowSpec({1, 1}, "<=", 4), RowSpec({1, 2}, "<=", 4)},
-         {{0, 0}, {4, 0}, {0, 4}, {4, 0}, {0, 2}, {4, 0}},
-         {{0, 0}, {4, 0}, {4, 0}, {0, 2}, {4, 0}},
-         {3, 1, 2, 4, 0}},
+        {"three plants", kPlants, kPlantCorners, kPlantFeasible},
+        {"a corner rows share is listed once",
+         {RowSpec({1, 1}, "<=", 4), RowSpec({1, 2}, "<=", 4), RowSpec({2, 1}, "<=", 8)},
+         {{0, 0}, {4, 0}, {0, 4}, {0, 2}, {0, 8}},
+         {{0, 0}, {4, 0}, {0, 2}}},
         {"crossing left of the X2 axis is no corner",
          {RowSpec({1, 1}, "<=", 4), RowSpec({-1, 1}, "<=", 6)},
-         {{0, 0}, {4, 0}, {0, 4}, {-6, 0}, {0, 6}},
-         {{0, 0}, {4, 0}, {0, 4}, {-6, 0}},
-         {2, 1, 0, 3}},
-        {"no feasible point", kNoneFeasible, {{0, 0}, {4, 0}, {0, 4}, {6, 0}, {0, 6}}, {}, {}},
+         {{0, 0}, {4, 0}, {0, 4}, {0, 6}},
+         {{0, 0}, {4, 0}, {0, 4}}},
+        {"intercepts below the axes are no corners",
+         kStrip,
+         {{0, 0}, {1, 0}, {0, 1}},
+         {{0, 0}, {1, 0}, {0, 1}}},
+        {"no feasible point", kNoneFeasible, {{0, 0}, {4, 0}, {0, 4}, {6, 0}, {0, 6}}, {}},
     };
     for (const Case& c : cases) {
         const Shown shown = Show(Problem(c.rows));
         EXPECT_EQ(Pairs(shown.g.mCandidateX1, shown.g.mCandidateX2), c.candidates) << c.name;
         EXPECT_EQ(Pairs(shown.g.mFeasibleX1, shown.g.mFeasibleX2), c.feasible) << c.name;
         EXPECT_EQ(shown.g.mListLines.size(), c.feasible.size()) << c.name;
-        EXPECT_EQ(shown.g.mRegionOrder, c.order) << c.name;
         EXPECT_TRUE(shown.prompt.messages.empty()) << c.name;
     }
+}
+
+// Every line that crosses the view is drawn across it, whatever its slope.
+TEST(PlotLines, TheLineInsideTheView) {
+    struct Case {
+        const char* name;
+        double a1, a2, b;
+        Points ends;
+    } const cases[] = {
+        {"falling", 3, 2, 18, {{0, 9}, {6, 0}}},
+        {"rising from the X1 axis", 1, -1, 1, {{1, 0}, {10, 9}}},
+        {"rising from the X2 axis", -1, 1, 1, {{0, 1}, {9, 10}}},
+        {"vertical", 1, 0, 4, {{4, 10}, {4, 0}}},
+        {"horizontal", 0, 2, 12, {{0, 6}, {10, 6}}},
+        {"falling out through the right edge", 1, 4, 30, {{0, 7.5}, {10, 5}}},
+        {"falling in through the top", 4, 1, 30, {{5, 10}, {7.5, 0}}},
+        {"below the view", 1, 1, -1, {}},
+        {"touching the origin only", 1, 1, 0, {}},
+        {"no line at all", 0, 0, 5, {}},
+    };
+    for (const Case& c : cases) {
+        EXPECT_EQ(Pairs(LineInView(c.a1, c.a2, c.b, 10)), c.ends) << c.name;
+    }
+}
+
+// An unbounded region goes to the edge of the view with its open side apart; when the
+// objective grows along it there is no best corner and nothing to sweep to.
+TEST(PlotUnbounded, RegionToTheEdgeAndNoBestCorner) {
+    const VantrellState strip = Problem(kStrip);
+    Shown region = Show(strip);
+    EXPECT_DOUBLE_EQ(region.g.mExtent, 1.5);
+    // The outline stops where the view cuts the region; the open side closes it there.
+    ExpectNear(Pairs(region.g.mSeries[0].points),
+               Points{{1.5, 0.5}, {1, 0}, {0, 0}, {0, 1}, {0.5, 1.5}});
+    ExpectNear(Pairs(region.g.mOpenSide), Points{{0.5, 1.5}, {1.5, 1.5}, {1.5, 0.5}});
+    EXPECT_TRUE(region.g.mUnboundedObjective);
+    EXPECT_FALSE(BestFeasiblePoint(region.g, strip).has_value());
+    EXPECT_EQ(region.g.PlayRefusal().value_or("none"), kUnboundedPlayMessage);
+
+    const Shown lines = Show(strip, true);
+    EXPECT_EQ(Pairs(lines.g.mSeries[0].points), (Points{{1, 0}, {1.5, 0.5}}));
+    EXPECT_EQ(Pairs(lines.g.mSeries[1].points), (Points{{0, 1}, {0.5, 1.5}}));
+
+    // Minimized, the same strip has its best corner at the origin.
+    VantrellState minimized = Problem(kStrip, true);
+    const Shown low = Show(minimized);
+    EXPECT_FALSE(low.g.mUnboundedObjective);
+    ASSERT_TRUE(BestFeasiblePoint(low.g, minimized).has_value());
+    EXPECT_EQ(BestFeasiblePoint(low.g, minimized)->label, "(0.000, 0.000) Z = 0.000");
+    // A bounded region closes its outline and has no open side.
+    const Shown plants = Show(Problem(kPlants));
+    EXPECT_TRUE(plants.g.mOpenSide.empty());
+    EXPECT_FALSE(plants.g.mUnboundedObjective);
 }
 
 TEST(PlotCorners, EqualityToleranceAndStrictInequalitiesAtTheOrigin) {
@@ -183,7 +248,7 @@ TEST(PlotSeries, RegionConstraintAndObjectiveLines) {
     EXPECT_EQ(Pairs(lines.g.mSeries[2].points), (Points{{0, 6}, {13.5, 6}}));
     EXPECT_EQ(lines.g.mObjectiveSeries, 4);
 
-    // The room factor applies only while the extent is automatic; a Scale only grows.
+    // The room factor applies only while the extent is automatic; a Scale is the least.
     for (const auto& [scale, extent] : Points{{0, 13.5}, {13.5, 13.5}, {20, 20}, {5, 9}})
         EXPECT_DOUBLE_EQ(Show(Problem(kPlants), false, scale).g.mExtent, extent) << scale;
 }

@@ -5,6 +5,7 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QDir>
+#include <QFileInfo>
 #include <QListWidget>
 #include <QPixmap>
 #include <QScreen>
@@ -13,8 +14,10 @@
 
 #include "app/vantrell_dlg.h"
 #include "dialogs/graph_dialog.h"
+#include "dialogs/practice_dialog.h"
 #include "dialogs/review_dialog.h"
 #include "dialogs/tableau_dialog.h"
+#include "teach/exact_page_text.h"
 #include "teach/step_notes.h"
 
 namespace {
@@ -82,12 +85,15 @@ class CapturingPresenter : public vantrell::PagePresenter {
         if (!capture) {
             return;
         }
-        vantrell::CTableauDlg dialog(page, state, mPrompt);
+        const vantrell::ShownPage shown = vantrell::DisplayedCurrentPage(state, page);
+        vantrell::CTableauDlg dialog(shown.Page(), state, mPrompt);
+        dialog.SetNewestTexts(shown.pivotText, shown.zText);
         dialog.SetNotes(vantrell::RunNotesSoFar(state));
-        Capture(dialog, QStringLiteral("tableau-%1").arg(state.mTableauCount));
+        Capture(dialog, prefix + QString::number(state.mTableauCount));
     }
 
     bool capture = true;
+    QString prefix = QStringLiteral("tableau-");
 
   private:
     vantrell::Prompt& mPrompt;
@@ -167,6 +173,42 @@ int main(int argc, char** argv) {
         plot->findChild<QCheckBox*>("objectiveAtPointBox")->setChecked(true);
         review->SelectPage(2);
         CaptureSideBySide(*review, *plot, QStringLiteral("review-and-path"));
+        review->hide();
+        plot->hide();
+
+        const QString data = QFileInfo(QString::fromLocal8Bit(argv[3])).absolutePath();
+        // A problem with "=" and ">=" rows in fractions and M expressions, as a grid.
+        window.State().mDisplay = {vantrell::NumberStyle::Fractions,
+                                   vantrell::BigMStyle::Expressions};
+        prompt.openFile = (data + QStringLiteral("/equality.lp")).toStdString();
+        window.RunCommand(vantrell::MainCommand::Open);
+        presenter.capture = true;
+        presenter.prefix = QStringLiteral("grid-");
+        window.RunCommand(vantrell::MainCommand::CalculatePrimal);
+        presenter.capture = false;
+
+        // Practice after a wrong verdict: the window explains it with the page's numbers.
+        prompt.openFile = (data + QStringLiteral("/maximize.lp")).toStdString();
+        window.RunCommand(vantrell::MainCommand::Open);
+        window.State().mDisplay = {};
+        window.SetModalRunner([](QDialog& dialog) {
+            if (auto* practice = qobject_cast<vantrell::CPracticeDlg*>(&dialog)) {
+                practice->Answer({vantrell::PracticeAnswer::Kind::Optimal, {}});
+                Capture(dialog, QStringLiteral("practice-wrong"));
+            }
+            dialog.reject();
+            return int(QDialog::Rejected);
+        });
+        window.RunCommand(vantrell::MainCommand::PracticePrimal);
+
+        // A region without end, drawn to the edge of the view with its open side.
+        prompt.openFile = (data + QStringLiteral("/unbounded.lp")).toStdString();
+        window.RunCommand(vantrell::MainCommand::Open);
+        window.RunCommand(vantrell::MainCommand::Plot2D);
+        plot->SetMode(vantrell::CGraphDlg::kRegion);
+        Capture(*plot, QStringLiteral("plot-unbounded"));
+        plot->SetMode(vantrell::CGraphDlg::kConstraints);
+        Capture(*plot, QStringLiteral("plot-unbounded-constraints"));
     }
     return 0;
 }
