@@ -296,6 +296,11 @@ WhatIfAnswer WhatIf(const ProblemSet& problem, bool minimize, PivotRule rule,
             ExactRun primal = ContinueExact(t, rule, false, minimize);
             Append(run, answer.notes, primal, StepNotes(primal, primal.unboundedEnd, numbers));
             continued = true;
+        } else if (continued) {
+            // The dual simplex method ended with the old costs: the answer is this page's.
+            run.pages.push_back(page);
+            answer.notes.emplace_back(
+                "With the new costs no Cj-Zj is positive: this tableau is optimal");
         }
     }
     if (!continued) {
