@@ -12,6 +12,7 @@
 #include "cli/path_command.h"
 #include "cli/practice_command.h"
 #include "cli/stream_prompt.h"
+#include "cli/whatif_command.h"
 #include "commands/calculate_commands.h"
 #include "commands/command_guard.h"
 #include "commands/file_commands.h"
@@ -307,6 +308,8 @@ int RunCommandLine(const std::vector<std::string>& args, std::istream& in, std::
             return RunPracticeCommand(*options, in, out, err);
         case CliCommand::Exercise:
             return RunExerciseCommand(options->commandArgs, out, err);
+        case CliCommand::WhatIf:
+            return RunWhatIfCommand(*options, out, err);
     }
     return kExitUsageOrUnreadable;
 }

@@ -2,6 +2,7 @@
 #include "cli/cli_options.h"
 
 #include "cli/explain_options.h"
+#include "cli/whatif_command.h"
 #include "model/number_text.h"
 
 namespace vantrell::cli {
@@ -14,6 +15,8 @@ const char* const kUsageText =
     "  vantrell-cli pages FILE.lp [--dual] [--decimals N] [--numbers ...] [--big-m ...]\n"
     "  vantrell-cli latex FILE.lp [--dual] [-o OUT.tex] [--numbers ...] [--big-m ...]\n"
     "  vantrell-cli solve FILE.lp --json\n"
+    "  vantrell-cli whatif FILE.lp [--rhs NAME=VALUE] [--cost VAR=VALUE]\n"
+    "                   [--add-row \"NAME: 1X1 + 2X2 <= 8\"] [--json]\n"
     "  vantrell-cli plot FILE.lp [--decimals N]\n"
     "  vantrell-cli practice FILE.lp [--dual] [--decimals N] [--numbers ...] [--big-m ...]\n"
     "  vantrell-cli exercise --seed N --kind KIND [--vars 2..4] [--rows 2..4] -o FILE.lp\n"
@@ -44,6 +47,13 @@ const char* const kUsageText =
     "        every page in exact numbers (\"p/q\", {\"m\": ..., \"c\": ...} with M).\n"
     "        The document is UTF-8: bytes of names that are not UTF-8 are read as\n"
     "        Latin-1.\n"
+    "whatif  solves the primal, makes the changes to its final tableau and shows\n"
+    "        whether the final basis stays feasible and optimal (each change against\n"
+    "        its range, the new Bi as B^-1 b, the new Cj-Zj), then every page from\n"
+    "        there to the new answer: the dual simplex method while a Bi is negative,\n"
+    "        the primal simplex method while a Cj-Zj is positive. Each flag may be\n"
+    "        given more than once. With --json one document, its run as solve\n"
+    "        --json writes a run.\n"
     "practice  asks for every pivot of the primal run (of the dual with --dual): the\n"
     "        entering column's name, then the leaving row's name, or optimal,\n"
     "        unbounded, infeasible, or show to be shown the step; one answer a line\n"
@@ -113,6 +123,8 @@ std::optional<CliOptions> ParseCliOptions(const std::vector<std::string>& args,
         options.command = CliCommand::Solve;
     } else if (command == "latex") {
         options.command = CliCommand::Latex;
+    } else if (command == "whatif") {
+        options.command = CliCommand::WhatIf;
     } else if (command == "practice") {
         options.command = CliCommand::Practice;
     } else if (command == "exercise") {
@@ -133,7 +145,8 @@ std::optional<CliOptions> ParseCliOptions(const std::vector<std::string>& args,
         }
         const bool showsPages =
             options.command == CliCommand::Report || options.command == CliCommand::Pages ||
-            options.command == CliCommand::Latex || options.command == CliCommand::Practice;
+            options.command == CliCommand::Latex || options.command == CliCommand::Practice ||
+            options.command == CliCommand::WhatIf;
         if (const OptionParse taken = ParseExplainOption(options, args, i, error);
             taken != OptionParse::NotMine) {
             if (taken == OptionParse::Failed) {
@@ -159,8 +172,20 @@ std::optional<CliOptions> ParseCliOptions(const std::vector<std::string>& args,
             options.dual = true;
         } else if (arg == "--path" && options.command == CliCommand::Plot) {
             options.path = true;
-        } else if (arg == "--json" && options.command == CliCommand::Solve) {
+        } else if (arg == "--json" &&
+                   (options.command == CliCommand::Solve || options.command == CliCommand::WhatIf)) {
             options.json = true;
+        } else if ((arg == "--rhs" || arg == "--cost" || arg == "--add-row") &&
+                   options.command == CliCommand::WhatIf) {
+            if (!hasValue) {
+                error = arg + " needs a value";
+                return std::nullopt;
+            }
+            auto change = ParseWhatIfChange(arg, args[++i], error);
+            if (!change) {
+                return std::nullopt;
+            }
+            options.changes.push_back(std::move(*change));
         } else if ((arg == "--numbers" || arg == "--big-m") && showsPages) {
             const std::string value = hasValue ? args[++i] : std::string();
             DisplayOptions display = options.display.value_or(DisplayOptions{});
@@ -202,6 +227,10 @@ std::optional<CliOptions> ParseCliOptions(const std::vector<std::string>& args,
     }
     if (options.command == CliCommand::Plot && options.dual && !options.path) {
         error = "plot --dual needs --path";
+        return std::nullopt;
+    }
+    if (options.command == CliCommand::WhatIf && options.changes.empty()) {
+        error = "whatif needs a change: --rhs NAME=VALUE, --cost VAR=VALUE or --add-row";
         return std::nullopt;
     }
     if (options.command == CliCommand::Solve && !options.json) {

@@ -7,10 +7,22 @@
 
 #include "model/display_options.h"
 #include "model/pivot_rule.h"
+#include "teach/what_if.h"
 
 namespace vantrell::cli {
 
-enum class CliCommand { Help, Version, Report, Pages, Plot, Solve, Latex, Practice, Exercise };
+enum class CliCommand {
+    Help,
+    Version,
+    Report,
+    Pages,
+    Plot,
+    Solve,
+    Latex,
+    Practice,
+    Exercise,
+    WhatIf,
+};
 
 struct CliOptions {
     CliCommand command = CliCommand::Help;
@@ -25,6 +37,7 @@ struct CliOptions {
     bool explain = false;                     // report --explain
     std::optional<PivotRule> rule;            // --rule largest|bland
     std::vector<std::string> commandArgs;     // exercise: its own options, read by it
+    std::vector<WhatIfChange> changes;        // whatif: --rhs, --cost, --add-row in order
 };
 
 // Reads the arguments after the program name. Nothing, with error set, when they do
