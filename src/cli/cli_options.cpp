@@ -172,8 +172,8 @@ std::optional<CliOptions> ParseCliOptions(const std::vector<std::string>& args,
             options.dual = true;
         } else if (arg == "--path" && options.command == CliCommand::Plot) {
             options.path = true;
-        } else if (arg == "--json" &&
-                   (options.command == CliCommand::Solve || options.command == CliCommand::WhatIf)) {
+        } else if (arg == "--json" && (options.command == CliCommand::Solve ||
+                                       options.command == CliCommand::WhatIf)) {
             options.json = true;
         } else if ((arg == "--rhs" || arg == "--cost" || arg == "--add-row") &&
                    options.command == CliCommand::WhatIf) {

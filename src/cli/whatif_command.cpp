@@ -38,15 +38,15 @@ std::optional<WhatIfChange> ParseAssignment(const std::string& flag, const std::
     const auto equals = value.find('=');
     const std::string name = Trimmed(value.substr(0, equals));
     if (equals == std::string::npos || name.empty()) {
-        error = flag + " needs " + (rhs ? "NAME" : "VAR") + "=VALUE, as in " + example + ", not \"" +
-                QuotedToken(value) + "\"";
+        error = flag + " needs " + (rhs ? "NAME" : "VAR") + "=VALUE, as in " + example +
+                ", not \"" + QuotedToken(value) + "\"";
         return std::nullopt;
     }
     const std::string number = Trimmed(value.substr(equals + 1));
     const auto parsed = WholeNumber(number);
     if (!parsed) {
-        error = flag + " " + QuotedToken(name) + ": \"" + QuotedToken(number) +
-                "\" is not a number";
+        error =
+            flag + " " + QuotedToken(name) + ": \"" + QuotedToken(number) + "\" is not a number";
         return std::nullopt;
     }
     WhatIfChange change;
@@ -62,7 +62,8 @@ std::optional<WhatIfChange> ParseAddedRow(const std::string& value, std::string&
     const auto colon = value.find(':');
     const std::string name = Trimmed(value.substr(0, colon));
     if (colon == std::string::npos || name.empty()) {
-        error = std::string(kRowForm) + ": \"" + QuotedToken(value) + "\" has no name before a colon";
+        error =
+            std::string(kRowForm) + ": \"" + QuotedToken(value) + "\" has no name before a colon";
         return std::nullopt;
     }
     const ParsedRow row = ParseRow(value.substr(colon + 1));
@@ -121,11 +122,11 @@ int RunWhatIfCommand(const CliOptions& options, std::ostream& out, std::ostream&
         state.mDisplay = *options.display;
     }
     state.mCommandLineWords = true;
-    const NoteNumbers numbers = options.json ? NoteNumbers{{NumberStyle::Fractions,
-                                                            BigMStyle::Expressions},
-                                                           state.mDecimalPlaces,
-                                                           true}
-                                             : NoteNumbersOf(state);
+    const NoteNumbers numbers = options.json
+                                    ? NoteNumbers{{NumberStyle::Fractions, BigMStyle::Expressions},
+                                                  state.mDecimalPlaces,
+                                                  true}
+                                    : NoteNumbersOf(state);
     const WhatIfAnswer answer =
         WhatIf(state.mPrimal, state.mMinimize, options.rule.value_or(PivotRule::LargestCjZj),
                options.changes, numbers);

@@ -31,8 +31,7 @@ json ChangeJson(const WhatIfChange& change) {
             {"rhs", ExactString(ExactFromDouble(change.value))}};
 }
 
-json SlacknessJson(const std::vector<SlacknessRow>& rows, const char* primal,
-                   const char* dual) {
+json SlacknessJson(const std::vector<SlacknessRow>& rows, const char* primal, const char* dual) {
     json list = json::array();
     for (const SlacknessRow& row : rows) {
         list.push_back({{"name", row.name},
@@ -72,8 +71,8 @@ json DualityJson(const Duality& duality) {
             {"strong", duality.z == duality.w},
             {"constraints", SlacknessJson(duality.constraints, "slack", "dual_value")},
             {"variables", SlacknessJson(duality.variables, "value", "dual_surplus")},
-            {"dual_run_optimum", duality.dualRunOptimum ? json(ExactString(*duality.dualRunOptimum))
-                                                        : json(nullptr)}};
+            {"dual_run_optimum",
+             duality.dualRunOptimum ? json(ExactString(*duality.dualRunOptimum)) : json(nullptr)}};
 }
 
 }  // namespace vantrell

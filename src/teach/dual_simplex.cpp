@@ -88,7 +88,8 @@ DualSimplexRun ContinueDualSimplex(ExactTableau t, bool dual, bool minimize,
         if (entering == -1) {
             run.outcome = RunOutcome::Infeasible;
             page.leaving = leaving;
-            result.notes.push_back(InfeasibleNote(page, static_cast<std::size_t>(leaving), numbers));
+            result.notes.push_back(
+                InfeasibleNote(page, static_cast<std::size_t>(leaving), numbers));
             run.pages.push_back(std::move(page));
             break;
         }
@@ -121,8 +122,8 @@ void CertifyNoSolutionRow(ExactRun& run, const ExactTableau& start) {
     const std::size_t rows = start.a.size();
     std::vector<Rational> y(rows);
     for (std::size_t i = 0; i < rows; ++i) {
-        const auto name = std::find(start.columnNames.begin(), start.columnNames.end(),
-                                    start.basis[i].name);
+        const auto name =
+            std::find(start.columnNames.begin(), start.columnNames.end(), start.basis[i].name);
         const auto k = static_cast<std::size_t>(name - start.columnNames.begin());
         if (k >= row.size()) {
             return fail("the starting basis has no column " + start.basis[i].name);

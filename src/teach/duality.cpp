@@ -116,9 +116,9 @@ std::vector<std::string> DualityLines(const Duality& duality, const NoteNumbers&
                         numbers.Text(row.product));
     }
     if (duality.dualRunOptimum) {
-        lines.push_back("The dual's own run: optimum " + numbers.Text(*duality.dualRunOptimum) +
-                        (*duality.dualRunOptimum == duality.w ? ", equal to W"
-                                                              : ", which differs from W"));
+        lines.push_back(
+            "The dual's own run: optimum " + numbers.Text(*duality.dualRunOptimum) +
+            (*duality.dualRunOptimum == duality.w ? ", equal to W" : ", which differs from W"));
     }
     return lines;
 }

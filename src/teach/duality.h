@@ -26,10 +26,10 @@ struct DualValue {
 // A row of the complementary slackness table: a primal amount beside its dual partner,
 // whose product is 0 at an optimum.
 struct SlacknessRow {
-    std::string name;      // the constraint, or the variable
-    Rational primal;       // the constraint's slack or surplus, or the variable's value
-    std::string partner;   // the dual value's name, or the dual constraint's
-    Rational dual;         // the dual value, or the dual constraint's surplus
+    std::string name;     // the constraint, or the variable
+    Rational primal;      // the constraint's slack or surplus, or the variable's value
+    std::string partner;  // the dual value's name, or the dual constraint's
+    Rational dual;        // the dual value, or the dual constraint's surplus
     Rational product;
 };
 

@@ -229,7 +229,8 @@ WhatIfAnswer WhatIf(const ProblemSet& problem, bool minimize, PivotRule rule,
         // The basic variables taken out of the row: it must read in the final basis.
         Rational bi = ExactFromDouble(flip * change.value);
         for (std::size_t r = 0; r < t.a.size(); ++r) {
-            const Rational f = cells[static_cast<std::size_t>(IndexOf(t.columnNames, t.basis[r].name))];
+            const Rational f =
+                cells[static_cast<std::size_t>(IndexOf(t.columnNames, t.basis[r].name))];
             if (f == 0) {
                 continue;
             }
@@ -242,10 +243,10 @@ WhatIfAnswer WhatIf(const ProblemSet& problem, bool minimize, PivotRule rule,
         t.zeroMarks.emplace_back(cells.size(), false);
         t.b.push_back(bi);
         t.basis.push_back(slack);
-        answer.check.push_back("New row " + change.name + ": its slack " + slack.name +
-                               " starts basic; with the basic variables taken out its Bi is " +
-                               numbers.Text(bi) +
-                               (bi < 0 ? ", so the optimum breaks it" : ", so the optimum keeps it"));
+        answer.check.push_back(
+            "New row " + change.name + ": its slack " + slack.name +
+            " starts basic; with the basic variables taken out its Bi is " + numbers.Text(bi) +
+            (bi < 0 ? ", so the optimum breaks it" : ", so the optimum keeps it"));
     }
 
     ExactRun& run = answer.run;
@@ -334,8 +335,8 @@ HundredPercent HundredPercentRule(const Sensitivity& sensitivity, const ProblemS
                 range = &sensitivity.constraints[i].rhsRange;
             }
         }
-        for (std::size_t k = 0; kind == WhatIfChange::Kind::Cost && k < sensitivity.variables.size();
-             ++k) {
+        for (std::size_t k = 0;
+             kind == WhatIfChange::Kind::Cost && k < sensitivity.variables.size(); ++k) {
             if (sensitivity.variables[k].name == change.name) {
                 now = ExactFromDouble(problem.objective[k].cost);
                 range = &sensitivity.variables[k].costRange;
@@ -364,11 +365,12 @@ std::string HundredPercentLine(const Sensitivity& sensitivity, const ProblemSet&
                                const NoteNumbers& numbers) {
     const HundredPercent rule = HundredPercentRule(sensitivity, problem, changes, kind);
     const bool rhs = kind == WhatIfChange::Kind::Rhs;
-    std::string line = std::string("The 100 percent rule for the ") +
-                       (rhs ? "right-hand sides" : "costs") + ": ";
+    std::string line =
+        std::string("The 100 percent rule for the ") + (rhs ? "right-hand sides" : "costs") + ": ";
     if (!rule.sum) {
-        return line + "a change leaves a range that has no room that way, so the rule cannot "
-                      "decide; the changed tableau does";
+        return line +
+               "a change leaves a range that has no room that way, so the rule cannot "
+               "decide; the changed tableau does";
     }
     line += "the changes use " + numbers.Text(*rule.sum * 100) + " percent of their ranges";
     if (rule.Holds()) {

@@ -17,9 +17,9 @@ namespace vantrell {
 struct WhatIfChange {
     enum class Kind { Rhs, Cost, Row };
     Kind kind = Kind::Rhs;
-    std::string name;  // the constraint (Rhs), the variable (Cost) or the new row's name
-    double value = 0.0;                // the new right-hand side or cost
-    std::vector<double> coefficients;  // Row: X1, X2, ... in order
+    std::string name;    // the constraint (Rhs), the variable (Cost) or the new row's name
+    double value = 0.0;  // the new right-hand side or cost
+    std::vector<double> coefficients;    // Row: X1, X2, ... in order
     std::int32_t relation = kLessEqual;  // Row: <= or >=
 };
 

@@ -1,11 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The dual read off the final primal tableau and the dual simplex method, against
 // hand-worked textbook answers.
+#include "teach/duality.h"
+
 #include <gtest/gtest.h>
 
 #include "support/problem_builders.h"
 #include "teach/dual_simplex.h"
-#include "teach/duality.h"
 
 namespace vantrell {
 namespace {
@@ -156,7 +157,8 @@ TEST(DualSimplex, InfeasibleRowAndRefusals) {
          "every row; solve this problem with big M or two-phase"},
     };
     for (const auto& row : refused) {
-        const DualSimplexMethodRun made = RunDualSimplexMethod(row.problem, row.minimize, kFractions);
+        const DualSimplexMethodRun made =
+            RunDualSimplexMethod(row.problem, row.minimize, kFractions);
         ASSERT_TRUE(made.refusal) << row.name;
         EXPECT_EQ(*made.refusal, row.refusal) << row.name;
     }

@@ -1,13 +1,14 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // What-if from the final tableau: every answer equals the changed problem solved from
 // scratch, in exact numbers.
+#include "teach/what_if.h"
+
 #include <gtest/gtest.h>
 
 #include "model/vantrell_state.h"
 #include "simplex/standard_form.h"
 #include "support/problem_builders.h"
 #include "teach/exact_proof.h"
-#include "teach/what_if.h"
 
 namespace vantrell {
 namespace {
@@ -58,26 +59,66 @@ TEST(WhatIf, EveryAnswerEqualsTheChangedProblemSolvedFromScratch) {
         {"RhsInsideRange", ThreePlants(), false, {Rhs("C3", 20)}, Goes::Stays, RunOutcome::Optimal},
         {"RhsAboveRange", ThreePlants(), false, {Rhs("C3", 30)}, Goes::Dual, RunOutcome::Optimal},
         {"RhsBelowRange", ThreePlants(), false, {Rhs("C2", 4)}, Goes::Dual, RunOutcome::Optimal},
-        {"MinimizationRhs", MinimizationWithAtLeastRows(), true, {Rhs("C1", 8)}, Goes::Dual,
+        {"MinimizationRhs",
+         MinimizationWithAtLeastRows(),
+         true,
+         {Rhs("C1", 8)},
+         Goes::Dual,
          RunOutcome::Optimal},
-        {"NewRowBrokenByOptimum", ThreePlants(), false,
-         {Row("R", {1, 1}, kLessEqual, 7)}, Goes::Dual, RunOutcome::Optimal},
-        {"NewRowKept", ThreePlants(), false, {Row("R", {1, 1}, kLessEqual, 10)}, Goes::Stays,
+        {"NewRowBrokenByOptimum",
+         ThreePlants(),
+         false,
+         {Row("R", {1, 1}, kLessEqual, 7)},
+         Goes::Dual,
          RunOutcome::Optimal},
-        {"NewAtLeastRow", ThreePlants(), false, {Row("R", {1}, kGreaterEqual, 3)}, Goes::Dual,
+        {"NewRowKept",
+         ThreePlants(),
+         false,
+         {Row("R", {1, 1}, kLessEqual, 10)},
+         Goes::Stays,
          RunOutcome::Optimal},
-        {"NewRowNoneMeets", ThreePlants(), false, {Row("R", {1, 1}, kGreaterEqual, 20)},
-         Goes::Dual, RunOutcome::Infeasible},
-        {"CostAboveRange", ThreePlants(), false, {Cost("X1", 10)}, Goes::Primal,
+        {"NewAtLeastRow",
+         ThreePlants(),
+         false,
+         {Row("R", {1}, kGreaterEqual, 3)},
+         Goes::Dual,
          RunOutcome::Optimal},
-        {"CostInsideRange", ThreePlants(), false, {Cost("X2", 4)}, Goes::Stays,
+        {"NewRowNoneMeets",
+         ThreePlants(),
+         false,
+         {Row("R", {1, 1}, kGreaterEqual, 20)},
+         Goes::Dual,
+         RunOutcome::Infeasible},
+        {"CostAboveRange",
+         ThreePlants(),
+         false,
+         {Cost("X1", 10)},
+         Goes::Primal,
          RunOutcome::Optimal},
-        {"MinimizationCost", MinimizationWithAtLeastRows(), true, {Cost("X2", 1)}, Goes::Primal,
+        {"CostInsideRange",
+         ThreePlants(),
+         false,
+         {Cost("X2", 4)},
+         Goes::Stays,
+         RunOutcome::Optimal},
+        {"MinimizationCost",
+         MinimizationWithAtLeastRows(),
+         true,
+         {Cost("X2", 1)},
+         Goes::Primal,
          RunOutcome::Optimal},
         // The cost changes after the dual simplex method: its last page is not the answer.
-        {"RhsThenCostInside", ThreePlants(), false, {Rhs("C3", 30), Cost("X2", 1)}, Goes::Dual,
+        {"RhsThenCostInside",
+         ThreePlants(),
+         false,
+         {Rhs("C3", 30), Cost("X2", 1)},
+         Goes::Dual,
          RunOutcome::Optimal},
-        {"RhsThenCostOutside", ThreePlants(), false, {Rhs("C3", 30), Cost("X1", -1)}, Goes::Both,
+        {"RhsThenCostOutside",
+         ThreePlants(),
+         false,
+         {Rhs("C3", 30), Cost("X1", -1)},
+         Goes::Both,
          RunOutcome::Optimal},
     };
     for (const auto& row : rows) {
@@ -167,20 +208,20 @@ TEST(HundredPercentRule, SumsThePartsOfTheRangesUsed) {
         ASSERT_TRUE(rule.sum) << row.name;
         EXPECT_EQ(ExactString(*rule.sum), row.sum) << row.name;
     }
-    EXPECT_EQ(HundredPercentLine(*sensitivity, ThreePlants(), rows[0].changes, Kind::Rhs,
-                                 kFractions),
-              "The 100 percent rule for the right-hand sides: the changes use 100 percent of "
-              "their ranges, not more than 100: the final basis stays feasible");
-    EXPECT_EQ(HundredPercentLine(*sensitivity, ThreePlants(), rows[1].changes, Kind::Rhs,
-                                 kFractions),
-              "The 100 percent rule for the right-hand sides: the changes use 350/3 percent of "
-              "their ranges, more than 100: the rule cannot decide; the changed tableau does");
+    EXPECT_EQ(
+        HundredPercentLine(*sensitivity, ThreePlants(), rows[0].changes, Kind::Rhs, kFractions),
+        "The 100 percent rule for the right-hand sides: the changes use 100 percent of "
+        "their ranges, not more than 100: the final basis stays feasible");
+    EXPECT_EQ(
+        HundredPercentLine(*sensitivity, ThreePlants(), rows[1].changes, Kind::Rhs, kFractions),
+        "The 100 percent rule for the right-hand sides: the changes use 350/3 percent of "
+        "their ranges, more than 100: the rule cannot decide; the changed tableau does");
     // A degenerate optimum: a range that ends where the right-hand side is.
     const ProblemSet degenerate = MakeProblem({0, 1}, {{{0, 1}, "<=", 1}, {{1, 1}, "<=", 1}});
     const auto stuck = KeptRunSensitivity(testing::SolvedState(degenerate), false);
     ASSERT_TRUE(stuck);
-    EXPECT_FALSE(HundredPercentRule(*stuck, degenerate, {Rhs("C1", 2), Rhs("C2", 2)}, Kind::Rhs)
-                     .sum);
+    EXPECT_FALSE(
+        HundredPercentRule(*stuck, degenerate, {Rhs("C1", 2), Rhs("C2", 2)}, Kind::Rhs).sum);
 }
 
 }  // namespace
