@@ -164,18 +164,35 @@ TEST(DualSimplex, InfeasibleRowAndRefusals) {
     }
 }
 
-// A proof that does not hold is caught: the row of a feasible problem proves nothing.
-TEST(DualSimplex, NoSolutionProofRejectsARowThatProvesNothing) {
-    DualSimplexMethodRun made = RunDualSimplexMethod(
+// The start's first row offered as its own proof (y = (1, 0)): it proves no solution exists
+// only with no negative entry and a right-hand side below 0.
+TEST(DualSimplex, NoSolutionProofHoldsOnlyForARowThatProvesIt) {
+    const DualSimplexMethodRun made = RunDualSimplexMethod(
         MakeProblem({2, 3}, {{{1, 1}, ">=", 4}, {{1, 3}, ">=", 6}}), true, kFractions);
-    ExactRun run = made.run.run;
-    run.pages.pop_back();
-    ExactTableau start = made.run.last;
-    start.a = {{-1, -1, 1, 0}, {-1, -3, 0, 1}};
-    start.b = {-4, -6};
-    start.basis = {start.objective[2], start.objective[3]};
-    CertifyNoSolutionRow(run, start);
-    EXPECT_FALSE(run.certified);
+    const struct {
+        const char* name;
+        std::vector<Rational> firstRow;
+        Rational rhs;
+        bool proves;
+    } rows[] = {
+        {"NegativeEntry", {-1, -1, 1, 0}, -4, false},
+        {"RightHandSideAboveZero", {1, 1, 1, 0}, 4, false},
+        {"Proof", {1, 1, 1, 0}, -4, true},
+    };
+    for (const auto& row : rows) {
+        ExactTableau start = made.run.last;
+        start.a = {row.firstRow, {-1, -3, 0, 1}};
+        start.b = {row.rhs, -6};
+        start.basis = {start.objective[2], start.objective[3]};
+        ExactPage page = made.run.run.pages.front();
+        page.cells = start.a;
+        page.bi = start.b;
+        page.leaving = 0;
+        ExactRun run = made.run.run;
+        run.pages = {page};
+        CertifyNoSolutionRow(run, start);
+        EXPECT_EQ(run.certified, row.proves) << row.name << ": " << run.proofFault;
+    }
 }
 
 }  // namespace
