@@ -142,10 +142,15 @@ int RunWhatIfCommand(const CliOptions& options, std::ostream& out, std::ostream&
     for (const std::string& line : answer.check) {
         out << "    " << line << '\n';
     }
-    for (std::size_t p = 0; p < answer.run.pages.size(); ++p) {
+    // An unbounded run ends with the tableau that decides it.
+    std::vector<ExactPage> pages = answer.run.pages;
+    if (answer.run.unboundedEnd) {
+        pages.push_back(*answer.run.unboundedEnd);
+    }
+    for (std::size_t p = 0; p < pages.size(); ++p) {
         out << "\nTableau #" << p + 1 << "\n\n";
         for (const std::string& line :
-             ExactTableauPage(answer.run.pages[p], state.mDisplay, state.mDecimalPlaces).Lines()) {
+             ExactTableauPage(pages[p], state.mDisplay, state.mDecimalPlaces).Lines()) {
             out << line << '\n';
         }
         if (p < answer.notes.size()) {

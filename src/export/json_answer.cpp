@@ -261,6 +261,13 @@ json ExactRunJson(const ExactRun& run, const std::vector<std::string>& notes,
             out["pages"].back()["note"] = notes[p];
         }
     }
+    if (run.unboundedEnd) {
+        out["pages"].push_back(PageJson(*run.unboundedEnd));
+        out["pages"].back()["unbounded"] = true;
+        if (run.pages.size() < notes.size()) {
+            out["pages"].back()["note"] = notes[run.pages.size()];
+        }
+    }
     return out;
 }
 
