@@ -47,6 +47,7 @@
 #include "plot/simplex_path.h"
 #include "simplex/dual_builder.h"
 #include "simplex/solution_lines.h"
+#include "teach/duality.h"
 #include "teach/exact_page_text.h"
 #include "teach/run_review.h"
 #include "teach/run_story.h"
@@ -777,7 +778,11 @@ void CVantrellDlg::OnSensitivity() {
         mPrompt.ShowMessage(kNoOptimalRunMessage);
         return;
     }
-    CSensitivityDlg dialog(*current, NoteNumbersOf(mState), this);
+    std::vector<std::string> duality;
+    if (const auto read = current->dual ? std::nullopt : KeptRunDuality(mState)) {
+        duality = DualityLines(*read, NoteNumbersOf(mState));
+    }
+    CSensitivityDlg dialog(*current, NoteNumbersOf(mState), this, duality);
     mRunModal(dialog);
 }
 

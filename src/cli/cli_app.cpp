@@ -13,6 +13,7 @@
 #include "cli/practice_command.h"
 #include "cli/sheet_command.h"
 #include "cli/stream_prompt.h"
+#include "cli/whatif_command.h"
 #include "commands/calculate_commands.h"
 #include "commands/command_guard.h"
 #include "commands/file_commands.h"
@@ -310,6 +311,8 @@ int RunCommandLine(const std::vector<std::string>& args, std::istream& in, std::
             return RunExerciseCommand(options->commandArgs, out, err);
         case CliCommand::Sheet:
             return RunSheetCommand(options->commandArgs, out, err);
+        case CliCommand::WhatIf:
+            return RunWhatIfCommand(*options, out, err);
     }
     return kExitUsageOrUnreadable;
 }

@@ -2,6 +2,7 @@
 #include "cli/cli_options.h"
 
 #include "cli/explain_options.h"
+#include "cli/whatif_command.h"
 #include "model/number_text.h"
 
 namespace vantrell::cli {
@@ -15,6 +16,8 @@ const char* const kUsageText =
     "  vantrell-cli latex FILE.lp [--dual] [-o OUT.tex] [--numbers ...] [--big-m ...]\n"
     "                   [--explain]\n"
     "  vantrell-cli solve FILE.lp --json\n"
+    "  vantrell-cli whatif FILE.lp [--rhs NAME=VALUE] [--cost VAR=VALUE]\n"
+    "                   [--add-row \"NAME: 1X1 + 2X2 <= 8\"] [--json]\n"
     "  vantrell-cli plot FILE.lp [--decimals N]\n"
     "  vantrell-cli practice FILE.lp [--dual] [--decimals N] [--numbers ...] [--big-m ...]\n"
     "                   [--rule largest|bland] [--level choices|operations|tableau]\n"
@@ -48,6 +51,13 @@ const char* const kUsageText =
     "        every page in exact numbers (\"p/q\", {\"m\": ..., \"c\": ...} with M).\n"
     "        The document is UTF-8: bytes of names that are not UTF-8 are read as\n"
     "        Latin-1.\n"
+    "whatif  solves the primal, makes the changes to its final tableau and shows\n"
+    "        whether the final basis stays feasible and optimal (each change against\n"
+    "        its range, the new Bi as B^-1 b, the new Cj-Zj), then every page from\n"
+    "        there to the new answer: the dual simplex method while a Bi is negative,\n"
+    "        the primal simplex method while a Cj-Zj is positive. Each flag may be\n"
+    "        given more than once. With --json one document, its run as solve\n"
+    "        --json writes a run.\n"
     "practice  asks for every pivot of the primal run (of the dual with --dual): the\n"
     "        entering column's name, then the leaving row's name, or optimal,\n"
     "        unbounded, infeasible, or show to be shown the step; one answer a line\n"
@@ -85,10 +95,12 @@ const char* const kUsageText =
     "--numbers fractions|decimals  numbers as exact fractions (3/2) or as decimals.\n"
     "--big-m pairs|expressions  big-M values as \"(a, bM)\" or as \"2M - 3/2\".\n"
     "--explain  (report) adds each tableau's note, with the row operations that\n"
-    "        made it, the special cases and the sensitivity of each optimal run;\n"
-    "        (latex) the row operations under each tableau.\n"
-    "--rule largest|bland  the pivot rule of report, pages, solve, latex and practice:\n"
-    "        the largest Cj-Zj (the default) or the smallest index (Bland's rule).\n"
+    "        made it, the special cases, the sensitivity of each optimal run and the\n"
+    "        dual read off the primal's final tableau; (latex) the row operations\n"
+    "        under each tableau.\n"
+    "--rule largest|bland  the pivot rule of report, pages, solve, latex, practice and\n"
+    "        whatif: the largest Cj-Zj (the default) or the smallest index (Bland's\n"
+    "        rule).\n"
     "\n"
     "Messages the program would show in a box go to standard error.\n"
     "Exit status:\n"
@@ -131,6 +143,8 @@ std::optional<CliOptions> ParseCliOptions(const std::vector<std::string>& args,
         options.command = CliCommand::Solve;
     } else if (command == "latex") {
         options.command = CliCommand::Latex;
+    } else if (command == "whatif") {
+        options.command = CliCommand::WhatIf;
     } else if (command == "practice") {
         options.command = CliCommand::Practice;
     } else if (command == "exercise" || command == "sheet") {
@@ -151,7 +165,8 @@ std::optional<CliOptions> ParseCliOptions(const std::vector<std::string>& args,
         }
         const bool showsPages =
             options.command == CliCommand::Report || options.command == CliCommand::Pages ||
-            options.command == CliCommand::Latex || options.command == CliCommand::Practice;
+            options.command == CliCommand::Latex || options.command == CliCommand::Practice ||
+            options.command == CliCommand::WhatIf;
         if (const OptionParse taken = ParseExplainOption(options, args, i, error);
             taken != OptionParse::NotMine) {
             if (taken == OptionParse::Failed) {
@@ -189,8 +204,20 @@ std::optional<CliOptions> ParseCliOptions(const std::vector<std::string>& args,
             }
         } else if (arg == "--path" && options.command == CliCommand::Plot) {
             options.path = true;
-        } else if (arg == "--json" && options.command == CliCommand::Solve) {
+        } else if (arg == "--json" && (options.command == CliCommand::Solve ||
+                                       options.command == CliCommand::WhatIf)) {
             options.json = true;
+        } else if ((arg == "--rhs" || arg == "--cost" || arg == "--add-row") &&
+                   options.command == CliCommand::WhatIf) {
+            if (!hasValue) {
+                error = arg + " needs a value";
+                return std::nullopt;
+            }
+            auto change = ParseWhatIfChange(arg, args[++i], error);
+            if (!change) {
+                return std::nullopt;
+            }
+            options.changes.push_back(std::move(*change));
         } else if ((arg == "--numbers" || arg == "--big-m") && showsPages) {
             const std::string value = hasValue ? args[++i] : std::string();
             DisplayOptions display = options.display.value_or(DisplayOptions{});
@@ -232,6 +259,10 @@ std::optional<CliOptions> ParseCliOptions(const std::vector<std::string>& args,
     }
     if (options.command == CliCommand::Plot && options.dual && !options.path) {
         error = "plot --dual needs --path";
+        return std::nullopt;
+    }
+    if (options.command == CliCommand::WhatIf && options.changes.empty()) {
+        error = "whatif needs a change: --rhs NAME=VALUE, --cost VAR=VALUE or --add-row";
         return std::nullopt;
     }
     if (options.command == CliCommand::Solve && !options.json) {

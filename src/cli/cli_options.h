@@ -8,6 +8,7 @@
 #include "model/display_options.h"
 #include "model/pivot_rule.h"
 #include "teach/practice_session.h"
+#include "teach/what_if.h"
 
 namespace vantrell::cli {
 
@@ -21,7 +22,8 @@ enum class CliCommand {
     Latex,
     Practice,
     Exercise,
-    Sheet
+    Sheet,
+    WhatIf,
 };
 
 struct CliOptions {
@@ -38,6 +40,7 @@ struct CliOptions {
     std::optional<PivotRule> rule;            // --rule largest|bland
     PracticeLevel level = PracticeLevel::Choices;  // practice --level
     std::vector<std::string> commandArgs;          // exercise: its own options, read by it
+    std::vector<WhatIfChange> changes;             // whatif: --rhs, --cost, --add-row in order
 };
 
 // Reads the arguments after the program name. Nothing, with error set, when they do

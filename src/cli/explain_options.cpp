@@ -14,7 +14,7 @@ OptionParse ParseExplainOption(CliOptions& options, const std::vector<std::strin
     const bool runs =
         options.command == CliCommand::Report || options.command == CliCommand::Pages ||
         options.command == CliCommand::Solve || options.command == CliCommand::Latex ||
-        options.command == CliCommand::Practice;
+        options.command == CliCommand::Practice || options.command == CliCommand::WhatIf;
     if (arg != "--rule" || !runs) {
         return OptionParse::NotMine;
     }

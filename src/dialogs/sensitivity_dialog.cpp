@@ -3,6 +3,7 @@
 
 #include <QHeaderView>
 #include <QLabel>
+#include <QListWidget>
 #include <QPushButton>
 #include <QTableWidget>
 #include <QVBoxLayout>
@@ -10,7 +11,7 @@
 namespace vantrell {
 
 CSensitivityDlg::CSensitivityDlg(const CurrentSensitivity& current, const NoteNumbers& numbers,
-                                 QWidget* parent)
+                                 QWidget* parent, const std::vector<std::string>& duality)
     : QDialog(parent) {
     setWindowTitle(QStringLiteral("Sensitivity"));
     auto* layout = new QVBoxLayout(this);
@@ -37,6 +38,18 @@ CSensitivityDlg::CSensitivityDlg(const CurrentSensitivity& current, const NoteNu
             QStringLiteral("The optimum is degenerate: the ranges belong to this basis."), this);
         note->setObjectName(QStringLiteral("degenerateNote"));
         layout->addWidget(note);
+    }
+    if (!duality.empty()) {
+        auto* dualityLabel = new QLabel(QStringLiteral("&Duality"), this);
+        auto* list = new QListWidget(this);
+        list->setObjectName(QStringLiteral("dualityList"));
+        list->setAccessibleName(QStringLiteral("Duality"));
+        for (const std::string& line : duality) {
+            list->addItem(QString::fromStdString(line));
+        }
+        dualityLabel->setBuddy(list);
+        layout->addWidget(dualityLabel);
+        layout->addWidget(list, 1);
     }
     auto* close = new QPushButton(QStringLiteral("Close"), this);
     close->setObjectName(QStringLiteral("closeButton"));

@@ -242,4 +242,42 @@ json SolveAnswer(const VantrellState& state, const RunMessages& messages) {
     return answer;
 }
 
+json ExactRunJson(const ExactRun& run, const std::vector<std::string>& notes,
+                  const NoteNumbers& numbers) {
+    json out = {{"outcome", OutcomeKey(run.outcome)},
+                {"sense", StatedSign(run) < 0 ? "min" : "max"},
+                {"objective", nullptr},
+                {"variables", json::object()},
+                {"certified", run.certified},
+                {"pages", json::array()}};
+    if (!run.certified) {
+        out["proof_fault"] = run.proofFault;
+    }
+    if (const auto optimum = StatedObjective(run); optimum && run.certified) {
+        out["objective"] = Exact(*optimum);
+        out["stated"] = *StatedOptimumLine(run, numbers);
+        for (const auto& [name, value] : VariableValues(run)) {
+            out["variables"][name] = Exact(value);
+        }
+    }
+    for (std::size_t p = 0; p < run.pages.size(); ++p) {
+        out["pages"].push_back(PageJson(run.pages[p]));
+        if (p < notes.size()) {
+            out["pages"].back()["note"] = notes[p];
+        }
+    }
+    if (run.unboundedEnd) {
+        out["pages"].push_back(PageJson(*run.unboundedEnd));
+        out["pages"].back()["unbounded"] = true;
+        if (run.pages.size() < notes.size()) {
+            out["pages"].back()["note"] = notes[run.pages.size()];
+        }
+    }
+    return out;
+}
+
+void MakeJsonValidUtf8(json& document) {
+    MakeValidUtf8(document);
+}
+
 }  // namespace vantrell

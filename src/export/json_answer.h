@@ -5,6 +5,8 @@
 #include <string>
 
 #include "model/vantrell_state.h"
+#include "teach/exact_run.h"
+#include "teach/step_notes.h"
 
 namespace vantrell {
 
@@ -19,5 +21,12 @@ struct RunMessages {
 // outcome, message, exact optimum of the problem as stated, variable values and every
 // page in exact numbers ("p/q" strings, {"m": ..., "c": ...} for values with an M part).
 nlohmann::ordered_json SolveAnswer(const VantrellState& state, const RunMessages& messages);
+
+// One exact run made outside the kept runs (what-if) as solve --json writes a run: its
+// outcome, sense, optimum as stated, variable values, proof, and every page with its note.
+nlohmann::ordered_json ExactRunJson(const ExactRun& run, const std::vector<std::string>& notes,
+                                    const NoteNumbers& numbers);
+// Every string and key of a document made valid UTF-8, as SolveAnswer's are.
+void MakeJsonValidUtf8(nlohmann::ordered_json& document);
 
 }  // namespace vantrell

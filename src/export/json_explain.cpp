@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "export/json_explain.h"
 
+#include "export/json_what_if.h"
+#include "teach/duality.h"
 #include "teach/run_explanation.h"
 
 namespace vantrell {
@@ -49,6 +51,10 @@ void AddRunExplanations(json& run, const VantrellState& state, bool dual) {
     run["special"] = explanation.special;
     run["sensitivity"] =
         explanation.sensitivity ? SensitivityJson(*explanation.sensitivity) : json(nullptr);
+    if (!dual) {
+        const auto duality = KeptRunDuality(state);
+        run["duality"] = duality ? DualityJson(*duality) : json(nullptr);
+    }
 }
 
 }  // namespace vantrell

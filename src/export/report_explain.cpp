@@ -3,6 +3,7 @@
 
 #include <algorithm>
 
+#include "teach/duality.h"
 #include "teach/exact_page_text.h"
 #include "teach/run_explanation.h"
 #include "teach/run_story.h"
@@ -81,6 +82,12 @@ std::string ReportRunExplanation(const VantrellState& state, bool dual) {
     if (explanation.sensitivity->degenerate) {
         text +=
             std::string(kIndent) + "The optimum is degenerate: the ranges belong to this basis.\n";
+    }
+    if (const auto duality = dual ? std::nullopt : KeptRunDuality(state)) {
+        text += "\nDuality:\n";
+        for (const std::string& line : DualityLines(*duality, numbers)) {
+            text += kIndent + line + "\n";
+        }
     }
     return text;
 }

@@ -232,16 +232,69 @@ RatioTestResult RatioTestOf(const T& t, const std::vector<CostTerm>& basis, int 
     return {RatioTestResult::Kind::Row, leaving};
 }
 
-// Pivots on (leaving, entering): the entering variable becomes basic in the leaving row.
-// A row left with a negative right-hand side is multiplied by -1.
+// The dual simplex method's leaving row: the most negative Bi, first on ties; -1 when no Bi
+// is negative and the tableau is feasible.
 template <class T>
-void PivotOn(T& t, std::vector<CostTerm>& basis, int leaving, int entering) {
+int DualLeavingRowOf(const T& t) {
+    using Ops = TableauOps<T>;
+    using N = typename Ops::Number;
+    int leaving = -1;
+    for (std::size_t i = 0; i < Ops::Rows(t); ++i) {
+        if (Signs<N>::Negative(Ops::Rhs(t, i)) &&
+            (leaving == -1 || Ops::Rhs(t, i) < Ops::Rhs(t, static_cast<std::size_t>(leaving)))) {
+            leaving = static_cast<int>(i);
+        }
+    }
+    return leaving;
+}
+
+// The dual simplex method's entering column: over the leaving row's negative entries, the
+// smallest |Cj-Zj / a_rj| (in big-M order, so no Cj-Zj turns positive), first on ties.
+// Artificial columns never enter. -1 when the row has no negative entry: its Bi cannot be
+// raised to 0 by any pivot, so no solution exists.
+template <class T, class V>
+int DualEnteringColumnOf(const T& t, int leaving, const std::vector<V>& cjzj) {
+    using Ops = TableauOps<T>;
+    using N = typename Ops::Number;
+    using P = MParts<V>;
+    const auto r = static_cast<std::size_t>(leaving);
+    const std::vector<CostTerm>& objective = Ops::Objective(t);
+    int chosen = -1;
+    N bestM{};
+    N bestC{};
+    for (std::size_t k = 0; k < cjzj.size() && k < Ops::RowLength(t, r); ++k) {
+        const N& a = Ops::Cell(t, r, k);
+        if (objective[k].id == kArtificialId || Ops::Marked(t, r, k) || !Signs<N>::Negative(a)) {
+            continue;
+        }
+        const N m = P::HasM(cjzj[k]) ? N(P::M(cjzj[k]) / a) : N{};
+        const N c = P::C(cjzj[k]) / a;
+        if (chosen == -1 || m < bestM || (!(bestM < m) && c < bestC)) {
+            chosen = static_cast<int>(k);
+            bestM = m;
+            bestC = c;
+        }
+    }
+    return chosen;
+}
+
+// What PivotOn does with a row left with a negative right-hand side.
+enum class NegativeRows {
+    Flip,  // the big-M method's rows stay >= 0: such a row is multiplied by -1
+    Keep,  // the dual simplex method works through negative Bi
+};
+
+// Pivots on (leaving, entering): the entering variable becomes basic in the leaving row.
+// A row left with a negative right-hand side is multiplied by -1 unless rows says Keep.
+template <class T>
+void PivotOn(T& t, std::vector<CostTerm>& basis, int leaving, int entering,
+             NegativeRows rows = NegativeRows::Flip) {
     using Ops = TableauOps<T>;
     using N = typename Ops::Number;
     const auto l = static_cast<std::size_t>(leaving);
     const auto j = static_cast<std::size_t>(entering);
-    const auto flipIfNegative = [&t](std::size_t i) {
-        if (!Signs<N>::Negative(Ops::Rhs(t, i))) {
+    const auto flipIfNegative = [&t, rows](std::size_t i) {
+        if (rows == NegativeRows::Keep || !Signs<N>::Negative(Ops::Rhs(t, i))) {
             return;
         }
         Ops::Rhs(t, i) *= -1;

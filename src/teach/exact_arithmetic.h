@@ -7,6 +7,7 @@
 #include "model/problem.h"
 #include "simplex/pivot_rules.h"
 #include "teach/exact_number.h"
+#include "teach/exact_run.h"
 
 namespace vantrell {
 
@@ -67,5 +68,10 @@ struct TableauOps<ExactTableau> {
 
 // The standard form's tableau in exact numbers: every number as the student typed it.
 ExactTableau ExactTableauOf(const ProblemSet& work, const std::vector<CostTerm>& basis);
+
+// The page of tableau t before its pivot: its Zj, Cj-Zj and Z.
+ExactPage ExactPageOf(const ExactTableau& t, PivotRule rule);
+// The big-M run from tableau t on, by the rule, as RunExact runs from the first tableau.
+ExactRun ContinueExact(ExactTableau t, PivotRule rule, bool dual, bool minimize);
 
 }  // namespace vantrell

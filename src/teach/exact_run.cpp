@@ -140,15 +140,25 @@ ExactTableau ExactTableauOf(const ProblemSet& work, const std::vector<CostTerm>&
     return t;
 }
 
+ExactPage ExactPageOf(const ExactTableau& t, PivotRule rule) {
+    return PageOf(t, rule);
+}
+
 ExactRun RunExact(const ProblemSet& work, const std::vector<CostTerm>& basis, PivotRule rule,
                   bool dual, bool minimize) {
+    if (work.constraints.empty()) {
+        ExactRun run;
+        run.dual = dual;
+        run.minimize = minimize;
+        return run;
+    }
+    return ContinueExact(ExactTableauOf(work, basis), rule, dual, minimize);
+}
+
+ExactRun ContinueExact(ExactTableau t, PivotRule rule, bool dual, bool minimize) {
     ExactRun run;
     run.dual = dual;
     run.minimize = minimize;
-    if (work.constraints.empty()) {
-        return run;
-    }
-    ExactTableau t = ExactTableauOf(work, basis);
     for (const CostTerm& term : t.objective) {
         if (term.id != kSlackId && term.id != kSurplusId && term.id != kArtificialId) {
             run.variableNames.push_back(term.name);
