@@ -9,6 +9,7 @@
 #include "cli/stream_prompt.h"
 #include "commands/file_commands.h"
 #include "commands/practice_commands.h"
+#include "teach/run_story.h"
 
 namespace vantrell::cli {
 namespace {
@@ -97,6 +98,12 @@ int RunPracticeCommand(const CliOptions& options, std::istream& in, std::ostream
         return kExitRefused;  // refused before its first page; the message says why
     }
     out << '\n';
+    // The optimum as the problem states it, as every other output gives it.
+    if (const ExactRun* run = KeptExactRun(state, options.dual)) {
+        if (const auto stated = StatedOptimumLine(*run, NoteNumbersOf(state))) {
+            out << *stated << '\n';
+        }
+    }
     for (const std::string& line : PracticeSummaryLines(record)) {
         out << line << '\n';
     }

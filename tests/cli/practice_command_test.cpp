@@ -62,6 +62,11 @@ const Case kCases[] = {
      {"Tableau 2: what does this tableau show?\nno Cj-Zj is positive: this tableau is "
       "optimal\n"},
      "Right at the first try: 2 of 3"},
+    {"MinimumAsStated",
+     "minimize.lp",
+     "show\nshow\nshow\nshow\nshow\n",
+     {"\nMinimum of Z = 9.000 (the tableaus maximize -Z)\n"},
+     "Right at the first try: 0 of 5"},
     {"Unbounded",
      "unbounded.lp",
      "X1\nS1\nX2\nS2\nunbounded\n",
