@@ -51,6 +51,7 @@
 #include "teach/exact_page_text.h"
 #include "teach/run_review.h"
 #include "teach/run_story.h"
+#include "teach/what_if_text.h"
 
 namespace vantrell {
 namespace {
@@ -782,7 +783,15 @@ void CVantrellDlg::OnSensitivity() {
     if (const auto read = current->dual ? std::nullopt : KeptRunDuality(mState)) {
         duality = DualityLines(*read, NoteNumbersOf(mState));
     }
-    CSensitivityDlg dialog(*current, NoteNumbersOf(mState), this, duality);
+    CSensitivityDlg::WhatIfFunction whatIf;
+    if (!duality.empty()) {
+        // The problem as it stands when the window opens: the window is modal.
+        whatIf = [problem = mState.mPrimal, minimize = mState.mMinimize, rule = mState.mPivotRule,
+                  numbers = NoteNumbersOf(mState)](const std::string& typed) {
+            return WhatIfLines(typed, problem, minimize, rule, numbers);
+        };
+    }
+    CSensitivityDlg dialog(*current, NoteNumbersOf(mState), this, duality, whatIf);
     mRunModal(dialog);
 }
 

@@ -9,104 +9,18 @@
 #include "commands/file_commands.h"
 #include "export/json_what_if.h"
 #include "model/number_text.h"
-#include "model/row_parser.h"
 #include "teach/exact_page_text.h"
 #include "teach/run_story.h"
+#include "teach/what_if_text.h"
 
 namespace vantrell::cli {
-namespace {
-
-std::string Trimmed(const std::string& text) {
-    const auto first = text.find_first_not_of(' ');
-    return first == std::string::npos ? std::string()
-                                      : text.substr(first, text.find_last_not_of(' ') - first + 1);
-}
-
-// The whole of text as a decimal number, or nothing.
-std::optional<double> WholeNumber(const std::string& text) {
-    const auto parsed = ParseDecimalPrefix(text);
-    if (!parsed || parsed->length != text.size()) {
-        return std::nullopt;
-    }
-    return parsed->value;
-}
-
-std::optional<WhatIfChange> ParseAssignment(const std::string& flag, const std::string& value,
-                                            std::string& error) {
-    const bool rhs = flag == "--rhs";
-    const char* example = rhs ? "C1=20" : "X1=4";
-    const auto equals = value.find('=');
-    const std::string name = Trimmed(value.substr(0, equals));
-    if (equals == std::string::npos || name.empty()) {
-        error = flag + " needs " + (rhs ? "NAME" : "VAR") + "=VALUE, as in " + example +
-                ", not \"" + QuotedToken(value) + "\"";
-        return std::nullopt;
-    }
-    const std::string number = Trimmed(value.substr(equals + 1));
-    const auto parsed = WholeNumber(number);
-    if (!parsed) {
-        error =
-            flag + " " + QuotedToken(name) + ": \"" + QuotedToken(number) + "\" is not a number";
-        return std::nullopt;
-    }
-    WhatIfChange change;
-    change.kind = rhs ? WhatIfChange::Kind::Rhs : WhatIfChange::Kind::Cost;
-    change.name = name;
-    change.value = *parsed;
-    return change;
-}
-
-constexpr const char* kRowForm = "--add-row needs \"NAME: 1X1 + 2X2 <= 8\" (<= or >=)";
-
-std::optional<WhatIfChange> ParseAddedRow(const std::string& value, std::string& error) {
-    const auto colon = value.find(':');
-    const std::string name = Trimmed(value.substr(0, colon));
-    if (colon == std::string::npos || name.empty()) {
-        error =
-            std::string(kRowForm) + ": \"" + QuotedToken(value) + "\" has no name before a colon";
-        return std::nullopt;
-    }
-    const ParsedRow row = ParseRow(value.substr(colon + 1));
-    if (row.error) {
-        error = "--add-row " + QuotedToken(name) + ": " + *row.error;
-        return std::nullopt;
-    }
-    if (row.terms.empty() || row.rest.size() != 2) {
-        error = std::string(kRowForm) + ": \"" + QuotedToken(value) +
-                "\" needs its terms, a relation and a right-hand side";
-        return std::nullopt;
-    }
-    WhatIfChange change;
-    change.kind = WhatIfChange::Kind::Row;
-    change.name = name;
-    const std::string relation(row.rest[0]);
-    if (relation == "<=" || relation == ">=" || relation == "=") {
-        change.relation = relation == "<=" ? kLessEqual : relation == ">=" ? kGreaterEqual : kEqual;
-    } else {
-        error = "--add-row " + QuotedToken(name) + ": \"" + QuotedToken(relation) +
-                "\" is not <= or >=";
-        return std::nullopt;
-    }
-    const auto rhs = WholeNumber(std::string(row.rest[1]));
-    if (!rhs) {
-        error = "--add-row " + QuotedToken(name) + ": \"" + QuotedToken(row.rest[1]) +
-                "\" is not a number";
-        return std::nullopt;
-    }
-    change.value = *rhs;
-    for (const RowTerm& term : row.terms) {
-        const auto k = static_cast<std::size_t>(term.number - 1);
-        change.coefficients.resize(std::max(change.coefficients.size(), k + 1), 0.0);
-        change.coefficients[k] += term.coefficient;
-    }
-    return change;
-}
-
-}  // namespace
 
 std::optional<WhatIfChange> ParseWhatIfChange(const std::string& flag, const std::string& value,
                                               std::string& error) {
-    return flag == "--add-row" ? ParseAddedRow(value, error) : ParseAssignment(flag, value, error);
+    const WhatIfChange::Kind kind = flag == "--add-row" ? WhatIfChange::Kind::Row
+                                    : flag == "--rhs"   ? WhatIfChange::Kind::Rhs
+                                                        : WhatIfChange::Kind::Cost;
+    return vantrell::ParseWhatIfChange(kind, flag, value, error);
 }
 
 int RunWhatIfCommand(const CliOptions& options, std::ostream& out, std::ostream& err) {

@@ -8,6 +8,7 @@
 
 #include "model/number_text.h"
 #include "model/text_encoding.h"
+#include "teach/duality.h"
 #include "teach/exact_page_text.h"
 #include "teach/row_operations.h"
 #include "teach/run_story.h"
@@ -180,6 +181,44 @@ class LatexWriter {
                "$ = " + (optimum ? Number(*optimum) : std::string("--")) +
                "; the other variables are 0." +
                (minimum ? " (The tableaus maximize $-" + name + "$.)" : std::string()) + "\n";
+    }
+
+    // What the report's Duality lines say, as a section: each dual value with the column it
+    // is read from, W beside Z, and the complementary slackness table.
+    std::string DualitySection(const Duality& duality) const {
+        std::string text =
+            "\\section*{Duality}\nThe dual values, read off the final tableau:\n"
+            "\\begin{quote}\n";
+        for (const DualValue& v : duality.values) {
+            text += LatexEscaped(v.name) + " $=$ " + Number(v.value) + " \\quad (" +
+                    LatexEscaped(v.constraint) + ": " +
+                    (v.negated ? "minus the $Z_j$ of " : "the $Z_j$ of ") + LatexEscaped(v.column) +
+                    (v.column.front() == 'a' ? ", without its M part)" : ")") + "\\\\\n";
+        }
+        const bool strong = duality.z == duality.w;
+        text += "\\end{quote}\n$W$ = " + Number(duality.w) + ", $Z$ = " + Number(duality.z) +
+                (strong ? ": $Z = W$, strong duality holds.\n\n" : ": $Z$ and $W$ differ.\n\n");
+        text +=
+            "\\noindent Complementary slackness (each product is 0 at an optimum):\n\n"
+            "\\begin{tabular}{lrlrr}\n & Primal & Partner & Dual & Product \\\\\n\\hline\n";
+        const auto rows = [this](const std::vector<SlacknessRow>& list, const char* primal,
+                                 const char* dual) {
+            std::string part;
+            for (const SlacknessRow& row : list) {
+                part += LatexEscaped(row.name) + " & " + primal + Number(row.primal) + " & " +
+                        dual + LatexEscaped(row.partner) + " & " + Number(row.dual) + " & " +
+                        Number(row.product) + " \\\\\n";
+            }
+            return part;
+        };
+        text += rows(duality.constraints, "slack ", "") +
+                rows(duality.variables, "", "surplus of the ") + "\\end{tabular}\n\n";
+        if (duality.dualRunOptimum) {
+            text += "\\noindent The dual's own run: optimum " + Number(*duality.dualRunOptimum) +
+                    (*duality.dualRunOptimum == duality.w ? ", equal to $W$.\n"
+                                                          : ", which differs from $W$.\n");
+        }
+        return text;
     }
 
   private:
@@ -371,14 +410,18 @@ std::string BuildLatexDocument(const VantrellState& state, bool dual) {
                 writer.Table(*run->unboundedEnd, static_cast<int>(run->pages.size() + 1), kind);
     }
     text += writer.Solution(*run);
+    // Read off the final tableau as the report reads it: only an optimal, certified primal.
+    if (const auto duality = dual ? std::nullopt : KeptRunDuality(state)) {
+        text += writer.DualitySection(*duality);
+    }
     return WithFontsFor(text + "\\end{document}\n");
 }
 
 std::string LatexProblemPart(const VantrellState& state, bool dual) {
     const bool maximizes = dual ? state.mMinimize : !state.mMinimize;
     return LatexWriter(state).Problem(KeptRun(state, dual).problem,
-                                      maximizes ? "Maximize" : "Minimize",
-                                      dual && !state.mMinimize, ObjectiveName(dual));
+                                      maximizes ? "Maximize" : "Minimize", dual && !state.mMinimize,
+                                      ObjectiveName(dual));
 }
 
 std::string LatexTableauPart(const VantrellState& state, const ExactPage& page, int number) {

@@ -128,7 +128,8 @@ class AccessibilityTest : public QObject {
         CurrentSensitivity current;
         current.sensitivity.constraints.push_back({"C1", 1, {}});
         current.sensitivity.variables.push_back({"X1", 0, {}});
-        CSensitivityDlg sensitivity(current, NoteNumbersOf(state), nullptr, {"W = 1, Z = 1"});
+        CSensitivityDlg sensitivity(current, NoteNumbersOf(state), nullptr, {"W = 1, Z = 1"},
+                                    [](const std::string&) { return std::vector<std::string>{}; });
         ExpectAllNamed(sensitivity);
         CExerciseDlg exercise(1);
         ExpectAllNamed(exercise);

@@ -31,6 +31,13 @@ compile names "$work/names.lp"
 grep -qF "$(printf 'M\xc3\xa9lange $\\alpha$$\\Omega$')" "$work/names.tex"
 grep -q '\\fbox{\$1\$}' "$work/maximize_fractions.tex"
 grep -q 'Maximum of \$Z\$ = \$12\$' "$work/maximize_fractions.tex"
+# The primal's handout reads the dual values off its final tableau; the dual's has none.
+grep -qF 'Y1 $=$ $3$ \quad (Machine: the $Z_j$ of S1)' "$work/maximize_fractions.tex"
+grep -qF '$W$ = $12$, $Z$ = $12$: $Z = W$, strong duality holds.' "$work/maximize_fractions.tex"
+if grep -qF 'section*{Duality}' "$work/minimize_dual.tex" "$work/unbounded.tex"; then
+  echo "a Duality section after a dual or unbounded run" >&2
+  exit 1
+fi
 # Under --explain each tableau after the first names the row operations that made it.
 compile maximize_explained "$data/maximize.lp" --numbers fractions --explain
 grep -qF 'Row operations from the tableau before: R1 $\leftarrow$ R1 / 1; R2 $\leftarrow$ R2 - R1.' "$work/maximize_explained.tex"

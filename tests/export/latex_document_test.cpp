@@ -50,6 +50,54 @@ TEST(LatexDocument, FractionsKeepTheirSign) {
     EXPECT_NE(tex.find("$-\\frac{1}{2}$"), std::string::npos) << tex;
 }
 
+// The handout's Duality section says what the report's Duality lines say, and only after an
+// optimal primal run.
+TEST(LatexDocument, DualitySectionAfterAnOptimalPrimalOnly) {
+    const auto solved = [](const ProblemSet& problem, bool minimize) {
+        VantrellState state = testing::SolvedState(problem, minimize, testing::Runs::Both);
+        state.mDisplay.numbers = NumberStyle::Fractions;
+        return state;
+    };
+    const struct {
+        const char* name;
+        VantrellState state;
+        bool dual;
+        std::vector<const char*> parts;  // none: no Duality section
+    } rows[] = {
+        {"ThreePlantPrimal",
+         solved(testing::ThreePlants(), false),
+         false,
+         {"\\section*{Duality}", "Y2 $=$ $\\frac{3}{2}$ \\quad (C2: the $Z_j$ of S2)\\\\",
+          "$W$ = $36$, $Z$ = $36$: $Z = W$, strong duality holds.",
+          "C1 & slack $2$ & Y1 & $0$ & $0$ \\\\",
+          "X2 & $6$ & surplus of the dual row of X2 & $0$ & $0$ \\\\",
+          "The dual's own run: optimum $36$, equal to $W$."}},
+        {"AtLeastRowsReadMinusTheSurplus",
+         solved(testing::MakeProblem({2, 3}, {{{1, 1}, ">=", 4}, {{1, 3}, ">=", 6}}), true),
+         false,
+         {"Y1 $=$ $\\frac{3}{2}$ \\quad (C1: minus the $Z_j$ of S1)", "$W$ = $9$"}},
+        {"EquationWithoutItsMPart",
+         solved(testing::MakeProblem(
+                    {4, 3, 2}, {{{1, 1, 1}, "=", 10}, {{2, 1, 0}, ">=", 8}, {{0, 0, 1}, "<=", 6}}),
+                true),
+         false,
+         {"Y1 $=$ $2$ \\quad (C1: the $Z_j$ of a1, without its M part)"}},
+        {"TheDualsOwnHandout", solved(testing::ThreePlants(), false), true, {}},
+        {"Infeasible",
+         solved(testing::MakeProblem({1, 1}, {{{1, 1}, "<=", 2}, {{1, 1}, ">=", 5}}), false),
+         false,
+         {}},
+    };
+    for (const auto& row : rows) {
+        const std::string tex = BuildLatexDocument(row.state, row.dual);
+        EXPECT_EQ(tex.find("\\section*{Duality}") != std::string::npos, !row.parts.empty())
+            << row.name;
+        for (const char* part : row.parts) {
+            EXPECT_NE(tex.find(part), std::string::npos) << row.name << ": " << part << "\n" << tex;
+        }
+    }
+}
+
 TEST(LatexExport, RefusesBeforeARunThenWritesTheLastRun) {
     VantrellState state;
     state.mPrimal = testing::MakeProblem({3, 2}, {{{1, 1}, "<=", 4}, {{1, 3}, "<=", 6}});

@@ -9,6 +9,8 @@
 #include "simplex/standard_form.h"
 #include "support/problem_builders.h"
 #include "teach/exact_proof.h"
+#include "teach/run_story.h"
+#include "teach/what_if_text.h"
 
 namespace vantrell {
 namespace {
@@ -190,6 +192,63 @@ TEST(WhatIf, ChangesThatCannotBeMadeAreRefusedByName) {
     const WhatIfAnswer none = WhatIf(MakeProblem({3, 2}, {{{2, 1}, "<=", 2}, {{3, 4}, ">=", 12}}),
                                      false, PivotRule::LargestCjZj, {Rhs("C1", 3)}, kFractions);
     EXPECT_TRUE(none.error);
+}
+
+// The window's field: changes in the command line's words, separated by ";". A line that
+// does not read gives its message alone; one that does gives the core's check and answer.
+TEST(WhatIfLines, TypedChangesAsTheCommandLineReadsThem) {
+    const WhatIfAnswer twoRhs = WhatIf(ThreePlants(), false, PivotRule::LargestCjZj,
+                                       {Rhs("C2", 13), Rhs("C3", 19)}, kFractions);
+    const WhatIfAnswer outside =
+        WhatIf(ThreePlants(), false, PivotRule::LargestCjZj, {Rhs("C3", 30)}, kFractions);
+    const struct {
+        const char* name;
+        const char* typed;
+        Lines expected;  // the starts of lines that must be there; an error is the only line
+        bool error;
+    } rows[] = {
+        {"OutOfRangeRhsReoptimized",
+         "rhs C3=30",
+         {"C3: right-hand side 18 -> 30, outside its range [12, 24]", "Tableau #1",
+          "Step: " + outside.notes.front(), *StatedOptimumLine(outside.run, kFractions)},
+         false},
+        {"SeveralChangesShowTheHundredPercentRule",
+         " rhs C2=13 ;rhs C3=19; ",
+         {twoRhs.check.front(), twoRhs.check[2]},
+         false},
+        {"CostAndRowTogether", "cost X1=4; row R4: 1X1 + 1X2 <= 7", {"X1: cost 3 -> 4"}, false},
+        {"Nothing",
+         " ; ",
+         {"Type a change, as in rhs C1=20, cost X1=4 or row R4: 1X1 + 2X2 <= 8"},
+         true},
+        {"UnknownWord",
+         "rhs C1=5; bound X1=3",
+         {"\"bound X1=3\" is no change: start it with rhs, cost or row, as in rhs C1=20"},
+         true},
+        {"NotANumber", "cost X1=4x", {"cost X1: \"4x\" is not a number"}, true},
+        {"RowWithoutAName",
+         "row 1X1 <= 3",
+         {"row needs \"NAME: 1X1 + 2X2 <= 8\" (<= or >=): \"1X1 <= 3\" has no name before a "
+          "colon"},
+         true},
+        {"NoSuchConstraint", "rhs C9=1", {"There is no constraint named C9"}, true},
+    };
+    for (const auto& row : rows) {
+        const Lines lines =
+            WhatIfLines(row.typed, ThreePlants(), false, PivotRule::LargestCjZj, kFractions);
+        if (row.error) {
+            EXPECT_EQ(lines, row.expected) << row.name;
+            continue;
+        }
+        for (const std::string& start : row.expected) {
+            EXPECT_TRUE(std::any_of(
+                lines.begin(), lines.end(),
+                [&start](const std::string& line) { return line.rfind(start, 0) == 0; }))
+                << row.name << ": " << start;
+        }
+    }
+    ASSERT_GE(twoRhs.check.size(), 3U);
+    EXPECT_NE(twoRhs.check[2].find("100"), std::string::npos) << twoRhs.check[2];
 }
 
 TEST(HundredPercentRule, SumsThePartsOfTheRangesUsed) {

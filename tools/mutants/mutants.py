@@ -429,4 +429,11 @@ MUTANTS = [
      "            run.pages.push_back(page);\n", ""),
     ("hundred-percent-one-end", "src/teach/what_if.cpp",
      "delta > 0 ? range->high : range->low", "range->high"),
+    ("latex-duality-after-the-dual", "src/export/latex_document.cpp",
+     "const auto duality = dual ? std::nullopt : KeptRunDuality(state)",
+     "const auto duality = KeptRunDuality(state)"),
+    ("what-if-line-not-split", "src/teach/what_if_text.cpp",
+     "std::min(line.find(';', start), line.size());", "line.size();"),
+    ("what-if-enter-closes-window", "src/dialogs/sensitivity_dialog.cpp",
+     "            ApplyWhatIf();\n            return true;", "            ApplyWhatIf();\n            return false;"),
 ]
