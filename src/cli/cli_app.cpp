@@ -31,20 +31,6 @@ namespace vantrell::cli {
 namespace {
 
 // Reads the problem file as the Open command does; false when it could not be read.
-bool OpenProblemFile(VantrellState& state, const CliOptions& options, std::ostream& err) {
-    StreamPrompt prompt(err, options.problemFile, std::nullopt);
-    if (OpenProblem(state, prompt) != OpenResult::Opened) {
-        return false;
-    }
-    if (options.decimals) {
-        state.mDecimalPlaces = *options.decimals;
-    }
-    if (options.display) {
-        state.mDisplay = *options.display;
-    }
-    ApplyExplainOptions(state, options);
-    return true;
-}
 
 // A run that was refused, or stopped because its numbers overflowed, gave no answer; an
 // infeasible or unbounded problem is an answer.
@@ -318,6 +304,21 @@ int RunCommandLine(const std::vector<std::string>& args, std::istream& in, std::
 }
 
 }  // namespace
+
+bool OpenProblemFile(VantrellState& state, const CliOptions& options, std::ostream& err) {
+    StreamPrompt prompt(err, options.problemFile, std::nullopt);
+    if (OpenProblem(state, prompt) != OpenResult::Opened) {
+        return false;
+    }
+    if (options.decimals) {
+        state.mDecimalPlaces = *options.decimals;
+    }
+    if (options.display) {
+        state.mDisplay = *options.display;
+    }
+    ApplyExplainOptions(state, options);
+    return true;
+}
 
 int RunCli(const std::vector<std::string>& args, std::ostream& out, std::ostream& err,
            const ReportClock& now) {

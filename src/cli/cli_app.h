@@ -6,7 +6,9 @@
 #include <string>
 #include <vector>
 
+#include "cli/cli_options.h"
 #include "export/report_builder.h"
+#include "model/vantrell_state.h"
 
 namespace vantrell::cli {
 
@@ -20,6 +22,10 @@ enum ExitStatus : int {
     // A part of the program that the command loads (command_parts.h) is missing or broken.
     kExitMissingPart = 6,
 };
+
+// Opens the problem file of options into state with the command line's decimals, display
+// and explain options; false, after saying why on err, when it cannot be opened.
+bool OpenProblemFile(VantrellState& state, const CliOptions& options, std::ostream& err);
 
 // The whole batch front end: args are the arguments after the program name. The clock
 // gives the report's date line.

@@ -20,14 +20,6 @@ struct ExerciseOptions {
     std::string outputFile;
 };
 
-std::optional<long long> WholeNumber(const std::string& text) {
-    const auto parsed = ParseIntegerPrefix(text);
-    if (!parsed || parsed->length != text.size()) {
-        return std::nullopt;
-    }
-    return parsed->value;
-}
-
 std::optional<ExerciseOptions> ParseExerciseOptions(const std::vector<std::string>& args,
                                                     std::string& error) {
     ExerciseOptions options;

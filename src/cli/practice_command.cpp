@@ -80,17 +80,10 @@ class StreamPracticeFront : public PracticeFront {
 int RunPracticeCommand(const CliOptions& options, std::istream& in, std::ostream& out,
                        std::ostream& err) {
     VantrellState state;
-    StreamPrompt prompt(err, options.problemFile, std::nullopt);
-    if (OpenProblem(state, prompt) != OpenResult::Opened) {
+    if (!OpenProblemFile(state, options, err)) {
         return kExitUsageOrUnreadable;
     }
-    if (options.decimals) {
-        state.mDecimalPlaces = *options.decimals;
-    }
-    if (options.display) {
-        state.mDisplay = *options.display;
-    }
-    ApplyExplainOptions(state, options);
+    StreamPrompt prompt(err, options.problemFile, std::nullopt);
     out << kAnswerHelp << "; one answer a line.\n";
     StreamPracticeFront front(in, out);
     const PracticeRecord record = PracticeRun(state, prompt, front, options.dual, options.level);

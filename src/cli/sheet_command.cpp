@@ -22,14 +22,6 @@ struct SheetOptions {
     std::string keyFile;
 };
 
-std::optional<long long> WholeNumber(const std::string& text) {
-    const auto parsed = ParseIntegerPrefix(text);
-    if (!parsed || parsed->length != text.size()) {
-        return std::nullopt;
-    }
-    return parsed->value;
-}
-
 bool EndsWith(const std::string& text, const char* end) {
     return text.ends_with(end);
 }

@@ -25,17 +25,10 @@ std::optional<WhatIfChange> ParseWhatIfChange(const std::string& flag, const std
 
 int RunWhatIfCommand(const CliOptions& options, std::ostream& out, std::ostream& err) {
     VantrellState state;
-    StreamPrompt prompt(err, options.problemFile, std::nullopt);
-    if (OpenProblem(state, prompt) != OpenResult::Opened) {
+    if (!OpenProblemFile(state, options, err)) {
         return kExitUsageOrUnreadable;
     }
-    if (options.decimals) {
-        state.mDecimalPlaces = *options.decimals;
-    }
-    if (options.display) {
-        state.mDisplay = *options.display;
-    }
-    state.mCommandLineWords = true;
+    StreamPrompt prompt(err, options.problemFile, std::nullopt);
     const NoteNumbers numbers = options.json
                                     ? NoteNumbers{{NumberStyle::Fractions, BigMStyle::Expressions},
                                                   state.mDecimalPlaces,

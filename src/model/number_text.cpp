@@ -184,4 +184,12 @@ std::optional<ParsedInteger> ParseIntegerPrefix(std::string_view text) {
     return ParsedInteger{value, static_cast<std::size_t>(end - text.data())};
 }
 
+std::optional<long long> WholeNumber(std::string_view text) {
+    const auto parsed = ParseIntegerPrefix(text);
+    if (!parsed || parsed->length != text.size()) {
+        return std::nullopt;
+    }
+    return parsed->value;
+}
+
 }  // namespace vantrell

@@ -50,5 +50,7 @@ struct ParsedInteger {
     std::size_t length = 0;
 };
 std::optional<ParsedInteger> ParseIntegerPrefix(std::string_view text);
+// The whole of text as such an integer; nothing when anything else stands beside it.
+std::optional<long long> WholeNumber(std::string_view text);
 
 }  // namespace vantrell

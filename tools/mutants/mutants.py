@@ -387,7 +387,7 @@ MUTANTS = [
      "if (mOpen && !mFinished) {", "if (false) {"),
     ("practice-rows-shown-no-hint", "src/teach/practice_session.cpp",
      "return rowsShown + static_cast<int>", "return static_cast<int>"),
-    ("practice-cli-rule-ignored", "src/cli/practice_command.cpp",
+    ("practice-cli-rule-ignored", "src/cli/cli_app.cpp",
      "    ApplyExplainOptions(state, options);\n", ""),
     # Row operations in the outputs, and the exercise sheet
     ("notes-row-operations-always", "src/teach/run_explanation.cpp",
