@@ -6,8 +6,8 @@
 namespace vantrell {
 
 FileDialogSpec ExportPdfDialog(const VantrellState& state) {
-    FileDialogSpec spec{"../Vantrell/out/*.pdf", "PDF File (*.pdf)", "*.pdf", "pdf"};
-    spec.title = "Export PDF";
+    FileDialogSpec dialog{"../Vantrell/out/*.pdf", "PDF File (*.pdf)", "*.pdf", "pdf"};
+    dialog.title = "Export PDF";
     // The file's own name without its folder and extension; a name typed in the main
     // window may hold characters no file name should, so only its safe ones are kept.
     std::string stem = state.mFileName.substr(state.mFileName.find_last_of("/\\") + 1);
@@ -22,8 +22,8 @@ FileDialogSpec ExportPdfDialog(const VantrellState& state) {
             }
         }
     }
-    spec.suggestedName = (stem.empty() ? std::string("report") : stem) + ".pdf";
-    return spec;
+    dialog.suggestedName = (stem.empty() ? std::string("report") : stem) + ".pdf";
+    return dialog;
 }
 
 bool ReportIsReady(const VantrellState& state, Prompt& prompt) {

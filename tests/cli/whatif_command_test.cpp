@@ -46,6 +46,8 @@ TEST(CliWhatIf, JsonPrintsTheRunAsSolveDoes) {
     EXPECT_TRUE(doc["run"]["pages"][1]["note"].get<std::string>().starts_with("No Cj-Zj"));
 }
 
+// The parser's own messages are pinned with WhatIfLines; here what the command adds: the
+// flag named in the message, and its exit statuses.
 TEST(CliWhatIf, BadChangesAreNamed) {
     const std::string file = Example("maximize.lp");
     const struct {
@@ -64,14 +66,6 @@ TEST(CliWhatIf, BadChangesAreNamed) {
          {"whatif", file, "--cost", "=3"},
          kExitUsageOrUnreadable,
          "--cost needs VAR=VALUE, as in X1=4, not \"=3\""},
-        {"NotANumber",
-         {"whatif", file, "--cost", "X1=abc"},
-         kExitUsageOrUnreadable,
-         "--cost X1: \"abc\" is not a number"},
-        {"RowWithoutName",
-         {"whatif", file, "--add-row", "1X1 >= 3"},
-         kExitUsageOrUnreadable,
-         "\"1X1 >= 3\" has no name before a colon"},
         {"RowRelation",
          {"whatif", file, "--add-row", "R: 1X1 => 3"},
          kExitUsageOrUnreadable,
@@ -84,10 +78,6 @@ TEST(CliWhatIf, BadChangesAreNamed) {
          {"whatif", file, "--add-row", "R: 1X1"},
          kExitUsageOrUnreadable,
          "needs its terms, a relation and a right-hand side"},
-        {"UnknownConstraint",
-         {"whatif", file, "--rhs", "Nope=3"},
-         kExitRefused,
-         "There is no constraint named Nope"},
         {"NoOptimum",
          {"whatif", Example("unbounded.lp"), "--rhs", "C1=3"},
          kExitRefused,

@@ -231,7 +231,6 @@ TEST(WhatIfLines, TypedChangesAsTheCommandLineReadsThem) {
          {"row needs \"NAME: 1X1 + 2X2 <= 8\" (<= or >=): \"1X1 <= 3\" has no name before a "
           "colon"},
          true},
-        {"NoSuchConstraint", "rhs C9=1", {"There is no constraint named C9"}, true},
     };
     for (const auto& row : rows) {
         const Lines lines =
