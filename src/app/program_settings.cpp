@@ -84,6 +84,10 @@ const std::vector<OptionSetting>& OptionSettings() {
         EnumOption<PivotRule>(
             "options/pivotRule", [](auto& s) -> auto& { return s.mPivotRule; },
             {{"largest", PivotRule::LargestCjZj}, {"bland", PivotRule::SmallestIndex}}),
+        EnumOption<SolveMethod>("options/method", [](auto& s) -> auto& { return s.mMethod; },
+                                {{"big-m", SolveMethod::BigM},
+                                 {"two-phase", SolveMethod::TwoPhase},
+                                 {"dual-simplex", SolveMethod::DualSimplex}}),
         EnumOption<PracticeLevel>("options/practiceLevel",
                                   [](auto& s) -> auto& { return s.mPracticeLevel; },
                                   {{"choices", PracticeLevel::Choices},

@@ -756,6 +756,7 @@ void CVantrellDlg::OnOptions() {
     mState.mDisplay = dialog.Display();
     mState.mExplain = dialog.Explain();
     mState.mPivotRule = dialog.Rule();
+    mState.mMethod = dialog.Method();
     mState.mPracticeLevel = dialog.Level();
     RebuildDual();
     ShowPrimalObjective();
@@ -767,7 +768,7 @@ void CVantrellDlg::OnOptions() {
         mState.mRunOutcome != RunOutcome::Stopped &&
         SolvedThisProblem(mState.mLastSolved, mState.mPrimal, mState.mMinimize) &&
         !mState.mSolutionLines.empty()) {
-        mState.mSolutionLines = SolutionLines(mState);
+        mState.mSolutionLines = DefaultSolutionLines(mState);
         mState.mSolutionLines = DisplayedSolutionLines(mState);
         ShowRunResult();
     }

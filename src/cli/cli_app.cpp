@@ -129,12 +129,22 @@ int Pages(const CliOptions& options, std::ostream& out, std::ostream& err) {
         }
         out << '\n';
     };
-    ForEachCurrentPage(state, [&writePage](const ShownPage& shown) { writePage(shown.Page()); });
+    int number = 0;
+    // A two-phase run's pages say their phase; big M's print as they always have.
+    const auto writeNumberedPage = [&writePage, &out, &number](const TableauPage& page) {
+        ++number;
+        if (page.mPhase != 0) {
+            out << "Tableau #" << number << " (" << PhaseName(page.mPhase) << ")\n";
+        }
+        writePage(page);
+    };
+    ForEachCurrentPage(
+        state, [&writeNumberedPage](const ShownPage& shown) { writeNumberedPage(shown.Page()); });
     // An unbounded run ends with the tableau that decides it.
     if (state.mRunOutcome == RunOutcome::Unbounded) {
         if (const auto deciding = DecidingPage(CurrentExactRun(state), state.mTableauCount,
                                                state.mDisplay, state.mDecimalPlaces)) {
-            writePage(*deciding);
+            writeNumberedPage(*deciding);
         }
     }
     for (const std::string& line : state.mSolutionLines) {

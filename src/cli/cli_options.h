@@ -7,6 +7,7 @@
 
 #include "model/display_options.h"
 #include "model/pivot_rule.h"
+#include "model/solve_method.h"
 #include "teach/practice_session.h"
 #include "teach/what_if.h"
 
@@ -38,6 +39,7 @@ struct CliOptions {
     std::optional<DisplayOptions> display;    // --numbers, --big-m
     bool explain = false;                     // report --explain
     std::optional<PivotRule> rule;            // --rule largest|bland
+    std::optional<SolveMethod> method;        // --method big-m|two-phase|dual-simplex
     PracticeLevel level = PracticeLevel::Choices;  // practice --level
     std::vector<std::string> commandArgs;          // exercise: its own options, read by it
     std::vector<WhatIfChange> changes;             // whatif: --rhs, --cost, --add-row in order

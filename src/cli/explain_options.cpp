@@ -15,6 +15,15 @@ OptionParse ParseExplainOption(CliOptions& options, const std::vector<std::strin
         options.command == CliCommand::Report || options.command == CliCommand::Pages ||
         options.command == CliCommand::Solve || options.command == CliCommand::Latex ||
         options.command == CliCommand::Practice || options.command == CliCommand::WhatIf;
+    if (arg == "--method" && runs && options.command != CliCommand::WhatIf) {
+        const std::string value = i + 1 < args.size() ? args[++i] : std::string();
+        options.method = SolveMethodFromWord(value);
+        if (options.method) {
+            return OptionParse::Taken;
+        }
+        error = "--method needs big-m, two-phase or dual-simplex";
+        return OptionParse::Failed;
+    }
     if (arg != "--rule" || !runs) {
         return OptionParse::NotMine;
     }
@@ -32,6 +41,9 @@ void ApplyExplainOptions(VantrellState& state, const CliOptions& options) {
     state.mCommandLineWords = true;
     if (options.rule) {
         state.mPivotRule = *options.rule;
+    }
+    if (options.method) {
+        state.mMethod = *options.method;
     }
 }
 

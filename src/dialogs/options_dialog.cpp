@@ -23,6 +23,7 @@ COptionsDlg::COptionsDlg(VantrellState& state, Prompt& prompt, QWidget* parent)
       mDisplay(state.mDisplay),
       mExplain(state.mExplain),
       mRule(state.mPivotRule),
+      mMethod(state.mMethod),
       mLevel(state.mPracticeLevel) {
     setWindowTitle(QStringLiteral("Options Dialog"));
     setFont(FixedDialogFont());
@@ -78,6 +79,16 @@ void COptionsDlg::BuildLayout() {
     }
     mRuleBox->setCurrentIndex(static_cast<int>(mRule));
     ruleLabel->setBuddy(mRuleBox);
+    auto* methodLabel = new QLabel(QStringLiteral("&Method"), this);
+    mMethodBox = new QComboBox(this);
+    mMethodBox->setObjectName(QStringLiteral("methodBox"));
+    mMethodBox->setAccessibleName(QStringLiteral("Method"));
+    for (const SolveMethod method :
+         {SolveMethod::BigM, SolveMethod::TwoPhase, SolveMethod::DualSimplex}) {
+        mMethodBox->addItem(QString::fromUtf8(SolveMethodName(method)));
+    }
+    mMethodBox->setCurrentIndex(static_cast<int>(mMethod));
+    methodLabel->setBuddy(mMethodBox);
     auto* levelLabel = new QLabel(QStringLiteral("&Practice"), this);
     mLevelBox = new QComboBox(this);
     mLevelBox->setObjectName(QStringLiteral("practiceLevelBox"));
@@ -113,9 +124,11 @@ void COptionsDlg::BuildLayout() {
     fields->addWidget(mExplainBox, 6, 0, 1, 2);
     fields->addWidget(ruleLabel, 7, 0);
     fields->addWidget(mRuleBox, 7, 1);
-    fields->addWidget(levelLabel, 8, 0);
-    fields->addWidget(mLevelBox, 8, 1);
-    fields->setRowStretch(8, 1);
+    fields->addWidget(methodLabel, 8, 0);
+    fields->addWidget(mMethodBox, 8, 1);
+    fields->addWidget(levelLabel, 9, 0);
+    fields->addWidget(mLevelBox, 9, 1);
+    fields->setRowStretch(9, 1);
 
     auto* buttons = new QVBoxLayout;
     buttons->addWidget(okButton);
@@ -143,6 +156,7 @@ void COptionsDlg::OnOk() {
     mDisplay.decimalGrid = mGridBox->isChecked();
     mExplain = mExplainBox->isChecked();
     mRule = static_cast<PivotRule>(mRuleBox->currentIndex());
+    mMethod = static_cast<SolveMethod>(mMethodBox->currentIndex());
     mLevel = static_cast<PracticeLevel>(mLevelBox->currentIndex());
     accept();
 }

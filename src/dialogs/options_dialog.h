@@ -32,6 +32,8 @@ class COptionsDlg : public QDialog {
     // with.
     bool Explain() const { return mExplain; }
     PivotRule Rule() const { return mRule; }
+    // Big M, two-phase or the dual simplex method, accepted by Ok.
+    SolveMethod Method() const { return mMethod; }
     // How much of each pivot practice asks, accepted by Ok.
     PracticeLevel Level() const { return mLevel; }
 
@@ -53,6 +55,8 @@ class COptionsDlg : public QDialog {
     QComboBox* mBigMBox = nullptr;
     bool mExplain;
     PivotRule mRule;
+    SolveMethod mMethod;
+    QComboBox* mMethodBox = nullptr;
     QCheckBox* mGridBox = nullptr;
     QCheckBox* mExplainBox = nullptr;
     QComboBox* mRuleBox = nullptr;

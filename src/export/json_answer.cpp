@@ -81,22 +81,28 @@ json PageJson(const ExactPage& page) {
         rows.push_back(ExactList(row));
     }
     const bool pivots = page.entering >= 0 && page.leaving >= 0;
-    return {{"columns", page.columnNames},
-            {"cj", ExactList(page.cj)},
-            {"basis", page.basisNames},
-            {"cb", ExactList(page.cb)},
-            {"entering", NameOrNull(page.columnNames, page.entering)},
-            {"leaving", NameOrNull(page.basisNames, page.leaving)},
-            {"pivot", pivots ? Exact(page.cells[static_cast<std::size_t>(page.leaving)]
-                                               [static_cast<std::size_t>(page.entering)])
-                             : json(nullptr)},
-            {"rows", rows},
-            {"bi", ExactList(page.bi)},
-            {"ratios", ratios},
-            {"zj", ExactList(page.zj)},
-            {"cj_zj", ExactList(page.cjzj)},
-            {"z", Exact(ExactMValue{page.z, page.zM, page.zM != 0})},
-            {"notes", page.notes}};
+    json out = {{"columns", page.columnNames},
+                {"cj", ExactList(page.cj)},
+                {"basis", page.basisNames},
+                {"cb", ExactList(page.cb)},
+                {"entering", NameOrNull(page.columnNames, page.entering)},
+                {"leaving", NameOrNull(page.basisNames, page.leaving)},
+                {"pivot", pivots ? Exact(page.cells[static_cast<std::size_t>(page.leaving)]
+                                                   [static_cast<std::size_t>(page.entering)])
+                                 : json(nullptr)},
+                {"rows", rows},
+                {"bi", ExactList(page.bi)},
+                {"ratios", ratios},
+                {"zj", ExactList(page.zj)},
+                {"cj_zj", ExactList(page.cjzj)},
+                {"z", Exact(ExactMValue{page.z, page.zM, page.zM != 0})},
+                {"notes", page.notes}};
+    // Only the two-phase method's pages have a phase; big M's documents stay as they were.
+    if (page.phase != 0) {
+        out["phase"] = page.phase;
+        out["drives_out"] = page.drivesOut;
+    }
+    return out;
 }
 
 const char* OutcomeKey(RunOutcome outcome) {
@@ -164,6 +170,14 @@ json RunJson(const VantrellState& state, bool dual, const std::string& shown) {
                 {"certified", exact == nullptr || exact->certified},
                 {"setup", SetupLines(state, dual, numbers)},
                 {"pages", json::array()}};
+    // Only a run of another method than big M names it; big M's documents stay as they were.
+    if (kept.record.method != SolveMethod::BigM) {
+        run["method"] = SolveMethodWord(kept.record.method);
+    }
+    if (exact != nullptr && exact->method == SolveMethod::TwoPhase && !exact->pages.empty() &&
+        exact->pages.front().phase == 1) {
+        run["phase_one_w"] = Exact(exact->phaseOneW);
+    }
     if (dual) {
         run["objective_function"] = DualObjectiveLine(state, numbers);
         run["free_variables"] = FreeDualVariableLines(state.mPrimal);

@@ -50,9 +50,12 @@ void AppendPages(std::string& report, const char* kind, const VantrellState& sta
     const std::vector<std::string> explained = ReportNotes(state, dual);
     const ExactRun* exact = state.mExplain ? KeptExactRun(state, dual) : nullptr;
     ForEachKeptPage(state, dual, [&](ShownPage& shown) {
-        report += CFormat("\n\n%s Tableau #%d", kind, ++number);
-        report += "\n";
         const TableauPage& page = shown.Page();
+        report += CFormat("\n\n%s Tableau #%d", kind, ++number);
+        if (page.mPhase != 0) {
+            report += std::string(" (") + PhaseName(page.mPhase) + ")";
+        }
+        report += "\n";
         for (const std::string& line : page.Lines()) {
             report += "\n";
             report += line;

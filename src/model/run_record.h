@@ -6,6 +6,8 @@
 #include <string>
 #include <vector>
 
+#include "model/solve_method.h"
+
 namespace vantrell {
 
 // The run in exact numbers, made by the exact engine beside the decimal run.
@@ -24,7 +26,8 @@ class ExactRunSource {
 // order made. (Which way the tableaus maximize follows from the sense alone.)
 struct SetupStep {
     enum class Kind {
-        FlipRow,  // a negative right-hand side: the row times -1
+        FlipRow,    // a negative right-hand side: the row times -1
+        NegateRow,  // the dual simplex method: a >= row times -1, so a slack can start it
         AddSlack,
         AddSurplus,
         AddArtificial,
@@ -43,6 +46,7 @@ struct RunRecord {
     std::vector<std::string> practice;
     // How the standard form was built, for the setup page.
     std::vector<SetupStep> setup;
+    SolveMethod method = SolveMethod::BigM;
 };
 
 }  // namespace vantrell

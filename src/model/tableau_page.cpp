@@ -11,7 +11,8 @@ TableauPage::TableauPage(const TableauPage& other)
       mLeaving(other.mLeaving),
       mPivotValue(other.mPivotValue),
       mZ(other.mZ),
-      mRule(other.mRule) {}
+      mRule(other.mRule),
+      mPhase(other.mPhase) {}
 
 TableauPage& TableauPage::operator=(const TableauPage& other) {
     if (this != &other) {
@@ -21,6 +22,7 @@ TableauPage& TableauPage::operator=(const TableauPage& other) {
         mPivotValue = other.mPivotValue;
         mZ = other.mZ;
         mRule = other.mRule;
+        mPhase = other.mPhase;
     }
     return *this;
 }
@@ -109,6 +111,7 @@ void TableauPage::Clear() {
     mPivotValue = 0.0;
     mZ = 0.0;
     mRule = PivotRule::LargestCjZj;
+    mPhase = 0;
 }
 
 PageStore::PageStore() {

@@ -52,6 +52,7 @@ class TableauPage {
     double mPivotValue = 0.0;
     double mZ = 0.0;
     PivotRule mRule = PivotRule::LargestCjZj;  // the rule that chose this page's pivot
+    int mPhase = 0;  // the two-phase method's phase (1 or 2); 0 for a method without phases
 };
 
 inline constexpr int kTableauPages = 30;

@@ -12,6 +12,7 @@
 #include "model/problem.h"
 #include "model/run_outcome.h"
 #include "model/run_record.h"
+#include "model/solve_method.h"
 #include "model/solved_problem.h"
 #include "model/tableau_page.h"
 
@@ -40,6 +41,7 @@ struct VantrellState {
     std::int32_t mDecimalPlaces = 3;
     DisplayOptions mDisplay;
     PivotRule mPivotRule = PivotRule::LargestCjZj;
+    SolveMethod mMethod = SolveMethod::BigM;
     PracticeLevel mPracticeLevel = PracticeLevel::Choices;
     bool mExplain = false;  // the report adds each page's note, special cases, sensitivity
     // Set by the batch front end: explanations name its flags, not the window's options.

@@ -38,6 +38,15 @@ std::string InfeasibleNote(const ExactPage& page, std::size_t r, const NoteNumbe
 constexpr const char* kOptimalNote =
     "No Bi is negative and no Cj-Zj is positive: this tableau is optimal";
 
+// The first row with a negative Bi: the row an infeasible run's last page could not mend.
+std::size_t NegativeRow(const ExactPage& page) {
+    std::size_t r = 0;
+    while (r + 1 < page.bi.size() && sgn(page.bi[r]) >= 0) {
+        ++r;
+    }
+    return r;
+}
+
 CostTerm SlackTerm(std::size_t row) {
     CostTerm term;
     term.id = kSlackId;
@@ -64,12 +73,27 @@ std::optional<std::string> DualSimplexRefusal(const ExactTableau& t, const NoteN
     return std::nullopt;
 }
 
+std::string DualSimplexNote(const ExactRun& run, const ExactPage& page,
+                            const NoteNumbers& numbers) {
+    if (page.entering >= 0 && page.leaving >= 0) {
+        return PivotNote(page, numbers);
+    }
+    if (&page == &run.pages.back() && run.outcome == RunOutcome::Infeasible) {
+        const std::size_t r =
+            page.leaving >= 0 ? static_cast<std::size_t>(page.leaving) : NegativeRow(page);
+        return InfeasibleNote(page, r, numbers);
+    }
+    return kOptimalNote;
+}
+
 DualSimplexRun ContinueDualSimplex(ExactTableau t, bool dual, bool minimize,
                                    const NoteNumbers& numbers) {
     DualSimplexRun result;
     ExactRun& run = result.run;
+    run.method = SolveMethod::DualSimplex;
     run.dual = dual;
     run.minimize = minimize;
+    run.objective = t.objective;
     for (const CostTerm& term : t.objective) {
         if (term.id != kSlackId && term.id != kSurplusId && term.id != kArtificialId) {
             run.variableNames.push_back(term.name);
@@ -80,7 +104,6 @@ DualSimplexRun ContinueDualSimplex(ExactTableau t, bool dual, bool minimize,
         const int leaving = DualLeavingRowOf(t);
         if (leaving == -1) {
             run.outcome = RunOutcome::Optimal;
-            result.notes.emplace_back(kOptimalNote);
             run.pages.push_back(std::move(page));
             break;
         }
@@ -88,20 +111,20 @@ DualSimplexRun ContinueDualSimplex(ExactTableau t, bool dual, bool minimize,
         if (entering == -1) {
             run.outcome = RunOutcome::Infeasible;
             page.leaving = leaving;
-            result.notes.push_back(
-                InfeasibleNote(page, static_cast<std::size_t>(leaving), numbers));
             run.pages.push_back(std::move(page));
             break;
         }
         page.leaving = leaving;
         page.entering = entering;
-        result.notes.push_back(PivotNote(page, numbers));
         run.pages.push_back(std::move(page));
         if (run.pages.size() == static_cast<std::size_t>(kTableauPages)) {
             run.outcome = RunOutcome::PageLimit;
             break;
         }
         PivotOn(t, t.basis, leaving, entering, NegativeRows::Keep);
+    }
+    for (const ExactPage& page : run.pages) {
+        result.notes.push_back(DualSimplexNote(run, page, numbers));
     }
     result.last = std::move(t);
     return result;
@@ -194,6 +217,8 @@ DualSimplexMethodRun RunDualSimplexMethod(const ProblemSet& stated, bool minimiz
             work.constraints[r].AppendColumn(kSlackId, basis[i].name, r == i ? 1.0 : 0.0, r != i);
         }
     }
+    result.work = work;
+    result.basis = basis;
     const ExactTableau start = ExactTableauOf(work, basis);
     if (auto refusal = DualSimplexRefusal(start, numbers)) {
         result.refusal = std::move(refusal);

@@ -21,6 +21,10 @@ struct DualSimplexRun {
     ExactTableau last;
 };
 
+// The note of a page of a dual simplex run: its pivot ("S2 leaves: its Bi, -3, is the most
+// negative. X1 enters: ..."), the row that shows the problem infeasible, or the optimum.
+std::string DualSimplexNote(const ExactRun& run, const ExactPage& page, const NoteNumbers& numbers);
+
 // Why the dual simplex method cannot start from t: the first column whose Cj-Zj is above 0;
 // nothing when every Cj-Zj is at most 0 (the tableau is dual feasible).
 std::optional<std::string> DualSimplexRefusal(const ExactTableau& t, const NoteNumbers& numbers);
@@ -45,6 +49,9 @@ void CertifyNoSolutionRow(ExactRun& run, const ExactTableau& start);
 struct DualSimplexMethodRun {
     std::optional<std::string> refusal;
     DualSimplexRun run;
+    // The first tableau's rows and basis, as the method wrote them.
+    ProblemSet work;
+    std::vector<CostTerm> basis;
 };
 DualSimplexMethodRun RunDualSimplexMethod(const ProblemSet& stated, bool minimize,
                                           const NoteNumbers& numbers);

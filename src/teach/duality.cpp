@@ -37,7 +37,7 @@ std::optional<Duality> ComputeDuality(const ExactRun& run, const ProblemSet& pro
     if (run.outcome != RunOutcome::Optimal || !run.certified || run.pages.empty() || run.dual) {
         return std::nullopt;
     }
-    const ExactPage& page = run.pages.back();
+    const ExactPage& page = FinalTableauPage(run);
     if (problem.constraints.size() != page.bi.size() ||
         std::any_of(page.cb.begin(), page.cb.end(),
                     [](const ExactMValue& cb) { return cb.hasM && cb.m != 0; })) {

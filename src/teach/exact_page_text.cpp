@@ -4,6 +4,8 @@
 #include <algorithm>
 
 #include "model/number_text.h"
+#include "simplex/solution_lines.h"
+#include "teach/special_cases.h"
 
 namespace vantrell {
 namespace {
@@ -33,6 +35,7 @@ TableauPage ExactTableauPage(const ExactPage& exact, const DisplayOptions& optio
     page.mPivotValue = PivotOf(exact).get_d();
     page.mZ = exact.z.get_d();
     page.mRule = exact.rule;
+    page.mPhase = exact.phase;
 
     TableauPage::Line cj{"", "Cj"};
     TableauPage::Line heading{"Cb", "Basis"};
@@ -181,6 +184,17 @@ std::vector<std::string> ExactSolutionLines(const ExactRun& run, const DisplayOp
     lines.push_back(options.numbers == NumberStyle::Decimals ? "Other Variables: 0.0"
                                                              : "Other Variables: 0");
     return lines;
+}
+
+std::vector<std::string> DefaultSolutionLines(const VantrellState& state) {
+    const ExactRun* run = state.mRun.method != SolveMethod::BigM ? CurrentExactRun(state) : nullptr;
+    if (run == nullptr) {
+        return SolutionLines(state);
+    }
+    if (!run->certified) {
+        return {UncertifiedLine(*run)};
+    }
+    return ExactSolutionLines(*run, DisplayOptions{}, state.mDecimalPlaces);
 }
 
 std::vector<std::string> DisplayedSolutionLines(const VantrellState& state) {

@@ -64,6 +64,10 @@ std::function<std::string(double)> ShownNumberText(const VantrellState& state);
 std::vector<std::string> ExactSolutionLines(const ExactRun& run, const DisplayOptions& options,
                                             int decimals);
 
+// The solution lines of the current run with the default options, in the decimal count
+// now set: the decimal run's, or those of a method that runs in exact numbers only.
+std::vector<std::string> DefaultSolutionLines(const VantrellState& state);
+
 // The solution lines the main window shows for the current run: the float lines with the
 // default options, the exact ones otherwise.
 std::vector<std::string> DisplayedSolutionLines(const VantrellState& state);

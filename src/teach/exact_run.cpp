@@ -215,6 +215,15 @@ ExactTableau TableauOfPage(const std::vector<CostTerm>& objective, const ExactPa
 
 }  // namespace
 
+const ExactPage& FinalTableauPage(const ExactRun& run) {
+    return run.wholeFinal ? *run.wholeFinal : run.pages.back();
+}
+
+const std::vector<CostTerm>& PageObjective(const ExactRun& run, std::size_t index) {
+    const bool phaseOne = index < run.pages.size() && run.pages[index].phase == 1;
+    return phaseOne ? run.phaseOneObjective : run.objective;
+}
+
 ExactPage WithEnteringColumn(const std::vector<CostTerm>& objective, const ExactPage& before,
                              int entering) {
     ExactPage page = before;
@@ -306,14 +315,16 @@ ExactRun ExactRunSoFar(const ExactRun& run, int count, bool finished) {
     if (finished) {
         return run;
     }
-    ExactRun soFar;
-    soFar.dual = run.dual;
-    soFar.minimize = run.minimize;
-    soFar.variableNames = run.variableNames;
-    soFar.objective = run.objective;
+    // What the run is (its method, side, columns and costs) without what only its end knows.
+    ExactRun soFar = run;
     soFar.outcome = count >= kTableauPages ? run.outcome : RunOutcome::NotRun;
+    soFar.unboundedEnd.reset();
+    soFar.parted = false;
+    soFar.certified = true;
+    soFar.undecided = false;
+    soFar.proofFault.clear();
     const auto kept = std::min(run.pages.size(), static_cast<std::size_t>(std::max(count, 0)));
-    soFar.pages.assign(run.pages.begin(), run.pages.begin() + static_cast<long>(kept));
+    soFar.pages.resize(kept);
     return soFar;
 }
 

@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "model/run_outcome.h"
+#include "model/solve_method.h"
 #include "model/stated_sense.h"
 #include "model/vantrell_state.h"
 #include "teach/exact_number.h"
@@ -28,6 +29,11 @@ struct ExactPage {
     int entering = -1;  // the exact run's column and row, -1 where it has none
     int leaving = -1;
     PivotRule rule = PivotRule::LargestCjZj;
+    // The two-phase method's phase (1 or 2); 0 for a method without phases.
+    int phase = 0;
+    // The pivot drives a basic artificial variable at 0 out of the basis (between the
+    // phases): its column is any nonzero entry of the row, not a rule's choice.
+    bool drivesOut = false;
     // Where the decimal run, rounding, chose otherwise than the exact run does here.
     std::vector<std::string> notes;
 };
@@ -36,12 +42,21 @@ struct ExactPage {
 // is a real tableau of the problem; where round-off makes the decimal run choose otherwise,
 // the page where they part says so and the exact run goes its own way.
 struct ExactRun {
+    SolveMethod method = SolveMethod::BigM;
     bool dual = false;
     bool minimize = false;
     RunOutcome outcome = RunOutcome::NotRun;
     std::vector<ExactPage> pages;
     std::vector<std::string> variableNames;  // the problem's own columns, in order
     std::vector<CostTerm> objective;         // the standard form's columns with their costs
+    // Two-phase: the costs of Phase I's pages, W at Phase I's end, and the artificial
+    // variables whose rows the pass found redundant.
+    std::vector<CostTerm> phaseOneObjective;
+    Rational phaseOneW;
+    std::vector<std::string> redundantRows;
+    // Two-phase, optimal: the last tableau with the artificial columns Phase II carries
+    // unseen, priced as big M prices them. Its artificial and slack columns hold B^-1.
+    std::optional<ExactPage> wholeFinal;
     // An unbounded run stops after its last page's pivot, before a page of its own: that
     // tableau, its entering column the one that can grow without end.
     std::optional<ExactPage> unboundedEnd;
@@ -78,6 +93,23 @@ class LazyExactRun : public ExactRunSource {
     PageStore mDecimalPages;
     int mDecimalCount = -1;
     RunOutcome mDecimalOutcome = RunOutcome::NotRun;
+};
+
+// The run's final tableau with every column of its standard form: what sensitivity and the
+// dual values read.
+const ExactPage& FinalTableauPage(const ExactRun& run);
+
+// The costs of the columns of page index: Phase I's on its pages, the run's elsewhere.
+const std::vector<CostTerm>& PageObjective(const ExactRun& run, std::size_t index);
+
+// A run made whole before its pages are shown (the methods that run in exact numbers only).
+class MadeExactRun : public ExactRunSource {
+  public:
+    explicit MadeExactRun(ExactRun run) : mRun(std::move(run)) {}
+    const ExactRun& Run() override { return mRun; }
+
+  private:
+    ExactRun mRun;
 };
 
 // Page before with entering as its column: the ratio test of that column by the page's rule,

@@ -66,6 +66,15 @@ std::string NameList(const std::vector<std::string>& names) {
 }
 
 // The lines of one row: its flip, then the columns added to it and the equation it became.
+// "a1 + a2 + a3".
+std::string SumText(const std::vector<std::string>& names) {
+    std::string text;
+    for (const std::string& name : names) {
+        text += (text.empty() ? "" : " + ") + name;
+    }
+    return text;
+}
+
 std::vector<std::string> RowSetupLines(const ProblemSet& problem, std::size_t t,
                                        const std::vector<SetupStep>& steps,
                                        const NoteNumbers& numbers) {
@@ -88,6 +97,16 @@ std::vector<std::string> RowSetupLines(const ProblemSet& problem, std::size_t t,
                     " has a negative right-hand side; times -1 it reads " +
                     RowText(row, -1.0, numbers) + " " + FlippedRelation(row.relation) + " " +
                     ShownNumber(-row.rhs, numbers.display, numbers.decimals) + ".");
+                break;
+            case SetupStep::Kind::NegateRow:
+                sign = -1.0;
+                lines.push_back(label + ": " + RowText(row, 1.0, numbers) + " " +
+                                RelationSymbol(row.relation) + " " +
+                                ShownNumber(row.rhs, numbers.display, numbers.decimals) +
+                                " times -1 reads " + RowText(row, -1.0, numbers) + " " +
+                                FlippedRelation(row.relation) + " " +
+                                ShownNumber(-row.rhs, numbers.display, numbers.decimals) +
+                                ", so that a slack can start in its row.");
                 break;
             case SetupStep::Kind::AddSlack:
                 added += (added.empty() ? "slack " : ", slack ") + step.name + " added";
@@ -222,8 +241,8 @@ std::vector<std::string> SetupLines(const VantrellState& state, bool dual,
         if (step.kind == SetupStep::Kind::AddArtificial) {
             artificial.push_back(step.name);
         }
-        if (step.kind != SetupStep::Kind::FlipRow && step.kind != SetupStep::Kind::AddSurplus &&
-            step.row < basis.size()) {
+        if (step.kind != SetupStep::Kind::FlipRow && step.kind != SetupStep::Kind::NegateRow &&
+            step.kind != SetupStep::Kind::AddSurplus && step.row < basis.size()) {
             basis[step.row] = step.name;
         }
     }
@@ -232,7 +251,16 @@ std::vector<std::string> SetupLines(const VantrellState& state, bool dual,
             lines.push_back(std::move(line));
         }
     }
-    if (!artificial.empty()) {
+    if (kept.record.method == SolveMethod::TwoPhase && !artificial.empty()) {
+        lines.push_back("Two-phase: Phase I maximizes -W, W = " + SumText(artificial) +
+                        " the sum of the artificial variables, from this basis; W = 0 leaves "
+                        "them all at 0, and Phase II maximizes the objective from the basis "
+                        "Phase I ends with.");
+    } else if (kept.record.method == SolveMethod::DualSimplex) {
+        lines.push_back(
+            "Dual simplex: no Cj-Zj of the first tableau is positive; each pivot "
+            "takes the row of the most negative Bi until none is negative.");
+    } else if (!artificial.empty()) {
         lines.push_back("Big M: " + NameList(artificial) +
                         (artificial.size() == 1 ? " costs -M" : " cost -M each") +
                         " in the maximization, M a number larger than any other of the "

@@ -123,7 +123,7 @@ std::optional<Sensitivity> ComputeSensitivity(const ExactRun& run, const Problem
     if (run.outcome != RunOutcome::Optimal || !run.certified || run.pages.empty()) {
         return std::nullopt;
     }
-    const ExactPage& page = run.pages.back();
+    const ExactPage& page = FinalTableauPage(run);
     for (const ExactMValue& cb : page.cb) {
         if (cb.hasM && cb.m != 0) {
             return std::nullopt;  // an artificial variable is still basic

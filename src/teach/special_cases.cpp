@@ -43,11 +43,11 @@ bool EntersAtNoCost(const ExactPage& page, std::size_t k) {
     return page.cj[k].m == 0 && IsZero(page.cjzj[k]) && !IsBasic(page, page.columnNames[k]);
 }
 
-// The column that, with column k, writes one free variable as a difference (Y1 - Y4): in
-// the first tableau each is the other negated, cost and entries alike. Moving along one of
-// them with the other moves no variable of the problem. -1 when k has no such partner.
-int SplitPartner(const ExactRun& run, std::size_t k) {
-    const ExactPage& first = run.pages.front();
+// The column that, with column k, writes one free variable as a difference (Y1 - Y4): each
+// is the other negated, cost and entries alike, in the first tableau and so in every later
+// one (a pivot works on both alike). Moving along one of them with the other moves no
+// variable of the problem. -1 when k has no such partner.
+int SplitPartner(const ExactPage& first, std::size_t k) {
     for (std::size_t j = 0; j < first.columnNames.size(); ++j) {
         bool negated =
             j != k && first.cj[j].c == -first.cj[k].c && first.cj[j].m == 0 && first.cj[k].m == 0;
@@ -93,7 +93,7 @@ NoCostPivot PivotAtNoCost(const ExactPage& page, std::size_t k) {
 // Whether moving along column k moves some variable of the problem as stated: a free
 // variable written as a difference does not move when both halves move alike.
 bool MovesThePoint(const ExactRun& run, const ExactPage& page, std::size_t k) {
-    const int partner = SplitPartner(run, k);
+    const int partner = SplitPartner(page, k);
     for (const std::string& own : run.variableNames) {
         Rational step = own == page.columnNames[k] ? Rational(1) : Rational(0);
         for (std::size_t r = 0; r < page.basisNames.size(); ++r) {
@@ -243,8 +243,11 @@ std::string Unbounded(const ExactRun& run, const ExactPage& stopped, const NoteN
 std::optional<std::string> Infeasible(const ExactRun& run, const ProblemSet& problem,
                                       const NoteNumbers& numbers) {
     const ExactPage& page = run.pages.back();
+    // Big M's artificial variables cost -M; Phase I's cost -1, and the phase has no M.
+    const bool phaseOne = page.phase == 1;
     for (std::size_t r = 0; r < page.basisNames.size(); ++r) {
-        if (page.cb[r].m >= 0 || page.bi[r] <= 0) {
+        const bool artificial = phaseOne ? page.cb[r].c < 0 : page.cb[r].m < 0;
+        if (!artificial || page.bi[r] <= 0) {
             continue;
         }
         std::string owner;
@@ -252,6 +255,11 @@ std::optional<std::string> Infeasible(const ExactRun& run, const ProblemSet& pro
             if (ArtificialName(static_cast<int>(i + 1)) == page.basisNames[r]) {
                 owner = ConstraintLabel(problem, i);
             }
+        }
+        if (phaseOne) {
+            return "Phase I ends with W = " + numbers.Text(Rational(-page.z)) +
+                   " > 0: infeasible; " + page.basisNames[r] + " (constraint " + owner +
+                   ") stays positive.";
         }
         return "Infeasible: " + page.basisNames[r] + " stays basic at " + numbers.Text(page.bi[r]) +
                " > 0; it belongs to constraint " + owner +
@@ -323,10 +331,11 @@ bool HasAlternativeOptimum(const ExactRun& run) {
 }
 
 std::optional<RepeatedBasis> FirstRepeatedBasis(const ExactRun& run) {
-    std::vector<std::vector<std::string>> seen;
+    // Phase II may start from the basis Phase I ended with: a new objective, not a cycle.
+    std::vector<std::pair<int, std::vector<std::string>>> seen;
     for (std::size_t p = 0; p < run.pages.size(); ++p) {
-        std::vector<std::string> basis = run.pages[p].basisNames;
-        std::sort(basis.begin(), basis.end());
+        std::pair<int, std::vector<std::string>> basis{run.pages[p].phase, run.pages[p].basisNames};
+        std::sort(basis.second.begin(), basis.second.end());
         const auto earlier = std::find(seen.begin(), seen.end(), basis);
         if (earlier != seen.end()) {
             return RepeatedBasis{p, static_cast<std::size_t>(earlier - seen.begin())};

@@ -3,6 +3,7 @@
 
 #include <algorithm>
 
+#include "teach/dual_simplex.h"
 #include "teach/exact_arithmetic.h"
 #include "teach/row_operations.h"
 #include "teach/scale_warning.h"
@@ -179,11 +180,91 @@ NoteNumbers NoteNumbersOf(const VantrellState& state) {
 
 namespace {
 
+std::string PivotNote(const ExactPage& page, const NoteNumbers& numbers) {
+    return EnteringNote(page, numbers) + LeavingNote(page, numbers);
+}
+
+bool HasRatioPivot(const ExactPage& page) {
+    return page.entering >= 0 && page.leaving >= 0 &&
+           page.ratios[static_cast<std::size_t>(page.leaving)];
+}
+
+// A basic artificial variable at 0 leaves between the phases by any nonzero entry of its row.
+std::string DriveOutNote(const ExactPage& page) {
+    return page.basisNames[static_cast<std::size_t>(page.leaving)] +
+           " is still basic, at 0: it leaves by a pivot on " +
+           page.columnNames[static_cast<std::size_t>(page.entering)] +
+           " in its row, a nonzero entry outside the artificial columns (any will do: its Bi "
+           "is 0, so the point does not move).";
+}
+
+// Two-phase pages: each says its phase; Phase I's end says what W shows, the pass drives
+// the artificial variables out, and Phase II's first page says what changed.
+std::string PhaseNote(const ExactRun& run, std::size_t index, const NoteNumbers& numbers) {
+    const ExactPage& page = run.pages[index];
+    const bool previousDrovesOut = index > 0 && run.pages[index - 1].drivesOut;
+    if (page.phase == 1) {
+        if (HasRatioPivot(page)) {
+            return "Phase I: " + PivotNote(page, numbers);
+        }
+        std::string note;
+        if (!previousDrovesOut) {
+            const Rational w = -page.z;
+            note =
+                "Phase I: no Cj-Zj is positive, so -W is at its maximum. Phase I ends with W = " +
+                numbers.Text(w) +
+                (w > 0 ? " > 0: the artificial variables cannot all reach 0, so the problem "
+                         "has no feasible solution."
+                       : ": the problem is feasible.");
+        } else {
+            note = "Phase I, the pass:";
+        }
+        if (page.drivesOut) {
+            return note + " " + DriveOutNote(page);
+        }
+        if (run.outcome == RunOutcome::Infeasible && !previousDrovesOut) {
+            return note;
+        }
+        const bool artificialLeft = std::any_of(page.cb.begin(), page.cb.end(),
+                                                [](const ExactMValue& cb) { return cb.c < 0; });
+        return note + (artificialLeft
+                           ? " The artificial variables still basic stand in redundant rows, "
+                             "which Phase II drops; it starts from the rest of this basis."
+                           : " No artificial variable is left in the basis: Phase II starts "
+                             "from this basis.");
+    }
+    std::string note = "Phase II: ";
+    if (index == 0) {
+        note +=
+            "no constraint needs an artificial variable, so there is no Phase I; Phase II "
+            "starts from the slack basis. ";
+    } else if (run.pages[index - 1].phase == 1) {
+        note +=
+            "the artificial columns are dropped and Cj is the objective's own again, so Zj "
+            "and Cj-Zj are worked out afresh. ";
+        for (const std::string& name : run.redundantRows) {
+            note += "The row of " + name +
+                    " has no nonzero entry outside the artificial columns: its equation is "
+                    "redundant (a combination of the others) and the row is dropped. ";
+        }
+    }
+    if (HasRatioPivot(page)) {
+        return note + PivotNote(page, numbers);
+    }
+    return note + ConclusionNote(run, page, numbers);
+}
+
 // The note of one page: its pivot, or the run's conclusion.
-std::string PageNote(const ExactRun& run, const ExactPage& page, const NoteNumbers& numbers) {
-    if (page.entering >= 0 && page.leaving >= 0 &&
-        page.ratios[static_cast<std::size_t>(page.leaving)]) {
-        return EnteringNote(page, numbers) + LeavingNote(page, numbers);
+std::string PageNote(const ExactRun& run, std::size_t index, const NoteNumbers& numbers) {
+    const ExactPage& page = run.pages[index];
+    if (run.method == SolveMethod::DualSimplex) {
+        return DualSimplexNote(run, page, numbers);
+    }
+    if (page.phase != 0) {
+        return PhaseNote(run, index, numbers);
+    }
+    if (HasRatioPivot(page)) {
+        return PivotNote(page, numbers);
     }
     return ConclusionNote(run, page, numbers);
 }
@@ -195,7 +276,7 @@ std::vector<std::string> StepNotes(const ExactRun& run, const std::optional<Exac
     std::vector<std::string> notes;
     const std::vector<std::string> repeats = RepeatNotes(run, numbers);
     for (std::size_t p = 0; p < run.pages.size(); ++p) {
-        notes.push_back(PageNote(run, run.pages[p], numbers) + repeats[p]);
+        notes.push_back(PageNote(run, p, numbers) + repeats[p]);
     }
     if (!notes.empty()) {
         notes.back() += StopNote(run, numbers);
@@ -223,7 +304,7 @@ std::string RunNoteOfPage(const VantrellState& state, std::size_t index) {
     for (const std::string& parting : PartingNotes(run, index)) {
         note += parting + " ";
     }
-    note += PageNote(*run, run->pages[exactIndex], numbers);
+    note += PageNote(*run, exactIndex, numbers);
     if (exactIndex == index) {
         note += RepeatNotes(*run, numbers)[exactIndex];
         if (state.mExplain) {
