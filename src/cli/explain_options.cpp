@@ -15,7 +15,10 @@ OptionParse ParseExplainOption(CliOptions& options, const std::vector<std::strin
         options.command == CliCommand::Report || options.command == CliCommand::Pages ||
         options.command == CliCommand::Solve || options.command == CliCommand::Latex ||
         options.command == CliCommand::Practice || options.command == CliCommand::WhatIf;
-    if (arg == "--method" && runs && options.command != CliCommand::WhatIf) {
+    // plot --path draws the run the method makes.
+    const bool methodRuns =
+        (runs && options.command != CliCommand::WhatIf) || options.command == CliCommand::Plot;
+    if (arg == "--method" && methodRuns) {
         const std::string value = i + 1 < args.size() ? args[++i] : std::string();
         options.method = SolveMethodFromWord(value);
         if (options.method) {

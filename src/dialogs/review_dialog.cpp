@@ -288,7 +288,7 @@ void CReviewDlg::ShowPage(int page) {
     }
     mShown = page;
     const TableauPage& shown = mPages[static_cast<std::size_t>(page)];
-    mIterationField->setText(QString::fromStdString(IterationText(mDual, page + 1)));
+    mIterationField->setText(QString::fromStdString(IterationText(mDual, page + 1, shown.mPhase)));
     // Fractions and M expressions show in the fields as in the cells; decimals as always.
     const auto& [pivotText, zText] = mFieldTexts[static_cast<std::size_t>(page)];
     const bool cellTexts = !mState.mDisplay.IsDefault() && !zText.empty();

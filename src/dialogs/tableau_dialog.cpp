@@ -170,7 +170,8 @@ QSize CTableauDlg::FillFields(const TableauPage& page, int leavingRow, int itera
     mPivotField->setText(cellTexts ? QString::fromStdString(pivotText)
                                    : DoubleText(page.mPivotValue));
     mZField->setText(cellTexts ? QString::fromStdString(zText) : DoubleText(page.mZ));
-    mIterationField->setText(QString::fromStdString(IterationText(mState.mSolvingDual, iteration)));
+    mIterationField->setText(
+        QString::fromStdString(IterationText(mState.mSolvingDual, iteration, page.mPhase)));
     return mTableauView->ShowPage(page, leavingRow, mState.mDisplay.ShowsGrid());
 }
 

@@ -5,6 +5,8 @@
 #include <cctype>
 #include <cmath>
 
+#include "model/variable_names.h"
+
 namespace vantrell {
 namespace {
 
@@ -68,6 +70,12 @@ struct Texts {
 
     bool Bland() const { return page.rule == PivotRule::SmallestIndex; }
     std::string Enters() const {
+        if (page.drivesOut) {
+            return EnteringName() + " enters: " + page.basis[Leaving()] +
+                   " is still basic at 0 after Phase I, and " + EnteringName() +
+                   " is the first column outside the artificial ones with a nonzero entry in "
+                   "its row";
+        }
         return EnteringName() + " enters: its Cj-Zj " + page.cjzjText[Entering()] +
                (Bland() ? " is positive and its index the smallest" : " is the largest positive");
     }
@@ -95,6 +103,10 @@ struct Texts {
                " and positive: the run goes on, nothing is proven infeasible yet";
     }
     std::string Leaves() const {
+        if (page.drivesOut) {
+            return page.basis[Leaving()] +
+                   " leaves: it is the artificial variable still basic at 0";
+        }
         return page.basis[Leaving()] + " leaves: its ratio " + page.ratioText[Leaving()] +
                " is the smallest";
     }
@@ -117,7 +129,18 @@ struct Texts {
         return "no row has a positive entry in the " + EnteringName() + " column: nothing limits " +
                EnteringName() + ", the problem is unbounded";
     }
-    std::string Optimal() const { return "no Cj-Zj is positive: this tableau is optimal"; }
+    std::string Optimal() const {
+        if (page.phaseOneEnd) {
+            return "no Cj-Zj is positive: Phase I is optimal with W = " + page.wText +
+                   ", so the problem is feasible and Phase II starts from this basis";
+        }
+        return "no Cj-Zj is positive: this tableau is optimal";
+    }
+    std::string DriveOutFirst() const {
+        return "Phase I is at its optimum, but " + page.basis[Leaving()] +
+               " is still basic at 0: a pivot on a nonzero entry of its row outside the "
+               "artificial columns drives it out before Phase II";
+    }
     std::string NotOptimalWhileArtificial() const {
         const auto row = static_cast<std::size_t>(page.artificialRow);
         return "no Cj-Zj is positive, but the artificial variable " + page.basis[row] +
@@ -133,7 +156,41 @@ struct Texts {
     }
 };
 
+// Between the phases any nonzero entry of the artificial variable's row will do; the run
+// takes the first.
+PracticeFeedback CheckDriveOut(const PracticePage& page, const PracticeAnswer& answer) {
+    const Texts texts{page};
+    if (answer.kind == Kind::ShowMe) {
+        return Right(texts.Enters());
+    }
+    if (answer.kind != Kind::Name) {
+        return Wrong(texts.DriveOutFirst());
+    }
+    const int column = FindName(page.columns, answer.name);
+    if (column < 0) {
+        return NotAChoice("There is no column " + answer.name + " on this page");
+    }
+    const auto k = static_cast<std::size_t>(column);
+    if (column == page.entering) {
+        return Right("Right: " + page.columns[k] + " enters and drives " +
+                     page.basis[texts.Leaving()] + " out");
+    }
+    if (page.artificial[k]) {
+        return Wrong(page.columns[k] + " is artificial: an artificial column never enters");
+    }
+    if (sgn(page.exact.cells[texts.Leaving()][k]) != 0) {
+        return Right("Right: " + page.columns[k] + " has a nonzero entry in " +
+                     page.basis[texts.Leaving()] + "'s row too; the run takes " +
+                     texts.EnteringName() + ", the first such column");
+    }
+    return Wrong(page.columns[k] + " has 0 in " + page.basis[texts.Leaving()] +
+                 "'s row: pivoting there cannot drive it out");
+}
+
 PracticeFeedback CheckEntering(const PracticePage& page, const PracticeAnswer& answer) {
+    if (page.drivesOut) {
+        return CheckDriveOut(page, answer);
+    }
     const Texts texts{page};
     switch (answer.kind) {
         case Kind::ShowMe:
@@ -306,25 +363,29 @@ std::optional<PracticePage> ReadPracticePage(const ExactRun& run, std::size_t in
     }
     const ExactPage& exact = stopped ? *run.unboundedEnd : run.pages[index];
     const bool last = !stopped && index + 1 == run.pages.size();
+    const std::vector<CostTerm>& objective = PageObjective(run, index);
     PracticePage page;
     page.rule = exact.rule;
     page.numbers = numbers;
     for (std::size_t k = 0; k < exact.columnNames.size(); ++k) {
         page.columns.push_back(exact.columnNames[k]);
-        // Only an artificial variable costs M.
-        page.artificial.push_back(exact.cj[k].hasM && exact.cj[k].m < 0);
+        page.artificial.push_back(k < objective.size() && objective[k].id == kArtificialId);
         page.cjzj.push_back(exact.cjzj[k]);
         page.cjzjText.push_back(numbers.Text(exact.cjzj[k]));
     }
     for (std::size_t r = 0; r < exact.basisNames.size(); ++r) {
         page.basis.push_back(exact.basisNames[r]);
         page.bText.push_back(numbers.Text(exact.bi[r]));
-        if (exact.cb[r].hasM && exact.cb[r].m < 0 && sgn(exact.bi[r]) > 0 &&
-            page.artificialRow < 0) {
+        // Big M's artificial variables cost -M, Phase I's -1.
+        const bool artificial = exact.phase == 1 ? exact.cb[r].c < 0 : exact.cb[r].m < 0;
+        if (artificial && sgn(exact.bi[r]) > 0 && page.artificialRow < 0) {
             page.artificialRow = static_cast<int>(r);
         }
     }
     page.infeasible = last && run.outcome == RunOutcome::Infeasible;
+    page.drivesOut = exact.drivesOut;
+    page.phaseOneEnd = exact.phase == 1 && exact.entering < 0 && !last;
+    page.wText = numbers.Text(Rational(-exact.z));
     page.entering = exact.entering;
     page.leaving = exact.leaving;
     ReadRatios(page, exact);
@@ -341,7 +402,7 @@ std::optional<PracticePage> ReadPracticePage(const ExactRun& run, std::size_t in
     if (!stopped && index + 1 < run.pages.size()) {
         page.after = run.pages[index + 1];
     }
-    page.objective = run.objective;
+    page.objective = objective;
     return page;
 }
 

@@ -54,6 +54,12 @@ struct PracticePage {
     int leaving = -1;   // the engine's row, -1 when none limits the entering column
     bool infeasible = false;
     int artificialRow = -1;  // on an infeasible page: a row whose artificial stays positive
+    // Two-phase: the pivot drives a basic artificial variable at 0 out between the phases
+    // (any nonzero entry of its row outside the artificial columns will do); or the page
+    // ends Phase I with W = 0 (wText), and Phase II follows.
+    bool drivesOut = false;
+    bool phaseOneEnd = false;
+    std::string wText;
     PivotRule rule = PivotRule::LargestCjZj;
     // On an optimal last page: the columns outside the basis whose Cj-Zj is 0.
     std::vector<std::string> zeroOutsideBasis;

@@ -202,29 +202,35 @@ void PracticeSession::Ask(PracticeQuestion question) {
     mRecord.decisions.push_back(std::move(decision));
 }
 
+std::string PracticeSession::TableauLabel(int tableau) const {
+    // A two-phase run's questions say the phase they are in.
+    const int phase = mPage.exact.phase;
+    return "Tableau " + std::to_string(tableau) +
+           (phase != 0 ? std::string(" (") + PhaseName(phase) + ")" : std::string());
+}
+
 std::string PracticeSession::QuestionText() const {
     switch (mQuestion) {
         case PracticeQuestion::Entering:
-            return "Tableau " + std::to_string(mTableau) + ": which column enters?";
+            return TableauLabel(mTableau) + ": which column enters?";
         case PracticeQuestion::Leaving:
-            return "Tableau " + std::to_string(mTableau) + ": " +
+            return TableauLabel(mTableau) + ": " +
                    mPage.columns[static_cast<std::size_t>(mPage.entering)] +
                    " enters; which row leaves?";
         case PracticeQuestion::Operation:
-            return "Tableau " + std::to_string(mTableau + 1) +
+            return TableauLabel(mTableau + 1) +
                    ", row operation: " + OperationQuestion(*mNext, OperationOrder(*mNext)[mStep]);
         case PracticeQuestion::Row: {
             std::string columns;
             for (const std::string& column : AskedColumns()) {
                 columns += (columns.empty() ? "" : " ") + column;
             }
-            return "Tableau " + std::to_string(mTableau + 1) + ", " + StepLabel(*mNext, mStep) +
-                   ": " + columns;
+            return TableauLabel(mTableau + 1) + ", " + StepLabel(*mNext, mStep) + ": " + columns;
         }
         case PracticeQuestion::Verdict:
             break;
     }
-    return "Tableau " + std::to_string(mTableau) + ": what does this tableau show?";
+    return TableauLabel(mTableau) + ": what does this tableau show?";
 }
 
 std::vector<std::string> PracticeSession::AskedColumns() const {
@@ -439,7 +445,8 @@ PracticeFeedback PracticeSession::Answer(const PracticeAnswer& answer) {
         mRowSettled = true;
         PivotSettled();
     } else {
-        mFinished = true;  // a verdict ends the run
+        // A verdict ends the run, but for Phase I's: Phase II follows.
+        mFinished = !mPage.phaseOneEnd;
         if (!mPage.infeasible && !mPage.zeroOutsideBasis.empty()) {
             const std::string note = AlternativeOptimumNote(mPage.zeroOutsideBasis);
             mRecord.notes.push_back(note);

@@ -108,6 +108,7 @@ class PracticeSession {
     const PracticeRecord& Record() const { return mRecord; }
 
   private:
+    std::string TableauLabel(int tableau) const;
     void Ask(PracticeQuestion question);
     void PivotSettled();
     void TieBrokenOtherWay(int choice);

@@ -20,12 +20,21 @@ int LeavingRowOf(const TableauPage& page) {
     return -1;
 }
 
-std::string IterationText(bool dual, int page) {
-    return CFormat(dual ? "Solving Dual: Iteration: %d" : "Solving Primal: Iteration: %d", page);
+namespace {
+
+std::string PhaseSuffix(int phase) {
+    return phase != 0 ? std::string(" (") + PhaseName(phase) + ")" : std::string();
+}
+
+}  // namespace
+
+std::string IterationText(bool dual, int page, int phase) {
+    return CFormat(dual ? "Solving Dual: Iteration: %d" : "Solving Primal: Iteration: %d", page) +
+           PhaseSuffix(phase);
 }
 
 std::string PageListLine(const TableauPage& page, int index) {
-    std::string line = "Iteration " + std::to_string(index + 1);
+    std::string line = "Iteration " + std::to_string(index + 1) + PhaseSuffix(page.mPhase);
     if (!page.mEntering.empty()) {
         line += ": " + page.mEntering + " enters";
         if (!page.mLeaving.empty()) {

@@ -16,8 +16,9 @@ inline constexpr const char* kNothingToReviewMessage =
 // name in the Basis column; -1 on a page where nothing leaves.
 int LeavingRowOf(const TableauPage& page);
 
-// "Solving Primal: Iteration: 3", page counting from 1 as the run counts them.
-std::string IterationText(bool dual, int page);
+// "Solving Primal: Iteration: 3", page counting from 1 as the run counts them; a two-phase
+// page adds its phase: "Solving Primal: Iteration: 3 (Phase I)".
+std::string IterationText(bool dual, int page, int phase = 0);
 
 // A page's line in the Review window's list: "Iteration 2: X1 enters, S3 leaves", or
 // "Iteration 3" on a page where nothing enters.
