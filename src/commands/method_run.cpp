@@ -101,6 +101,10 @@ void PresentPages(VantrellState& state, Prompt& prompt, PagePresenter& presenter
 
 bool RunExactMethod(VantrellState& state, Prompt& prompt, PagePresenter& presenter) {
     const bool dual = state.mSolvingDual;
+    // A refusal of the method leaves the working fields as the last run left them.
+    ProblemSet work = state.mWork;
+    std::vector<CostTerm> basis = state.mBasis;
+    SizeFields sizes = state.mSizeFields;
     std::vector<SetupStep> setup;
     // The checks and the size fields are the standard form's, whatever the method.
     if (!BuildStandardForm(state, prompt, &setup)) {
@@ -110,6 +114,9 @@ bool RunExactMethod(VantrellState& state, Prompt& prompt, PagePresenter& present
     if (state.mMethod == SolveMethod::DualSimplex) {
         run = DualSimplexMethodOf(state, prompt, dual, setup);
         if (!run) {
+            state.mWork = std::move(work);
+            state.mBasis = std::move(basis);
+            state.mSizeFields = std::move(sizes);
             return false;
         }
     } else {

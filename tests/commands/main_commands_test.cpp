@@ -9,6 +9,7 @@
 #include "support/problem_builders.h"
 #include "support/scripted_prompt.h"
 #include "support/temp_dir.h"
+#include "teach/exact_page_text.h"
 
 namespace vantrell {
 namespace {
@@ -127,6 +128,31 @@ TEST(KeptRuns, OnlyRunsOfTheCurrentProblemAreReported) {
     EXPECT_TRUE(has("\n    Primal: not solved for this problem\n") && has(dualStale));
     ExportSolution(state, prompt, clock);
     EXPECT_EQ(prompt.messages, std::vector<std::string>{kNotSolvedMessage});
+}
+
+}  // namespace
+}  // namespace vantrell
+
+namespace vantrell {
+namespace {
+
+// The dual simplex method refuses a first tableau with a positive Cj-Zj; the run before
+// it, its solution and the fields read from it stay as they were.
+TEST(KeptRuns, ARefusedMethodKeepsTheLastRun) {
+    VantrellState state = ThreeRowState();
+    ScriptedPrompt prompt;
+    SilentPresenter presenter;
+    CalculatePrimal(state, prompt, presenter);
+    const std::vector<std::string> solved = DefaultSolutionLines(state);
+    const SizeFields sizes = state.mSizeFields;
+    state.mMethod = SolveMethod::DualSimplex;
+    CalculatePrimal(state, prompt, presenter);
+    ASSERT_EQ(prompt.messages.size(), 1U);
+    EXPECT_TRUE(prompt.messages[0].starts_with("The dual simplex method needs a first tableau"));
+    EXPECT_EQ(state.mPrimalOutcome, RunOutcome::Optimal);
+    EXPECT_EQ(state.mSizeFields.n, sizes.n);
+    // What Options lists again after a change, read from the working fields.
+    EXPECT_EQ(DefaultSolutionLines(state), solved);
 }
 
 }  // namespace

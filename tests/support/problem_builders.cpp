@@ -43,11 +43,13 @@ ProblemSet ThreePlants() {
     return MakeProblem({3, 5}, {{{1, 0}, "<=", 4}, {{0, 2}, "<=", 12}, {{3, 2}, "<=", 18}});
 }
 
-VantrellState SolvedState(const ProblemSet& primal, bool minimize, Runs runs, PivotRule rule) {
+VantrellState SolvedState(const ProblemSet& primal, bool minimize, Runs runs, PivotRule rule,
+                          SolveMethod method) {
     VantrellState state;
     state.mPrimal = primal;
     state.mMinimize = minimize;
     state.mPivotRule = rule;
+    state.mMethod = method;
     RebuildDual(state.mPrimal, state.mMinimize, state.mDual);
     ScriptedPrompt prompt;
     SilentPresenter presenter;

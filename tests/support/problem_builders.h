@@ -37,6 +37,7 @@ enum class Runs { Primal, Dual, Both };
 
 // The problem solved as the Calculate commands solve it, with no one watching the pages.
 VantrellState SolvedState(const ProblemSet& primal, bool minimize = false, Runs runs = Runs::Primal,
-                          PivotRule rule = PivotRule::LargestCjZj);
+                          PivotRule rule = PivotRule::LargestCjZj,
+                          SolveMethod method = SolveMethod::BigM);
 
 }  // namespace vantrell::testing
