@@ -6,6 +6,7 @@
 #include <gtest/gtest.h>
 
 #include "support/problem_builders.h"
+#include "teach/practice_checker.h"
 #include "teach/sensitivity.h"
 #include "teach/special_cases.h"
 #include "teach/step_notes.h"
@@ -141,6 +142,14 @@ TEST(TwoPhase, SameAnswerAsBigMWithPhaseOneAsTheTextbooksCountIt) {
         for (const ExactPage& page : run.pages) {
             EXPECT_FALSE(ShowsAnM(page));
             EXPECT_NE(page.phase, 0);
+            // Phase II shows the artificial columns no more.
+            for (const std::string& column : page.columnNames) {
+                EXPECT_TRUE(page.phase == 1 || column.front() != 'a') << column;
+            }
+        }
+        // Phase II starting from Phase I's last basis is no cycle.
+        for (const std::string& note : StepNotes(run, run.unboundedEnd, kFractions)) {
+            EXPECT_EQ(note.find("repeats"), std::string::npos) << note;
         }
         // Sensitivity after Phase II, of every optimum whose rows all stay; where big M
         // ends at the same basis, the same ranges. (Big M may end with an artificial
@@ -193,6 +202,38 @@ TEST(TwoPhase, NotesSayThePhaseAndThePass) {
     EXPECT_EQ(KeptRunSpecialCases(state, false),
               Lines{"Phase I ends with W = 3.000 > 0: infeasible; a2 (constraint Demand) stays "
                     "positive."});
+}
+
+// Between the phases any nonzero entry of the artificial variable's row drives it out; the
+// student is told which the run takes.
+TEST(TwoPhase, PractisingThePass) {
+    const Textbook& book = kTextbook[4];
+    const VantrellState state = SolvedState(book.problem, book.minimize, testing::Runs::Primal,
+                                            PivotRule::LargestCjZj, SolveMethod::TwoPhase);
+    const auto page = ReadPracticePage(*KeptExactRun(state, false), 1, kFractions);
+    ASSERT_TRUE(page && page->drivesOut);
+    const struct {
+        const char* name;
+        PracticeAnswer answer;
+        PracticeFeedback::Result result;
+        const char* text;
+    } rows[] = {
+        {"RunsColumn", {PracticeAnswer::Kind::Name, "X3"}, PracticeFeedback::Result::Right,
+         "Right: X3 enters and drives a2 out"},
+        {"ZeroEntry", {PracticeAnswer::Kind::Name, "X2"}, PracticeFeedback::Result::Wrong,
+         "X2 has 0 in a2's row: pivoting there cannot drive it out"},
+        {"Artificial", {PracticeAnswer::Kind::Name, "a1"}, PracticeFeedback::Result::Wrong,
+         "a1 is artificial: an artificial column never enters"},
+        {"OptimalTooSoon", {PracticeAnswer::Kind::Optimal, ""}, PracticeFeedback::Result::Wrong,
+         "Phase I is at its optimum, but a2 is still basic at 0"},
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.name);
+        const PracticeFeedback feedback =
+            CheckPracticeAnswer(*page, PracticeQuestion::Entering, row.answer);
+        EXPECT_EQ(feedback.result, row.result);
+        EXPECT_TRUE(feedback.text.starts_with(row.text)) << feedback.text;
+    }
 }
 
 }  // namespace
