@@ -187,7 +187,72 @@ PracticeFeedback CheckDriveOut(const PracticePage& page, const PracticeAnswer& a
                  "'s row: pivoting there cannot drive it out");
 }
 
+// The dual simplex method's row: the most negative Bi leaves.
+PracticeFeedback CheckDualLeaving(const PracticePage& page, const PracticeAnswer& answer) {
+    const Texts texts{page};
+    const std::string& best = page.basis[texts.Leaving()];
+    const std::string why =
+        best + " leaves: its Bi, " + page.bText[texts.Leaving()] + ", is the most negative";
+    if (answer.kind == Kind::ShowMe) {
+        return Right(why);
+    }
+    if (answer.kind != Kind::Name) {
+        return Wrong(best + "'s Bi is " + page.bText[texts.Leaving()] +
+                     ": a negative Bi must be raised first");
+    }
+    const int row = FindName(page.basis, answer.name);
+    if (row < 0) {
+        return NotAChoice("There is no row " + answer.name + " on this page");
+    }
+    const auto r = static_cast<std::size_t>(row);
+    if (row == page.leaving) {
+        return Right("Right: " + why);
+    }
+    if (sgn(page.exact.bi[r]) >= 0) {
+        return Wrong(page.basis[r] + "'s Bi is " + page.bText[r] +
+                     ", not negative: the leaving row is one with a negative Bi");
+    }
+    return Wrong(page.basis[r] + "'s Bi is " + page.bText[r] + ", but " + best + "'s, " +
+                 page.bText[texts.Leaving()] + ", is more negative: " + why);
+}
+
+// The dual simplex method's column: the smallest |Cj-Zj / a_rj| over the leaving row's
+// negative entries.
+PracticeFeedback CheckDualEntering(const PracticePage& page, const PracticeAnswer& answer) {
+    const Texts texts{page};
+    const auto r = texts.Leaving();
+    const auto quotient = [&page, r](std::size_t k) {
+        return page.numbers.Text(Rational(abs(page.exact.cjzj[k].c / page.exact.cells[r][k])));
+    };
+    const std::string why = texts.EnteringName() + " enters: |" + page.cjzjText[texts.Entering()] +
+                            " / " + page.numbers.Text(page.exact.cells[r][texts.Entering()]) +
+                            "| = " + quotient(texts.Entering()) +
+                            " is the smallest ratio over the negative entries of the row";
+    if (answer.kind == Kind::ShowMe) {
+        return Right(why);
+    }
+    if (answer.kind != Kind::Name) {
+        return Wrong(why);
+    }
+    const int column = FindName(page.columns, answer.name);
+    if (column < 0) {
+        return NotAChoice("There is no column " + answer.name + " on this page");
+    }
+    const auto k = static_cast<std::size_t>(column);
+    if (column == page.entering) {
+        return Right("Right: " + why);
+    }
+    if (sgn(page.exact.cells[r][k]) >= 0) {
+        return Wrong(page.columns[k] + " has no negative entry in " + page.basis[r] +
+                     "'s row: only a negative entry can raise its Bi");
+    }
+    return Wrong(page.columns[k] + "'s ratio is " + quotient(k) + ", not the smallest: " + why);
+}
+
 PracticeFeedback CheckEntering(const PracticePage& page, const PracticeAnswer& answer) {
+    if (page.dualSimplex) {
+        return CheckDualEntering(page, answer);
+    }
     if (page.drivesOut) {
         return CheckDriveOut(page, answer);
     }
@@ -224,6 +289,9 @@ PracticeFeedback CheckEntering(const PracticePage& page, const PracticeAnswer& a
 }
 
 PracticeFeedback CheckLeaving(const PracticePage& page, const PracticeAnswer& answer) {
+    if (page.dualSimplex) {
+        return CheckDualLeaving(page, answer);
+    }
     const Texts texts{page};
     const bool unbounded = page.leaving < 0;
     switch (answer.kind) {
@@ -274,7 +342,28 @@ PracticeFeedback CheckLeaving(const PracticePage& page, const PracticeAnswer& an
     return Wrong(texts.NotSmallest(r));
 }
 
+// A dual simplex run ends optimal with no negative Bi, or infeasible at a row with a
+// negative Bi and no negative entry.
+PracticeFeedback CheckDualVerdict(const PracticePage& page, const PracticeAnswer& answer) {
+    const std::string why =
+        page.infeasible
+            ? page.basis[static_cast<std::size_t>(page.leaving)] + "'s Bi is " +
+                  page.bText[static_cast<std::size_t>(page.leaving)] +
+                  " and its row has no negative entry: no pivot can raise it, so the problem is "
+                  "infeasible"
+            : std::string("no Bi is negative and no Cj-Zj is positive: this tableau is optimal");
+    const bool right = answer.kind == Kind::ShowMe ||
+                       answer.kind == (page.infeasible ? Kind::Infeasible : Kind::Optimal);
+    if (!right) {
+        return Wrong(why);
+    }
+    return answer.kind == Kind::ShowMe ? Right(why) : Right("Right: " + why);
+}
+
 PracticeFeedback CheckVerdict(const PracticePage& page, const PracticeAnswer& answer) {
+    if (page.dualSimplex) {
+        return CheckDualVerdict(page, answer);
+    }
     const Texts texts{page};
     const bool infeasible = page.infeasible;
     if (answer.kind == Kind::ShowMe) {
@@ -384,6 +473,7 @@ std::optional<PracticePage> ReadPracticePage(const ExactRun& run, std::size_t in
     }
     page.infeasible = last && run.outcome == RunOutcome::Infeasible;
     page.drivesOut = exact.drivesOut;
+    page.dualSimplex = run.method == SolveMethod::DualSimplex;
     page.phaseOneEnd = exact.phase == 1 && exact.entering < 0 && !last;
     page.wText = numbers.Text(Rational(-exact.z));
     page.entering = exact.entering;
@@ -427,7 +517,10 @@ PracticePage WithStudentsRow(const PracticePage& page, int row) {
 }
 
 PracticeQuestion FirstQuestion(const PracticePage& page) {
-    return page.entering >= 0 ? PracticeQuestion::Entering : PracticeQuestion::Verdict;
+    if (page.entering < 0) {
+        return PracticeQuestion::Verdict;
+    }
+    return page.dualSimplex ? PracticeQuestion::Leaving : PracticeQuestion::Entering;
 }
 
 PracticeFeedback CheckPracticeAnswer(const PracticePage& page, PracticeQuestion question,

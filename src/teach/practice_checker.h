@@ -59,6 +59,9 @@ struct PracticePage {
     // ends Phase I with W = 0 (wText), and Phase II follows.
     bool drivesOut = false;
     bool phaseOneEnd = false;
+    // The dual simplex method: the row leaves first (the most negative Bi), then the
+    // column with the smallest |Cj-Zj / a_rj| over the row's negative entries enters.
+    bool dualSimplex = false;
     std::string wText;
     PivotRule rule = PivotRule::LargestCjZj;
     // On an optimal last page: the columns outside the basis whose Cj-Zj is 0.
@@ -90,7 +93,8 @@ struct PracticeFeedback {
     int tieChoice = -1;
 };
 
-// The first question of a page: the entering column, or the verdict on a last page.
+// The first question of a page: the entering column (the leaving row for the dual simplex
+// method), or the verdict on a last page.
 PracticeQuestion FirstQuestion(const PracticePage& page);
 
 // Whether the answer is right, and why not with the page's numbers. Show me is answered

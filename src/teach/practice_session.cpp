@@ -212,8 +212,16 @@ std::string PracticeSession::TableauLabel(int tableau) const {
 std::string PracticeSession::QuestionText() const {
     switch (mQuestion) {
         case PracticeQuestion::Entering:
+            if (mPage.dualSimplex) {
+                return TableauLabel(mTableau) + ": " +
+                       mPage.basis[static_cast<std::size_t>(mPage.leaving)] +
+                       " leaves; which column enters?";
+            }
             return TableauLabel(mTableau) + ": which column enters?";
         case PracticeQuestion::Leaving:
+            if (mPage.dualSimplex) {
+                return TableauLabel(mTableau) + ": which row leaves?";
+            }
             return TableauLabel(mTableau) + ": " +
                    mPage.columns[static_cast<std::size_t>(mPage.entering)] +
                    " enters; which row leaves?";
@@ -438,7 +446,14 @@ PracticeFeedback PracticeSession::Answer(const PracticeAnswer& answer) {
     if (feedback.tieChoice >= 0) {
         TieBrokenOtherWay(feedback.tieChoice);
     }
-    if (mQuestion == PracticeQuestion::Entering) {
+    // The dual simplex method asks for the row first, then the column.
+    if (mPage.dualSimplex && mQuestion == PracticeQuestion::Leaving) {
+        mRowSettled = true;
+        Ask(PracticeQuestion::Entering);
+    } else if (mPage.dualSimplex && mQuestion == PracticeQuestion::Entering) {
+        mColumnSettled = true;
+        PivotSettled();
+    } else if (mQuestion == PracticeQuestion::Entering) {
         mColumnSettled = true;
         Ask(PracticeQuestion::Leaving);
     } else if (mQuestion == PracticeQuestion::Leaving && mPage.leaving >= 0) {

@@ -65,19 +65,38 @@ TEST(CliMethod, EveryCommandRunsTheChosenMethod) {
     }
 }
 
-// Phase I's pivots, its verdict and Phase II's pivot of the blend problem, all right.
-TEST(CliMethod, PracticeGoesThroughBothPhases) {
-    std::istringstream in("show\nshow\nshow\nshow\nshow\nshow\nshow\nshow\nshow\nshow\nshow\n");
+std::string Practise(const std::vector<std::string>& args, const std::string& answers) {
+    std::istringstream in(answers);
     std::ostringstream out;
     std::ostringstream err;
-    const int status = cli::RunCli({"practice", Example("equality.lp"), "--method", "two-phase"},
-                                   in, out, err, ReportClock{12, 5, 2026, 9, 7});
-    EXPECT_EQ(status, cli::kExitSuccess);
-    EXPECT_TRUE(Has(out.str(), "Tableau 1 (Phase I): which column enters?")) << out.str();
-    EXPECT_TRUE(Has(out.str(), "Phase I is optimal with W = 0.000, so the problem is feasible"))
-        << out.str();
-    EXPECT_TRUE(Has(out.str(), "(Phase II): ")) << out.str();
-    EXPECT_FALSE(Has(out.str(), "This practice is unfinished")) << out.str();
+    EXPECT_EQ(cli::RunCli(args, in, out, err, ReportClock{12, 5, 2026, 9, 7}), cli::kExitSuccess);
+    return out.str();
+}
+
+// Practice asks what the method decides, in its order: the two-phase blend problem through
+// Phase I's verdict into Phase II; the dual simplex method the row first, then the column.
+TEST(CliMethod, PracticeFollowsTheMethod) {
+    const std::string phases =
+        Practise({"practice", Example("equality.lp"), "--method", "two-phase"},
+                 "show\nshow\nshow\nshow\nshow\nshow\nshow\nshow\nshow\nshow\nshow\n");
+    for (const char* part : {"Tableau 1 (Phase I): which column enters?",
+                             "Phase I is optimal with W = 0.000, so the problem is feasible",
+                             "(Phase II): what does this tableau show?"}) {
+        EXPECT_TRUE(Has(phases, part)) << part << "\n" << phases;
+    }
+    EXPECT_FALSE(Has(phases, "This practice is unfinished")) << phases;
+
+    const std::string dual =
+        Practise({"practice", Example("minimize.lp"), "--method", "dual-simplex"},
+                 "S2\nS1\nX2\nX1\nS2\nX1\nX2\noptimal\n");
+    for (const char* part :
+         {"Tableau 1: which row leaves?\nS2's Bi is 3.000, not negative",
+          "Right: S1 leaves: its Bi, -4.000, is the most negative",
+          "Tableau 1: S1 leaves; which column enters?\nX2's ratio is 3.000, not the smallest",
+          "X1 has no negative entry in S2's row",
+          "Right: no Bi is negative and no Cj-Zj is positive", "Right at the first try: 2 of 5"}) {
+        EXPECT_TRUE(Has(dual, part)) << part << "\n" << dual;
+    }
 }
 
 }  // namespace

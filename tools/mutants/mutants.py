@@ -456,4 +456,9 @@ MUTANTS = [
      "mFinished = !mPage.phaseOneEnd;", "mFinished = true;"),
     ("drive-out-any-column-right", "src/teach/practice_checker.cpp",
      "if (sgn(page.exact.cells[texts.Leaving()][k]) != 0) {", "if (true) {"),
+    ("dual-practice-column-first", "src/teach/practice_checker.cpp",
+     "return page.dualSimplex ? PracticeQuestion::Leaving : PracticeQuestion::Entering;",
+     "return PracticeQuestion::Entering;"),
+    ("dual-practice-any-negative-row", "src/teach/practice_checker.cpp",
+     "    if (sgn(page.exact.bi[r]) >= 0) {", "    if (sgn(page.exact.bi[r]) < 0) {"),
 ]
