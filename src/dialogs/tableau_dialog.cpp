@@ -97,7 +97,7 @@ void CTableauDlg::BuildLayout() {
     // The fields keep their texts whole however narrow the page is.
     const QFontMetrics metrics(font());
     mIterationField->setMinimumWidth(
-        metrics.horizontalAdvance(QStringLiteral("Solving Primal: Iteration: 30")) + 12);
+        metrics.horizontalAdvance(QStringLiteral("Solving Primal: Iteration: 30 (Phase II)")) + 12);
     for (QLineEdit* name : {mLeavingField, mEnteringField}) {
         name->setMinimumWidth(metrics.horizontalAdvance(QStringLiteral("X10000")));
     }

@@ -128,6 +128,26 @@ class TableauDialogTest : public QObject {
         QCOMPARE(prompt.questions.size(), qsizetype(2));
     }
 
+    // A two-phase run in the window: each page says its phase, the pivot row is marked on
+    // Phase I's pages as on any other, and the last page is Phase II's.
+    void stepsThroughBothPhases() {
+        VantrellState state;
+        state.mPrimal = testing::MakeProblem(
+            {4, 3, 2}, {{{1, 1, 1}, "=", 10}, {{2, 1, 0}, ">=", 8}, {{0, 0, 1}, "<=", 6}});
+        state.mMinimize = true;
+        state.mMethod = SolveMethod::TwoPhase;
+        testing::ScriptedPrompt prompt;
+        prompt.answers = {true};
+        SteppingPresenter presenter(prompt);
+        CalculatePrimal(state, prompt, presenter);
+        QCOMPARE(presenter.selectedRows, (QList<int>{3, 2, -1, -1}));  // a2, then a1 leaves
+        QCOMPARE(presenter.visited.first(),
+                 QStringLiteral("Solving Primal: Iteration: 1 (Phase I) pivot 3, Phase I"));
+        QCOMPARE(presenter.visited.last(),
+                 QStringLiteral("Solving Primal: Iteration: 4 (Phase II) pivot -1, Phase II"));
+        QVERIFY(prompt.messages.empty());
+    }
+
     void escapeLeavesALastPageWithoutAsking() {
         VantrellState state;
         state.mDone = true;

@@ -185,6 +185,11 @@ int main(int argc, char** argv) {
         presenter.capture = true;
         presenter.prefix = QStringLiteral("grid-");
         window.RunCommand(vantrell::MainCommand::CalculatePrimal);
+        // The same problem by the two-phase method: Phase I's own Cj row, no M anywhere.
+        window.State().mMethod = vantrell::SolveMethod::TwoPhase;
+        presenter.prefix = QStringLiteral("two-phase-");
+        window.RunCommand(vantrell::MainCommand::CalculatePrimal);
+        window.State().mMethod = vantrell::SolveMethod::BigM;
         presenter.capture = false;
 
         // Practice after a wrong verdict: the window explains it with the page's numbers.
