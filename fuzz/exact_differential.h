@@ -136,20 +136,23 @@ inline GlpkAnswer SolveWithGlpk(const VantrellState& state) {
 }
 
 // Opens the text as the Open command does and solves the primal; false when refused.
-inline bool OpenAndSolvePrimal(const std::string& text, VantrellState& state) {
+inline bool OpenAndSolvePrimal(const std::string& text, VantrellState& state,
+                               SolveMethod method = SolveMethod::BigM) {
     if (!OpenProblemText(text, state)) {
         return false;
     }
+    state.mMethod = method;
     SilentPrompt prompt;
     SilentPresenter presenter;
     CalculatePrimal(state, prompt, presenter);
     return true;
 }
 
-// What went wrong, or empty when the program's exact answer is proven and agrees.
-inline std::string Fault(const std::string& text) {
+// What went wrong, or empty when the program's exact answer is proven and agrees. A method
+// that refuses the problem claims nothing.
+inline std::string Fault(const std::string& text, SolveMethod method = SolveMethod::BigM) {
     VantrellState state;
-    if (!OpenAndSolvePrimal(text, state)) {
+    if (!OpenAndSolvePrimal(text, state, method)) {
         return {};
     }
     const ExactRun* run = KeptExactRun(state, false);

@@ -69,7 +69,11 @@ TEST(ExactDifferential, SeededBadlyScaledProblemsAgreeWithGlpk) {
         }
         differential::ByteSource source(bytes.data(), bytes.size());
         const std::string text = differential::ProblemText(source);
-        EXPECT_EQ(differential::Fault(text), "") << text;
+        for (const SolveMethod method :
+             {SolveMethod::BigM, SolveMethod::TwoPhase, SolveMethod::DualSimplex}) {
+            EXPECT_EQ(differential::Fault(text, method), "") << SolveMethodWord(method) << "\n"
+                                                             << text;
+        }
     }
 }
 
