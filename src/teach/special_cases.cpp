@@ -268,6 +268,18 @@ std::optional<std::string> Infeasible(const ExactRun& run, const ProblemSet& pro
     return std::nullopt;
 }
 
+// The dual simplex method ends infeasible at a row it cannot mend.
+std::optional<std::string> RowThatCannotBeMended(const ExactRun& run, const NoteNumbers& numbers) {
+    const ExactPage& page = run.pages.back();
+    if (page.leaving < 0) {
+        return std::nullopt;
+    }
+    const auto r = static_cast<std::size_t>(page.leaving);
+    return "Infeasible: " + page.basisNames[r] + "'s row has Bi " + numbers.Text(page.bi[r]) +
+           " < 0 and no negative entry: no pivot can raise its Bi to 0, so no solution "
+           "meets every constraint.";
+}
+
 std::optional<std::string> Cycling(const ExactRun& run, const NoteNumbers& numbers) {
     const auto repeat = FirstRepeatedBasis(run);
     if (!repeat) {
@@ -306,7 +318,8 @@ std::vector<std::string> SpecialCases(const ExactRun& run, const std::optional<E
         add(DegenerateOptimum(run));
     }
     if (run.outcome == RunOutcome::Infeasible) {
-        add(Infeasible(run, problem, numbers));
+        add(run.method == SolveMethod::DualSimplex ? RowThatCannotBeMended(run, numbers)
+                                                   : Infeasible(run, problem, numbers));
     }
     if (run.outcome == RunOutcome::Cycling) {
         add(Cycling(run, numbers));

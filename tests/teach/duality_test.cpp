@@ -7,6 +7,7 @@
 
 #include "support/problem_builders.h"
 #include "teach/dual_simplex.h"
+#include "teach/special_cases.h"
 
 namespace vantrell {
 namespace {
@@ -142,6 +143,9 @@ TEST(DualSimplex, InfeasibleRowAndRefusals) {
     EXPECT_EQ(infeasible.run.notes.back(),
               "S1 must leave, its Bi, -3, being negative, but its row has no negative entry: no "
               "pivot can raise its Bi to 0, so the problem has no feasible solution");
+    EXPECT_EQ(SpecialCases(infeasible.run.run, std::nullopt, ProblemSet{}, kFractions),
+              Lines{"Infeasible: S1's row has Bi -3 < 0 and no negative entry: no pivot can raise "
+                    "its Bi to 0, so no solution meets every constraint."});
 
     const struct {
         const char* name;
