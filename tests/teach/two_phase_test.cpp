@@ -7,6 +7,7 @@
 
 #include "support/problem_builders.h"
 #include "teach/practice_checker.h"
+#include "teach/practice_session.h"
 #include "teach/sensitivity.h"
 #include "teach/special_cases.h"
 #include "teach/step_notes.h"
@@ -218,13 +219,21 @@ TEST(TwoPhase, PractisingThePass) {
         PracticeFeedback::Result result;
         const char* text;
     } rows[] = {
-        {"RunsColumn", {PracticeAnswer::Kind::Name, "X3"}, PracticeFeedback::Result::Right,
+        {"RunsColumn",
+         {PracticeAnswer::Kind::Name, "X3"},
+         PracticeFeedback::Result::Right,
          "Right: X3 enters and drives a2 out"},
-        {"ZeroEntry", {PracticeAnswer::Kind::Name, "X2"}, PracticeFeedback::Result::Wrong,
+        {"ZeroEntry",
+         {PracticeAnswer::Kind::Name, "X2"},
+         PracticeFeedback::Result::Wrong,
          "X2 has 0 in a2's row: pivoting there cannot drive it out"},
-        {"Artificial", {PracticeAnswer::Kind::Name, "a1"}, PracticeFeedback::Result::Wrong,
+        {"Artificial",
+         {PracticeAnswer::Kind::Name, "a1"},
+         PracticeFeedback::Result::Wrong,
          "a1 is artificial: an artificial column never enters"},
-        {"OptimalTooSoon", {PracticeAnswer::Kind::Optimal, ""}, PracticeFeedback::Result::Wrong,
+        {"OptimalTooSoon",
+         {PracticeAnswer::Kind::Optimal, ""},
+         PracticeFeedback::Result::Wrong,
          "Phase I is at its optimum, but a2 is still basic at 0"},
     };
     for (const auto& row : rows) {
@@ -233,6 +242,21 @@ TEST(TwoPhase, PractisingThePass) {
             CheckPracticeAnswer(*page, PracticeQuestion::Entering, row.answer);
         EXPECT_EQ(feedback.result, row.result);
         EXPECT_TRUE(feedback.text.starts_with(row.text)) << feedback.text;
+    }
+}
+
+// Phase I's verdict settles its page, not the practice: the window goes on to Phase II.
+TEST(TwoPhase, PhaseOnesVerdictLeadsOnToPhaseTwo) {
+    const Textbook& book = kTextbook[0];
+    const VantrellState state = SolvedState(book.problem, book.minimize, testing::Runs::Primal,
+                                            PivotRule::LargestCjZj, SolveMethod::TwoPhase);
+    const ExactRun& run = *KeptExactRun(state, false);
+    PracticeSession session(false);
+    for (const std::size_t index : {std::size_t{3}, run.pages.size() - 1}) {
+        session.BeginPage(*ReadPracticePage(run, index, kFractions), {}, static_cast<int>(index));
+        ASSERT_EQ(session.Question(), PracticeQuestion::Verdict);
+        session.Answer({PracticeAnswer::Kind::Optimal, ""});
+        EXPECT_EQ(session.Finished(), index + 1 == run.pages.size()) << index;
     }
 }
 
