@@ -20,8 +20,3 @@ char* vantrell_call(const char* request) {
     return out;
 }
 }
-
-// The module stays loaded after main: the page calls into it for as long as it is open.
-int main() {
-    return 0;
-}
