@@ -13,10 +13,13 @@ export async function loadCore(wasmDir) {
     print: () => {},
     printErr: (text) => { throw new Error(`core wrote to stderr: ${text}`); },
   });
-  return (request) => {
-    const pointer = module.ccall('vantrell_call', 'number', ['string'], [JSON.stringify(request)]);
+  const raw = (text) => {
+    const pointer = module.ccall('vantrell_call', 'number', ['string'], [text]);
     const answer = module.UTF8ToString(pointer);
     module._free(pointer);
-    return JSON.parse(answer);
+    return answer;
   };
+  const call = (request) => JSON.parse(raw(JSON.stringify(request)));
+  call.raw = raw;
+  return call;
 }
