@@ -356,6 +356,8 @@ function renderPractice(answer) {
   const feedback = $('practice-feedback');
   feedback.textContent = answer.feedback || '';
   feedback.dataset.result = answer.result || '';
+  // How many answers the page has had: each one changes it, even with the same words.
+  feedback.dataset.answers = answer.result ? Number(feedback.dataset.answers || 0) + 1 : 0;
   listInto('practice-summary', done ? answer.summary : []);
 }
 
