@@ -21,14 +21,14 @@ build_gmp() {
     mkdir -p "$work/lists/partial"
     # Debian's source of the libgmp-dev the desktop build uses, fetched through a list of
     # our own so the machine's apt sources stay as they are.
-    cat >"$work/sources" <<'SOURCES'
+    cat >"$work/gmp.sources" <<'SOURCES'
 Types: deb-src
 URIs: http://deb.debian.org/debian
 Suites: bookworm
 Components: main
 Signed-By: /usr/share/keyrings/debian-archive-keyring.gpg
 SOURCES
-    local apt=(-qq -o "Dir::Etc::SourceList=$work/sources" -o Dir::Etc::SourceParts=/dev/null
+    local apt=(-qq -o "Dir::Etc::SourceList=$work/gmp.sources" -o Dir::Etc::SourceParts=/dev/null
         -o "Dir::State::Lists=$work/lists")
     apt-get "${apt[@]}" update
     (cd "$work" && apt-get "${apt[@]}" source --download-only gmp 2>/dev/null)

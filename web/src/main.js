@@ -253,7 +253,8 @@ function displayChanged() {
 function renderPlot() {
   const mode = document.querySelector('input[name="plot-mode"]:checked').value;
   const page = app.view && !app.view.dual && app.page >= 1 ? app.page - 1 : -1;
-  drawPlot($('plot-view'), app.plot, { mode, page, sweepStep: app.sweepStep });
+  const onPick = app.view && !app.view.dual ? (picked) => goTo(picked + 1) : undefined;
+  drawPlot($('plot-view'), app.plot, { mode, page, sweepStep: app.sweepStep, onPick });
 }
 
 function listInto(id, lines) {

@@ -13,7 +13,7 @@ function el(name, attributes = {}, parent) {
   return node;
 }
 
-export function drawPlot(container, plot, { mode, page, sweepStep }) {
+export function drawPlot(container, plot, { mode, page, sweepStep, onPick }) {
   container.replaceChildren();
   const extent = plot.extent > 0 ? plot.extent : 1;
   const scale = (SIZE - 2 * MARGIN) / extent;
@@ -89,6 +89,19 @@ export function drawPlot(container, plot, { mode, page, sweepStep }) {
       const shown = p.page === page;
       const dot = el('circle', { cx: px, cy: py, r: shown ? 7 : 5, class: `path-point ${p.feasible ? 'inside' : 'outside'}${shown ? ' shown' : ''}`, 'data-page': p.page }, svg);
       el('title', {}, dot).textContent = plot.path.lines[i] || '';
+      // A point of a page shows that page, by click or by Enter on it.
+      if (onPick && p.page >= 0) {
+        dot.setAttribute('tabindex', '0');
+        dot.setAttribute('role', 'button');
+        dot.setAttribute('aria-label', `Show: ${plot.path.lines[i] || `page ${p.page + 1}`}`);
+        dot.addEventListener('click', () => onPick(p.page));
+        dot.addEventListener('keydown', (e) => {
+          if (e.key === 'Enter' || e.key === ' ') {
+            e.preventDefault();
+            onPick(p.page);
+          }
+        });
+      }
       if (shown) {
         el('rect', { x: px - 10, y: py - 10, width: 20, height: 20, class: 'path-shown' }, svg);
         if (p.direction) {

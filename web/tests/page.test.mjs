@@ -11,7 +11,8 @@ import { repo, cliPath } from './paths.mjs';
 import { startServer, launch, openPage, waitText, texts, downloadBytes } from './browser.mjs';
 
 const examples = readdirSync(path.join(repo, 'data')).filter((n) => n.endsWith('.lp')).sort();
-const tourDir = process.env.VANTRELL_TOUR_DIR;
+// Relative to the repository, wherever npm runs the tests from.
+const tourDir = process.env.VANTRELL_TOUR_DIR && path.resolve(repo, process.env.VANTRELL_TOUR_DIR);
 const cli = (args, input) => {
   try {
     return execFileSync(cliPath, args, { encoding: 'utf8', input, stdio: ['pipe', 'pipe', 'ignore'] });
@@ -81,7 +82,7 @@ test('every example runs, page by page, to the batch front end\'s answer', async
   assert.equal(await page.getAttribute('.tableau th.entering[aria-label]', 'aria-label'), 'X2, entering column');
   assert.equal(await page.getAttribute('.tableau tr.leaving th', 'aria-label'), 'a3, leaving row');
   assert.equal(await page.textContent('.tableau .pivot'), '2');
-  await shot(page, 'tableau', { fullPage: true });
+  await shot(page.locator('#tableaus'), 'tableau');
   await done();
 });
 
@@ -97,7 +98,7 @@ test('practice checks each pivot with the batch front end\'s words', async () =>
     await page.press('#practice-answer', 'Enter');
     await page.waitForFunction((n) => document.getElementById('practice-feedback').dataset.answers === `${n}`, feedback.length + 1);
     feedback.push([await page.textContent('#practice-feedback'), await page.getAttribute('#practice-feedback', 'data-result')]);
-    if (answer === 'X2') await shot(page, 'practice-wrong', { fullPage: true });
+    if (answer === 'X2') await shot(page.locator('#practice'), 'practice-wrong');
   }
   assert.deepEqual(feedback.map(([, result]) => result), ['wrong', 'right', 'wrong', 'right']);
   // Show me through the rest, as a student who gives up would.
@@ -127,6 +128,13 @@ test('plot draws the region, the path of the page on show and Play stops at the 
   const pathLines = cli(['plot', file, '--path']).trim().split('\n');
   assert.deepEqual(await texts(page, '#path-lines li'), pathLines);
   assert.equal(await page.getAttribute('.path-point.shown', 'data-page'), '1');
+  // A point of the path shows its page, from the keyboard too.
+  await page.focus('.path-point[data-page="3"]');
+  await page.keyboard.press('Enter');
+  await waitText(page, '#page-label', /^Tableau 4 of/);
+  assert.equal(await page.getAttribute('.path-point.shown', 'data-page'), '3');
+  await page.click('#back');
+  await page.click('#back');
   assert.equal(await page.locator('.region').count(), 1);
   await page.click('#play');
   await page.waitForSelector('#plot-state[data-state="done"]');
@@ -136,11 +144,11 @@ test('plot draws the region, the path of the page on show and Play stops at the 
   await page.check('input[name="plot-mode"][value="lines"]');
   assert.equal(await page.locator('.constraint').count(), 3);
   await page.check('input[name="plot-mode"][value="region"]');
-  await shot(await page.locator('#plot'), 'plot');
+  await shot(page.locator('#plot'), 'plot');
   await page.click('#sensitivity-button');
   await page.waitForSelector('#sensitivity-view table');
   assert.equal(await page.locator('#sensitivity-view table').first().locator('tr').count(), 4);
-  await shot(await page.locator('#sensitivity'), 'sensitivity');
+  await shot(page.locator('#sensitivity'), 'sensitivity');
   await done();
 });
 
