@@ -83,6 +83,11 @@ test('every example runs, page by page, to the batch front end\'s answer', async
   assert.equal(await page.getAttribute('.tableau tr.leaving th', 'aria-label'), 'a3, leaving row');
   assert.equal(await page.textContent('.tableau .pivot'), '2');
   await shot(page.locator('#tableaus'), 'tableau');
+  // Decimals again: the same run and page in the run's own numbers, not a new run.
+  await page.selectOption('#numbers', 'decimals');
+  await page.selectOption('#bigm', 'pairs');
+  await waitText(page, '.tableau .pivot', /^2\.00$/);
+  assert.equal(await page.textContent('#page-label'), 'Tableau 2 of 5');
   await done();
 });
 
