@@ -360,11 +360,12 @@ function renderPractice(answer) {
   // How many answers the page has had: each one changes it, even with the same words.
   feedback.dataset.answers = answer.result ? Number(feedback.dataset.answers || 0) + 1 : 0;
   listInto('practice-summary', done ? answer.summary : []);
+  listInto('practice-rows', done ? [] : (answer.rowsMade || []));
 }
 
 function startPractice() {
   if (!commitFormIfChanged()) return;
-  const answer = ask({ op: 'practice', dual: dualChosen(), level: 'choices' });
+  const answer = ask({ op: 'practice', dual: dualChosen(), level: $('practice-level').value });
   if (!answer.ok) return;
   $('practice').hidden = false;
   renderPractice(answer);
@@ -474,6 +475,7 @@ function wire() {
   $('play').addEventListener('click', play);
   for (const radio of document.querySelectorAll('input[name="plot-mode"]')) radio.addEventListener('change', () => app.plot && renderPlot());
   $('practice-button').addEventListener('click', startPractice);
+  $('practice-restart').addEventListener('click', startPractice);
   $('practice-form').addEventListener('submit', (e) => { e.preventDefault(); answerPractice($('practice-answer').value); });
   for (const button of document.querySelectorAll('[data-answer]')) button.addEventListener('click', () => answerPractice(button.dataset.answer));
   $('home').addEventListener('click', () => goTo(0));

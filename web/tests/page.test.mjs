@@ -119,6 +119,17 @@ test('practice checks each pivot with the batch front end\'s words', async () =>
   assert.deepEqual(feedback.map(([text]) => text), terminalFeedback);
   assert.ok(summary.length > 0);
   for (const line of summary) assert.ok(lines.includes(line), `summary line "${line}"`);
+
+  // At the next-tableau level the rows follow the pivot, each one filled in on request.
+  await page.selectOption('#practice-level', 'tableau');
+  await page.click('#practice-restart');
+  for (const answer of ['X1', 'S1']) {
+    await page.fill('#practice-answer', answer);
+    await page.press('#practice-answer', 'Enter');
+  }
+  await waitText(page, '#practice-question', /^Tableau 2, R1 \(X1, the pivot row\): X1 X2 S1 S2 S3 a3 Bi$/);
+  await page.click('[data-answer="show"]');
+  assert.deepEqual(await texts(page, '#practice-rows li'), ['R1 (X1, the pivot row): 1.00 0.00 1.00 0.00 0.00 0.00 4.00']);
   await done();
 });
 
