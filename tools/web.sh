@@ -18,9 +18,9 @@ deps=$root/build/wasm-deps
 build_gmp() {
     local work=$root/build/wasm-gmp-src
     rm -rf "$work"
-    mkdir -p "$work/lists/partial"
-    # Debian's source of the libgmp-dev the desktop build uses, fetched through a list of
-    # our own so the machine's apt sources stay as they are.
+    mkdir -p "$work/lists/partial" "$work/cache/archives/partial"
+    # Debian's source package of GMP, the library the desktop build links, fetched through a list and
+    # a cache of our own so the machine's apt sources and cache stay as they are.
     cat >"$work/gmp.sources" <<'SOURCES'
 Types: deb-src
 URIs: http://deb.debian.org/debian
@@ -29,7 +29,7 @@ Components: main
 Signed-By: /usr/share/keyrings/debian-archive-keyring.gpg
 SOURCES
     local apt=(-qq -o "Dir::Etc::SourceList=$work/gmp.sources" -o Dir::Etc::SourceParts=/dev/null
-        -o "Dir::State::Lists=$work/lists")
+        -o "Dir::State::Lists=$work/lists" -o "Dir::Cache=$work/cache")
     apt-get "${apt[@]}" update
     (cd "$work" && apt-get "${apt[@]}" source --download-only gmp 2>/dev/null)
     tar -xf "$work"/gmp_*.orig.tar.xz -C "$work"
