@@ -19,8 +19,8 @@ build_gmp() {
     local work=$root/build/wasm-gmp-src
     rm -rf "$work"
     mkdir -p "$work/lists/partial" "$work/cache/archives/partial"
-    # Debian's source package of GMP, the library the desktop build links, fetched through a list and
-    # a cache of our own so the machine's apt sources and cache stay as they are.
+    # Debian's source package of GMP, the library the desktop build links, fetched through
+    # a list and a cache of our own so the machine's apt sources and cache stay as they are.
     cat >"$work/gmp.sources" <<'SOURCES'
 Types: deb-src
 URIs: http://deb.debian.org/debian
