@@ -12,7 +12,13 @@ packages=(
   xvfb xauth locales python3 python3-openpyxl
   desktop-file-utils dpkg-dev file
   libglpk-dev poppler-utils shared-mime-info libxml2-utils libglib2.0-bin
+  emscripten node-acorn chromium
 )
+# The page's build and browser tests run under npm; a machine whose Node.js brings its own
+# npm must not get Debian's, which conflicts with it.
+if ! command -v npm >/dev/null 2>&1; then
+  packages+=(npm)
+fi
 
 missing=()
 for p in "${packages[@]}"; do

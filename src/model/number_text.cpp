@@ -114,13 +114,35 @@ std::string FillDecimals(const char* templ, int decimals) {
 std::string FixedText(double value, int decimals) {
     // to_chars is defined as printf's "%.*f" in the C locale, without the locale switch
     // and format parsing that make up most of the cost of a tableau's many cells.
+#if defined(__cpp_lib_to_chars)
     char buffer[400];
     const auto result = std::to_chars(buffer, buffer + sizeof buffer, value,
                                       std::chars_format::fixed, ClampDecimalPlaces(decimals));
-    if (result.ec != std::errc()) {
-        return CFormatDynamic(FillDecimals("%%.%dlf", decimals), value);
+    if (result.ec == std::errc()) {
+        return std::string(buffer, result.ptr);
     }
+#endif
+    // The browser build's C++ library has no to_chars for doubles.
+    return CFormatDynamic(FillDecimals("%%.%dlf", decimals), value);
+}
+
+std::string ShortestText(double value) {
+#if defined(__cpp_lib_to_chars)
+    char buffer[64];
+    const auto result = std::to_chars(buffer, buffer + sizeof buffer, value);
     return std::string(buffer, result.ptr);
+#else
+    // The fewest significant digits that read back as the same double: the digits
+    // to_chars chooses, as the nearest decimal of that length is the one printf rounds to.
+    std::string text;
+    for (int digits = 1; digits <= 17; ++digits) {
+        text = CFormatDynamic("%." + std::to_string(digits) + "g", value);
+        if (strtod_l(text.c_str(), nullptr, CLocale()) == value) {
+            break;
+        }
+    }
+    return text;
+#endif
 }
 
 std::optional<ParsedNumber> ParseDecimalPrefix(std::string_view text) {

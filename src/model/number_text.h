@@ -29,6 +29,8 @@ std::string FillDecimals(const char* templ, int decimals);
 
 // The two steps at once for the commonest template "%%.%dlf".
 std::string FixedText(double value, int decimals);
+// The shortest text that reads back as the same double, by the C rules: "0.1", "1e+20".
+std::string ShortestText(double value);
 
 // Reads a decimal number at the start of text, after optional blanks: an optional sign,
 // digits with an optional point, an optional exponent. Decimal only: "0X2" reads 0 and

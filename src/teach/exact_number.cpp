@@ -98,9 +98,7 @@ Rational ExactFromDouble(double value) {
     if (!std::isfinite(value)) {
         return 0;
     }
-    char buffer[64];
-    const auto result = std::to_chars(buffer, buffer + sizeof buffer, value);
-    return RationalFromDecimalText(std::string_view(buffer, result.ptr));
+    return RationalFromDecimalText(ShortestText(value));
 }
 
 ExactMValue ExactCost(const CostTerm& term) {
