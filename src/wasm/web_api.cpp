@@ -55,6 +55,7 @@ struct Refusal {
 
 // The run options the page sends; every one is checked before anything changes.
 struct RunOptions {
+    SolveMethod method = SolveMethod::BigM;
     PivotRule rule = PivotRule::LargestCjZj;
     DisplayOptions display;
 };
@@ -63,10 +64,12 @@ RunOptions ReadRunOptions(const nlohmann::json& request) {
     RunOptions options;
     const nlohmann::json given = request.value("options", nlohmann::json::object());
     const std::string method = given.value("method", "big-m");
-    if (method != "big-m") {
-        throw Refusal{"The method \"" + method +
-                      "\" is not available in the browser yet: use \"big-m\""};
+    const auto chosen = SolveMethodFromWord(method);
+    if (!chosen) {
+        throw Refusal{"The method must be \"big-m\", \"two-phase\" or \"dual-simplex\", not \"" +
+                      method + "\""};
     }
+    options.method = *chosen;
     const std::string rule = given.value("rule", "largest");
     if (rule != "largest" && rule != "bland") {
         throw Refusal{"The pivot rule must be \"largest\" or \"bland\", not \"" + rule + "\""};
@@ -91,8 +94,11 @@ json PageJson(const TableauPage& page, const std::string& note) {
     for (const TableauPage::Line& line : page.mRows) {
         rows.push_back(line);
     }
-    return {
-        {"rows", rows}, {"entering", page.mEntering}, {"leaving", page.mLeaving}, {"note", note}};
+    return {{"rows", rows},
+            {"entering", page.mEntering},
+            {"leaving", page.mLeaving},
+            {"note", note},
+            {"phase", page.mPhase}};
 }
 
 json PlotPoints(const std::vector<PlotPoint>& points) {
@@ -211,8 +217,15 @@ json Session::State::Dispatch(const std::string& op, const nlohmann::json& reque
         state.mDisplay = options.display;
         return View(dual);
     }
-    if (op == "solve")
+    if (op == "solve") {
+        // The document of the method and rule asked for, as solve --json --method gives it.
+        if (request.contains("options")) {
+            const RunOptions options = ReadRunOptions(request);
+            state.mPivotRule = options.rule;
+            state.mMethod = options.method;
+        }
         return Solve(prompt);
+    }
     if (op == "report")
         return Report(request, prompt);
     if (op == "latex")
@@ -297,6 +310,7 @@ json Session::State::Run(const nlohmann::json& request, CollectingPrompt& prompt
     const RunOptions options = ReadRunOptions(request);
     const bool dual = request.value("dual", false);
     state.mPivotRule = options.rule;
+    state.mMethod = options.method;
     state.mDisplay = options.display;
     Calculate(dual, prompt);
     if (KeptRun(state, dual).count <= 0) {
@@ -343,6 +357,15 @@ json Session::State::View(bool dual) {
 }
 
 json Session::State::Solve(CollectingPrompt& prompt) {
+    // The document tells of this solve alone, as a fresh vantrell-cli solve does: a run the
+    // method now refuses must not stand in it as a run of another method made before.
+    for (const bool dual : {false, true}) {
+        const KeptRunOf<VantrellState> kept = KeptRun(state, dual);
+        kept.count = 0;
+        kept.outcome = RunOutcome::NotRun;
+        kept.record = {};
+        kept.solved = {};
+    }
     RunMessages messages;
     Calculate(false, prompt);
     messages.primal = prompt.messages.empty() ? "" : prompt.messages.back();

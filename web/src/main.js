@@ -208,7 +208,10 @@ function renderPage() {
     box.append(heading, list);
   }
   const total = lastPage();
-  $('page-label').textContent = app.page === 0 ? 'Setup' : app.page === total ? 'Solution' : `Tableau ${app.page} of ${view.pages.length}`;
+  // A two-phase run's pages say their phase, as the windows do.
+  const phase = app.page > 0 && app.page < total ? view.pages[app.page - 1].phase : 0;
+  const phaseText = phase === 1 ? ' (Phase I)' : phase === 2 ? ' (Phase II)' : '';
+  $('page-label').textContent = app.page === 0 ? 'Setup' : app.page === total ? 'Solution' : `Tableau ${app.page} of ${view.pages.length}${phaseText}`;
   $('home').disabled = $('back').disabled = app.page === 0;
   $('end').disabled = $('next').disabled = app.page === total;
   if (app.plot && !$('plot').hidden) renderPlot();

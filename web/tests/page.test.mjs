@@ -88,6 +88,20 @@ test('every example runs, page by page, to the batch front end\'s answer', async
   await page.selectOption('#bigm', 'pairs');
   await waitText(page, '.tableau .pivot', /^2\.00$/);
   assert.equal(await page.textContent('#page-label'), 'Tableau 2 of 5');
+  // The two-phase method: the pages and notes of solve --json --method two-phase.
+  const phases = JSON.parse(cli(['solve', path.join(repo, 'data', 'equality.lp'), '--json', '--method', 'two-phase']));
+  await openExample(page, 'equality.lp');
+  await page.selectOption('#numbers', 'fractions');
+  await page.selectOption('#method', 'two-phase');
+  await page.click('#run');
+  await waitText(page, '#page-label', new RegExp(`^Tableau 1 of ${phases.primal.pages.length} \\(Phase I\\)$`));
+  assert.equal(await page.textContent('#page-view .note'), phases.primal.pages[0].note);
+  await page.click('#end');
+  await page.click('#back');
+  await waitText(page, '#page-label', /\(Phase II\)$/);
+  await shot(page.locator('#tableaus'), 'two-phase');
+  await page.selectOption('#method', 'big-m');
+  await page.selectOption('#numbers', 'decimals');
   await done();
 });
 
