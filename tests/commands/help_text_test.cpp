@@ -93,7 +93,7 @@ TEST(GuideExamples, TheGuideStatesWhatTheProgramDoes) {
     for (const std::string& line : guide.lines) {
         text += line + "\n";
     }
-    EXPECT_EQ(GuideSections(guide.lines).size(), 18u);
+    EXPECT_EQ(GuideSections(guide.lines).size(), 19u);
 
     SilentPrompt prompt;
     SilentPresenter presenter;
@@ -135,15 +135,19 @@ TEST(GuideExamples, TheGuideStatesWhatTheProgramDoes) {
         const char* file;
         bool dual;
         const char* quote;
+        SolveMethod method = SolveMethod::BigM;
     } solutions[] = {
         {"maximize.lp", false, R"(The main window lists the solution: (.*?)\. )"},
         {"minimize.lp", false, R"(The run ends with (.*?): the minimum)"},
         {"maximize.lp", true, R"(Calculate Dual ends with (.*?): the dual minimum)"},
+        {"equality.lp", false, R"(already optimal: (.*?), the minimum of Z)",
+         SolveMethod::TwoPhase},
     };
     for (const auto& row : solutions) {
         ASSERT_TRUE(std::regex_search(joined, said, std::regex(row.quote))) << row.quote;
         VantrellState solved = open(row.file);
         solved.mDisplayDuality = true;
+        solved.mMethod = row.method;
         row.dual ? CalculateDual(solved, prompt, presenter)
                  : CalculatePrimal(solved, prompt, presenter);
         const std::string quoted = std::regex_replace(said[1].str(), std::regex(" and "), ", ");
