@@ -60,6 +60,9 @@ std::string OptionsHelpText() {
            "Pivot rule: Largest Cj-Zj lets the column with the largest Cj-Zj enter; Smallest "
            "index (Bland's rule) the leftmost column with a positive Cj-Zj, and a ratio tie "
            "goes to the basic variable of smallest index. Bland's rule never cycles.\n\n"
+           "Method: Big M; Two-phase, whose Phase I drives the artificial variables to 0 "
+           "before Phase II optimizes; or Dual simplex, for a first tableau with no positive "
+           "Cj-Zj. It applies from the next run on (User's Guide, section 19).\n\n"
            "Practice: Choices asks for the entering column, the leaving row and the verdict; "
            "Row operations then asks for each pivot's row operations, Next tableau for the "
            "next tableau cell by cell.";
