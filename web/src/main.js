@@ -385,11 +385,32 @@ function answerPractice(text) {
 
 // The form may hold edits the core has not seen; they go in before any view of the problem.
 let formEdited = false;
+// Edits made since the problem was opened or saved.
+let problemUnsaved = false;
+
 function commitFormIfChanged() {
   if (!formEdited) return true;
   const ok = commitForm();
-  if (ok) formEdited = false;
+  if (ok) {
+    formEdited = false;
+    problemUnsaved = true;
+  }
   return ok;
+}
+
+function saveProblem() {
+  if (!commitFormIfChanged()) return false;
+  downloadAnswer(ask({ op: 'save' }), `${baseName()}.lp`, 'text/plain');
+  problemUnsaved = false;
+  return true;
+}
+
+// Before another problem replaces this one, as the window's New and Open ask: Yes saves it
+// first. False when the form cannot be saved as it stands (its message says why): then
+// nothing is replaced.
+function mayReplaceProblem() {
+  if (!formEdited && !problemUnsaved) return true;
+  return !window.confirm('Do you want to save the current inputs?') || saveProblem();
 }
 
 function downloadAnswer(answer, name, type) {
@@ -406,10 +427,12 @@ function baseName() {
 }
 
 async function openExample() {
+  if (!mayReplaceProblem()) return;
   const name = $('example').value;
   const response = await fetch(`./examples/${encodeURIComponent(name)}`);
   openBytes(name, new Uint8Array(await response.arrayBuffer()));
   formEdited = false;
+  problemUnsaved = false;
   document.body.dataset.opened = name;
 }
 
@@ -443,13 +466,14 @@ function wire() {
   $('open-file').addEventListener('change', async (e) => {
     const file = e.target.files[0];
     if (!file) return;
-    openBytes(file.name, new Uint8Array(await file.arrayBuffer()));
-    formEdited = false;
+    if (mayReplaceProblem()) {
+      openBytes(file.name, new Uint8Array(await file.arrayBuffer()));
+      formEdited = false;
+      problemUnsaved = false;
+    }
     e.target.value = '';
   });
-  $('save').addEventListener('click', () => {
-    if (commitFormIfChanged()) downloadAnswer(ask({ op: 'save' }), `${baseName()}.lp`, 'text/plain');
-  });
+  $('save').addEventListener('click', saveProblem);
   $('new-exercise').addEventListener('click', () => {
     const kind = $('exercise-kind').value;
     const seed = Number.parseInt($('exercise-seed').value, 10);
@@ -457,11 +481,13 @@ function wire() {
       showMessages(['The seed must be a whole number from 0']);
       return;
     }
+    if (!mayReplaceProblem()) return;
     const answer = ask({ op: 'exercise', kind, seed });
     if (answer.ok) {
       app.fileName = `exercise-${kind}-${seed}.lp`;
       problemChanged(answer);
       formEdited = false;
+      problemUnsaved = false;
     }
   });
   $('run').addEventListener('click', calculate);

@@ -221,6 +221,17 @@ test('files: open from the picker, refuse a bad field, save, reopen, keep across
   const expected = cli(['report', path.join(dir, 'edited.lp')]).split('\n').filter((l) => !/^(Filename|Date|Time)/.test(l));
   for (const line of expected.slice(0, 40)) assert.ok(report.includes(line), `report line "${line}"`);
   assert.ok(report.includes('\r\n') && !/[^\r]\n/.test(report));
+
+  // An edit not saved: opening another problem asks first, as the window does; Yes saves it.
+  await page.fill('#problem-name', 'Unsaved');
+  let question = '';
+  page.once('dialog', (dialog) => {
+    question = dialog.message();
+    dialog.accept();
+  });
+  const kept = await downloadBytes(page, () => openExample(page, 'sample.lp'));
+  assert.equal(question, 'Do you want to save the current inputs?');
+  assert.match(kept.toString('latin1'), /^Unsaved# Problem Name\r\n/);
   await done();
 });
 
