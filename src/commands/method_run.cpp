@@ -93,7 +93,10 @@ void PresentPages(VantrellState& state, Prompt& prompt, PagePresenter& presenter
     } else if (run.outcome == RunOutcome::Cycling || run.outcome == RunOutcome::PageLimit) {
         prompt.ShowMessage(OutcomeSolutionText(run.outcome));
     }
-    state.mSolved = ends;
+    // As a big-M run does: only an answer sets it, nothing clears it.
+    if (ends) {
+        state.mSolved = true;
+    }
     state.mSolutionLines = DefaultSolutionLines(state);
 }
 

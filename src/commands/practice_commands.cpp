@@ -32,7 +32,10 @@ class PracticeBridge : public PagePresenter, public Prompt {
             return;
         }
         const ExactRun* run = CurrentExactRun(state);
-        if (run != nullptr && !state.mDisplay.IsDefault() && run->unboundedEnd) {
+        // A method that runs in exact numbers only has no decimal working fields to show.
+        const bool exactPage =
+            !state.mDisplay.IsDefault() || state.mRun.method != SolveMethod::BigM;
+        if (run != nullptr && exactPage && run->unboundedEnd) {
             Ask(ExactTableauPage(*run->unboundedEnd, state.mDisplay, state.mDecimalPlaces));
         } else {
             // The page as it would have been shown, in the run's own numbers.

@@ -86,6 +86,12 @@ TEST(CliMethod, PracticeFollowsTheMethod) {
     }
     EXPECT_FALSE(Has(phases, "This practice is unfinished")) << phases;
 
+    // The deciding tableau of an unbounded run is the exact run's, X1 basic after the pivot.
+    const std::string unbounded = Practise(
+        {"practice", Example("unbounded.lp"), "--method", "two-phase"}, "X1\nS1\nX2\nunbounded\n");
+    EXPECT_TRUE(Has(unbounded, "    X1 1.000 -1.000  1.000 0.000 1.000")) << unbounded;
+    EXPECT_TRUE(Has(unbounded, "Right: no row has a positive entry in the X2 column")) << unbounded;
+
     const std::string dual =
         Practise({"practice", Example("minimize.lp"), "--method", "dual-simplex"},
                  "S2\nS1\nX2\nX1\nS2\nX1\nX2\noptimal\n");

@@ -463,4 +463,7 @@ MUTANTS = [
      "return PracticeQuestion::Entering;"),
     ("dual-practice-any-negative-row", "src/teach/practice_checker.cpp",
      "    if (sgn(page.exact.bi[r]) >= 0) {", "    if (sgn(page.exact.bi[r]) < 0) {"),
+    ("method-unbounded-practice-reads-working-fields", "src/commands/practice_commands.cpp",
+     "!state.mDisplay.IsDefault() || state.mRun.method != SolveMethod::BigM;",
+     "!state.mDisplay.IsDefault();"),
 ]
