@@ -134,7 +134,7 @@ int Pages(const CliOptions& options, std::ostream& out, std::ostream& err) {
     const auto writeNumberedPage = [&writePage, &out, &number](const TableauPage& page) {
         ++number;
         if (page.mPhase != 0) {
-            out << "Tableau #" << number << " (" << PhaseName(page.mPhase) << ")\n";
+            out << "Tableau #" << number << PhaseSuffix(page.mPhase) << "\n";
         }
         writePage(page);
     };

@@ -48,14 +48,11 @@ std::optional<ExerciseOptions> ParseExerciseOptions(const std::vector<std::strin
             options.request.kind = *kind;
             options.kindGiven = true;
         } else if (arg == "--seed") {
-            const auto seed = WholeNumber(value);
-            if (!seed || *seed < 0) {
-                // A larger seed would not fit the number that is read.
-                error = "--seed needs a whole number from 0 to " +
-                        std::to_string(std::numeric_limits<int>::max());
+            const auto seed = ReadSeed(value, error);
+            if (!seed) {
                 return std::nullopt;
             }
-            options.request.seed = static_cast<std::uint64_t>(*seed);
+            options.request.seed = *seed;
             options.seedGiven = true;
         } else {
             const auto size = WholeNumber(value);
@@ -75,6 +72,17 @@ std::optional<ExerciseOptions> ParseExerciseOptions(const std::vector<std::strin
 }
 
 }  // namespace
+
+std::optional<std::uint64_t> ReadSeed(const std::string& value, std::string& error) {
+    // WholeNumber reads no more than an int holds.
+    const auto seed = WholeNumber(value);
+    if (!seed || *seed < 0) {
+        error = "--seed needs a whole number from 0 to " +
+                std::to_string(std::numeric_limits<int>::max());
+        return std::nullopt;
+    }
+    return static_cast<std::uint64_t>(*seed);
+}
 
 int RunExerciseCommand(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
     if (!args.empty() && (args[0] == "--help" || args[0] == "-h")) {

@@ -1,12 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "cli/sheet_command.h"
 
-#include <limits>
 #include <optional>
 #include <sstream>
 
 #include "cli/cli_app.h"
 #include "cli/cli_options.h"
+#include "cli/exercise_command.h"
 #include "commands/sheet_commands.h"
 #include "model/file_io.h"
 #include "model/number_text.h"
@@ -60,13 +60,11 @@ std::optional<SheetOptions> ParseSheetOptions(const std::vector<std::string>& ar
                 options.request.kinds.push_back(*kind);
             }
         } else if (arg == "--seed") {
-            const auto seed = WholeNumber(value);
-            if (!seed || *seed < 0 || *seed > std::numeric_limits<int>::max()) {
-                error = "--seed needs a whole number from 0 to " +
-                        std::to_string(std::numeric_limits<int>::max());
+            const auto seed = ReadSeed(value, error);
+            if (!seed) {
                 return std::nullopt;
             }
-            options.request.seed = static_cast<std::uint64_t>(*seed);
+            options.request.seed = *seed;
             options.seedGiven = true;
         } else {
             const auto count = WholeNumber(value);

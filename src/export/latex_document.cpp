@@ -94,11 +94,10 @@ class LatexWriter {
     std::string Table(const ExactPage& page, int number, const char* kind,
                       const char* heading = "section") const {
         const std::size_t columns = page.columnNames.size();
-        std::string text =
-            "\\" + std::string(heading) + "*{" + std::string(kind) + (*kind != '\0' ? " " : "") +
-            "Tableau " + std::to_string(number) +
-            (page.phase != 0 ? std::string(" (") + PhaseName(page.phase) + ")" : std::string()) +
-            "}\n{\\small\\begin{tabular}{rr|" + std::string(columns, 'r') + "|rrl}\n";
+        std::string text = "\\" + std::string(heading) + "*{" + std::string(kind) +
+                           (*kind != '\0' ? " " : "") + "Tableau " + std::to_string(number) +
+                           PhaseSuffix(page.phase) + "}\n{\\small\\begin{tabular}{rr|" +
+                           std::string(columns, 'r') + "|rrl}\n";
         text += " & $C_j$";
         for (const ExactMValue& cj : page.cj) {
             text += " & " + Value(cj);

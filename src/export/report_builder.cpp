@@ -51,11 +51,7 @@ void AppendPages(std::string& report, const char* kind, const VantrellState& sta
     const ExactRun* exact = state.mExplain ? KeptExactRun(state, dual) : nullptr;
     ForEachKeptPage(state, dual, [&](ShownPage& shown) {
         const TableauPage& page = shown.Page();
-        report += CFormat("\n\n%s Tableau #%d", kind, ++number);
-        if (page.mPhase != 0) {
-            report += std::string(" (") + PhaseName(page.mPhase) + ")";
-        }
-        report += "\n";
+        report += CFormat("\n\n%s Tableau #%d", kind, ++number) + PhaseSuffix(page.mPhase) + "\n";
         for (const std::string& line : page.Lines()) {
             report += "\n";
             report += line;

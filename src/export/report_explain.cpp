@@ -110,11 +110,8 @@ std::string ReportDecidingPage(const VantrellState& state, bool dual, const char
     if (!deciding) {
         return {};
     }
-    std::string text = "\n\n" + std::string(kind) + " Tableau #" + std::to_string(number);
-    if (deciding->mPhase != 0) {
-        text += std::string(" (") + PhaseName(deciding->mPhase) + ")";
-    }
-    text += "\n";
+    std::string text = "\n\n" + std::string(kind) + " Tableau #" + std::to_string(number) +
+                       PhaseSuffix(deciding->mPhase) + "\n";
     for (const std::string& line : deciding->Lines()) {
         text += "\n" + line;
     }

@@ -2,6 +2,7 @@
 #pragma once
 
 #include <optional>
+#include <string>
 #include <string_view>
 
 namespace vantrell {
@@ -46,9 +47,10 @@ inline std::optional<SolveMethod> SolveMethodFromWord(std::string_view word) {
     return std::nullopt;
 }
 
-// "Phase I" or "Phase II" for a page of a two-phase run; empty for any other page.
-inline const char* PhaseName(int phase) {
-    return phase == 1 ? "Phase I" : phase == 2 ? "Phase II" : "";
+// What a page's heading adds for its phase: " (Phase I)", " (Phase II)", or nothing for a
+// method without phases.
+inline std::string PhaseSuffix(int phase) {
+    return phase == 1 ? " (Phase I)" : phase == 2 ? " (Phase II)" : "";
 }
 
 }  // namespace vantrell

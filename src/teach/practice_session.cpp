@@ -204,9 +204,7 @@ void PracticeSession::Ask(PracticeQuestion question) {
 
 std::string PracticeSession::TableauLabel(int tableau) const {
     // A two-phase run's questions say the phase they are in.
-    const int phase = mPage.exact.phase;
-    return "Tableau " + std::to_string(tableau) +
-           (phase != 0 ? std::string(" (") + PhaseName(phase) + ")" : std::string());
+    return "Tableau " + std::to_string(tableau) + PhaseSuffix(mPage.exact.phase);
 }
 
 std::string PracticeSession::QuestionText() const {

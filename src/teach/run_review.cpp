@@ -20,14 +20,6 @@ int LeavingRowOf(const TableauPage& page) {
     return -1;
 }
 
-namespace {
-
-std::string PhaseSuffix(int phase) {
-    return phase != 0 ? std::string(" (") + PhaseName(phase) + ")" : std::string();
-}
-
-}  // namespace
-
 std::string IterationText(bool dual, int page, int phase) {
     return CFormat(dual ? "Solving Dual: Iteration: %d" : "Solving Primal: Iteration: %d", page) +
            PhaseSuffix(phase);
