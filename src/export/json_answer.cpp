@@ -174,9 +174,8 @@ json RunJson(const VantrellState& state, bool dual, const std::string& shown) {
     if (kept.record.method != SolveMethod::BigM) {
         run["method"] = SolveMethodWord(kept.record.method);
     }
-    if (exact != nullptr && exact->method == SolveMethod::TwoPhase && !exact->pages.empty() &&
-        exact->pages.front().phase == 1) {
-        run["phase_one_w"] = Exact(exact->phaseOneW);
+    if (const auto w = exact != nullptr ? PhaseOneW(*exact) : std::nullopt) {
+        run["phase_one_w"] = Exact(*w);
     }
     if (dual) {
         run["objective_function"] = DualObjectiveLine(state, numbers);

@@ -215,6 +215,15 @@ ExactTableau TableauOfPage(const std::vector<CostTerm>& objective, const ExactPa
 
 }  // namespace
 
+std::optional<Rational> PhaseOneW(const ExactRun& run) {
+    const auto last = std::find_if(run.pages.rbegin(), run.pages.rend(),
+                                   [](const ExactPage& page) { return page.phase == 1; });
+    if (last == run.pages.rend() || (last->entering >= 0 && !last->drivesOut)) {
+        return std::nullopt;
+    }
+    return Rational(-last->z);
+}
+
 const ExactPage& FinalTableauPage(const ExactRun& run) {
     return run.wholeFinal ? *run.wholeFinal : run.pages.back();
 }

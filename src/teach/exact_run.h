@@ -49,10 +49,9 @@ struct ExactRun {
     std::vector<ExactPage> pages;
     std::vector<std::string> variableNames;  // the problem's own columns, in order
     std::vector<CostTerm> objective;         // the standard form's columns with their costs
-    // Two-phase: the costs of Phase I's pages, W at Phase I's end, and the artificial
-    // variables whose rows the pass found redundant.
+    // Two-phase: the costs of Phase I's pages, and the artificial variables whose rows the
+    // pass found redundant.
     std::vector<CostTerm> phaseOneObjective;
-    Rational phaseOneW;
     std::vector<std::string> redundantRows;
     // Two-phase, optimal: the last tableau with the artificial columns Phase II carries
     // unseen, priced as big M prices them. Its artificial and slack columns hold B^-1.
@@ -94,6 +93,10 @@ class LazyExactRun : public ExactRunSource {
     int mDecimalCount = -1;
     RunOutcome mDecimalOutcome = RunOutcome::NotRun;
 };
+
+// W, the sum of the artificial variables, where a two-phase run's Phase I ended (its last
+// page maximizes -W); nothing for a run without a Phase I or cut before its end.
+std::optional<Rational> PhaseOneW(const ExactRun& run);
 
 // The run's final tableau with every column of its standard form: what sensitivity and the
 // dual values read.

@@ -239,8 +239,7 @@ ExactRun RunTwoPhase(const ProblemSet& work, const std::vector<CostTerm>& basis,
             run.outcome = AnyBasisRepeats(shownBases) ? RunOutcome::Cycling : RunOutcome::PageLimit;
             return run;
         }
-        run.phaseOneW = -run.pages.back().z;
-        if (run.phaseOneW > 0) {
+        if (-run.pages.back().z > 0) {
             run.outcome = RunOutcome::Infeasible;
             CertifyTwoPhase(run, work, basis);
             return run;

@@ -438,7 +438,7 @@ MUTANTS = [
      "            ApplyWhatIf();\n            return true;", "            ApplyWhatIf();\n            return false;"),
     # The two-phase method and the methods that run in exact numbers
     ("two-phase-infeasible-at-zero-w", "src/teach/two_phase.cpp",
-     "if (run.phaseOneW > 0) {", "if (run.phaseOneW >= 0) {"),
+     "if (-run.pages.back().z > 0) {", "if (-run.pages.back().z >= 0) {"),
     ("two-phase-no-drive-out", "src/teach/two_phase.cpp",
      "            if (column < 0) {\n                redundant.push_back(row);",
      "            if (column < 0 || row < t.a.size()) {\n                redundant.push_back(row);"),
